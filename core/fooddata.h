@@ -1,0 +1,57 @@
+#pragma once
+
+#include "textfile.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The two food files: NwChDb.dat (the Swiss table, read only) and NwAnDb.dat (the user's
+// own foods). Both are read whole into line lists at start; the core never shows anything,
+// it returns the message the program must show.
+
+enum class FoodFileOutcome
+{
+    Loaded,
+    NotFound,
+    WrongFile,
+};
+
+struct FoodFileLoad
+{
+    QStringList lines;                                 // empty unless Loaded
+    TextEncoding encoding = TextEncoding::Windows1252; // how to write the file back
+    FoodFileOutcome outcome = FoodFileOutcome::NotFound;
+    QString message; // plain message box text to show at start-up; empty for none
+};
+
+// Reads DataDirectory/NwChDb.dat. Missing: "Schweizer Nährwertdatenbank nicht gefunden!";
+// line 0 not starting with "Schweizer Nährwert": "Die Datei enthält nicht die Schweizer
+// Nährwertdatenbank". A file that exists but cannot be read counts as missing.
+FoodFileLoad LoadSwissDatabase(const QString &dataDirectory);
+
+// Exactly limit fields; text beyond field limit-1 is ignored, missing fields are empty.
+QStringList SplitFoodLine(const QString &line, int limit);
+
+// One food of NwAnDb.dat: id, name, reference amount ("100" or "1") and 13 value texts.
+struct AdditionalFoodRow
+{
+    QString id;
+    QString name;
+    QString referenceAmount;
+    QStringList values; // NutrientCount texts, "k.A." where the user typed nothing
+};
+
+// Reads DataDirectory/NwAnDb.dat. Missing: no lines, no message; line 0 not starting with
+// "Zusätzliche Lebensmittel": "Die Datei enthält nicht die eigene Nährwertdatenbank".
+FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory);
+
+// The full file text for rows in display order, header dated with date.
+QStringList AdditionalFoodFileLines(const QList<AdditionalFoodRow> &rows, const QDate &date);
+
+// Parses the rows of the window back from the file's lines (lines 2 and following).
+QList<AdditionalFoodRow> AdditionalFoodRows(const QStringList &lines);
+
+// The path of a data file in the data directory (which may or may not end in '/').
+QString DataFilePath(const QString &dataDirectory, const QString &fileName);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "nutrients.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// Both food files joined into one list: the Swiss foods in file order, then the user's own.
+// Every food is an index text 'id=name;ref;v0;...;v12;DbType;'.
+
+struct FoodRecord
+{
+    QString id;
+    QString name;
+    QString referenceAmount;
+    QStringList values; // NutrientCount texts as read from the file
+    QString dbType;     // "NwChDb" or "NwAnDb"
+};
+
+// "1" when dbType is exactly "NwChDb", "2" otherwise.
+QString DbCodeFor(const QString &dbType);
+
+class FoodIndex
+{
+public:
+    int count() const { return m_texts.size(); }
+    QString text(int position) const { return m_texts.at(position); }
+    QString id(int position) const;
+    QString valueText(int position) const; // the part after the first '='
+    FoodRecord record(int position) const;
+
+    // The first position whose id equals id ignoring case; -1 when none. Swiss foods come
+    // first, so they win over own foods with the same id.
+    int findById(const QString &id) const;
+
+    // 'id=name' texts, sorted case-insensitively by the locale's collation, case-only
+    // duplicates dropped.
+    int sortedCount() const { return m_sorted.size(); }
+    const QStringList &sortedTexts() const { return m_sorted; }
+    QString sortedId(int position) const;
+    QString sortedName(int position) const;
+
+    // Captions beside "in Schweizer Liste" and "in zusätzlicher Liste": "  999", "  0".
+    QString swissCountText() const { return m_swissCount; }
+    QString additionalCountText() const { return m_additionalCount; }
+
+private:
+    friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &);
+    QStringList m_texts;
+    QStringList m_ids; // cached ids, lowered, for findById
+    QStringList m_sorted;
+    QString m_swissCount = QStringLiteral("  0");
+    QString m_additionalCount = QStringLiteral("  0");
+};
+
+// Builds the index from the two line lists (never from the files).
+FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,
+                         const QLocale &locale = QLocale());
+
+inline int FindFoodById(const FoodIndex &index, const QString &id) { return index.findById(id); }

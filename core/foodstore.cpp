@@ -1,0 +1,1 @@
+#include "foodstore.h"

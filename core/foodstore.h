@@ -1,0 +1,36 @@
+#pragma once
+
+#include "fooddata.h"
+#include "foodindex.h"
+
+#include <QLocale>
+
+// The food files' line lists and the index built from them, held for the whole run.
+class FoodStore
+{
+public:
+    explicit FoodStore(QString dataDirectory, QLocale locale = QLocale());
+
+    // Reads NwChDb.dat then NwAnDb.dat. Returns the plain messages to show, in order.
+    // The index is not built here: start-up reads the settings first.
+    QStringList loadFiles();
+
+    void buildIndex();
+
+    // Replaces the own foods' lines by rows (in display order), writes NwAnDb.dat in the
+    // encoding it was read in and, only when that worked, rebuilds the index.
+    WriteResult saveAdditionalFoods(const QList<AdditionalFoodRow> &rows, const QDate &today);
+
+    const QStringList &swissLines() const { return m_swissLines; }
+    const QStringList &additionalLines() const { return m_additionalLines; }
+    const FoodIndex &index() const { return m_index; }
+    QString dataDirectory() const { return m_dataDirectory; }
+
+private:
+    QString m_dataDirectory;
+    QLocale m_locale;
+    QStringList m_swissLines;
+    QStringList m_additionalLines;
+    TextEncoding m_additionalEncoding = TextEncoding::Windows1252;
+    FoodIndex m_index;
+};

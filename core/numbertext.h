@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// The program's one number test and one number reading. Values are carried as texts and
+// become numbers only through these functions.
+
+// Digits, ',' and '.', and '-' only in the first position. The empty text passes.
+bool IsNumericText(const QString &text);
+
+// The longest leading plain decimal number with '.' as the point, whatever the locale;
+// 0 when there is none ('', '-', '.'). '1.2.3' gives 1.2, '11,4' gives 11.
+double LeadingNumber(const QString &text);
+
+// A copy with every ',' turned into '.'.
+QString CommaToPoint(const QString &text);
+
+// The value of a text that passes IsNumericText after its commas became points;
+// nullopt-like: returns false and leaves value alone when it does not pass.
+bool ReadDecimalText(const QString &text, double *value);
+
+// One decimal, decimal comma, halves away from zero decided on the 18-significant-digit
+// expansion (0.35 gives "0,3", 12.25 gives "12,3"), no grouping, no "-0,0".
+QString FormatOneDecimal(double value);
+
+// Rounded to 15 significant digits (halves away from zero on the 18-digit expansion), in
+// the shortest form with the locale's decimal separator and no grouping: 0, 375, 57,9.
+QString FormatGeneral(double value, const QLocale &locale = QLocale());
+
+// Leading blanks, one sign, then digits up to the first other character; 0 without digits.
+// Saturates at the int range instead of overflowing.
+int ParseWholeNumber(const QString &text);

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The one place where the program turns files into lines and lines into files.
+// Reading detects a byte-order mark (UTF-8, UTF-16 LE/BE); without one the bytes are
+// Windows-1252. Lines end at CR LF, a lone CR or a lone LF. Writing puts the mark back
+// (if the encoding has one), ends every line with CR LF and replaces the file atomically.
+
+enum class TextEncoding
+{
+    Windows1252, // no mark
+    Utf8Bom,     // EF BB BF
+    Utf16LeBom,  // FF FE
+    Utf16BeBom,  // FE FF
+};
+
+struct TextFile
+{
+    QStringList lines;
+    TextEncoding encoding = TextEncoding::Windows1252;
+};
+
+enum class ReadStatus
+{
+    Ok,
+    Missing, // no file at the path
+    Failed,  // exists but could not be opened or read; see reason
+};
+
+struct TextReadResult
+{
+    ReadStatus status = ReadStatus::Missing;
+    TextFile file;  // empty lines and Windows-1252 unless status is Ok
+    QString reason; // the system's reason when status is Failed
+};
+
+// The outcome of every write. On failure the earlier file is untouched.
+struct WriteResult
+{
+    bool ok = true;
+    QString path;
+    QString reason; // the system's reason, when !ok
+
+    // German text for the user naming the path and the reason; empty when ok.
+    QString message() const;
+};
+
+// Decodes a whole file's bytes. An odd trailing byte of UTF-16 decodes to U+FFFD.
+TextFile DecodeTextLines(const QByteArray &bytes);
+
+// Splits text at CR LF, lone CR and lone LF. A final line end does not start another line;
+// the empty text gives no lines.
+QStringList SplitTextLines(const QString &text);
+
+// Encodes lines with the mark of the encoding and CR LF after every line, the last one too.
+// Characters outside Windows-1252 become '?'.
+QByteArray EncodeTextLines(const QStringList &lines, TextEncoding encoding);
+
+TextReadResult ReadTextFile(const QString &path);
+
+// Writes bytes to a temporary file beside path and renames it over path.
+WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes);
+
+WriteResult WriteTextFile(const QString &path, const QStringList &lines, TextEncoding encoding);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "balance.h"
+#include "nutrients.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// A snapshot of the texts the main window shows; the writers never recompute a number.
+struct DayReportRow
+{
+    QString name;
+    QString dbCode;
+    QString amount;
+    QStringList values; // NutrientCount texts
+};
+
+struct DayReportMeal
+{
+    QList<DayReportRow> rows;
+    QString amountSum;
+    QStringList sums; // NutrientCount texts
+};
+
+struct DayReport
+{
+    QDateTime created;
+    QString loadedMealFilePath;
+    QStringList nutrientNames; // the short names
+    QStringList unitTexts;     // the unit labels
+    std::array<DayReportMeal, MealCount> meals;
+    QString dayAmountSum;
+    QStringList daySums;
+    QString requirementTitle;
+    QStringList requirements;
+    QStringList percentages;
+    std::array<PercentClass, NutrientCount> percentClasses{};
+};
+
+// A report with the catalogue's names and units and empty texts elsewhere.
+DayReport EmptyDayReport();
+
+// "----!--" for Warn, "---!!!-" for Alarm, empty otherwise.
+QString PercentClassMark(PercentClass percentClass);
+
+// The fixed-width text report, one entry per line, without line ends.
+QStringList FormatDayReportText(const DayReport &report);
+
+// The semicolon-separated report, one entry per line, without line ends.
+QStringList FormatDayReportCsv(const DayReport &report);

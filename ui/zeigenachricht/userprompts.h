@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+// Button sets of the message window.
+enum MessageMode
+{
+    ModeOk = 0,
+    ModeYesNo = 10,
+    ModeTextCsv = 12,
+    ModeOkCancel = 20,
+};
+
+// Answers: the left button, the right button (or the single "OK"), closed without a button.
+enum MessageAnswer
+{
+    AnswerLeft = 1,
+    AnswerRight = 0,
+    AnswerClosed = 99,
+};
+
+// What a file dialog is opened with. Empty fields mean "leave as the dialog had it".
+struct FileDialogRequest
+{
+    QString title;
+    QString initialFolder;
+    QString filter;           // Qt filter text, e.g. "Text files (*.txt *.TXT)"
+    QString defaultExtension; // added to a name typed without one
+    QString proposedName;
+};
+
+// Every notice, question, plain message box and file dialog of the program goes through
+// this interface, so tests can script the answers.
+class UserPrompts
+{
+public:
+    virtual ~UserPrompts() = default;
+
+    // The message window with a single "OK"; 0 after OK, 99 otherwise.
+    virtual int showNotice(const QString &text) = 0;
+
+    // The message window with the buttons of mode; 1, 0 or 99.
+    virtual int askUser(const QString &text, MessageMode mode) = 0;
+
+    // The platform's plain message box: the text, OK, the application title as caption.
+    // Used at start-up before the message window exists, and for failures no command
+    // handles (a file that cannot be written).
+    virtual void showPlainMessage(const QString &text) = 0;
+
+    // The chosen full path, or an empty text when cancelled.
+    virtual QString getSaveFileName(const FileDialogRequest &request) = 0;
+    virtual QString getOpenFileName(const FileDialogRequest &request) = 0;
+};
