@@ -1,0 +1,14 @@
+// Any bytes with any mark: decoding must not crash, and writing the decoded lines back in the
+// detected encoding must read back as the same lines.
+#include "fuzzinput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const TextFile decoded = FuzzTextFile(data, size);
+    const QByteArray written = EncodeTextLines(decoded.lines, decoded.encoding);
+    const TextFile reread = DecodeTextLines(written);
+    FuzzCheck(reread.encoding == decoded.encoding || decoded.lines.isEmpty());
+    FuzzCheck(reread.lines == decoded.lines);
+    SplitTextLines(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
+    return 0;
+}
