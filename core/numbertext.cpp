@@ -1,1 +1,215 @@
 #include "numbertext.h"
+
+#include <QByteArray>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+bool IsAsciiDigit(QChar ch)
+{
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+}
+
+// A finite double written with 18 significant digits: |value| = 0.d0d1...d17 * 10^(exponent+1),
+// i.e. digits[0] stands at the place 10^exponent. Halves are decided on these digits and not
+// on the binary value, so 12.25 rounds up while 0.35 (really 0.34999999999999997...) does not.
+struct DecimalExpansion
+{
+    bool negative = false;
+    QByteArray digits; // exactly 18 characters '0'..'9'
+    int exponent = 0;
+};
+
+DecimalExpansion Expand(double value)
+{
+    DecimalExpansion expansion;
+    expansion.negative = std::signbit(value);
+    const QString text = QString::number(std::fabs(value), 'e', 17); // "d.ddddddddddddddddde+XX"
+    const qsizetype ePos = text.indexOf(QLatin1Char('e'));
+    for (qsizetype i = 0; i < ePos; ++i) {
+        const QChar ch = text.at(i);
+        if (IsAsciiDigit(ch))
+            expansion.digits.append(static_cast<char>(ch.unicode()));
+    }
+    expansion.exponent = ePos >= 0 ? text.mid(ePos + 1).toInt() : 0;
+    return expansion;
+}
+
+// Adds one to a string of decimal digits; returns true when the carry ran out of the top
+// (the digits are then all '0' and the caller must account for the extra leading 1).
+bool IncrementDigits(QByteArray &digits)
+{
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        if (digits[i] == '9') {
+            digits[i] = '0';
+        } else {
+            ++digits[i];
+            return false;
+        }
+    }
+    return true;
+}
+
+QString NonFiniteText(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+}
+
+} // namespace
+
+bool IsNumericText(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        const bool passes = IsAsciiDigit(ch) || ch == QLatin1Char(',') || ch == QLatin1Char('.') ||
+                            (ch == QLatin1Char('-') && i == 0);
+        if (!passes)
+            return false;
+    }
+    return true;
+}
+
+double LeadingNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype size = text.size();
+    bool negative = false;
+    if (i < size && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    QByteArray integerDigits;
+    while (i < size && IsAsciiDigit(text.at(i)))
+        integerDigits.append(static_cast<char>(text.at(i++).unicode()));
+    QByteArray fractionDigits;
+    if (i < size && text.at(i) == QLatin1Char('.')) {
+        ++i;
+        while (i < size && IsAsciiDigit(text.at(i)))
+            fractionDigits.append(static_cast<char>(text.at(i++).unicode()));
+    }
+    if (integerDigits.isEmpty() && fractionDigits.isEmpty())
+        return 0.0;
+    // Normalised to "d.d" so the C locale's reader never sees a locale-specific form.
+    const QByteArray normalised = (integerDigits.isEmpty() ? QByteArray("0") : integerDigits) + '.' +
+                                  (fractionDigits.isEmpty() ? QByteArray("0") : fractionDigits);
+    bool ok = false;
+    double value = QLocale::c().toDouble(QString::fromLatin1(normalised), &ok);
+    // An overflow comes back as infinity, an underflow as 0; both are the right limits.
+    if (!ok && !std::isinf(value))
+        value = 0.0;
+    return negative ? -value : value;
+}
+
+QString CommaToPoint(const QString &text)
+{
+    QString copy = text;
+    copy.replace(QLatin1Char(','), QLatin1Char('.'));
+    return copy;
+}
+
+bool ReadDecimalText(const QString &text, double *value)
+{
+    const QString copy = CommaToPoint(text);
+    if (!IsNumericText(copy))
+        return false;
+    if (value)
+        *value = LeadingNumber(copy);
+    return true;
+}
+
+QString FormatOneDecimal(double value)
+{
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    const DecimalExpansion expansion = Expand(value);
+    // Number of leading digits that stand at the places 10^exponent down to 10^-1.
+    const int keep = expansion.exponent + 2;
+    QByteArray tenths; // |value| * 10, rounded, as decimal digits
+    if (keep < 0) {
+        tenths = "0";
+    } else if (keep == 0) {
+        tenths = expansion.digits.at(0) >= '5' ? "1" : "0";
+    } else if (keep >= expansion.digits.size()) {
+        tenths = expansion.digits + QByteArray(keep - expansion.digits.size(), '0');
+    } else {
+        tenths = expansion.digits.left(keep);
+        if (expansion.digits.at(keep) >= '5' && IncrementDigits(tenths))
+            tenths.prepend('1');
+    }
+    while (tenths.size() > 1 && tenths.at(0) == '0')
+        tenths.remove(0, 1);
+    const bool isZero = tenths == "0";
+    QString text =
+        tenths.size() == 1 ? QStringLiteral("0") : QString::fromLatin1(tenths.left(tenths.size() - 1));
+    text += QLatin1Char(',') + QLatin1Char(tenths.back());
+    if (expansion.negative && !isZero)
+        text.prepend(QLatin1Char('-'));
+    return text;
+}
+
+QString FormatGeneral(double value, const QLocale &locale)
+{
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    constexpr int significant = 15;
+    const DecimalExpansion expansion = Expand(value);
+    QByteArray digits = expansion.digits.left(significant);
+    int exponent = expansion.exponent;
+    if (expansion.digits.at(significant) >= '5' && IncrementDigits(digits)) {
+        digits = '1' + digits.left(significant - 1);
+        ++exponent;
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.chop(1);
+    if (digits == "0")
+        return QStringLiteral("0");
+
+    const QString separator = locale.decimalPoint();
+    QString text;
+    if (exponent < -4 || exponent >= significant) {
+        text = QLatin1Char(digits.at(0));
+        if (digits.size() > 1)
+            text += separator + QString::fromLatin1(digits.mid(1));
+        text += QLatin1Char('E') + QString::number(exponent);
+    } else if (exponent >= 0) {
+        const int integerCount = exponent + 1;
+        QByteArray integerPart = digits.left(integerCount);
+        integerPart.append(QByteArray(integerCount - integerPart.size(), '0'));
+        text = QString::fromLatin1(integerPart);
+        if (digits.size() > integerCount)
+            text += separator + QString::fromLatin1(digits.mid(integerCount));
+    } else {
+        text = QLatin1Char('0') + separator + QString(-exponent - 1, QLatin1Char('0')) +
+               QString::fromLatin1(digits);
+    }
+    if (expansion.negative)
+        text.prepend(QLatin1Char('-'));
+    return text;
+}
+
+int ParseWholeNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype size = text.size();
+    while (i < size && text.at(i).isSpace())
+        ++i;
+    bool negative = false;
+    if (i < size && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    // Accumulated as a magnitude and clamped, so a long run of digits cannot overflow.
+    const qint64 limit = negative ? -static_cast<qint64>(INT_MIN) : static_cast<qint64>(INT_MAX);
+    qint64 magnitude = 0;
+    while (i < size && IsAsciiDigit(text.at(i))) {
+        magnitude = magnitude * 10 + (text.at(i).unicode() - u'0');
+        if (magnitude > limit)
+            magnitude = limit;
+        ++i;
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}

@@ -1,1 +1,237 @@
 #include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes the code page leaves
+// undefined map to the C1 control of the same value, so every byte survives a read and a
+// write unchanged.
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80..87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88..8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90..97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
+};
+
+QString DecodeWindows1252(const QByteArray &bytes, qsizetype from)
+{
+    QString text;
+    text.resize(bytes.size() - from);
+    QChar *out = text.data();
+    for (qsizetype i = from; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes.at(i));
+        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(Cp1252High[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+char EncodeWindows1252Char(char16_t unit)
+{
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return static_cast<char>(unit);
+    for (int k = 0; k < 32; ++k) {
+        if (Cp1252High[k] == unit)
+            return static_cast<char>(0x80 + k);
+    }
+    return '?';
+}
+
+// Decoded by hand rather than through QStringDecoder so that an odd trailing byte yields a
+// visible replacement character instead of being swallowed as incomplete input.
+QString DecodeUtf16(const QByteArray &bytes, qsizetype from, bool bigEndian)
+{
+    const qsizetype unitCount = (bytes.size() - from) / 2;
+    QString text;
+    text.resize(unitCount);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < unitCount; ++i) {
+        const auto first = static_cast<unsigned char>(bytes.at(from + 2 * i));
+        const auto second = static_cast<unsigned char>(bytes.at(from + 2 * i + 1));
+        *out++ = bigEndian ? QChar(static_cast<char16_t>((first << 8) | second))
+                           : QChar(static_cast<char16_t>((second << 8) | first));
+    }
+    if ((bytes.size() - from) % 2 != 0)
+        text.append(QChar(QChar::ReplacementCharacter));
+    return text;
+}
+
+void AppendUtf16(QByteArray &out, const QString &text, bool bigEndian)
+{
+    for (const QChar ch : text) {
+        const char16_t unit = ch.unicode();
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        if (bigEndian) {
+            out.append(high);
+            out.append(low);
+        } else {
+            out.append(low);
+            out.append(high);
+        }
+    }
+}
+
+void AppendWindows1252(QByteArray &out, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        // A character beyond the BMP is one character to the reader, so it becomes one '?'.
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out.append('?');
+            ++i;
+            continue;
+        }
+        out.append(EncodeWindows1252Char(ch.unicode()));
+    }
+}
+
+bool StartsWith(const QByteArray &bytes, const char *mark, qsizetype length)
+{
+    return bytes.size() >= length && std::equal(mark, mark + length, bytes.constData());
+}
+
+} // namespace
+
+QString WriteResult::message() const
+{
+    if (ok)
+        return QString();
+    return QStringLiteral("Die Datei \"") + QDir::toNativeSeparators(path) +
+           QStringLiteral("\" konnte nicht geschrieben werden:\n") + reason;
+}
+
+TextFile DecodeTextLines(const QByteArray &bytes)
+{
+    TextFile file;
+    QString text;
+    if (StartsWith(bytes, "\xEF\xBB\xBF", 3)) {
+        file.encoding = TextEncoding::Utf8Bom;
+        text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    } else if (StartsWith(bytes, "\xFF\xFE", 2)) {
+        file.encoding = TextEncoding::Utf16LeBom;
+        text = DecodeUtf16(bytes, 2, false);
+    } else if (StartsWith(bytes, "\xFE\xFF", 2)) {
+        file.encoding = TextEncoding::Utf16BeBom;
+        text = DecodeUtf16(bytes, 2, true);
+    } else {
+        file.encoding = TextEncoding::Windows1252;
+        text = DecodeWindows1252(bytes, 0);
+    }
+    file.lines = SplitTextLines(text);
+    return file;
+}
+
+QStringList SplitTextLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const QChar ch = text.at(i);
+        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
+            lines.append(text.mid(start, i - start));
+            if (ch == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            ++i;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QByteArray EncodeTextLines(const QStringList &lines, TextEncoding encoding)
+{
+    QByteArray out;
+    switch (encoding) {
+    case TextEncoding::Windows1252:
+        for (const QString &line : lines) {
+            AppendWindows1252(out, line);
+            out.append("\r\n");
+        }
+        break;
+    case TextEncoding::Utf8Bom:
+        out.append("\xEF\xBB\xBF");
+        for (const QString &line : lines) {
+            out.append(line.toUtf8());
+            out.append("\r\n");
+        }
+        break;
+    case TextEncoding::Utf16LeBom:
+    case TextEncoding::Utf16BeBom: {
+        const bool bigEndian = encoding == TextEncoding::Utf16BeBom;
+        out.append(bigEndian ? "\xFE\xFF" : "\xFF\xFE", 2);
+        for (const QString &line : lines) {
+            AppendUtf16(out, line, bigEndian);
+            AppendUtf16(out, QStringLiteral("\r\n"), bigEndian);
+        }
+        break;
+    }
+    }
+    return out;
+}
+
+TextReadResult ReadTextFile(const QString &path)
+{
+    TextReadResult result;
+    if (!QFileInfo::exists(path)) {
+        result.status = ReadStatus::Missing;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = ReadStatus::Failed;
+        result.reason = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.status = ReadStatus::Failed;
+        result.reason = file.errorString();
+        return result;
+    }
+    result.status = ReadStatus::Ok;
+    result.file = DecodeTextLines(bytes);
+    return result;
+}
+
+WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
+{
+    WriteResult result;
+    result.path = path;
+    // QSaveFile writes beside the target and renames only after everything was written, so a
+    // failure at any step leaves the earlier file exactly as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.ok = false;
+        result.reason = file.errorString();
+        return result;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        result.ok = false;
+        result.reason = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.ok = false;
+        result.reason = file.errorString();
+        return result;
+    }
+    return result;
+}
+
+WriteResult WriteTextFile(const QString &path, const QStringList &lines, TextEncoding encoding)
+{
+    return WriteFileAtomically(path, EncodeTextLines(lines, encoding));
+}
