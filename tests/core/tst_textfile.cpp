@@ -1,0 +1,314 @@
+#include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(TextEncoding)
+
+namespace {
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray Utf16(const QString &text, bool bigEndian)
+{
+    QByteArray out;
+    for (const QChar ch : text) {
+        const char high = static_cast<char>(ch.unicode() >> 8);
+        const char low = static_cast<char>(ch.unicode() & 0xFF);
+        out.append(bigEndian ? high : low);
+        out.append(bigEndian ? low : high);
+    }
+    return out;
+}
+
+// Lowers the largest file this process may write, so that a write fails half-way just as it
+// would on a full disk; restored on destruction.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    bool active() const { return m_active; }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+    bool m_active = false;
+};
+
+} // namespace
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readAndWriteBack_data();
+    void readAndWriteBack();
+    void lineEnds_data();
+    void lineEnds();
+    void everyWindows1252ByteSurvives();
+    void unencodableCharacters_data();
+    void unencodableCharacters();
+    void brokenInput_data();
+    void brokenInput();
+    void missingAndUnreadableFiles();
+    void failedWriteReportsPathAndReason();
+    void failedWriteKeepsOldFile();
+    void writeReplacesFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestTextFile::readAndWriteBack_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QStringList>("lines");
+
+    const QStringList lines{u"Zusätzliche Lebensmittel;;Stand;09.12.25;"_s, QString(),
+                            u"30512;Müsli € ½;1;k.A.;"_s};
+    const QString text = lines.join(u"\r\n"_s) + u"\r\n"_s;
+    QTest::newRow("Windows-1252 without mark")
+        << QByteArray(
+               "Zus\xE4tzliche Lebensmittel;;Stand;09.12.25;\r\n\r\n30512;M\xFCsli \x80 \xBD;1;k.A.;\r\n")
+        << TextEncoding::Windows1252 << lines;
+    QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << TextEncoding::Utf8Bom
+                                     << lines;
+    QTest::newRow("UTF-16 LE with mark")
+        << QByteArray("\xFF\xFE") + Utf16(text, false) << TextEncoding::Utf16LeBom << lines;
+    QTest::newRow("UTF-16 BE with mark")
+        << QByteArray("\xFE\xFF") + Utf16(text, true) << TextEncoding::Utf16BeBom << lines;
+    QTest::newRow("UTF-8 beyond the BMP") << QByteArray("\xEF\xBB\xBF\xF0\x9F\x8D\x8E;x\r\n")
+                                          << TextEncoding::Utf8Bom << QStringList{u"\U0001F34E;x"_s};
+    QTest::newRow("UTF-16 surrogate pair") << QByteArray("\xFF\xFE") + Utf16(u"\U0001F34E\r\n"_s, false)
+                                           << TextEncoding::Utf16LeBom << QStringList{u"\U0001F34E"_s};
+    QTest::newRow("empty file") << QByteArray() << TextEncoding::Windows1252 << QStringList();
+    QTest::newRow("mark only") << QByteArray("\xEF\xBB\xBF") << TextEncoding::Utf8Bom << QStringList();
+}
+
+void TestTextFile::readAndWriteBack()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QStringList, lines);
+
+    const QString source = m_dir.filePath(u"source.dat"_s);
+    const QString copy = m_dir.filePath(u"copy.dat"_s);
+    QVERIFY(WriteBytes(source, bytes));
+    const TextReadResult read = ReadTextFile(source);
+    QCOMPARE(read.status, ReadStatus::Ok);
+    QCOMPARE(read.file.encoding, encoding);
+    QCOMPARE(read.file.lines, lines);
+
+    const WriteResult written = WriteTextFile(copy, read.file.lines, read.file.encoding);
+    QVERIFY2(written.ok, qPrintable(written.message()));
+    QVERIFY(written.message().isEmpty());
+    QCOMPARE(ReadBytes(copy), bytes);
+}
+
+void TestTextFile::lineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone LF") << QByteArray("a\nb\n") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("lone CR") << QByteArray("a\rb\r") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+    QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{u"a"_s, QString(), u"b"_s};
+    QTest::newRow("blank lines kept")
+        << QByteArray("\r\n\r\nx\r\n\r\n") << QStringList{QString(), QString(), u"x"_s, QString()};
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\n") << QStringList{u"a"_s, QString()};
+    QTest::newRow("UTF-16 lone LF") << QByteArray("\xFF\xFE") + Utf16(u"a\nb"_s, false)
+                                    << QStringList{u"a"_s, u"b"_s};
+}
+
+void TestTextFile::lineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    const TextFile file = DecodeTextLines(bytes);
+    QCOMPARE(file.lines, lines);
+    // Written back, every line ends with CR LF, the last one too.
+    const bool utf16 = bytes.startsWith("\xFF\xFE");
+    QByteArray expected = utf16 ? QByteArray("\xFF\xFE") : QByteArray();
+    for (const QString &line : lines) {
+        if (utf16)
+            expected += Utf16(line + u"\r\n"_s, false);
+        else
+            expected += line.toLatin1() + QByteArray("\r\n");
+    }
+    QCOMPARE(EncodeTextLines(file.lines, file.encoding), expected);
+}
+
+void TestTextFile::everyWindows1252ByteSurvives()
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            bytes.append(static_cast<char>(b));
+    }
+    bytes.append("\r\n");
+    const TextFile file = DecodeTextLines(bytes);
+    QCOMPARE(file.encoding, TextEncoding::Windows1252);
+    QCOMPARE(file.lines.size(), 1);
+    const QString &line = file.lines.first();
+    // Above 0x0D every byte stands two places earlier, behind the missing CR and LF.
+    QCOMPARE(line.at(0x80 - 2), QChar(0x20AC)); // euro sign
+    QCOMPARE(line.at(0x9F - 2), QChar(0x0178));
+    QCOMPARE(line.at(0x81 - 2), QChar(0x0081)); // undefined byte: the same code point
+    QCOMPARE(line.at(0xE4 - 2), QChar(u'ä'));
+    QCOMPARE(EncodeTextLines(file.lines, file.encoding), bytes);
+}
+
+void TestTextFile::unencodableCharacters_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("CJK") << u"Reis 米"_s << QByteArray("Reis ?\r\n");
+    QTest::newRow("beyond the BMP is one character") << u"a\U0001F34Eb"_s << QByteArray("a?b\r\n");
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?\r\n");
+    QTest::newRow("C1 control without a byte") << QString(QChar(0x0080)) << QByteArray("?\r\n");
+    QTest::newRow("euro and typographic quotes") << u"€ „x“"_s << QByteArray("\x80 \x84x\x93\r\n");
+}
+
+void TestTextFile::unencodableCharacters()
+{
+    QFETCH(QString, line);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(EncodeTextLines({line}, TextEncoding::Windows1252), bytes);
+}
+
+void TestTextFile::brokenInput_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("odd-length UTF-16 LE") << QByteArray("\xFF\xFE"
+                                                        "a\0b",
+                                                        5)
+                                          << QStringList{u"a"_s + QChar(QChar::ReplacementCharacter)};
+    QTest::newRow("odd-length UTF-16 BE, mark and one byte")
+        << QByteArray("\xFE\xFF"
+                      "x")
+        << QStringList{QString(QChar(QChar::ReplacementCharacter))};
+    QTest::newRow("invalid UTF-8") << QByteArray("\xEF\xBB\xBF"
+                                                 "a\xC3")
+                                   << QStringList{u"a"_s + QChar(0xFFFD)};
+    QTest::newRow("NUL bytes") << QByteArray("a\0b\r\n", 5) << QStringList{QString::fromLatin1("a\0b", 3)};
+}
+
+void TestTextFile::brokenInput()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(DecodeTextLines(bytes).lines, lines);
+}
+
+void TestTextFile::missingAndUnreadableFiles()
+{
+    const TextReadResult missing = ReadTextFile(m_dir.filePath(u"nothing-here.dat"_s));
+    QCOMPARE(missing.status, ReadStatus::Missing);
+    QVERIFY(missing.file.lines.isEmpty());
+
+    const QString folder = m_dir.filePath(u"a-folder.dat"_s);
+    QVERIFY(QDir().mkpath(folder));
+    const TextReadResult failed = ReadTextFile(folder);
+    QCOMPARE(failed.status, ReadStatus::Failed);
+    QVERIFY(!failed.reason.isEmpty());
+    QVERIFY(failed.file.lines.isEmpty());
+}
+
+void TestTextFile::failedWriteReportsPathAndReason()
+{
+    // Tests run as root, so permissions cannot stop a write; a folder where the file must go can.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwConfig.dat"_s);
+    QVERIFY(QDir().mkpath(path));
+    QVERIFY(WriteBytes(path + u"/inside.txt"_s, "keep"));
+
+    const WriteResult result = WriteTextFile(path, {u"agroup=3"_s}, TextEncoding::Windows1252);
+    QVERIFY(!result.ok);
+    QCOMPARE(result.path, path);
+    QVERIFY(!result.reason.isEmpty());
+    QCOMPARE(result.message(), u"Die Datei \""_s + QDir::toNativeSeparators(path) +
+                                   u"\" konnte nicht geschrieben werden:\n"_s + result.reason);
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(ReadBytes(path + u"/inside.txt"_s), QByteArray("keep"));
+    // No temporary file is left behind beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{u"NwConfig.dat"_s});
+}
+
+void TestTextFile::failedWriteKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwAnDb.dat"_s);
+    const QByteArray old("Zus\xE4tzliche Lebensmittel;;Stand;01.01.25;\r\nID;Lebensmittel;\r\n");
+    QVERIFY(WriteBytes(path, old));
+
+    WriteResult result;
+    {
+        // The new text is far larger than the limit, so the write breaks off half-way.
+        FileSizeLimit limit(4096);
+        if (!limit.active())
+            QSKIP("the file size limit cannot be lowered here");
+        const QStringList lines(2000,
+                                u"30512;Haferbrei;100;68;12;0,5;1,4;0,3;2,4;0,1;k.A.;k.A.;20;0;0;84;"_s);
+        result = WriteTextFile(path, lines, TextEncoding::Windows1252);
+    }
+    QVERIFY(!result.ok);
+    QCOMPARE(result.path, path);
+    QVERIFY(!result.reason.isEmpty());
+    QCOMPARE(ReadBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{u"NwAnDb.dat"_s});
+}
+
+void TestTextFile::writeReplacesFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwConfig.dat"_s);
+    QVERIFY(WriteBytes(path, "a much longer earlier content that must not survive\r\n"));
+    const WriteResult result = WriteTextFile(path, {u"agroup=7"_s}, TextEncoding::Windows1252);
+    QVERIFY(result.ok);
+    QCOMPARE(ReadBytes(path), QByteArray("agroup=7\r\n"));
+
+    // An empty list gives an empty file, with only the mark for marked encodings.
+    QVERIFY(WriteTextFile(path, {}, TextEncoding::Utf16BeBom).ok);
+    QCOMPARE(ReadBytes(path), QByteArray("\xFE\xFF"));
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"
