@@ -19,14 +19,15 @@ enum MessageAnswer
     AnswerClosed = 99,
 };
 
-// What a file dialog is opened with. Empty fields mean "leave as the dialog had it".
+// What a file dialog is opened with. Empty title, folder, filter or extension mean "leave as
+// the dialog had it"; the proposed name is always used as given (empty: no name).
 struct FileDialogRequest
 {
     QString title;
     QString initialFolder;
     QString filter;           // Qt filter text, e.g. "Text files (*.txt *.TXT)"
     QString defaultExtension; // added to a name typed without one
-    QString proposedName;
+    QString proposedName;     // file name for the name field, without a folder
 };
 
 // Every notice, question, plain message box and file dialog of the program goes through

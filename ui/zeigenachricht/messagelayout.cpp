@@ -1,0 +1,77 @@
+#include "messagelayout.h"
+
+#include "userprompts.h"
+
+namespace {
+
+constexpr int MaxShownChars = 1000;
+constexpr int MaxMeasuredChars = 300;
+constexpr int WrapWidth = 900;
+constexpr int MinLabelBase = 100;
+constexpr int Margin = 16;
+// Height of one line unit for a 10 point font: the integer part of 10 * 1.7 + 1 as the
+// original 80-bit arithmetic gives it (10 * 1.7 falls just short of 17).
+constexpr int LineUnitHeight = 17;
+constexpr int ButtonBand = 48;
+constexpr int ButtonFromBottom = 40;
+constexpr int ButtonGap = 4;
+
+} // namespace
+
+MessageLayout LayOutMessageWindow(const QString &text, int mode,
+                                  const std::function<int(const QString &)> &measureWidth)
+{
+    MessageLayout layout;
+    layout.shownText = text.left(MaxShownChars);
+
+    // Every line feed starts a new line; the piece after the last one (possibly empty) is
+    // a line too.
+    int start = 0;
+    for (;;) {
+        const int end = layout.shownText.indexOf(QLatin1Char('\n'), start);
+        const int length = (end < 0 ? layout.shownText.size() : end) - start;
+        const int width = measureWidth(layout.shownText.mid(start, qMin(length, MaxMeasuredChars)));
+        layout.lineUnits += width > WrapWidth ? 2 : 1;
+        layout.widestLine = qMax(layout.widestLine, width);
+        if (end < 0)
+            break;
+        start = end + 1;
+    }
+
+    int base = layout.widestLine <= WrapWidth ? layout.widestLine + Margin : WrapWidth;
+    base = qMax(base, MinLabelBase);
+    const int labelWidth = base + 8;
+    const int labelHeight = LineUnitHeight * layout.lineUnits;
+    layout.label = QRect(Margin, Margin, labelWidth, labelHeight);
+    layout.client = QSize(2 * Margin + labelWidth, Margin + labelHeight + ButtonBand);
+
+    const int w = layout.client.width();
+    const int top = layout.client.height() - ButtonFromBottom;
+    switch (mode) {
+    case ModeYesNo:
+        layout.leftCaption = QStringLiteral("Ja");
+        layout.rightCaption = QStringLiteral("Nein");
+        break;
+    case ModeTextCsv:
+        layout.leftCaption = QStringLiteral("Text");
+        layout.rightCaption = QStringLiteral("CSV");
+        break;
+    case ModeOkCancel:
+        layout.leftCaption = QStringLiteral("OK");
+        layout.rightCaption = QStringLiteral("Abbrechen");
+        break;
+    default:
+        layout.rightCaption = QStringLiteral("OK");
+        break;
+    }
+    layout.leftVisible = !layout.leftCaption.isEmpty();
+    if (layout.leftVisible) {
+        layout.rightButton = QRect(w / 2 + ButtonGap, top, MessageButtonWidth, MessageButtonHeight);
+        layout.leftButton =
+            QRect(w / 2 - MessageButtonWidth - ButtonGap, top, MessageButtonWidth, MessageButtonHeight);
+    } else {
+        layout.rightButton =
+            QRect(w / 2 - MessageButtonWidth / 2, top, MessageButtonWidth, MessageButtonHeight);
+    }
+    return layout;
+}
