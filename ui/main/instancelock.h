@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+// The lock that keeps the program to one running copy: the file "<name>.lock" in a folder.
+// It belongs to the process that took it; once that process is gone, even killed, the lock
+// no longer blocks anyone.
+class InstanceLock
+{
+public:
+    // folder: where the lock file lives; name: the lock's name ("C-Programm").
+    InstanceLock(const QString &folder, const QString &name = QStringLiteral("C-Programm"));
+    ~InstanceLock();
+
+    // The folder the program uses: the user's runtime folder, else the temporary folder.
+    static QString DefaultFolder();
+
+    // True when this object now holds the lock (also when it held it already); false when
+    // another living holder has it or the folder is not writable. Never waits.
+    bool tryAcquire();
+
+    bool isHeld() const;
+    void release();
+
+    QString lockFilePath() const { return m_path; }
+
+private:
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+};

@@ -1,0 +1,39 @@
+#include "appinfo.h"
+#include "instancelock.h"
+#include "mainwindowcontext.h"
+#include "messagewindowprompts.h"
+#include "tmainform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(AppTitle());
+
+    // A second copy says so and ends before it loads or touches any file.
+    InstanceLock lock(InstanceLock::DefaultFolder());
+    if (!lock.tryAcquire()) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("  C-Programm-Meldung "),
+                        QStringLiteral(" Das C-Programm läuft bereits "), QMessageBox::Ok);
+        box.exec();
+        return 0;
+    }
+
+    MessageWindowPrompts prompts;
+    MainWindowContext context;
+    context.dataDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    context.prompts = &prompts;
+    context.clock = SystemClock();
+    context.locale = QLocale();
+    context.buildStamp = BuildStamp(AppTitle(), QString::fromLatin1(__DATE__), QString::fromLatin1(__TIME__));
+    context.programFilePath = QCoreApplication::applicationFilePath();
+
+    TMainForm mainForm(context);
+    prompts.setDialogParent(&mainForm);
+    mainForm.show();
+    const int result = application.exec();
+    lock.release();
+    return result;
+}

@@ -1,0 +1,48 @@
+#include "mainformpictures.h"
+
+#include <QPainter>
+
+QPixmap MagnifierPicture(int size)
+{
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const qreal lens = size * 0.56;
+    const QRectF lensRect(size * 0.08, size * 0.08, lens, lens);
+    const qreal handleWidth = qMax<qreal>(2.0, size * 0.14);
+
+    // Handle first, so the rim of the lens covers its inner end.
+    painter.setPen(QPen(QColor(90, 60, 30), handleWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(lensRect.center() + QPointF(lens * 0.36, lens * 0.36), QPointF(size * 0.9, size * 0.9));
+
+    painter.setPen(QPen(QColor(60, 60, 60), qMax<qreal>(1.5, size * 0.08)));
+    painter.setBrush(QColor(200, 230, 255, 220));
+    painter.drawEllipse(lensRect);
+
+    // A small highlight makes the glass read as glass at small sizes.
+    painter.setPen(QPen(Qt::white, qMax<qreal>(1.0, size * 0.05), Qt::SolidLine, Qt::RoundCap));
+    painter.drawArc(lensRect.adjusted(lens * 0.2, lens * 0.2, -lens * 0.2, -lens * 0.2), 100 * 16, 70 * 16);
+    return picture;
+}
+
+QPixmap InfoPicture(int size)
+{
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(20, 60, 140), 1));
+    painter.setBrush(QColor(40, 100, 200));
+    painter.drawEllipse(QRectF(1, 1, size - 2, size - 2));
+
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setFamily(QStringLiteral("serif"));
+    font.setPixelSize(qMax(8, int(size * 0.7)));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("i"));
+    return picture;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "appinfo.h"
+
+#include <QLocale>
+#include <QString>
+
+class UserPrompts;
+
+// What the main window is given from outside, so that tests can fix every part of it.
+struct MainWindowContext
+{
+    QString dataDirectory;          // folder of the data files, with a trailing '/'
+    UserPrompts *prompts = nullptr; // notices, questions, message boxes, file dialogs; not owned
+    Clock clock = SystemClock();    // read for report names and dated files
+    QLocale locale;                 // decimal separator of the sum labels
+    QString buildStamp;             // shown by the info window
+    QString programFilePath;        // the running program file, for the info window
+};

@@ -1,0 +1,497 @@
+#include "tmainform.h"
+
+#include "ellipseshape.h"
+#include "mainformpictures.h"
+#include "nutrients.h"
+#include "settings.h"
+#include "userprompts.h"
+#include "windowfont.h"
+#include "wrapbutton.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+
+namespace {
+
+const QColor Silver(192, 192, 192);
+const QColor LabelGrey(235, 235, 235);
+const QColor PanelColour(192, 228, 218);
+const QColor HeadYellow(234, 234, 0);
+
+constexpr int ClientWidth = 1200;
+constexpr int ClientHeight = 745;
+constexpr int LabelHeight = 18;
+constexpr int ValuePitch = 54; // the thirteen value columns stand on a 54-pixel pitch
+constexpr int AmountWidth = 59;
+
+// Left edges of the value columns: in the input line and the day panel relative to their
+// parents, on the meal pages relative to the page.
+constexpr int InputValueLeft = 465;
+constexpr int MealValueLeft = 445;
+constexpr int DayValueLeft = 448;
+
+// A value cell of column k: 48 pixels from the column's left edge, widened by two on each side
+// so that seven-character texts such as "1234.5%" fit the 13-pixel font.
+QRect ValueRect(int firstLeft, int k, int top)
+{
+    return QRect(firstLeft + ValuePitch * k - 2, top, 52, LabelHeight);
+}
+
+// A column head: the full pitch, so the widest short name ("Fet.gesä") is never cut.
+QRect HeadRect(int firstLeft, int k, int top)
+{
+    return QRect(firstLeft + ValuePitch * k - 3, top, ValuePitch, LabelHeight);
+}
+
+void SetBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame *AddPanel(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(geometry);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    SetBackground(panel, colour);
+    return panel;
+}
+
+QToolButton *AddRedCross(QWidget *parent, const QString &name, const QRect &geometry, const QString &hint)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(QStringLiteral("X"));
+    button->setToolTip(hint);
+    button->setGeometry(geometry);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, Qt::red);
+    button->setPalette(palette);
+    return button;
+}
+
+const char *const MealSumCaptionNames[MealCount] = {"Label50", "Label31", "Label32",
+                                                    "Label87", "Label98", "Label109"};
+const char *const MealSumCaptions[MealCount] = {"Mahlzeit 1  - Summen  ", "Mahlzeit 2 - Summen ",
+                                                "Mahlzeit 3 - Summen  ",  "Mahlzeit 4 - Summen ",
+                                                "Mahlzeit 5 - Summen  ",  "Mahlzeit 6 - Summen "};
+const int MarkerLefts[MealCount] = {36, 122, 210, 296, 380, 466};
+
+constexpr int MealListColumns = 4 + NutrientCount;
+
+} // namespace
+
+TMainForm::TMainForm(const MainWindowContext &context, QWidget *parent)
+    : QWidget(parent), m_context(context), m_store(context.dataDirectory, context.locale)
+{
+    buildLayout();
+    setWindowTitle(AppTitle());
+    setActiveMeal(1);
+    showCatalogueCaptions();
+    loadDataFiles();
+    createWindows();
+}
+
+TMainForm::~TMainForm() = default;
+
+// ---- layout ---------------------------------------------------------------------------------
+
+QLabel *TMainForm::addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+                            Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    SetBackground(label, LabelGrey);
+    return label;
+}
+
+void TMainForm::onClick(QWidget *widget, std::function<void()> handler)
+{
+    m_clickHandlers.insert(widget, std::move(handler));
+    widget->installEventFilter(this);
+    widget->setCursor(Qt::PointingHandCursor);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        const auto handler = m_clickHandlers.constFind(watched);
+        if (handler != m_clickHandlers.constEnd() && mouse->button() == Qt::LeftButton && widget != nullptr &&
+            widget->rect().contains(mouse->position().toPoint())) {
+            // Copied: the handler may open a window that changes the table of handlers.
+            const std::function<void()> run = handler.value();
+            run();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::buildLayout()
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setFont(WindowFontPixels(13));
+    setFixedSize(ClientWidth, ClientHeight);
+    SetBackground(this, Silver);
+
+    buildCommandBar();
+    buildInputLine();
+    buildMealPages();
+    buildDayPanel();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
+}
+
+void TMainForm::buildCommandBar()
+{
+    QFrame *bar = AddPanel(this, QStringLiteral("Panel7"), QRect(17, 6, 1168, 67), PanelColour);
+
+    struct Command
+    {
+        const char *name;
+        int left;
+        int width;
+        QString caption;
+        std::function<void()> handler;
+    };
+    const Command commands[] = {
+        {"MzDateiEinlesenBtn", 10, 106, QStringLiteral("Mahlzeiten - Datei einlesen"),
+         [this] { ReadMealFile(); }},
+        {"MzDateiSpeichernBtn", 122, 106, QStringLiteral("Mahlzeiten in Datei speichern"),
+         [this] { SaveMealFile(); }},
+        {"TagBilanzSpeichernBtn", 234, 107, QStringLiteral("Tagesbilanz in Datei speichern"),
+         [this] { SaveDayBalance(); }},
+        {"ZusLebeMitBtn", 347, 97, QStringLiteral("Zusätzliche Lebensmittel"),
+         [this] { OpenAdditionalFoods(); }},
+        {"MaxWerteBtn", 450, 104, QStringLiteral("Maximale     Werte anzeigen"), [this] { OpenMaxValues(); }},
+        {"DelFormValueBtn", 560, 113, QStringLiteral("Formularfelder zurücksetzen"), [this] { ResetAll(); }},
+        {"BeendenBtn", 744, 100, QStringLiteral("Beenden"), [this] { close(); }},
+    };
+    for (const Command &command : commands) {
+        auto *button = new WrapButton(command.caption, bar);
+        button->setObjectName(QLatin1String(command.name));
+        button->setGeometry(command.left, 12, command.width, 42);
+        connect(button, &QPushButton::clicked, this, command.handler);
+    }
+
+    auto *info = new QToolButton(bar);
+    info->setObjectName(QStringLiteral("InfoSBtn"));
+    info->setToolTip(QStringLiteral("Informationen zum Programm"));
+    info->setGeometry(679, 12, 42, 42);
+    info->setIcon(QIcon(InfoPicture(32)));
+    info->setIconSize(QSize(32, 32));
+    connect(info, &QToolButton::clicked, this, [this] { OpenInfoWindow(); });
+
+    addLabel(bar, QStringLiteral("Label4"), QStringLiteral("Lebensmittel"), QRect(888, 10, 84, LabelHeight));
+    addLabel(bar, QStringLiteral("Label3"), QStringLiteral("in Schweizer Liste"),
+             QRect(976, 10, 114, LabelHeight));
+    addLabel(bar, QStringLiteral("Label1"), QString(), QRect(1094, 10, 60, LabelHeight),
+             Qt::AlignRight | Qt::AlignVCenter);
+    addLabel(bar, QStringLiteral("Label14"), QStringLiteral("in zusätzlicher Liste"),
+             QRect(976, 36, 114, LabelHeight));
+    addLabel(bar, QStringLiteral("Label2"), QString(), QRect(1094, 36, 60, LabelHeight),
+             Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TMainForm::buildInputLine()
+{
+    const QString chooseFood = QStringLiteral("Lebensmittel auswählen");
+    QFrame *lupePanel = AddPanel(this, QStringLiteral("LupeLebePanel"), QRect(20, 84, 40, 40), HeadYellow);
+    lupePanel->setToolTip(chooseFood);
+    auto *lupe = new QLabel(lupePanel);
+    lupe->setObjectName(QStringLiteral("LebeLupeImage"));
+    lupe->setGeometry(4, 4, 32, 32);
+    lupe->setPixmap(MagnifierPicture(32));
+    lupe->setToolTip(chooseFood);
+    onClick(lupePanel, [this] { OpenFoodSelection(); });
+    onClick(lupe, [this] { OpenFoodSelection(); });
+
+    QFrame *nameHead = AddPanel(this, QStringLiteral("Panel12"), QRect(64, 84, 330, 22), HeadYellow);
+    QLabel *nameCaption = addLabel(nameHead, QStringLiteral("Label21"), QStringLiteral(" Lebensmittel"),
+                                   QRect(2, 2, 326, LabelHeight));
+    SetBackground(nameCaption, HeadYellow);
+
+    QFrame *valueHead = AddPanel(this, QStringLiteral("Panel11"), QRect(400, 84, 762, 22), HeadYellow);
+    QLabel *referenceCaption = addLabel(valueHead, QStringLiteral("NwMengeLabel"), QStringLiteral("B.Menge"),
+                                        QRect(2, 2, AmountWidth - 2, LabelHeight), Qt::AlignCenter);
+    referenceCaption->setToolTip(QStringLiteral("Bezugsmenge"));
+    SetBackground(referenceCaption, HeadYellow);
+    for (int k = 0; k < NutrientCount; ++k) {
+        QLabel *head = addLabel(valueHead, QStringLiteral("NwBezLabel%1").arg(k), QString(),
+                                HeadRect(InputValueLeft - 400, k, 2), Qt::AlignCenter);
+        SetBackground(head, HeadYellow);
+    }
+    labelNamed(QStringLiteral("NwBezLabel4"))->setToolTip(QStringLiteral("gesättigte Fettsäuren"));
+
+    addLabel(this, QStringLiteral("BezeLabel"), QString(), QRect(64, 112, 330, LabelHeight));
+    addLabel(this, QStringLiteral("MengLabel"), QString(), QRect(400, 112, AmountWidth, LabelHeight),
+             Qt::AlignRight | Qt::AlignVCenter);
+    for (int k = 0; k < NutrientCount; ++k)
+        addLabel(this, QStringLiteral("NwLabel%1").arg(k), QString(), ValueRect(InputValueLeft, k, 112),
+                 Qt::AlignRight | Qt::AlignVCenter);
+    QToolButton *clearLine = AddRedCross(this, QStringLiteral("DelZeileSBtn"), QRect(1166, 111, 22, 20),
+                                         QStringLiteral("Auswahlzeile löschen"));
+    connect(clearLine, &QToolButton::clicked, this, [this] { ClearInputLine(); });
+
+    addLabel(this, QStringLiteral("KopfMengLabel"), QStringLiteral("g , St"),
+             QRect(400, 134, AmountWidth, LabelHeight), Qt::AlignCenter);
+    for (int k = 0; k < NutrientCount; ++k)
+        addLabel(this, QStringLiteral("KopfLabel%1").arg(k), QString(), HeadRect(InputValueLeft, k, 134),
+                 Qt::AlignCenter);
+
+    addLabel(this, QStringLiteral("Label20"), QStringLiteral("Menge in Mahlzeit"),
+             QRect(74, 140, 108, LabelHeight));
+    m_amountEdit = new QLineEdit(this);
+    m_amountEdit->setObjectName(QStringLiteral("MengEdit"));
+    m_amountEdit->setGeometry(186, 138, AmountWidth, 22);
+    m_amountEdit->setMaxLength(6);
+    // Only typing is limited to six characters; an amount put in by a command (a meal file,
+    // "Lebensmittel ändern") is kept whole in the input line even where the field cuts it.
+    connect(m_amountEdit, &QLineEdit::textEdited, this,
+            [this](const QString &text) { m_inputLine.amount = text; });
+    addLabel(this, QStringLiteral("Label12"), QStringLiteral("g / St"), QRect(248, 140, 44, LabelHeight));
+    addLabel(this, QStringLiteral("DbTypLabel"), QString(), QRect(296, 140, 54, LabelHeight))->hide();
+    addLabel(this, QStringLiteral("IdLabel"), QString(), QRect(354, 140, 40, LabelHeight))->hide();
+
+    QFrame *mealCommands = AddPanel(this, QStringLiteral("Panel8"), QRect(21, 174, 1161, 32), PanelColour);
+    struct Command
+    {
+        const char *name;
+        int left;
+        int width;
+        QString caption;
+        std::function<void()> handler;
+    };
+    const Command commands[] = {
+        {"LebMitEintragenBtn", 43, 145, QStringLiteral("Lebensmittel eintragen"), [this] { EnterFood(); }},
+        {"LebMitEntfernenBtn", 195, 155, QStringLiteral("Lebensmittel entfernen"), [this] { RemoveEntry(); }},
+        {"LebMitAendernBtn", 361, 145, QStringLiteral("Lebensmittel ändern"), [this] { ChangeEntry(); }},
+    };
+    for (const Command &command : commands) {
+        auto *button = new QPushButton(command.caption, mealCommands);
+        button->setObjectName(QLatin1String(command.name));
+        button->setGeometry(command.left, 4, command.width, 24);
+        connect(button, &QPushButton::clicked, this, command.handler);
+    }
+    addLabel(mealCommands, QStringLiteral("DateiNameLabel"), QString(), QRect(590, 7, 387, LabelHeight));
+}
+
+void TMainForm::buildMealPages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("APageControl"));
+    m_pages->setGeometry(17, 220, 1169, 344);
+    m_pages->tabBar()->setExpanding(false);
+
+    const int widths[MealListColumns - NutrientCount] = {340, 28, 0, 66};
+    const QStringList heads = {QStringLiteral("Lebensmittel"), QStringLiteral("Db"), QStringLiteral("ID"),
+                               QStringLiteral("Menge")};
+    for (int n = 1; n <= MealCount; ++n) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("MahlzeitTabSheet%1").arg(n));
+        SetBackground(page, Silver);
+
+        auto *list = new QTableWidget(0, MealListColumns, page);
+        list->setObjectName(QStringLiteral("AnzeigeListView%1").arg(n));
+        list->setGeometry(8, 8, 1145, 256);
+        list->verticalHeader()->hide();
+        list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        list->verticalHeader()->setDefaultSectionSize(LabelHeight);
+        list->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        list->horizontalHeader()->setStretchLastSection(false);
+        list->horizontalHeader()->setHighlightSections(false);
+        list->horizontalHeader()->setSectionsClickable(false);
+        list->setSelectionBehavior(QAbstractItemView::SelectRows);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setSortingEnabled(false);
+        list->setShowGrid(true);
+        list->setWordWrap(false);
+        list->setTabKeyNavigation(false);
+        QStringList captions = heads;
+        for (int k = 0; k < NutrientCount; ++k)
+            captions.append(QString()); // the short names follow with the catalogue captions
+        list->setHorizontalHeaderLabels(captions);
+        for (int column = 0; column < MealListColumns; ++column)
+            list->setColumnWidth(column, column < 4 ? widths[column] : ValuePitch);
+        list->setColumnHidden(2, true);
+
+        QToolButton *clearMeal = AddRedCross(page, QStringLiteral("DelSBtnSheet%1").arg(n),
+                                             QRect(8, 272, 24, 24), QStringLiteral("Tabelle löschen"));
+        connect(clearMeal, &QToolButton::clicked, this, [this, n] { ClearMeal(n); });
+        auto *up = new QToolButton(page);
+        up->setObjectName(QStringLiteral("NachObenSBtn%1").arg(n));
+        up->setArrowType(Qt::UpArrow);
+        up->setGeometry(42, 272, 24, 24);
+        connect(up, &QToolButton::clicked, this, [this, n] { MoveEntryUp(n); });
+        auto *down = new QToolButton(page);
+        down->setObjectName(QStringLiteral("NachUntenSBtn%1").arg(n));
+        down->setArrowType(Qt::DownArrow);
+        down->setGeometry(68, 272, 24, 24);
+        connect(down, &QToolButton::clicked, this, [this, n] { MoveEntryDown(n); });
+
+        addLabel(page, QLatin1String(MealSumCaptionNames[n - 1]), QString::fromUtf8(MealSumCaptions[n - 1]),
+                 QRect(232, 282, 142, LabelHeight), Qt::AlignRight | Qt::AlignVCenter);
+        addLabel(page, QStringLiteral("MengLabelSu%1").arg(n), QString(),
+                 QRect(380, 282, AmountWidth, LabelHeight), Qt::AlignRight | Qt::AlignVCenter);
+        for (int k = 0; k < NutrientCount; ++k)
+            addLabel(page, QStringLiteral("LabelMa%1Su%2").arg(n).arg(k), QString(),
+                     ValueRect(MealValueLeft, k, 282), Qt::AlignRight | Qt::AlignVCenter);
+
+        m_pages->addTab(page, QStringLiteral("  Mahlzeit %1  ").arg(n));
+    }
+    connect(m_pages, &QTabWidget::currentChanged, this,
+            [this](int index) { m_plan.setActiveMeal(index + 1); });
+
+    // The markers sit on the upper edge of the tabs; made after the pages, they lie above them.
+    for (int n = 1; n <= MealCount; ++n) {
+        auto *marker = new EllipseShape(HeadYellow, this);
+        marker->setObjectName(QStringLiteral("MarkerShape%1").arg(n));
+        marker->setGeometry(MarkerLefts[n - 1], 212, 24, 16);
+    }
+}
+
+void TMainForm::buildDayPanel()
+{
+    QFrame *day = AddPanel(this, QStringLiteral("TagSuPanel"), QRect(17, 570, 1168, 157), PanelColour);
+
+    QFrame *head = AddPanel(day, QStringLiteral("Panel13"), QRect(382, 11, 766, 22), HeadYellow);
+    QLabel *amountHead = addLabel(head, QStringLiteral("FuMengeLabel"), QStringLiteral("Menge"),
+                                  QRect(1, 2, AmountWidth, LabelHeight), Qt::AlignCenter);
+    SetBackground(amountHead, HeadYellow);
+    for (int k = 0; k < NutrientCount; ++k) {
+        QLabel *name = addLabel(head, QStringLiteral("FuNwBezLabel%1").arg(k), QString(),
+                                HeadRect(DayValueLeft - 382, k, 2), Qt::AlignCenter);
+        SetBackground(name, HeadYellow);
+    }
+
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    addLabel(day, QStringLiteral("Label55"), QStringLiteral(" Tages  - Summen "),
+             QRect(231, 40, 146, LabelHeight), right);
+    addLabel(day, QStringLiteral("MengLabelTaSu"), QString(), QRect(383, 40, AmountWidth, LabelHeight),
+             right);
+    for (int k = 0; k < NutrientCount; ++k)
+        addLabel(day, QStringLiteral("LabelTaSu%1").arg(k), QString(), ValueRect(DayValueLeft, k, 40), right);
+    QLabel *water = addLabel(day, QStringLiteral("FrWassereLabel"), QStringLiteral("?"),
+                             QRect(1146, 40, 16, LabelHeight), Qt::AlignCenter);
+    onClick(water, [this] { ShowWaterShares(); });
+
+    addLabel(day, QStringLiteral("FussMengLabel"), QStringLiteral("g , St"),
+             QRect(383, 62, AmountWidth, LabelHeight), Qt::AlignCenter);
+    for (int k = 0; k < NutrientCount; ++k)
+        addLabel(day, QStringLiteral("FussLabel%1").arg(k), QString(), HeadRect(DayValueLeft, k, 62),
+                 Qt::AlignCenter);
+
+    const QString chooseRequirement = QStringLiteral("Nährwertbedarf pro Tag auswählen");
+    QFrame *requirementPanel = AddPanel(day, QStringLiteral("Panel10"), QRect(188, 84, 38, 38), HeadYellow);
+    requirementPanel->setToolTip(chooseRequirement);
+    auto *lupe = new QLabel(requirementPanel);
+    lupe->setObjectName(QStringLiteral("BedarfLupeImage"));
+    lupe->setGeometry(3, 3, 32, 32);
+    lupe->setPixmap(MagnifierPicture(32));
+    lupe->setToolTip(chooseRequirement);
+    onClick(requirementPanel, [this] { OpenRequirementsWindow(); });
+    onClick(lupe, [this] { OpenRequirementsWindow(); });
+
+    addLabel(day, QStringLiteral("KohorteLabel"), QString(), QRect(231, 90, 204, LabelHeight), right);
+    for (int k = 0; k < NutrientCount; ++k)
+        addLabel(day, QStringLiteral("TaBedLabel%1").arg(k), QString(), ValueRect(DayValueLeft, k, 90),
+                 right);
+
+    addLabel(day, QStringLiteral("Label70"), QStringLiteral(" Tagesmengen in Prozent "),
+             QRect(231, 116, 204, LabelHeight), right);
+    for (int k = 0; k < NutrientCount; ++k)
+        addLabel(day, QStringLiteral("ProzLabel%1").arg(k), QString(), ValueRect(DayValueLeft, k, 116),
+                 right);
+}
+
+// ---- start-up -------------------------------------------------------------------------------
+
+void TMainForm::showCatalogueCaptions()
+{
+    const auto &catalogue = NutrientCatalogue();
+    for (int k = 0; k < NutrientCount; ++k) {
+        setLabelText(QStringLiteral("NwBezLabel%1").arg(k), catalogue[k].shortName);
+        setLabelText(QStringLiteral("FuNwBezLabel%1").arg(k), catalogue[k].shortName);
+        setLabelText(QStringLiteral("KopfLabel%1").arg(k), catalogue[k].unitLabel);
+        setLabelText(QStringLiteral("FussLabel%1").arg(k), catalogue[k].unitLabel);
+        for (int n = 1; n <= MealCount; ++n)
+            mealList(n)->horizontalHeaderItem(4 + k)->setText(catalogue[k].shortName);
+    }
+}
+
+void TMainForm::loadDataFiles()
+{
+    // Each message waits for its OK before the next file is looked at; the window is not up yet.
+    const QStringList foodMessages = m_store.loadFiles();
+    for (const QString &message : foodMessages)
+        m_context.prompts->showPlainMessage(message);
+
+    const SettingsList settings = LoadSettings(m_context.dataDirectory);
+    m_store.buildIndex();
+    showFoodCounts();
+
+    const ReferenceLoad load = LoadReferenceValues(m_context.dataDirectory, settings);
+    m_requirements = load.state;
+    if (!load.message.isEmpty())
+        m_context.prompts->showPlainMessage(load.message);
+    ShowActiveReference();
+    UpdateMealMarkers();
+}
+
+void TMainForm::showFoodCounts()
+{
+    setLabelText(QStringLiteral("Label1"), m_store.index().swissCountText());
+    setLabelText(QStringLiteral("Label2"), m_store.index().additionalCountText());
+}
+
+// ---- helpers --------------------------------------------------------------------------------
+
+QLabel *TMainForm::labelNamed(const QString &name) const
+{
+    return findChild<QLabel *>(name);
+}
+
+QTableWidget *TMainForm::mealList(int meal) const
+{
+    return findChild<QTableWidget *>(QStringLiteral("AnzeigeListView%1").arg(meal));
+}
+
+void TMainForm::setLabelText(const QString &name, const QString &text)
+{
+    if (QLabel *label = labelNamed(name))
+        label->setText(text);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    // The question may save, be cancelled or be refused; the window closes in every case.
+    if (m_plan.changed() &&
+        m_context.prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft)
+        SaveMealFile();
+    event->accept();
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "balance.h"
+#include "foodstore.h"
+#include "mainwindowcontext.h"
+#include "mealplan.h"
+#include "reference.h"
+
+#include <QHash>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTableWidget;
+class TAuswProjekteForm;
+class TLebmittPlusForm;
+class TLizForm;
+class TMaxWerteForm;
+class TNaewBedarfForm;
+struct DayReport;
+
+// The main window: the input line, the six meals with their sums, the day balance against
+// the requirement in force, and the commands on them. It holds the food data, the
+// requirement rows and the meal plan for the whole run, and creates the other windows.
+class TMainForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Builds the window and loads the data files of context.dataDirectory; every start-up
+    // message has been shown through context.prompts when this returns. Not shown yet.
+    explicit TMainForm(const MainWindowContext &context, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    const MealPlan &mealPlan() const { return m_plan; }
+    const InputLine &inputLine() const { return m_inputLine; }
+    const FoodStore &foodStore() const { return m_store; }
+    const RequirementState &requirementState() const { return m_requirements; }
+    const DayBalance &dayBalance() const { return m_balance; }
+    QString dataDirectory() const { return m_context.dataDirectory; }
+
+    // The label of a numbered family or any other control by its name; nullptr when none.
+    QLabel *labelNamed(const QString &name) const;
+    QTableWidget *mealList(int meal) const;
+
+    // Input line and meals.
+    void ShowFoodInInputLine(int position); // the food at position of the index, amount untouched
+    void EnterFood();                       // "Lebensmittel eintragen"
+    void RecomputeBalance();
+    void UpdateMealMarkers();
+    void ShowWaterShares();
+    void ShowActiveReference();
+    void setActiveMeal(int meal); // the tab page shown, and the meal entries go to
+
+    // Editing.
+    void RemoveEntry();
+    void ChangeEntry();
+    void MoveEntryUp(int meal);
+    void MoveEntryDown(int meal);
+    void ClearMeal(int meal);
+    void ClearInputLine();
+    void ResetAll();
+
+    // Meal file. SaveMealFile returns true when the file was written.
+    bool SaveMealFile();
+    void ReadMealFile();
+
+    // "Tagesbilanz in Datei speichern".
+    void SaveDayBalance();
+
+    // The other windows.
+    void OpenFoodSelection();
+    void OpenAdditionalFoods();
+    void OpenRequirementsWindow();
+    void OpenInfoWindow();
+    void OpenMaxValues();
+
+    // The day as the window shows it, ready for a report written at created.
+    DayReport DisplayedDayReport(const QDateTime &created) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildCommandBar();
+    void buildInputLine();
+    void buildMealPages();
+    void buildDayPanel();
+    void showCatalogueCaptions();
+    void loadDataFiles();
+    void createWindows();
+
+    QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    void onClick(QWidget *widget, std::function<void()> handler);
+
+    void showInputLine();
+    void showMeal(int meal);
+    void showAllMeals();
+    int selectedEntry(int meal) const;
+    void selectEntry(int meal, int row);
+    void showFoodCounts();
+    void setLabelText(const QString &name, const QString &text);
+    QPoint dialogOrigin() const;
+
+    MainWindowContext m_context;
+    FoodStore m_store;
+    RequirementState m_requirements;
+    MealPlan m_plan;
+    InputLine m_inputLine;
+    DayBalance m_balance;
+
+    QTabWidget *m_pages = nullptr;
+    QLineEdit *m_amountEdit = nullptr;
+    QHash<QObject *, std::function<void()>> m_clickHandlers;
+
+    TAuswProjekteForm *m_selectionWindow = nullptr;
+    TLebmittPlusForm *m_additionalFoodsWindow = nullptr;
+    TNaewBedarfForm *m_requirementsWindow = nullptr;
+    TLizForm *m_infoWindow = nullptr;
+    TMaxWerteForm *m_maxValuesWindow = nullptr;
+};
