@@ -1,10 +1,13 @@
 #pragma once
 
 #include "balance.h"
+#include "mealplan.h"
 #include "nutrients.h"
+#include "reference.h"
 
 #include <QDateTime>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +46,12 @@ struct DayReport
 
 // A report with the catalogue's names and units and empty texts elsewhere.
 DayReport EmptyDayReport();
+
+// The snapshot of what the main window shows after balance was computed for plan against
+// requirement: the entries as stored, sums in FormatGeneral of locale, the requirement as
+// ReferenceValueTexts, percentages as PercentText, and the plan's loaded meal file path.
+DayReport DayReportFromPlan(const MealPlan &plan, const DayBalance &balance, const ReferenceSet &requirement,
+                            const QLocale &locale, const QDateTime &created);
 
 // "----!--" for Warn, "---!!!-" for Alarm, empty otherwise.
 QString PercentClassMark(PercentClass percentClass);
