@@ -1,0 +1,256 @@
+#include "foodindex.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QLocale German(QLocale::German, QLocale::Germany);
+const QStringList SwissHeader{u"Schweizer Nährwertdatenbank"_s, u"heads"_s, u"units"_s};
+const QStringList OwnHeader{u"Zusätzliche Lebensmittel;;Stand;09.12.25;"_s, u"ID;Lebensmittel;"_s};
+
+QStringList WithSwissHeader(const QStringList &foods)
+{
+    return SwissHeader + foods;
+}
+
+QStringList WithOwnHeader(const QStringList &foods)
+{
+    return OwnHeader + foods;
+}
+
+// A Swiss line whose every field names its own column, so a wrong column shows in the text.
+QString MarkedSwissLine(int fieldCount)
+{
+    QStringList fields;
+    for (int c = 0; c < fieldCount; ++c)
+        fields.append(u"v%1"_s.arg(c));
+    return fields.join(u';');
+}
+
+} // namespace
+
+class TestFoodIndex : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void indexTexts_data();
+    void indexTexts();
+    void recordFields();
+    void findById_data();
+    void findById();
+    void sortedList_data();
+    void sortedList();
+    void countCaptions_data();
+    void countCaptions();
+    void emptyIndex();
+    void hostileLines();
+    void manyFoods();
+};
+
+void TestFoodIndex::indexTexts_data()
+{
+    QTest::addColumn<QStringList>("swiss");
+    QTest::addColumn<QStringList>("own");
+    QTest::addColumn<QStringList>("texts");
+
+    QTest::newRow("Swiss columns in nutrient order, field 50 ignored")
+        << WithSwissHeader({MarkedSwissLine(55)}) << QStringList()
+        << QStringList{u"v0=v1;100;v3;v13;v14;v4;v5;v17;v18;v42;v40;v39;v29;v34;v20;NwChDb;"_s};
+    QTest::newRow("Swiss line with id and name only")
+        << WithSwissHeader({u"123;Apfel roh"_s}) << QStringList()
+        << QStringList{u"123=Apfel roh;100;;;;;;;;;;;;;;NwChDb;"_s};
+    QTest::newRow("blank Swiss line")
+        << WithSwissHeader({QString()}) << QStringList() << QStringList{u"=;100;;;;;;;;;;;;;;NwChDb;"_s};
+    QTest::newRow("own line keeps piece reference and missing values")
+        << QStringList() << WithOwnHeader({u"30512;Müsli;1;k.A.;2;3;4;5;6;7;8;9;10;11;12;13;extra;more"_s})
+        << QStringList{u"30512=Müsli;1;k.A.;2;3;4;5;6;7;8;9;10;11;12;13;NwAnDb;"_s};
+    QTest::newRow("blank own line") << QStringList() << WithOwnHeader({QString()})
+                                    << QStringList{u"=" + QString(15, u';') + u"NwAnDb;"};
+    QTest::newRow("Swiss first, then own, each in file order")
+        << WithSwissHeader({u"2;B"_s, u"1;A"_s}) << WithOwnHeader({u"9;Z;100"_s, u"1;a;1"_s})
+        << QStringList{u"2=B;100;;;;;;;;;;;;;;NwChDb;"_s, u"1=A;100;;;;;;;;;;;;;;NwChDb;"_s,
+                       u"9=Z;100;;;;;;;;;;;;;;NwAnDb;"_s, u"1=a;1;;;;;;;;;;;;;;NwAnDb;"_s};
+    QTest::newRow("headers only") << SwissHeader << OwnHeader << QStringList();
+}
+
+void TestFoodIndex::indexTexts()
+{
+    QFETCH(QStringList, swiss);
+    QFETCH(QStringList, own);
+    QFETCH(QStringList, texts);
+    const FoodIndex index = BuildFoodIndex(swiss, own, German);
+    QCOMPARE(index.count(), texts.size());
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(index.text(i), texts.at(i));
+}
+
+void TestFoodIndex::recordFields()
+{
+    const FoodIndex index = BuildFoodIndex(
+        WithSwissHeader({u"1234;Apfel, roh;x;52;0,2;0;y;y;y;y;y;y;y;11,4;10,3"_s}),
+        WithOwnHeader({u"30512;Haferbrei;1;68;12;0,5;1,4;0,3;2,4;0,1;k.A.;k.A.;20;0;0;84;"_s}), German);
+    QCOMPARE(index.count(), 2);
+
+    const FoodRecord swiss = index.record(0);
+    QCOMPARE(swiss.id, u"1234"_s);
+    QCOMPARE(swiss.name, u"Apfel, roh"_s);
+    QCOMPARE(swiss.referenceAmount, u"100"_s);
+    QCOMPARE(swiss.values.size(), NutrientCount);
+    QCOMPARE(swiss.values.mid(0, 5), (QStringList{u"52"_s, u"11,4"_s, u"10,3"_s, u"0,2"_s, u"0"_s}));
+    QCOMPARE(swiss.dbType, u"NwChDb"_s);
+    QCOMPARE(DbCodeFor(swiss.dbType), u"1"_s);
+    QCOMPARE(index.id(0), u"1234"_s);
+    QCOMPARE(index.valueText(0), index.text(0).mid(5));
+
+    const FoodRecord own = index.record(1);
+    QCOMPARE(own.id, u"30512"_s);
+    QCOMPARE(own.referenceAmount, u"1"_s);
+    QCOMPARE(own.values, (QStringList{u"68"_s, u"12"_s, u"0,5"_s, u"1,4"_s, u"0,3"_s, u"2,4"_s, u"0,1"_s,
+                                      u"k.A."_s, u"k.A."_s, u"20"_s, u"0"_s, u"0"_s, u"84"_s}));
+    QCOMPARE(own.dbType, u"NwAnDb"_s);
+    QCOMPARE(DbCodeFor(own.dbType), u"2"_s);
+    QCOMPARE(DbCodeFor(u"nwchdb"_s), u"2"_s);
+}
+
+void TestFoodIndex::findById_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<int>("position");
+    QTest::newRow("Swiss food") << u"1001"_s << 0;
+    QTest::newRow("Swiss food wins over own food with the same id") << u"20"_s << 1;
+    QTest::newRow("own food") << u"30512"_s << 3;
+    QTest::newRow("letters ignore case") << u"abc"_s << 2;
+    QTest::newRow("umlaut ignores case") << u"ÄX"_s << 5;
+    QTest::newRow("unknown id") << u"99"_s << -1;
+    QTest::newRow("prefix is not a match") << u"100"_s << -1;
+    QTest::newRow("empty id finds the blank line") << QString() << 6;
+}
+
+void TestFoodIndex::findById()
+{
+    QFETCH(QString, id);
+    QFETCH(int, position);
+    const FoodIndex index = BuildFoodIndex(
+        WithSwissHeader({u"1001;Apfel"_s, u"20;Zwieback"_s, u"ABC;Buchstaben"_s}),
+        WithOwnHeader({u"30512;Haferbrei;100"_s, u"20;Eigener Zwieback;1"_s, u"äx;Umlaut;1"_s, QString()}),
+        German);
+    QCOMPARE(index.findById(id), position);
+    QCOMPARE(FindFoodById(index, id), position);
+}
+
+void TestFoodIndex::sortedList_data()
+{
+    QTest::addColumn<QStringList>("swiss");
+    QTest::addColumn<QStringList>("own");
+    QTest::addColumn<QStringList>("sorted");
+
+    QTest::newRow("ids sort as text")
+        << WithSwissHeader({u"20;Zwieback"_s, u"100;Birne"_s, u"3;Apfel"_s}) << QStringList()
+        << QStringList{u"100=Birne"_s, u"20=Zwieback"_s, u"3=Apfel"_s};
+    QTest::newRow("case-only duplicate keeps the first spelling")
+        << WithSwissHeader({u"12;Apfel"_s}) << WithOwnHeader({u"12;APFEL;1"_s, u"12;Apfel roh;1"_s})
+        << QStringList{u"12=Apfel"_s, u"12=Apfel roh"_s};
+    QTest::newRow("same name, other id stays")
+        << WithSwissHeader({u"1;Ei"_s, u"2;Ei"_s}) << QStringList() << QStringList{u"1=Ei"_s, u"2=Ei"_s};
+    QTest::newRow("case-insensitive German collation")
+        << WithSwissHeader({u"1;Zwiebel"_s, u"1;Äpfel"_s, u"1;Birne"_s, u"1;apfel"_s}) << QStringList()
+        << QStringList{u"1=apfel"_s, u"1=Äpfel"_s, u"1=Birne"_s, u"1=Zwiebel"_s};
+    QTest::newRow("blank line sorts as '='")
+        << WithSwissHeader({u"5;Quark"_s, QString()}) << QStringList() << QStringList{u"="_s, u"5=Quark"_s};
+}
+
+void TestFoodIndex::sortedList()
+{
+    QFETCH(QStringList, swiss);
+    QFETCH(QStringList, own);
+    QFETCH(QStringList, sorted);
+    const FoodIndex index = BuildFoodIndex(swiss, own, German);
+    QCOMPARE(index.sortedTexts(), sorted);
+    QCOMPARE(index.sortedCount(), sorted.size());
+    for (int i = 0; i < sorted.size(); ++i) {
+        const QString &text = sorted.at(i);
+        QCOMPARE(index.sortedId(i) + u'=' + index.sortedName(i), text);
+    }
+}
+
+void TestFoodIndex::countCaptions_data()
+{
+    QTest::addColumn<int>("swissLines");
+    QTest::addColumn<int>("ownLines");
+    QTest::addColumn<QString>("swissCaption");
+    QTest::addColumn<QString>("ownCaption");
+    QTest::newRow("both missing") << 0 << 0 << u"  0"_s << u"  0"_s;
+    QTest::newRow("fewer lines than headers") << 2 << 1 << u"  0"_s << u"  0"_s;
+    QTest::newRow("headers only") << 3 << 2 << u"  0"_s << u"  0"_s;
+    QTest::newRow("one food each") << 4 << 3 << u"  1"_s << u"  1"_s;
+    QTest::newRow("1193 Swiss lines") << 1193 << 12 << u"  1190"_s << u"  10"_s;
+}
+
+void TestFoodIndex::countCaptions()
+{
+    QFETCH(int, swissLines);
+    QFETCH(int, ownLines);
+    QFETCH(QString, swissCaption);
+    QFETCH(QString, ownCaption);
+    const FoodIndex index =
+        BuildFoodIndex(QStringList(swissLines, u"1;x"_s), QStringList(ownLines, u"2;y"_s), German);
+    QCOMPARE(index.swissCountText(), swissCaption);
+    QCOMPARE(index.additionalCountText(), ownCaption);
+}
+
+void TestFoodIndex::emptyIndex()
+{
+    const FoodIndex fresh;
+    QCOMPARE(fresh.count(), 0);
+    QCOMPARE(fresh.findById(u"1"_s), -1);
+    QCOMPARE(fresh.findById(QString()), -1);
+    QCOMPARE(fresh.swissCountText(), u"  0"_s);
+    QCOMPARE(fresh.additionalCountText(), u"  0"_s);
+
+    const FoodIndex built = BuildFoodIndex({}, {}, German);
+    QCOMPARE(built.count(), 0);
+    QCOMPARE(built.sortedCount(), 0);
+    QCOMPARE(built.swissCountText(), u"  0"_s);
+}
+
+void TestFoodIndex::hostileLines()
+{
+    const QStringList lines{QString(10000, u';'), QString(10000, u'x'),
+                            QString(10000, u'='), QString::fromLatin1("\x01\x02\xFF;\xFE", 5),
+                            u"=;=;=;"_s,          QString(3000, u'=') + u";a"_s};
+    const FoodIndex index = BuildFoodIndex(WithSwissHeader(lines), WithOwnHeader(lines), German);
+    QCOMPARE(index.count(), 2 * lines.size());
+    QCOMPARE(index.text(0), u"=;100;;;;;;;;;;;;;;NwChDb;"_s);
+    QCOMPARE(index.record(1).name, QString());
+    QCOMPARE(index.id(1).size(), 10000);
+    for (int i = 0; i < index.count(); ++i)
+        QCOMPARE(index.record(i).values.size(), NutrientCount);
+    QCOMPARE(index.findById(QString(10000, u'X')), 1);
+    QVERIFY(index.sortedCount() > 0);
+}
+
+void TestFoodIndex::manyFoods()
+{
+    // About the size of the real table, with an own food repeating every tenth id in capitals.
+    QStringList swiss = SwissHeader;
+    QStringList own = OwnHeader;
+    for (int i = 0; i < 1200; ++i)
+        swiss.append(u"%1;Lebensmittel %2;x;%3"_s.arg(i).arg(1199 - i).arg(i));
+    for (int i = 0; i < 1200; i += 10)
+        own.append(u"%1;LEBENSMITTEL %2;1"_s.arg(i).arg(1199 - i));
+    const FoodIndex index = BuildFoodIndex(swiss, own, German);
+    QCOMPARE(index.count(), 1320);
+    QCOMPARE(index.sortedCount(), 1200);
+    QCOMPARE(index.swissCountText(), u"  1200"_s);
+    QCOMPARE(index.additionalCountText(), u"  120"_s);
+    for (int i = 0; i < 1200; ++i)
+        QCOMPARE(index.findById(QString::number(i)), i);
+    QCOMPARE(index.sortedTexts().first(), u"0=Lebensmittel 1199"_s);
+    QCOMPARE(index.sortedTexts().last(), u"999=Lebensmittel 200"_s);
+}
+
+QTEST_GUILESS_MAIN(TestFoodIndex)
+#include "tst_foodindex.moc"
