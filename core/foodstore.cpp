@@ -1,1 +1,41 @@
 #include "foodstore.h"
+
+#include <utility>
+
+FoodStore::FoodStore(QString dataDirectory, QLocale locale)
+    : m_dataDirectory(std::move(dataDirectory)), m_locale(std::move(locale))
+{
+}
+
+QStringList FoodStore::loadFiles()
+{
+    QStringList messages;
+    const FoodFileLoad swiss = LoadSwissDatabase(m_dataDirectory);
+    m_swissLines = swiss.lines;
+    if (!swiss.message.isEmpty())
+        messages.append(swiss.message);
+
+    const FoodFileLoad additional = LoadAdditionalFoods(m_dataDirectory);
+    m_additionalLines = additional.lines;
+    m_additionalEncoding = additional.encoding;
+    if (!additional.message.isEmpty())
+        messages.append(additional.message);
+    return messages;
+}
+
+void FoodStore::buildIndex()
+{
+    m_index = BuildFoodIndex(m_swissLines, m_additionalLines, m_locale);
+}
+
+WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows, const QDate &today)
+{
+    // The lines are replaced before writing: after a failed write they hold what the user
+    // meant to save, while the index still shows what the file on disk holds.
+    m_additionalLines = AdditionalFoodFileLines(rows, today);
+    const WriteResult result = WriteTextFile(DataFilePath(m_dataDirectory, QStringLiteral("NwAnDb.dat")),
+                                             m_additionalLines, m_additionalEncoding);
+    if (result.ok)
+        buildIndex();
+    return result;
+}

@@ -1,0 +1,196 @@
+#include "foodstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QLocale German(QLocale::German, QLocale::Germany);
+
+QString FixtureDir()
+{
+    return QStringLiteral(KB_TEST_DIR "/fixtures/food");
+}
+
+bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool CopyFixtures(const QString &target)
+{
+    for (const QString &name : {u"NwChDb.dat"_s, u"NwAnDb.dat"_s}) {
+        if (!QFile::copy(FixtureDir() + u'/' + name, target + u'/' + name))
+            return false;
+    }
+    return true;
+}
+
+QList<AdditionalFoodRow> OneRow()
+{
+    return {AdditionalFoodRow{u"30900"_s, u"Grießbrei"_s, u"100"_s, QStringList(NutrientCount, u"k.A."_s)}};
+}
+
+} // namespace
+
+class TestFoodStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadsBothFilesIntoOneIndex();
+    void messagesInStartOrder_data();
+    void messagesInStartOrder();
+    void saveRebuildsIndexInReadEncoding();
+    void saveWithoutFileCreatesWindows1252();
+    void failedSaveKeepsIndexAndFile();
+};
+
+void TestFoodStore::loadsBothFilesIntoOneIndex()
+{
+    FoodStore store(FixtureDir(), German);
+    QCOMPARE(store.loadFiles(), QStringList());
+    QCOMPARE(store.index().count(), 0); // built only on request
+    store.buildIndex();
+
+    const FoodIndex &index = store.index();
+    QCOMPARE(index.swissCountText(), u"  3"_s);
+    QCOMPARE(index.additionalCountText(), u"  2"_s);
+    QCOMPARE(index.count(), 5);
+
+    const FoodRecord apple = index.record(index.findById(u"1001"_s));
+    QCOMPARE(apple.name, u"Apfel, roh"_s);
+    QCOMPARE(apple.values, (QStringList{u"52"_s, u"11,4"_s, u"10,3"_s, u"0,2"_s, u"0"_s, u"0,3"_s, u"0"_s,
+                                        u"0,1"_s, u"5"_s, u"6"_s, u"0"_s, u"0"_s, u"85,6"_s}));
+    const FoodRecord dried = index.record(index.findById(u"1002"_s));
+    QCOMPARE(dried.name, u"Äpfel, getrocknet"_s); // Windows-1252 without mark
+    QCOMPARE(dried.values.at(10), u"k.A."_s);
+
+    // The own file carries a case-only twin of a Swiss food: the Swiss one is found and listed.
+    const int twin = index.findById(u"20"_s);
+    QCOMPARE(index.record(twin).name, u"Zwieback"_s);
+    QCOMPARE(index.record(twin).dbType, u"NwChDb"_s);
+    QVERIFY(index.sortedTexts().contains(u"20=Zwieback"_s));
+    QVERIFY(!index.sortedTexts().contains(u"20=ZWIEBACK"_s));
+    QCOMPARE(index.sortedCount(), 4);
+    QCOMPARE(index.record(index.findById(u"30512"_s)).dbType, u"NwAnDb"_s);
+}
+
+void TestFoodStore::messagesInStartOrder_data()
+{
+    QTest::addColumn<QByteArray>("swiss");
+    QTest::addColumn<QByteArray>("own");
+    QTest::addColumn<QStringList>("messages");
+    const QString swissMissing = u"Schweizer Nährwertdatenbank nicht gefunden!"_s;
+    const QString swissWrong = u"Die Datei enthält nicht die Schweizer Nährwertdatenbank"_s;
+    const QString ownWrong = u"Die Datei enthält nicht die eigene Nährwertdatenbank"_s;
+    const QByteArray none; // no file
+    QTest::newRow("both missing") << none << none << QStringList{swissMissing};
+    QTest::newRow("both wrong") << QByteArray("Naehrwerte\r\n") << QByteArray("Eigene\r\n")
+                                << QStringList{swissWrong, ownWrong};
+    QTest::newRow("Swiss missing, own wrong") << none
+                                              << QByteArray("\xEF\xBB\xBF"
+                                                            "Falsch\r\n")
+                                              << QStringList{swissMissing, ownWrong};
+}
+
+void TestFoodStore::messagesInStartOrder()
+{
+    QFETCH(QByteArray, swiss);
+    QFETCH(QByteArray, own);
+    QFETCH(QStringList, messages);
+    QTemporaryDir dir;
+    if (!swiss.isEmpty())
+        QVERIFY(WriteBytes(dir.filePath(u"NwChDb.dat"_s), swiss));
+    if (!own.isEmpty())
+        QVERIFY(WriteBytes(dir.filePath(u"NwAnDb.dat"_s), own));
+    FoodStore store(dir.path(), German);
+    QCOMPARE(store.loadFiles(), messages);
+    store.buildIndex();
+    QCOMPARE(store.index().count(), 0);
+    QCOMPARE(store.index().swissCountText(), u"  0"_s);
+    QCOMPARE(store.index().additionalCountText(), u"  0"_s);
+}
+
+void TestFoodStore::saveRebuildsIndexInReadEncoding()
+{
+    QTemporaryDir dir;
+    QVERIFY(CopyFixtures(dir.path()));
+    FoodStore store(dir.path(), German);
+    store.loadFiles();
+    store.buildIndex();
+
+    const WriteResult result = store.saveAdditionalFoods(OneRow(), QDate(2026, 3, 5));
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(store.additionalLines().size(), 3);
+    QCOMPARE(store.index().additionalCountText(), u"  1"_s);
+    QCOMPARE(store.index().count(), 4);
+    QCOMPARE(store.index().record(3).name, u"Grießbrei"_s);
+    QCOMPARE(store.index().findById(u"30512"_s), -1);
+
+    // The fixture was UTF-8 with a mark, so the new file is too.
+    const QByteArray bytes = ReadBytes(dir.filePath(u"NwAnDb.dat"_s));
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBFZus\xC3\xA4tzliche Lebensmittel;;Stand;05.03.26;\r\n"));
+    QVERIFY(bytes.endsWith("30900;Grie\xC3\x9F"
+                           "brei;100;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;k.A.;"
+                           "k.A.;\r\n"));
+
+    // Saving no rows leaves the two header lines and no own foods.
+    QVERIFY(store.saveAdditionalFoods({}, QDate(2026, 3, 5)).ok);
+    FoodStore reread(dir.path(), German);
+    QCOMPARE(reread.loadFiles(), QStringList());
+    reread.buildIndex();
+    QCOMPARE(reread.additionalLines().size(), 2);
+    QCOMPARE(reread.index().additionalCountText(), u"  0"_s);
+}
+
+void TestFoodStore::saveWithoutFileCreatesWindows1252()
+{
+    QTemporaryDir dir;
+    FoodStore store(dir.path(), German);
+    store.loadFiles();
+    store.buildIndex();
+    QVERIFY(store.saveAdditionalFoods(OneRow(), QDate(2025, 12, 9)).ok);
+    QVERIFY(ReadBytes(dir.filePath(u"NwAnDb.dat"_s))
+                .startsWith("Zus\xE4tzliche Lebensmittel;;Stand;09.12.25;\r\n"));
+    QCOMPARE(store.index().findById(u"30900"_s), 0);
+}
+
+void TestFoodStore::failedSaveKeepsIndexAndFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(CopyFixtures(dir.path()));
+    FoodStore store(dir.path(), German);
+    store.loadFiles();
+    store.buildIndex();
+    const QString path = dir.filePath(u"NwAnDb.dat"_s);
+
+    // Tests run as root, so a folder standing where the file must go makes the write fail.
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(dir.path()).mkdir(u"NwAnDb.dat"_s));
+    const WriteResult result = store.saveAdditionalFoods(OneRow(), QDate(2026, 3, 5));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.path, path);
+    QVERIFY(result.message().startsWith(u"Die Datei \""_s));
+
+    // The lines already hold what the user meant to save; the index still shows the old foods.
+    QCOMPARE(store.additionalLines().size(), 3);
+    QCOMPARE(store.additionalLines().last().left(6), u"30900;"_s);
+    QCOMPARE(store.index().additionalCountText(), u"  2"_s);
+    QVERIFY(store.index().findById(u"30512"_s) >= 0);
+    QCOMPARE(store.index().findById(u"30900"_s), -1);
+}
+
+QTEST_GUILESS_MAIN(TestFoodStore)
+#include "tst_foodstore.moc"
