@@ -1,0 +1,394 @@
+#include "tnaewbedarfform.h"
+
+#include "numbertext.h"
+#include "userprompts.h"
+#include "windowfont.h"
+#include "wrappushbutton.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <utility>
+
+namespace {
+
+constexpr int OwnMaleRow = 8;
+constexpr int OwnFemaleRow = 9;
+constexpr int DgeRowCount = 8;
+constexpr int ListValueColumn = 2; // list column of nutrient 0
+constexpr int ListRowHeight = 20;
+constexpr int ColumnPitch = 54;    // distance between the nutrient columns
+constexpr int ValueLeft = 217;     // left of the first nutrient column in the window
+constexpr int DefaultRadioRow = 3; // RadioButton4
+
+QString Text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// A label whose width grows to hold its caption, keeping the centre of the given box.
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect box,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
+    if (needed > box.width()) {
+        const int centre = box.center().x();
+        box.setWidth(needed);
+        if (alignment & Qt::AlignHCenter)
+            box.moveLeft(centre - needed / 2);
+    }
+    label->setGeometry(box);
+    label->setAlignment(alignment);
+    return label;
+}
+
+// A label sized to its caption at (left, top).
+QLabel *MakeFittedLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
+{
+    return MakeLabel(parent, name, text, QRect(left, top, 1, 17));
+}
+
+QFrame *MakePanel(QWidget *parent, const QString &name, const QRect &box)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(box);
+    return panel;
+}
+
+} // namespace
+
+TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, RequirementState &state, QString dataDirectory,
+                                 Clock clock, QWidget *parent)
+    : QDialog(parent), m_prompts(prompts), m_state(state), m_dataDirectory(std::move(dataDirectory)),
+      m_clock(std::move(clock))
+{
+    setObjectName(QStringLiteral("NaewBedarfForm"));
+    setWindowTitle(AppTitle());
+    setModal(true);
+    setFont(WindowFontPixels(13));
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(240, 240, 240));
+    setPalette(grey);
+    setAutoFillBackground(true);
+    setFixedSize(944, 433);
+    createControls();
+}
+
+void TNaewBedarfForm::createControls()
+{
+    const auto &catalogue = NutrientCatalogue();
+
+    QFrame *panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 916, 72));
+    QLabel *title =
+        MakeFittedLabel(panel1, QStringLiteral("Label4"), Text("Täglicher Nährstoff-Bedarf"), 16, 27);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    title->resize(title->fontMetrics().horizontalAdvance(title->text()) + 2, title->height());
+
+    const auto makeButton = [panel1](const QString &name, const QString &text, int left) {
+        auto *button = new WrapPushButton(text, panel1);
+        button->setObjectName(name);
+        button->setGeometry(left, 15, 97, 42);
+        // Enter in an own-value field must not press a button behind the user's back.
+        button->setAutoDefault(false);
+        return button;
+    };
+    m_saveButton = makeButton(QStringLiteral("SpeichernBtn"), Text("Eigene Werte speichern"), 281);
+    m_takeOverButton = makeButton(QStringLiteral("UebernehmenBtn"), Text("in Übersicht übernehmen"), 384);
+    m_closeButton = makeButton(QStringLiteral("CloseBtn"), Text("Schließen"), 487);
+    connect(m_saveButton, &QPushButton::clicked, this, &TNaewBedarfForm::SpeichernBtnClick);
+    connect(m_takeOverButton, &QPushButton::clicked, this, &TNaewBedarfForm::UebernehmenBtnClick);
+    connect(m_closeButton, &QPushButton::clicked, this, &TNaewBedarfForm::CloseBtnClick);
+
+    MakeFittedLabel(this, QStringLiteral("Label19"), Text(" Alter"), 60, 103);
+    MakeFittedLabel(this, QStringLiteral("Label1"), Text(" m/w"), 163, 103);
+
+    QFrame *panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(208, 102, 705, 24));
+    for (int k = 0; k < NutrientCount; ++k) {
+        MakeLabel(panel2, QStringLiteral("NwBezLabel%1").arg(k), catalogue.at(k).shortName,
+                  QRect(9 + ColumnPitch * k, 3, 48, 17), Qt::AlignCenter);
+        MakeLabel(this, QStringLiteral("KopfLabel%1").arg(k), catalogue.at(k).unitLabel,
+                  QRect(ValueLeft + ColumnPitch * k, 128, 48, 20), Qt::AlignCenter);
+    }
+    MakeFittedLabel(this, QStringLiteral("Label3"), Text(" DGE* - Werte"), 60, 131);
+
+    m_listModel = new QStandardItemModel(DgeRowCount, ListValueColumn + NutrientCount, this);
+    const char *groups[DgeRowCount] = {"19 bis unter 25", "", "25 bis unter 51", "",
+                                       "51 bis unter 65", "", "65 und älter",    ""};
+    for (int row = 0; row < DgeRowCount; ++row) {
+        for (int column = 0; column < m_listModel->columnCount(); ++column) {
+            auto *item = new QStandardItem;
+            item->setEditable(false);
+            if (column > 0)
+                item->setTextAlignment(Qt::AlignCenter);
+            m_listModel->setItem(row, column, item);
+        }
+        m_listModel->item(row, 0)->setText(Text(groups[row]));
+        m_listModel->item(row, 1)->setText(row % 2 == 0 ? QStringLiteral("m") : QStringLiteral("w"));
+    }
+    m_list = new QTableView(this);
+    m_list->setObjectName(QStringLiteral("NwBedarfDgeListView"));
+    m_list->setModel(m_listModel);
+    m_list->setGeometry(60, 156, 864, 166);
+    m_list->horizontalHeader()->hide();
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(ListRowHeight);
+    m_list->setShowGrid(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setColumnWidth(0, 104);
+    m_list->setColumnWidth(1, 50);
+    for (int k = 0; k < NutrientCount; ++k)
+        m_list->setColumnWidth(ListValueColumn + k, ColumnPitch);
+    m_list->viewport()->installEventFilter(this);
+
+    m_radioGroup = new QButtonGroup(this);
+    m_radioGroup->setExclusive(true);
+    const int radioTops[ReferenceRowCount] = {157, 177, 197, 217, 238, 258, 278, 298, 349, 374};
+    for (int row = 0; row < ReferenceRowCount; ++row) {
+        auto *radio = new QRadioButton(this);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(row + 1));
+        radio->setGeometry(36, radioTops[row], 17, 17);
+        m_radioGroup->addButton(radio, row);
+    }
+    m_radioGroup->button(DefaultRadioRow)->setChecked(true);
+
+    m_label20 = MakeFittedLabel(this, QStringLiteral("Label20"), Text(" Eigene Werte"), 60, 348);
+    MakeFittedLabel(this, QStringLiteral("Label21"), QStringLiteral("m"), 160, 348);
+    m_label2 = MakeFittedLabel(this, QStringLiteral("Label2"), Text(" Eigene Werte"), 60, 374);
+    MakeFittedLabel(this, QStringLiteral("Label22"), QStringLiteral("w"), 160, 374);
+    m_label20->installEventFilter(this);
+    m_label2->installEventFilter(this);
+
+    QWidget *previous = m_closeButton;
+    setTabOrder(m_saveButton, m_takeOverButton);
+    setTabOrder(m_takeOverButton, m_closeButton);
+    const int editTops[2] = {347, 374};
+    const int firstNumbers[2] = {81, 101};
+    for (int ownRow = 0; ownRow < 2; ++ownRow) {
+        for (int k = 0; k < NutrientCount; ++k) {
+            auto *edit = new QLineEdit(this);
+            edit->setObjectName(QStringLiteral("NwRefEdit%1").arg(firstNumbers[ownRow] + k));
+            edit->setGeometry(ValueLeft + ColumnPitch * k, editTops[ownRow], 48, 21);
+            edit->setMaxLength(6);
+            connect(edit, &QLineEdit::textChanged, this, &TNaewBedarfForm::NwRefEdit81Change);
+            setTabOrder(previous, edit);
+            previous = edit;
+            m_ownEdits[ownRow][k] = edit;
+        }
+    }
+}
+
+void TNaewBedarfForm::prepareOpening()
+{
+    if (m_state.ageGroup >= 0 && m_state.ageGroup < ReferenceRowCount)
+        m_radioGroup->button(m_state.ageGroup)->setChecked(true);
+    m_ownValuesChanged = false;
+    FillRequirementsWindow();
+}
+
+void TNaewBedarfForm::open(const QPoint &mainTopLeft)
+{
+    prepareOpening();
+    move(mainTopLeft + QPoint(148, 28));
+    exec();
+}
+
+void TNaewBedarfForm::FillRequirementsWindow()
+{
+    for (int row = 0; row < DgeRowCount; ++row) {
+        for (int k = 0; k < NutrientCount; ++k)
+            m_listModel->item(row, ListValueColumn + k)->setText(QString::number(m_state.table[row][k]));
+    }
+    for (int k = 0; k < NutrientCount; ++k) {
+        ownEdit(0, k)->setText(QString::number(m_state.table[OwnMaleRow][k]));
+        ownEdit(1, k)->setText(QString::number(m_state.table[OwnFemaleRow][k]));
+    }
+    // Writing the fields fired their change handler; a fresh fill is not an edit.
+    m_ownValuesChanged = false;
+}
+
+bool TNaewBedarfForm::SaveOwnValues()
+{
+    return saveOwnValues() == SaveOutcome::Saved;
+}
+
+TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
+{
+    // A failed write must not leave values in the table that the file does not hold.
+    const ReferenceRow previousMale = m_state.table[OwnMaleRow];
+    const ReferenceRow previousFemale = m_state.table[OwnFemaleRow];
+
+    QStringList texts[2];
+    for (int ownRow = 0; ownRow < 2; ++ownRow) {
+        for (int k = 0; k < NutrientCount; ++k) {
+            QLineEdit *edit = ownEdit(ownRow, k);
+            if (!IsNumericText(edit->text())) {
+                edit->setFocus(Qt::OtherFocusReason);
+                edit->selectAll();
+                m_prompts->showNotice(Text(" Der markierte Wert ist nicht nummerisch !"));
+                return SaveOutcome::NotNumeric;
+            }
+            QString value = edit->text();
+            if (value.isEmpty()) {
+                value = QStringLiteral("0");
+                edit->setText(value);
+            }
+            m_state.table[OwnMaleRow + ownRow][k] = ParseWholeNumber(value);
+            texts[ownRow].append(value);
+        }
+    }
+
+    const WriteResult written =
+        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), m_state.ownValuesEncoding);
+    if (!written.ok) {
+        m_state.table[OwnMaleRow] = previousMale;
+        m_state.table[OwnFemaleRow] = previousFemale;
+        m_prompts->showPlainMessage(written.message());
+        return SaveOutcome::WriteFailed;
+    }
+    m_prompts->showNotice(Text("Eigene Werte wurden gespeichert."));
+    m_ownValuesChanged = false;
+    return SaveOutcome::Saved;
+}
+
+void TNaewBedarfForm::TakeOverReference()
+{
+    if (m_ownValuesChanged) {
+        if (!SaveOwnValues())
+            return;
+        m_ownValuesChanged = false;
+    }
+
+    const int row = selectedRow();
+    ReferenceSet chosen;
+    chosen.title = ReferenceTitle(row, TitleVariant::TakeOver);
+    for (int k = 0; k < NutrientCount; ++k) {
+        // The values as the window shows them; after the save above they equal the table.
+        const QString text = row < DgeRowCount ? m_listModel->item(row, ListValueColumn + k)->text()
+                                               : ownEdit(row - OwnMaleRow, k)->text();
+        chosen.values[k] = ParseWholeNumber(text);
+    }
+
+    // Stored on a copy so that a failed write leaves the settings as they were.
+    SettingsList settings = m_state.settings;
+    const WriteResult stored = StoreAgeGroup(settings, row, m_dataDirectory);
+    if (!stored.ok) {
+        m_prompts->showPlainMessage(stored.message());
+        return;
+    }
+    m_state.settings = settings;
+    m_state.ageGroup = row;
+    m_state.active = chosen;
+    emit referenceTakenOver();
+    close();
+}
+
+int TNaewBedarfForm::selectedRow() const
+{
+    const int row = m_radioGroup->checkedId();
+    return row < 0 ? DefaultRadioRow : row;
+}
+
+void TNaewBedarfForm::SpeichernBtnClick()
+{
+    SaveOwnValues();
+}
+
+void TNaewBedarfForm::UebernehmenBtnClick()
+{
+    TakeOverReference();
+}
+
+void TNaewBedarfForm::CloseBtnClick()
+{
+    close();
+}
+
+void TNaewBedarfForm::NwBedarfDgeListViewClick()
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    const int row = selected.isEmpty() ? DefaultRadioRow : selected.first().row();
+    m_radioGroup->button(row)->setChecked(true);
+}
+
+void TNaewBedarfForm::Label20Click()
+{
+    m_radioGroup->button(OwnMaleRow)->setChecked(true);
+}
+
+void TNaewBedarfForm::Label2Click()
+{
+    m_radioGroup->button(OwnFemaleRow)->setChecked(true);
+}
+
+void TNaewBedarfForm::NwRefEdit81Change()
+{
+    m_ownValuesChanged = true;
+}
+
+bool TNaewBedarfForm::FormClose()
+{
+    if (!m_ownValuesChanged)
+        return true;
+    if (m_prompts->askUser(Text("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
+        // Closing after the file could not be written would throw away the values the user
+        // just asked to keep.
+        if (saveOwnValues() == SaveOutcome::WriteFailed)
+            return false;
+        // A field that is not numeric leaves the flag set, so the take-over tries once more
+        // and stops there.
+        TakeOverReference();
+    } else {
+        m_prompts->showNotice(Text("Die Änderungen wurden nicht gespeichert"));
+    }
+    return true;
+}
+
+void TNaewBedarfForm::done(int result)
+{
+    // A take-over inside the close question closes the window again; the outer close finishes it.
+    if (m_closing)
+        return;
+    m_closing = true;
+    const bool mayClose = FormClose();
+    m_closing = false;
+    if (mayClose)
+        QDialog::done(result);
+}
+
+bool TNaewBedarfForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == m_label20) {
+            Label20Click();
+        } else if (watched == m_label2) {
+            Label2Click();
+        } else if (watched == m_list->viewport()) {
+            // A click beside the items leaves nothing selected, as the handler expects.
+            const QPoint position = static_cast<QMouseEvent *>(event)->position().toPoint();
+            if (!m_list->indexAt(position).isValid())
+                m_list->clearSelection();
+            NwBedarfDgeListViewClick();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
