@@ -1,0 +1,446 @@
+#include "tlebmittplusform.h"
+
+#include "foodiddraw.h"
+#include "foodstore.h"
+#include "listcompare.h"
+#include "userprompts.h"
+#include "windowfont.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int ColumnPitch = 54; // distance between the value columns
+constexpr int ValueLeft = 457;  // left of the first value field and list column in the window
+constexpr int FieldWidth = 50;
+
+QString Text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// A label whose width grows to hold its caption, keeping the centre of the given box when
+// centred.
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect box,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
+    if (needed > box.width()) {
+        const int centre = box.center().x();
+        box.setWidth(needed);
+        if (alignment & Qt::AlignHCenter)
+            box.moveLeft(centre - needed / 2);
+    }
+    label->setGeometry(box);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QFrame *MakePanel(QWidget *parent, const QString &name, const QRect &box)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(box);
+    return panel;
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &box)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(box);
+    // Enter in an input field must not press a button behind the user's back.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &box, int maxLength)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(box);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+} // namespace
+
+TLebmittPlusForm::TLebmittPlusForm(UserPrompts *prompts, FoodStore &store, Clock clock, QWidget *parent)
+    : QDialog(parent), m_prompts(prompts), m_store(store), m_clock(std::move(clock))
+{
+    setObjectName(QStringLiteral("LebmittPlusForm"));
+    setWindowTitle(AppTitle());
+    setModal(true);
+    setFont(WindowFontPixels(13));
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silver);
+    setAutoFillBackground(true);
+    setFixedSize(1192, 593);
+    createControls();
+}
+
+void TLebmittPlusForm::createControls()
+{
+    const auto &catalogue = NutrientCatalogue();
+
+    QFrame *panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 1177, 72));
+    QLabel *title =
+        MakeLabel(panel1, QStringLiteral("Label2"), Text("Zusätzliche Lebensmittel"), QRect(16, 27, 1, 17));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    title->resize(title->fontMetrics().horizontalAdvance(title->text()) + 2, title->height());
+    QPushButton *saveButton =
+        MakeButton(panel1, QStringLiteral("SpeichernBtn"), Text("Speichern"), QRect(305, 15, 97, 42));
+    QPushButton *closeButton =
+        MakeButton(panel1, QStringLiteral("CloseBtn"), Text("Schließen"), QRect(408, 15, 97, 42));
+    connect(saveButton, &QPushButton::clicked, this, &TLebmittPlusForm::SpeichernBtnClick);
+    connect(closeButton, &QPushButton::clicked, this, &TLebmittPlusForm::CloseBtnClick);
+
+    // The head strip names the input fields below it; its positions are relative to Panel3.
+    constexpr int stripLeft = 17;
+    QFrame *panel3 = MakePanel(this, QStringLiteral("Panel3"),
+                               QRect(stripLeft, 86, ValueLeft + ColumnPitch * NutrientCount - stripLeft, 24));
+    QPalette yellow = panel3->palette();
+    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
+    panel3->setPalette(yellow);
+    panel3->setAutoFillBackground(true);
+    MakeLabel(panel3, QStringLiteral("Label21"), Text(" Lebensmittel"), QRect(0, 3, 1, 17));
+    MakeLabel(panel3, QStringLiteral("Label1"), QStringLiteral("ID"),
+              QRect(349 - stripLeft, 3, FieldWidth, 17), Qt::AlignCenter);
+    // "Bez.Menge" is wider than its column; it leans left into the short "ID" column so that
+    // it keeps clear of the first nutrient name.
+    MakeLabel(panel3, QStringLiteral("MengeLabel"), Text("Bez.Menge"),
+              QRect(403 - stripLeft - 5, 3, FieldWidth, 17), Qt::AlignCenter);
+    for (int k = 0; k < NutrientCount; ++k) {
+        MakeLabel(panel3, QStringLiteral("NwBezLabel%1").arg(k), catalogue.at(k).shortName,
+                  QRect(ValueLeft + ColumnPitch * k - stripLeft, 3, FieldWidth, 17), Qt::AlignCenter);
+    }
+
+    m_nameEdit = MakeEdit(this, QStringLiteral("InpLebeEdit"), QRect(17, 112, 328, 21), 40);
+    m_idLabel = new QLabel(this);
+    m_idLabel->setObjectName(QStringLiteral("IdLabel"));
+    m_idLabel->setGeometry(349, 112, FieldWidth, 21);
+    m_idLabel->setAlignment(Qt::AlignCenter);
+    m_amountEdit = MakeEdit(this, QStringLiteral("InpBMengEdit"), QRect(403, 112, FieldWidth, 21), 6);
+    for (int k = 0; k < NutrientCount; ++k) {
+        m_valueEdits[k] = MakeEdit(this, QStringLiteral("InpPlusEdit%1").arg(k),
+                                   QRect(ValueLeft + ColumnPitch * k, 112, FieldWidth, 21), 6);
+    }
+
+    MakeLabel(this, QStringLiteral("Label13"), QStringLiteral("g , St"), QRect(403, 140, FieldWidth, 17),
+              Qt::AlignCenter);
+    for (int k = 0; k < NutrientCount; ++k) {
+        MakeLabel(this, QStringLiteral("KopfLabel%1").arg(k), catalogue.at(k).unitLabel,
+                  QRect(ValueLeft + ColumnPitch * k, 140, FieldWidth, 17), Qt::AlignCenter);
+    }
+
+    QFrame *panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(8, 176, 1177, 32));
+    QPushButton *enterButton = MakeButton(panel2, QStringLiteral("LebMitEinfgBtn"),
+                                          Text("Lebensmittel eintragen"), QRect(9, 3, 160, 26));
+    QPushButton *removeButton = MakeButton(panel2, QStringLiteral("LebMitLoeschenBtn"),
+                                           Text("Lebensmittel entfernen"), QRect(175, 3, 160, 26));
+    QPushButton *changeButton = MakeButton(panel2, QStringLiteral("LebMitAendernBtn"),
+                                           Text("Lebensmittel ändern"), QRect(341, 3, 160, 26));
+    connect(enterButton, &QPushButton::clicked, this, &TLebmittPlusForm::LebMitEinfgBtnClick);
+    connect(removeButton, &QPushButton::clicked, this, &TLebmittPlusForm::LebMitLoeschenBtnClick);
+    connect(changeButton, &QPushButton::clicked, this, &TLebmittPlusForm::LebMitAendernBtnClick);
+
+    m_list = new QTableWidget(0, ColumnCount, this);
+    m_list->setObjectName(QStringLiteral("NwAnDbListView"));
+    m_list->setGeometry(8, 232, 1177, 313);
+    QStringList captions = {Text("Lebensmittel"), Text("DbTyp"), Text("ID"), Text("Bez.Menge")};
+    for (const NutrientEntry &nutrient : catalogue)
+        captions.append(nutrient.shortName);
+    m_list->setHorizontalHeaderLabels(captions);
+    for (int column = 0; column < ColumnCount; ++column) {
+        // A caption wider than its column is elided; the hint shows it whole.
+        m_list->horizontalHeaderItem(column)->setToolTip(captions.at(column));
+        m_list->setColumnWidth(column, ColumnPitch);
+    }
+    m_list->setColumnWidth(NameColumn, 340);
+    m_list->setColumnHidden(DbTypeColumn, true);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(18);
+    m_list->horizontalHeader()->setSectionsClickable(true);
+    m_list->horizontalHeader()->setHighlightSections(false);
+    m_list->setSortingEnabled(false);
+    m_list->setShowGrid(true);
+    m_list->setWordWrap(false);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &TLebmittPlusForm::NwAnDbListViewColumnClick);
+
+    m_countLabel = MakeLabel(this, QStringLiteral("Label16"), QStringLiteral("0"), QRect(33, 551, 60, 17));
+    MakeLabel(this, QStringLiteral("Label17"),
+              Text("Ein Klick auf eine Spaltenüberschrift sortiert die Tabelle ab- bzw. aufsteigend"),
+              QRect(296, 551, 1, 17));
+
+    setTabOrder(m_nameEdit, m_amountEdit);
+    QWidget *previous = m_amountEdit;
+    for (QLineEdit *edit : m_valueEdits) {
+        setTabOrder(previous, edit);
+        previous = edit;
+    }
+}
+
+void TLebmittPlusForm::OpenAdditionalFoods()
+{
+    m_list->clearSelection();
+    m_list->setRowCount(0);
+    const QList<AdditionalFoodRow> stored = AdditionalFoodRows(m_store.additionalLines());
+    for (const AdditionalFoodRow &food : stored) {
+        QStringList cells = {food.name, QStringLiteral("NwAnDb"), food.id, food.referenceAmount};
+        cells.append(food.values);
+        appendRow(cells);
+    }
+    clearInputFields();
+    m_countLabel->setText(QString::number(std::max<qsizetype>(m_store.additionalLines().size() - 2, 0)));
+    m_changed = false;
+}
+
+void TLebmittPlusForm::open(const QPoint &mainTopLeft)
+{
+    OpenAdditionalFoods();
+    move(mainTopLeft + QPoint(8, 28));
+    exec();
+}
+
+QList<AdditionalFoodRow> TLebmittPlusForm::rows() const
+{
+    QList<AdditionalFoodRow> result;
+    result.reserve(m_list->rowCount());
+    for (int row = 0; row < m_list->rowCount(); ++row) {
+        const QStringList cells = rowCells(row);
+        result.append({cells.at(IdColumn), cells.at(NameColumn), cells.at(AmountColumn),
+                       cells.mid(FirstValueColumn, NutrientCount)});
+    }
+    return result;
+}
+
+void TLebmittPlusForm::LebMitEinfgBtnClick()
+{
+    const QString name = m_nameEdit->text();
+    if (name.isEmpty()) {
+        m_prompts->showNotice(Text("Keine Lebensmittel-Bezeichnung eingegeben!"));
+        m_nameEdit->setFocus();
+        return;
+    }
+    // ';' separates the fields of NwAnDb.dat; inside a name or value it would shift every
+    // later field when the file is read back.
+    if (QLineEdit *offending = fieldWithSemicolon()) {
+        m_prompts->showNotice(Text("Das Zeichen ';' ist in Bezeichnung und Werten nicht erlaubt!"));
+        offending->setFocus();
+        return;
+    }
+    for (int row = 0; row < m_list->rowCount(); ++row) {
+        if (m_list->item(row, NameColumn)->text() == name) {
+            m_list->scrollToItem(m_list->item(row, NameColumn));
+            m_list->selectRow(row);
+            m_prompts->showNotice(Text("Das Lebensmittel ist schon in der Liste vorhanden!"));
+            return;
+        }
+    }
+    const QString amount = m_amountEdit->text();
+    if (amount != QLatin1String("100") && amount != QLatin1String("1")) {
+        m_prompts->showNotice(Text("Die Bezugsmenge kann nur '100' oder '1' sein"));
+        m_amountEdit->setFocus();
+        return;
+    }
+
+    QString id = m_idLabel->text();
+    if (id.isEmpty()) {
+        QSet<QString> taken;
+        for (int row = 0; row < m_list->rowCount(); ++row)
+            taken.insert(m_list->item(row, IdColumn)->text());
+        id = DrawOwnFoodId(taken, quint32(m_clock().toSecsSinceEpoch()));
+        if (id.isEmpty()) {
+            m_prompts->showNotice(Text("Es sind keine freien Lebensmittel-IDs mehr vorhanden!"));
+            return;
+        }
+    }
+
+    QStringList cells = {name, QStringLiteral("NwAnDb"), id, amount};
+    for (const QLineEdit *edit : m_valueEdits)
+        cells.append(edit->text().isEmpty() ? QStringLiteral("k.A.") : edit->text());
+    appendRow(cells);
+    showRowCount();
+    clearInputFields();
+    m_changed = true;
+}
+
+void TLebmittPlusForm::LebMitLoeschenBtnClick()
+{
+    const int row = selectedRow();
+    if (row < 0) {
+        m_prompts->showNotice(Text("Es ist keine Zeile ausgewählt!"));
+    } else {
+        m_list->removeRow(row);
+        showRowCount();
+    }
+    m_changed = true;
+}
+
+void TLebmittPlusForm::LebMitAendernBtnClick()
+{
+    const int row = selectedRow();
+    if (row < 0) {
+        m_prompts->showPlainMessage(Text("Es ist keine Zeile ausgewählt!"));
+        return;
+    }
+    const QStringList cells = rowCells(row);
+    m_nameEdit->setText(cells.at(NameColumn));
+    m_idLabel->setText(cells.at(IdColumn));
+    m_amountEdit->setText(cells.at(AmountColumn));
+    for (int k = 0; k < NutrientCount; ++k)
+        m_valueEdits[k]->setText(cells.at(FirstValueColumn + k));
+    m_changed = true;
+    m_list->removeRow(row);
+    showRowCount();
+}
+
+void TLebmittPlusForm::SpeichernBtnClick()
+{
+    saveRows();
+}
+
+bool TLebmittPlusForm::saveRows()
+{
+    if (!m_changed) {
+        m_prompts->showNotice(Text("Es wurde nichts geändert!"));
+        return true;
+    }
+    const QList<AdditionalFoodRow> foods = rows();
+    const WriteResult written = m_store.saveAdditionalFoods(foods, m_clock().date());
+    if (!written.ok) {
+        // The rows stay and still count as unsaved, so the user can try again.
+        m_prompts->showPlainMessage(written.message());
+        return false;
+    }
+    m_changed = false;
+    emit foodsSaved();
+    m_prompts->showNotice(Text("Es wurden %1 Lebensmittel gespeichert").arg(foods.size()));
+    return true;
+}
+
+void TLebmittPlusForm::CloseBtnClick()
+{
+    close();
+}
+
+bool TLebmittPlusForm::FormClose()
+{
+    if (m_changed && m_prompts->askUser(Text("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
+        // Closing after a failed save would drop the rows the user just asked to keep.
+        return saveRows();
+    }
+    return true;
+}
+
+void TLebmittPlusForm::done(int result)
+{
+    if (FormClose())
+        QDialog::done(result);
+}
+
+void TLebmittPlusForm::NwAnDbListViewColumnClick(int column)
+{
+    m_sortDescending = column != m_sortColumn ? true : !m_sortDescending;
+    m_sortColumn = column;
+
+    const int count = m_list->rowCount();
+    QList<QStringList> before;
+    before.reserve(count);
+    for (int row = 0; row < count; ++row)
+        before.append(rowCells(row));
+    std::vector<int> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    // A stable sort copes with the comparison mixing numeric and text order, which is not a
+    // strict weak order for every mix of cells.
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return CompareListCells(before.at(a).at(column), before.at(b).at(column), column, m_sortDescending) <
+               0;
+    });
+
+    const int selected = selectedRow();
+    m_list->clearSelection();
+    for (int row = 0; row < count; ++row) {
+        setRowCells(row, before.at(order[size_t(row)]));
+        if (order[size_t(row)] == selected)
+            m_list->selectRow(row);
+    }
+    // The saved order follows the displayed order.
+    m_changed = true;
+}
+
+void TLebmittPlusForm::appendRow(const QStringList &cells)
+{
+    const int row = m_list->rowCount();
+    m_list->insertRow(row);
+    for (int column = 0; column < ColumnCount; ++column)
+        m_list->setItem(row, column, new QTableWidgetItem(cells.value(column)));
+}
+
+QStringList TLebmittPlusForm::rowCells(int row) const
+{
+    QStringList cells;
+    cells.reserve(ColumnCount);
+    for (int column = 0; column < ColumnCount; ++column)
+        cells.append(m_list->item(row, column)->text());
+    return cells;
+}
+
+void TLebmittPlusForm::setRowCells(int row, const QStringList &cells)
+{
+    for (int column = 0; column < ColumnCount; ++column)
+        m_list->item(row, column)->setText(cells.at(column));
+}
+
+int TLebmittPlusForm::selectedRow() const
+{
+    const QModelIndexList selected = m_list->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void TLebmittPlusForm::clearInputFields()
+{
+    m_nameEdit->clear();
+    m_idLabel->clear();
+    m_amountEdit->clear();
+    for (QLineEdit *edit : m_valueEdits)
+        edit->clear();
+}
+
+void TLebmittPlusForm::showRowCount()
+{
+    m_countLabel->setText(QString::number(m_list->rowCount()));
+}
+
+QLineEdit *TLebmittPlusForm::fieldWithSemicolon() const
+{
+    if (m_nameEdit->text().contains(QLatin1Char(';')))
+        return m_nameEdit;
+    for (QLineEdit *edit : m_valueEdits) {
+        if (edit->text().contains(QLatin1Char(';')))
+            return edit;
+    }
+    return nullptr;
+}
