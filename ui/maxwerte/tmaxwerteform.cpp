@@ -1,0 +1,185 @@
+#include "tmaxwerteform.h"
+
+#include "appinfo.h"
+#include "foodindex.h"
+#include "maxvaluesmodel.h"
+#include "windowfont.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+
+QString Text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// A label whose width grows to hold its caption, keeping the centre of the given box when
+// centred.
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect box,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
+    if (needed > box.width()) {
+        const int centre = box.center().x();
+        box.setWidth(needed);
+        if (alignment & Qt::AlignHCenter)
+            box.moveLeft(centre - needed / 2);
+    }
+    label->setGeometry(box);
+    label->setAlignment(alignment);
+    return label;
+}
+
+// Column widths: the amount column and the nutrients 54, except Fet.gesä and Vit.D, which
+// keep the list's default of 50; the id column is hidden.
+int ColumnWidth(int column)
+{
+    switch (column) {
+    case MaxValuesNameColumn:
+        return 340;
+    case MaxValuesDbColumn:
+        return 28;
+    case MaxValuesIdColumn:
+        return 0;
+    case MaxValuesFirstValueColumn + 4:
+    case MaxValuesFirstValueColumn + 11:
+        return 50;
+    default:
+        return 54;
+    }
+}
+
+} // namespace
+
+TMaxWerteForm::TMaxWerteForm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("MaxWerteForm"));
+    setWindowTitle(AppTitle());
+    setModal(true);
+    setFont(WindowFontPixels(13));
+    QPalette silver = palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(silver);
+    setAutoFillBackground(true);
+    setFixedSize(1180, 541);
+    createControls();
+}
+
+void TMaxWerteForm::createControls()
+{
+    auto *panel1 = new QFrame(this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel1->setGeometry(8, 8, 1164, 64);
+    QLabel *title = MakeLabel(panel1, QStringLiteral("Label4"), Text("Maximale Nährstoff-Werte anzeigen"),
+                              QRect(12, 9, 1, 19));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    title->resize(title->fontMetrics().horizontalAdvance(title->text()) + 2, title->height());
+    MakeLabel(panel1, QStringLiteral("Label17"),
+              Text("Ein Klick auf eine Spaltenüberschrift sortiert die Tabelle ab- bzw. aufsteigend"),
+              QRect(12, 36, 1, 17));
+    auto *closeButton = new QPushButton(Text("Schließen"), panel1);
+    closeButton->setObjectName(QStringLiteral("CloseBtn"));
+    closeButton->setGeometry(1058, 11, 97, 42);
+    connect(closeButton, &QPushButton::clicked, this, &TMaxWerteForm::CloseBtnClick);
+
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("Label1"));
+    m_statusLabel->setGeometry(8, 78, 1164, 22);
+    m_statusLabel->setAlignment(Qt::AlignCenter);
+    QPalette yellow = m_statusLabel->palette();
+    yellow.setColor(QPalette::Window, QColor(234, 234, 0));
+    m_statusLabel->setPalette(yellow);
+    m_statusLabel->setAutoFillBackground(true);
+
+    m_model = new MaxValuesModel(this);
+    m_list = new QTableView(this);
+    m_list->setObjectName(QStringLiteral("MaxWerteListView"));
+    m_list->setModel(m_model);
+    m_list->setGeometry(8, 104, 1164, 404);
+    QPalette grey = m_list->palette();
+    grey.setColor(QPalette::Base, QColor(228, 228, 228));
+    m_list->setPalette(grey);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(18);
+    m_list->horizontalHeader()->setSectionsClickable(true);
+    m_list->horizontalHeader()->setHighlightSections(false);
+    m_list->horizontalHeader()->setStretchLastSection(false);
+    // The window sorts on its own rules; the view must not sort by itself.
+    m_list->setSortingEnabled(false);
+    m_list->setShowGrid(true);
+    m_list->setWordWrap(false);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &TMaxWerteForm::MaxWerteListViewColumnClick);
+
+    // The footer labels stand under their columns.
+    int left = m_list->x() + m_list->frameWidth();
+    for (int column = 0; column < MaxValuesColumnCount; ++column) {
+        const int width = ColumnWidth(column);
+        if (width == 0)
+            m_list->setColumnHidden(column, true);
+        else
+            m_list->setColumnWidth(column, width);
+        if (column == MaxValuesAmountColumn) {
+            MakeLabel(this, QStringLiteral("Label13"), QStringLiteral("g , St"), QRect(left, 514, width, 17),
+                      Qt::AlignCenter);
+        } else if (column >= MaxValuesFirstValueColumn) {
+            const int k = column - MaxValuesFirstValueColumn;
+            MakeLabel(this, QStringLiteral("KopfLabel%1").arg(k), NutrientCatalogue().at(k).unitLabel,
+                      QRect(left, 514, width, 17), Qt::AlignCenter);
+        }
+        left += width;
+    }
+    m_countLabel = MakeLabel(this, QStringLiteral("Label16"), QStringLiteral("0"), QRect(16, 514, 80, 17));
+}
+
+void TMaxWerteForm::fill(const FoodIndex &index)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_model->setRows(BuildMaxValuesRows(index));
+    QGuiApplication::restoreOverrideCursor();
+    m_countLabel->setText(QString::number(m_model->rowCount()));
+    m_statusLabel->setText(Text("Es erfolgte noch keine Sortierung"));
+}
+
+void TMaxWerteForm::open(const FoodIndex &index, const QPoint &mainTopLeft)
+{
+    fill(index);
+    move(mainTopLeft + QPoint(32, 28));
+    exec();
+}
+
+void TMaxWerteForm::MaxWerteListViewColumnClick(int column)
+{
+    m_sortColumn = column;
+    m_descending = !m_descending;
+    if (m_lastSortColumn != column)
+        m_descending = true;
+    m_lastSortColumn = column;
+
+    m_model->sortRows(m_sortColumn, m_descending);
+    if (m_model->rowCount() > 0)
+        m_list->scrollTo(m_model->index(0, 0));
+    const QString message = m_descending ? Text("Die Spalte '%1' wurde absteigend sortiert.")
+                                         : Text("Die Spalte '%1' wurde aufsteigend sortiert.");
+    m_statusLabel->setText(message.arg(m_model->caption(column)));
+}
+
+void TMaxWerteForm::CloseBtnClick()
+{
+    close();
+}
