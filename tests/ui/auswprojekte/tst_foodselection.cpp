@@ -1,0 +1,331 @@
+#include "scriptedprompts.h"
+#include "tauswprojekteform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Swiss foods as 'id;name' lines behind the three header lines, own foods as 'id;name' behind
+// the two header lines.
+FoodIndex MakeIndex(const QStringList &swiss, const QStringList &own = {})
+{
+    QStringList swissLines{QStringLiteral("Schweizer Nährwertdatenbank"), QStringLiteral("ID;Name"),
+                           QStringLiteral("Einheit")};
+    QStringList ownLines{QStringLiteral("Zusätzliche Lebensmittel"), QStringLiteral("ID;Name")};
+    return BuildFoodIndex(swissLines + swiss, own.isEmpty() ? QStringList() : ownLines + own,
+                          QLocale(QLocale::German, QLocale::Germany));
+}
+
+const FoodIndex &FruitIndex()
+{
+    static const FoodIndex index =
+        MakeIndex({QStringLiteral("17;Apfel, roh"), QStringLiteral("27;Bratapfel"),
+                   QStringLiteral("31;ÄPFEL getrocknet"), QStringLiteral("40;Birne")});
+    return index;
+}
+
+// Runs action while the window's exec() runs; whatever the action leaves open is closed
+// afterwards, so a failing check cannot hang the test.
+void WhileOpen(TAuswProjekteForm &form, const std::function<void()> &action)
+{
+    QTimer::singleShot(0, &form, [&form, action] {
+        action();
+        if (form.isVisible())
+            form.reject();
+    });
+}
+
+struct Controls
+{
+    explicit Controls(QWidget *form)
+        : suchEdit(form->findChild<QLineEdit *>(QStringLiteral("SuchEdit"))),
+          list(form->findChild<QTableView *>(QStringLiteral("FilterListView"))),
+          count(form->findChild<QLabel *>(QStringLiteral("Label1"))),
+          uebernehmen(form->findChild<QPushButton *>(QStringLiteral("UebernehmenBtn"))),
+          cancel(form->findChild<QPushButton *>(QStringLiteral("CancelBtn")))
+    {
+    }
+    QLineEdit *suchEdit;
+    QTableView *list;
+    QLabel *count;
+    QPushButton *uebernehmen;
+    QPushButton *cancel;
+
+    int rows() const { return list->model()->rowCount(); }
+    QString name(int row) const { return list->model()->index(row, 1).data().toString(); }
+    int rowOf(const QString &name) const
+    {
+        for (int row = 0; row < rows(); ++row) {
+            if (this->name(row) == name)
+                return row;
+        }
+        return -1;
+    }
+    QPoint rowCentre(int row) const { return list->visualRect(list->model()->index(row, 1)).center(); }
+    void clickRow(int row) const { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(row)); }
+};
+
+} // namespace
+
+class TestFoodSelection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowLayout();
+    void opensWithAllFoods_data();
+    void opensWithAllFoods();
+    void typingFiltersAndCounts();
+    void acceptWithoutSelectionKeepsWindowOpen();
+    void clickEnablesTakeOver();
+    void acceptReturnsPositionFoundById_data();
+    void acceptReturnsPositionFoundById();
+    void doubleClickAccepts();
+    void cancelReturnsNotAccepted();
+    void reopeningEmptiesSearchField();
+    void clearListEmptiesRows();
+};
+
+void TestFoodSelection::windowLayout()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    QCOMPARE(form.objectName(), QStringLiteral("TAuswProjekteForm"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("  Lebensmittel auswählen"));
+    QCOMPARE(form.size(), QSize(836, 521));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    for (const char *name : {"Panel1", "StaticText2", "SuchEdit", "StaticText3", "FilterListView", "Panel2",
+                             "Label1", "CancelBtn", "UebernehmenBtn"})
+        QVERIFY2(form.findChild<QWidget *>(QLatin1String(name)) != nullptr, name);
+
+    const Controls controls(&form);
+    QCOMPARE(controls.suchEdit->maxLength(), 16);
+    QCOMPARE(controls.cancel->text(), QStringLiteral("Abbrechen"));
+    QCOMPARE(controls.uebernehmen->text(), QStringLiteral("Übernehmen "));
+    QCOMPARE(controls.list->columnWidth(0), 124);
+    QCOMPARE(controls.list->columnWidth(1), 648);
+    QCOMPARE(controls.list->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(controls.list->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(controls.list->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // Captions must fit their buttons whatever font stands in for Tahoma.
+    for (QPushButton *button : {controls.cancel, controls.uebernehmen})
+        QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
+}
+
+void TestFoodSelection::opensWithAllFoods_data()
+{
+    QTest::addColumn<QStringList>("foods");
+    QTest::addColumn<QString>("count");
+
+    QTest::newRow("four foods") << QStringList{QStringLiteral("17;Apfel, roh"),
+                                               QStringLiteral("27;Bratapfel"),
+                                               QStringLiteral("31;ÄPFEL getrocknet"),
+                                               QStringLiteral("40;Birne")}
+                                << QStringLiteral("4 von 4");
+    QTest::newRow("no foods") << QStringList() << QStringLiteral("0 von 0");
+}
+
+void TestFoodSelection::opensWithAllFoods()
+{
+    QFETCH(QStringList, foods);
+    QFETCH(QString, count);
+
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    int rows = -1;
+    QString shownCount;
+    bool takeOverEnabled = true;
+    QPoint place;
+    WhileOpen(form, [&] {
+        rows = controls.rows();
+        shownCount = controls.count->text();
+        takeOverEnabled = controls.uebernehmen->isEnabled();
+        place = form.pos();
+    });
+    const FoodSelection selection = form.selectFood(MakeIndex(foods), QPoint(100, 50));
+    QCOMPARE(rows, foods.size());
+    QCOMPARE(shownCount, count);
+    QVERIFY(!takeOverEnabled);
+    QCOMPARE(place, QPoint(248, 78));
+    QVERIFY(!selection.accepted);
+}
+
+void TestFoodSelection::typingFiltersAndCounts()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    QStringList names;
+    QString countAfterApfel, countAfterMore, countAfterCut;
+    WhileOpen(form, [&] {
+        QTest::keyClicks(controls.suchEdit, QStringLiteral("apfel"));
+        for (int row = 0; row < controls.rows(); ++row)
+            names.append(controls.name(row));
+        countAfterApfel = controls.count->text();
+        QTest::keyClicks(controls.suchEdit, QStringLiteral(", r"));
+        countAfterMore = controls.count->text();
+        // Removing characters refilters too: every key release counts.
+        QTest::keyClick(controls.suchEdit, Qt::Key_Backspace);
+        QTest::keyClick(controls.suchEdit, Qt::Key_Backspace);
+        QTest::keyClick(controls.suchEdit, Qt::Key_Backspace);
+        countAfterCut = controls.count->text();
+    });
+    form.selectFood(FruitIndex(), QPoint());
+    names.sort();
+    QCOMPARE(names, (QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("Bratapfel")}));
+    QCOMPARE(countAfterApfel, QStringLiteral("2 von 4"));
+    QCOMPARE(countAfterMore, QStringLiteral("1 von 4"));
+    QCOMPARE(countAfterCut, QStringLiteral("2 von 4"));
+}
+
+void TestFoodSelection::acceptWithoutSelectionKeepsWindowOpen()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    bool openAfterAccept = false;
+    WhileOpen(form, [&] {
+        // Enabled by a click on a row, then the rows are replaced by a key release.
+        controls.clickRow(0);
+        QTest::keyClicks(controls.suchEdit, QStringLiteral("b"));
+        QVERIFY(controls.uebernehmen->isEnabled());
+        QTest::mouseClick(controls.uebernehmen, Qt::LeftButton);
+        openAfterAccept = form.isVisible();
+    });
+    const FoodSelection selection = form.selectFood(FruitIndex(), QPoint());
+    QVERIFY(openAfterAccept);
+    QCOMPARE(prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Es ist kein Lebensmittel ausgewählt!")});
+    QVERIFY(!selection.accepted);
+}
+
+void TestFoodSelection::clickEnablesTakeOver()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    bool afterRowClick = false;
+    bool afterDeselect = true;
+    WhileOpen(form, [&] {
+        controls.clickRow(1);
+        afterRowClick = controls.uebernehmen->isEnabled();
+        // Ctrl+click takes the selection off the row; the button follows the selection.
+        QTest::mouseClick(controls.list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          controls.rowCentre(1));
+        afterDeselect = controls.uebernehmen->isEnabled();
+    });
+    form.selectFood(FruitIndex(), QPoint());
+    QVERIFY(afterRowClick);
+    QVERIFY(!afterDeselect);
+}
+
+void TestFoodSelection::acceptReturnsPositionFoundById_data()
+{
+    QTest::addColumn<QString>("pick");
+    QTest::addColumn<int>("position");
+
+    // Index order: 17 Apfel (Swiss) 0, 40 Birne (Swiss) 1, 17 own apple 2, 99 own nut 3.
+    QTest::newRow("Swiss food") << QStringLiteral("Birne") << 1;
+    QTest::newRow("own food") << QStringLiteral("Nussmischung") << 3;
+    QTest::newRow("own food with a Swiss id gives the Swiss food") << QStringLiteral("Apfel vom Baum") << 0;
+}
+
+void TestFoodSelection::acceptReturnsPositionFoundById()
+{
+    QFETCH(QString, pick);
+    QFETCH(int, position);
+
+    const FoodIndex index =
+        MakeIndex({QStringLiteral("17;Apfel, roh"), QStringLiteral("40;Birne")},
+                  {QStringLiteral("17;Apfel vom Baum"), QStringLiteral("99;Nussmischung")});
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    WhileOpen(form, [&] {
+        controls.clickRow(controls.rowOf(pick));
+        QTest::mouseClick(controls.uebernehmen, Qt::LeftButton);
+    });
+    const FoodSelection selection = form.selectFood(index, QPoint());
+    QVERIFY(selection.accepted);
+    QCOMPARE(selection.position, position);
+    QVERIFY(prompts.calls.isEmpty());
+}
+
+void TestFoodSelection::doubleClickAccepts()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    WhileOpen(form, [&] {
+        const QPoint centre = controls.rowCentre(controls.rowOf(QStringLiteral("Birne")));
+        QTest::mouseDClick(controls.list->viewport(), Qt::LeftButton, {}, centre);
+    });
+    const FoodSelection selection = form.selectFood(FruitIndex(), QPoint());
+    QVERIFY(selection.accepted);
+    QCOMPARE(selection.position, 3);
+}
+
+void TestFoodSelection::cancelReturnsNotAccepted()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    WhileOpen(form, [&] {
+        controls.clickRow(0);
+        QTest::mouseClick(controls.cancel, Qt::LeftButton);
+    });
+    const FoodSelection selection = form.selectFood(FruitIndex(), QPoint());
+    QVERIFY(!selection.accepted);
+    QCOMPARE(selection.position, -1);
+    QVERIFY(!form.isVisible());
+}
+
+void TestFoodSelection::reopeningEmptiesSearchField()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    WhileOpen(form, [&] {
+        QTest::keyClicks(controls.suchEdit, QStringLiteral("birne"));
+        controls.clickRow(0);
+        QTest::mouseClick(controls.cancel, Qt::LeftButton);
+    });
+    form.selectFood(FruitIndex(), QPoint());
+
+    QString field = QStringLiteral("?");
+    QString count;
+    bool enabled = true;
+    WhileOpen(form, [&] {
+        field = controls.suchEdit->text();
+        count = controls.count->text();
+        enabled = controls.uebernehmen->isEnabled();
+    });
+    form.selectFood(FruitIndex(), QPoint());
+    QCOMPARE(field, QString());
+    QCOMPARE(count, QStringLiteral("4 von 4"));
+    QVERIFY(!enabled);
+}
+
+void TestFoodSelection::clearListEmptiesRows()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    WhileOpen(form, [] {});
+    form.selectFood(FruitIndex(), QPoint());
+    const Controls controls(&form);
+    QCOMPARE(controls.rows(), 4);
+    form.clearList();
+    QCOMPARE(controls.rows(), 0);
+}
+
+QTEST_MAIN(TestFoodSelection)
+#include "tst_foodselection.moc"

@@ -1,0 +1,201 @@
+#include "tauswprojekteform.h"
+
+#include "foodlistmodel.h"
+#include "foodlistview.h"
+#include "foodsearch.h"
+#include "userprompts.h"
+#include "windowfont.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <numeric>
+
+namespace {
+
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 25;
+
+QFrame *MakePanel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QPoint &place)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(place);
+    label->adjustSize();
+    return label;
+}
+
+// A button at its place, at least the usual 75 pixels wide and wide enough for its caption
+// in whatever font stands in for Tahoma.
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QPoint &place)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    // Enter in the search field must not press a button.
+    button->setAutoDefault(false);
+    button->setGeometry(place.x(), place.y(), qMax(ButtonWidth, button->sizeHint().width()), ButtonHeight);
+    return button;
+}
+
+} // namespace
+
+TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_prompts(prompts)
+{
+    setObjectName(QStringLiteral("TAuswProjekteForm"));
+    setWindowTitle(QStringLiteral("  Lebensmittel auswählen"));
+    setFont(WindowFontPixels(13));
+    setFixedSize(836, 521);
+    setAutoFillBackground(true);
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, QColor(207, 207, 207));
+    setPalette(windowPalette);
+
+    m_panel1 = MakePanel(this, "Panel1", QRect(16, 8, 804, 41));
+    m_staticText2 =
+        MakeLabel(m_panel1, "StaticText2", QStringLiteral("Suche nach                "), QPoint(30, 12));
+    m_suchEdit = new QLineEdit(m_panel1);
+    m_suchEdit->setObjectName(QStringLiteral("SuchEdit"));
+    m_suchEdit->setMaxLength(16);
+    m_suchEdit->setGeometry(127, 10, 314, 21);
+    m_suchEdit->installEventFilter(this);
+
+    m_staticText3 = MakeLabel(
+        this, "StaticText3",
+        QStringLiteral("  ID                                     Lebensmittel                             "),
+        QPoint(16, 70));
+    QPalette titlePalette = m_staticText3->palette();
+    titlePalette.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    m_staticText3->setPalette(titlePalette);
+
+    m_model = new FoodListModel(this);
+    m_filterListView = new FoodListView(this);
+    m_filterListView->setObjectName(QStringLiteral("FilterListView"));
+    m_filterListView->setGeometry(16, 96, 804, 361);
+    m_filterListView->setModel(m_model);
+    m_filterListView->horizontalHeader()->hide();
+    m_filterListView->verticalHeader()->hide();
+    m_filterListView->setShowGrid(true);
+    m_filterListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_filterListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_filterListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_filterListView->setWordWrap(false);
+    m_filterListView->setTabKeyNavigation(false);
+    // Fixed sizes keep a refill from measuring any row.
+    m_filterListView->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_filterListView->horizontalHeader()->setMinimumSectionSize(0);
+    m_filterListView->setColumnWidth(0, 124);
+    m_filterListView->setColumnWidth(1, 648);
+    m_filterListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_filterListView->verticalHeader()->setMinimumSectionSize(0);
+    m_filterListView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+
+    m_panel2 = MakePanel(this, "Panel2", QRect(16, 469, 804, 41));
+    m_label1 = new QLabel(m_panel2);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_label1->setGeometry(8, 10, 105, fontMetrics().height() + 2);
+    m_cancelBtn = MakeButton(m_panel2, "CancelBtn", QStringLiteral("Abbrechen"), QPoint(264, 10));
+    m_uebernehmenBtn = MakeButton(m_panel2, "UebernehmenBtn", QStringLiteral("Übernehmen "), QPoint(384, 10));
+
+    connect(m_filterListView, &FoodListView::listClicked, this, &TAuswProjekteForm::FilterListViewClick);
+    connect(m_filterListView, &FoodListView::listDoubleClicked, this,
+            &TAuswProjekteForm::UebernehmenBtnClick);
+    connect(m_cancelBtn, &QPushButton::clicked, this, &TAuswProjekteForm::CancelBtnClick);
+    connect(m_uebernehmenBtn, &QPushButton::clicked, this, &TAuswProjekteForm::UebernehmenBtnClick);
+}
+
+FoodSelection TAuswProjekteForm::selectFood(const FoodIndex &index, const QPoint &mainTopLeft)
+{
+    m_index = index;
+    QList<int> all(m_index.sortedCount());
+    std::iota(all.begin(), all.end(), 0);
+    m_model->setRows(m_index.sortedTexts(), all);
+    showCount();
+
+    m_result = FoodSelection();
+    move(mainTopLeft + QPoint(148, 28));
+    exec();
+    return m_result;
+}
+
+void TAuswProjekteForm::clearList()
+{
+    m_model->clear();
+    m_index = FoodIndex();
+}
+
+bool TAuswProjekteForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_suchEdit && event->type() == QEvent::KeyRelease)
+        SuchEditKeyUp();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAuswProjekteForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TAuswProjekteForm::FormShow()
+{
+    // The list keeps every food until the first key is released; only the field is emptied.
+    m_suchEdit->clear();
+    m_uebernehmenBtn->setEnabled(false);
+    m_suchEdit->setFocus();
+}
+
+void TAuswProjekteForm::showCount()
+{
+    m_label1->setText(QStringLiteral("%1 von %2").arg(m_model->rowCount()).arg(m_index.sortedCount()));
+}
+
+void TAuswProjekteForm::SuchEditKeyUp()
+{
+    // New rows drop the selection; "Übernehmen " keeps its state and then reports that
+    // nothing is selected.
+    m_model->setRows(m_index.sortedTexts(), FilterFoodPositions(m_index, m_suchEdit->text()));
+    showCount();
+}
+
+void TAuswProjekteForm::FilterListViewClick()
+{
+    m_uebernehmenBtn->setEnabled(m_filterListView->selectionModel()->hasSelection());
+}
+
+void TAuswProjekteForm::UebernehmenBtnClick()
+{
+    const QModelIndexList selected = m_filterListView->selectionModel()->selectedRows();
+    const int sourcePosition = selected.isEmpty() ? -1 : m_model->sourcePosition(selected.first().row());
+    if (sourcePosition < 0) {
+        if (m_prompts != nullptr)
+            m_prompts->showNotice(QStringLiteral("Es ist kein Lebensmittel ausgewählt!"));
+        return;
+    }
+    m_result.accepted = true;
+    m_result.position = FindFoodById(m_index, m_index.sortedId(sourcePosition));
+    accept();
+}
+
+void TAuswProjekteForm::CancelBtnClick()
+{
+    reject();
+}
