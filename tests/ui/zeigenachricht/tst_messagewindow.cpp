@@ -169,6 +169,11 @@ void TestMessageWindow::windowAppliesLayout()
     QCOMPARE(form.objectName(), QStringLiteral("TZeigeNachrichtForm"));
     QCOMPARE(form.windowTitle(), QStringLiteral("  ") + AppTitle());
 
+    // Every caption fits the fixed 75-pixel buttons in whatever font stands in for Tahoma.
+    const QFontMetrics metrics(Button(&form, "NeinBtn")->font());
+    for (const char *caption : {"OK", "Ja", "Nein", "Text", "CSV", "Abbrechen"})
+        QVERIFY2(metrics.horizontalAdvance(QString::fromLatin1(caption)) + 8 <= MessageButtonWidth, caption);
+
     const QString text = QStringLiteral("Soll die vorhandene Datei überschrieben werden?\nBitte wählen.");
     const MessageLayout expected = form.layoutFor(text, ModeYesNo);
     QCOMPARE(expected.lineUnits, 3);
