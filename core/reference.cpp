@@ -1,1 +1,129 @@
 #include "reference.h"
+
+#include "fooddata.h"
+#include "numbertext.h"
+#include "textformat.h"
+
+namespace {
+
+// The data lines of a reference file: everything after its two header lines. A file of a
+// single line has no header to drop and keeps that line as data.
+QStringList ReferenceDataLines(const TextReadResult &read)
+{
+    if (read.status != ReadStatus::Ok)
+        return QStringList();
+    QStringList lines = read.file.lines;
+    if (lines.size() >= 2)
+        lines.remove(0, 2);
+    return lines;
+}
+
+} // namespace
+
+QString ReferenceTitle(int row, TitleVariant variant)
+{
+    static const char *const groups[] = {"19 bis unter 25", "25 bis unter 51", "51 bis unter 65"};
+    const QString sex = row % 2 == 0 ? QStringLiteral("(m) ") : QStringLiteral("(w) ");
+    if (row >= 0 && row <= 5)
+        return QStringLiteral("Tagesbedarf '") + QLatin1String(groups[row / 2]) + QStringLiteral("' ") + sex;
+    if (row == 6 || row == 7)
+        return QStringLiteral("Tagesbedarf '65 und älter' ") + sex;
+    if (row == 8 || row == 9) {
+        const QString gap = variant == TitleVariant::Start ? QStringLiteral("  ") : QStringLiteral(" ");
+        return QStringLiteral("Tagesbedarf eigene Werte") + gap + sex;
+    }
+    return QStringLiteral(" ???");
+}
+
+ReferenceRow ParseReferenceLine(const QString &line)
+{
+    ReferenceRow row{};
+    const QStringList fields = SplitFoodLine(line, NutrientCount);
+    for (int k = 0; k < NutrientCount; ++k)
+        row[k] = ParseWholeNumber(fields.at(k));
+    return row;
+}
+
+ReferenceSet BuiltInReference()
+{
+    ReferenceSet set;
+    set.title = QStringLiteral("Tagesbedarf '25 bis unter 51' (w)*");
+    // Energie, KoHydr, Zucker, Fett, Fet.gesä, Protein, Salz, Eisen, Magn., Calcium, Vit.B12,
+    // Vit.D, Wasser: the DGE row for women of 25 to under 51 at a moderate activity level.
+    set.values = {1800, 225, 21, 60, 19, 62, 5, 14, 300, 1000, 4, 20, 1410};
+    return set;
+}
+
+ReferenceSet ReferenceSetForRow(const ReferenceTable &table, int row, TitleVariant variant)
+{
+    ReferenceSet set;
+    set.title = ReferenceTitle(row, variant);
+    // A remembered row that does not exist puts zeros in force: every percentage then stays
+    // unrated until the user picks a real row.
+    if (row < 0 || row >= ReferenceRowCount)
+        return set;
+    for (int k = 0; k < NutrientCount; ++k)
+        set.values[k] = table[row][k];
+    return set;
+}
+
+ReferenceLoad LoadReferenceValues(const QString &dataDirectory, const SettingsList &settings)
+{
+    ReferenceLoad load;
+    RequirementState &state = load.state;
+    state.settings = settings;
+
+    const TextReadResult dge = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwRefWerteDge.dat")));
+    if (dge.status != ReadStatus::Ok)
+        load.message = QStringLiteral("DGE*-Referenzwerteliste nicht gefunden!");
+    const TextReadResult own = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwRefWerteAnw.dat")));
+    if (own.status == ReadStatus::Ok)
+        state.ownValuesEncoding = own.file.encoding;
+
+    const QStringList dataLines = ReferenceDataLines(dge) + ReferenceDataLines(own);
+    if (dataLines.isEmpty()) {
+        state.active = BuiltInReference();
+        return load;
+    }
+    for (int r = 0; r < dataLines.size() && r < ReferenceRowCount; ++r)
+        state.table[r] = ParseReferenceLine(dataLines.at(r));
+
+    const int line = FindSetting(settings, QStringLiteral("agroup"));
+    state.ageGroup = line < 0 ? DefaultAgeGroup : ParseWholeNumber(SettingValue(settings, line));
+    state.active = ReferenceSetForRow(state.table, state.ageGroup, TitleVariant::Start);
+    return load;
+}
+
+QStringList ReferenceValueTexts(const ReferenceSet &set)
+{
+    QStringList texts;
+    texts.reserve(NutrientCount);
+    for (const double value : set.values)
+        texts.append(QString::number(value, 'f', 0));
+    return texts;
+}
+
+QStringList OwnValuesFileLines(const QStringList &row8Texts, const QStringList &row9Texts, const QDate &date)
+{
+    const auto valueLine = [](const QStringList &texts) {
+        QString line;
+        for (int k = 0; k < NutrientCount; ++k) {
+            const QString text = texts.value(k);
+            line += (text.isEmpty() ? QStringLiteral("0") : text) + QLatin1Char(';');
+        }
+        return line;
+    };
+    QString names;
+    for (const NutrientEntry &entry : NutrientCatalogue())
+        names += entry.shortName + QLatin1Char(';');
+    return {QStringLiteral("Eigene Referenzwerte;;Stand;") + TwoDigits(date.day()) + QLatin1Char('.') +
+                TwoDigits(date.month()) + QLatin1Char('.') + TwoDigits(date.year() - 2000) + QLatin1Char(';'),
+            names, valueLine(row8Texts), valueLine(row9Texts)};
+}
+
+WriteResult WriteOwnValuesFile(const QString &dataDirectory, const QStringList &row8Texts,
+                               const QStringList &row9Texts, const QDate &date, TextEncoding encoding)
+{
+    return WriteTextFile(DataFilePath(dataDirectory, QStringLiteral("NwRefWerteAnw.dat")),
+                         OwnValuesFileLines(row8Texts, row9Texts, date), encoding);
+}

@@ -1,0 +1,144 @@
+#include "settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadSettings();
+    void findSetting_data();
+    void findSetting();
+    void storeAgeGroup_data();
+    void storeAgeGroup();
+    void storeKeepsEncoding();
+    void failedStoreReportsAndKeepsFile();
+};
+
+void TestSettings::loadSettings()
+{
+    QTemporaryDir dir;
+    const SettingsList none = LoadSettings(dir.path());
+    QVERIFY(none.lines.isEmpty());
+    QCOMPARE(none.encoding, TextEncoding::Windows1252);
+
+    QVERIFY(WriteBytes(dir.filePath(u"NwConfig.dat"_s), QByteArray("\xFF\xFE"
+                                                                   "a\0=\0"
+                                                                   "1\0\n\0x\0",
+                                                                   12)));
+    const SettingsList marked = LoadSettings(dir.path());
+    QCOMPARE(marked.lines, (QStringList{u"a=1"_s, u"x"_s}));
+    QCOMPARE(marked.encoding, TextEncoding::Utf16LeBom);
+
+    // Something that cannot be read is treated like no file.
+    QTemporaryDir other;
+    QVERIFY(QDir(other.path()).mkdir(u"NwConfig.dat"_s));
+    QVERIFY(LoadSettings(other.path()).lines.isEmpty());
+}
+
+void TestSettings::findSetting_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("exact name") << QStringList{u"x=1"_s, u"agroup=4"_s} << 1 << u"4"_s;
+    QTest::newRow("capitals") << QStringList{u"AGroup=5"_s} << 0 << u"5"_s;
+    QTest::newRow("first of two") << QStringList{u"agroup=6"_s, u"agroup=2"_s} << 0 << u"6"_s;
+    QTest::newRow("value keeps further '='") << QStringList{u"agroup=1=2"_s} << 0 << u"1=2"_s;
+    QTest::newRow("empty value") << QStringList{u"agroup="_s} << 0 << QString();
+    QTest::newRow("line without '='") << QStringList{u"agroup"_s} << -1 << QString();
+    QTest::newRow("longer name") << QStringList{u"agroups=1"_s} << -1 << QString();
+    QTest::newRow("empty list") << QStringList() << -1 << QString();
+}
+
+void TestSettings::findSetting()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(int, line);
+    QFETCH(QString, value);
+    SettingsList settings;
+    settings.lines = lines;
+    QCOMPARE(FindSetting(settings, u"agroup"_s), line);
+    QCOMPARE(SettingValue(settings, line), value);
+}
+
+void TestSettings::storeAgeGroup_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("no file yet") << QStringList() << 3 << QByteArray("agroup=3\r\n");
+    QTest::newRow("other line kept, new line appended")
+        << QStringList{u"fenster=links"_s} << 7 << QByteArray("fenster=links\r\nagroup=7\r\n");
+    QTest::newRow("value replaced in place, name case kept")
+        << QStringList{u"# Kostbilanz"_s, u"AGROUP=5"_s, u"zoom=2"_s} << 9
+        << QByteArray("# Kostbilanz\r\nAGROUP=9\r\nzoom=2\r\n");
+    QTest::newRow("only the first of two is rewritten")
+        << QStringList{u"agroup=6"_s, u"agroup=2"_s} << 0 << QByteArray("agroup=0\r\nagroup=2\r\n");
+    QTest::newRow("blank lines and umlauts carried along") << QStringList{QString(), u"Größe=1"_s} << 4
+                                                           << QByteArray("\r\nGr\xF6\xDF"
+                                                                         "e=1\r\nagroup=4\r\n");
+}
+
+void TestSettings::storeAgeGroup()
+{
+    QFETCH(QStringList, before);
+    QFETCH(int, row);
+    QFETCH(QByteArray, file);
+    QTemporaryDir dir;
+    SettingsList settings;
+    settings.lines = before;
+    const WriteResult result = StoreAgeGroup(settings, row, dir.path());
+    QVERIFY2(result.ok, qPrintable(result.message()));
+    QCOMPARE(ReadBytes(dir.filePath(u"NwConfig.dat"_s)), file);
+    QCOMPARE(LoadSettings(dir.path()).lines, settings.lines);
+}
+
+void TestSettings::storeKeepsEncoding()
+{
+    QTemporaryDir dir;
+    QVERIFY(WriteBytes(dir.filePath(u"NwConfig.dat"_s), "\xEF\xBB\xBFnotiz=\xC3\xA4\r\n"));
+    SettingsList settings = LoadSettings(dir.path());
+    QVERIFY(StoreAgeGroup(settings, 2, dir.path()).ok);
+    QCOMPARE(ReadBytes(dir.filePath(u"NwConfig.dat"_s)),
+             QByteArray("\xEF\xBB\xBFnotiz=\xC3\xA4\r\nagroup=2\r\n"));
+}
+
+void TestSettings::failedStoreReportsAndKeepsFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwConfig.dat"_s);
+    QVERIFY(QDir(dir.path()).mkdir(u"NwConfig.dat"_s));
+    SettingsList settings;
+    const WriteResult result = StoreAgeGroup(settings, 5, dir.path());
+    QVERIFY(!result.ok);
+    QCOMPARE(result.path, path);
+    QVERIFY(!result.reason.isEmpty());
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(settings.lines, QStringList{u"agroup=5"_s});
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
