@@ -1,5 +1,7 @@
 #include "textfile.h"
 
+#include <QStringDecoder>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,7 +114,10 @@ TextFile DecodeTextLines(const QByteArray &bytes)
     QString text;
     if (StartsWith(bytes, "\xEF\xBB\xBF", 3)) {
         file.encoding = TextEncoding::Utf8Bom;
-        text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+        // The mark is consumed here; a second mark is content and must survive a round trip,
+        // which QString::fromUtf8 would not allow (it drops a leading U+FEFF).
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder.decode(QByteArrayView(bytes).sliced(3));
     } else if (StartsWith(bytes, "\xFF\xFE", 2)) {
         file.encoding = TextEncoding::Utf16LeBom;
         text = DecodeUtf16(bytes, 2, false);
