@@ -115,8 +115,11 @@ TextFile DecodeTextLines(const QByteArray &bytes)
     if (StartsWith(bytes, "\xEF\xBB\xBF", 3)) {
         file.encoding = TextEncoding::Utf8Bom;
         // The mark is consumed here; a second mark is content and must survive a round trip,
-        // which QString::fromUtf8 would not allow (it drops a leading U+FEFF).
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        // which QString::fromUtf8 would not allow (it drops a leading U+FEFF). Stateless, so a
+        // sequence cut off at the end of the file shows as a replacement character instead of
+        // vanishing as input that waits for more bytes.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
         text = decoder.decode(QByteArrayView(bytes).sliced(3));
     } else if (StartsWith(bytes, "\xFF\xFE", 2)) {
         file.encoding = TextEncoding::Utf16LeBom;

@@ -55,6 +55,8 @@ private slots:
     void saveRebuildsIndexInReadEncoding();
     void saveWithoutFileCreatesWindows1252();
     void failedSaveKeepsIndexAndFile();
+    void hostileFiles_data();
+    void hostileFiles();
 };
 
 void TestFoodStore::loadsBothFilesIntoOneIndex()
@@ -190,6 +192,50 @@ void TestFoodStore::failedSaveKeepsIndexAndFile()
     QCOMPARE(store.index().additionalCountText(), u"  2"_s);
     QVERIFY(store.index().findById(u"30512"_s) >= 0);
     QCOMPARE(store.index().findById(u"30900"_s), -1);
+}
+
+void TestFoodStore::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("body"); // follows a valid title line
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(static_cast<char>((i * 7919) % 251));
+    QTest::newRow("binary") << binary;
+    QTest::newRow("10,000-character line") << QByteArray("h1\r\nh2\r\n") + QByteArray(10000, 'x');
+    QTest::newRow("fields full of ';'")
+        << QByteArray("h1\r\nh2\r\n") + QByteArray(10000, ';') + "\r\n=;=\r\n";
+    QTest::newRow("truncated mid-line") << QByteArray("h1\r\nh2\r\n1001;Apfel;x;5");
+    QTest::newRow("lone CR everywhere") << QByteArray(5000, '\r');
+}
+
+void TestFoodStore::hostileFiles()
+{
+    QFETCH(QByteArray, body);
+    QTemporaryDir dir;
+    QVERIFY(WriteBytes(dir.filePath(u"NwChDb.dat"_s), "Schweizer N\xE4hrwert\r\n" + body));
+    QVERIFY(WriteBytes(dir.filePath(u"NwAnDb.dat"_s), "Zus\xE4tzliche Lebensmittel\r\n" + body));
+    FoodStore store(dir.path(), German);
+    QCOMPARE(store.loadFiles(), QStringList());
+    store.buildIndex();
+    const FoodIndex &index = store.index();
+    QCOMPARE(index.count(),
+             qMax(0, int(store.swissLines().size()) - 3) + qMax(0, int(store.additionalLines().size()) - 2));
+    for (int i = 0; i < index.count(); ++i) {
+        QCOMPARE(index.record(i).values.size(), NutrientCount);
+        QVERIFY(index.findById(index.id(i)) <= i);
+    }
+
+    // The same body behind a UTF-16 title, cut to an odd length, decodes as well.
+    const QString title = u"Zusätzliche Lebensmittel\r\n"_s;
+    QByteArray utf16("\xFF\xFE");
+    utf16.append(reinterpret_cast<const char *>(title.utf16()), title.size() * 2);
+    utf16.append(body.size() % 2 == 0 ? body.left(body.size() - 1) : body);
+    QVERIFY(WriteBytes(dir.filePath(u"NwAnDb.dat"_s), utf16));
+    FoodStore odd(dir.path(), German);
+    QCOMPARE(odd.loadFiles(), QStringList());
+    QVERIFY(!odd.additionalLines().isEmpty());
+    QVERIFY(odd.additionalLines().last().endsWith(QChar(QChar::ReplacementCharacter)));
+    odd.buildIndex();
 }
 
 QTEST_GUILESS_MAIN(TestFoodStore)

@@ -81,6 +81,8 @@ private slots:
     void ownValuesFileLines();
     void ownValuesWrittenAndReadBack();
     void ownValuesKeepTheirEncoding();
+    void hostileFiles_data();
+    void hostileFiles();
 };
 
 void TestReference::titles_data()
@@ -337,6 +339,45 @@ void TestReference::ownValuesKeepTheirEncoding()
     QCOMPARE(odd.message, QString());
     QCOMPARE(odd.state.ownValuesEncoding, TextEncoding::Windows1252);
     QVERIFY(!WriteOwnValuesFile(other.path(), {}, {}, QDate(2025, 12, 9), odd.state.ownValuesEncoding).ok);
+}
+
+void TestReference::hostileFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(static_cast<char>((i * 7919) % 251));
+    QTest::newRow("binary") << binary;
+    QTest::newRow("odd-length UTF-16") << QByteArray("\xFE\xFF\0a\0;\0\n\x00");
+    QTest::newRow("10,000-character line") << QByteArray("h1\r\nh2\r\n") + QByteArray(10000, '7');
+    QTest::newRow("fields full of ';'") << QByteArray("h1\r\nh2\r\n") + QByteArray(10000, ';');
+    QTest::newRow("truncated") << QByteArray("h1\r\nh2\r\n1800;2");
+}
+
+void TestReference::hostileFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    for (const QString &name : {u"NwRefWerteDge.dat"_s, u"NwRefWerteAnw.dat"_s, u"NwConfig.dat"_s}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+    const SettingsList settings = LoadSettings(dir.path());
+    const ReferenceLoad load = LoadReferenceValues(dir.path(), settings);
+    QCOMPARE(load.message, QString());
+    QCOMPARE(ReferenceValueTexts(load.state.active).size(), NutrientCount);
+    const int row = load.state.ageGroup;
+    if (load.state.active.title == BuiltInTitle)
+        QCOMPARE(load.state.active.values, BuiltInReference().values);
+    else if (row >= 0 && row < ReferenceRowCount)
+        QCOMPARE(load.state.active.values[0], double(load.state.table[row][0]));
+    else
+        QCOMPARE(load.state.active.title, u" ???"_s);
+
+    SettingsList writable = settings;
+    QVERIFY(StoreAgeGroup(writable, 4, dir.path()).ok);
+    QCOMPARE(SettingValue(writable, FindSetting(writable, u"agroup"_s)), u"4"_s);
 }
 
 QTEST_GUILESS_MAIN(TestReference)

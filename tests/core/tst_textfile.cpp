@@ -114,6 +114,9 @@ void TestTextFile::readAndWriteBack_data()
                                           << TextEncoding::Utf8Bom << QStringList{u"\U0001F34E;x"_s};
     QTest::newRow("UTF-16 surrogate pair") << QByteArray("\xFF\xFE") + Utf16(u"\U0001F34E\r\n"_s, false)
                                            << TextEncoding::Utf16LeBom << QStringList{u"\U0001F34E"_s};
+    QTest::newRow("second UTF-8 mark is text")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\r\n") << TextEncoding::Utf8Bom
+        << QStringList{QChar(0xFEFF) + u"x"_s};
     QTest::newRow("empty file") << QByteArray() << TextEncoding::Windows1252 << QStringList();
     QTest::newRow("mark only") << QByteArray("\xEF\xBB\xBF") << TextEncoding::Utf8Bom << QStringList();
 }
