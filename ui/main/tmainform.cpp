@@ -306,6 +306,8 @@ void TMainForm::buildMealPages()
     m_pages->setObjectName(QStringLiteral("APageControl"));
     m_pages->setGeometry(17, 220, 1169, 344);
     m_pages->tabBar()->setExpanding(false);
+    // One tab per meal marker: the markers stand 86 pixels apart, so the tabs are as wide.
+    m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: 86px; }"));
 
     const int widths[MealListColumns - NutrientCount] = {340, 28, 0, 66};
     const QStringList heads = {QStringLiteral("Lebensmittel"), QStringLiteral("Db"), QStringLiteral("ID"),
