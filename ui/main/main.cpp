@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -33,6 +34,10 @@ int main(int argc, char *argv[])
     TMainForm mainForm(context);
     prompts.setDialogParent(&mainForm);
     mainForm.show();
+    // For timing a whole start-up from outside (bench/): with KOSTBILANZ_QUIT_WHEN_SHOWN=1 the
+    // program ends as soon as the event loop has shown the main window, without any question.
+    if (qEnvironmentVariableIntValue("KOSTBILANZ_QUIT_WHEN_SHOWN") == 1)
+        QTimer::singleShot(0, &application, &QCoreApplication::quit);
     const int result = application.exec();
     lock.release();
     return result;
