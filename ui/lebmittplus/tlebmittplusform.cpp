@@ -6,12 +6,14 @@
 #include "userprompts.h"
 #include "windowfont.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -66,6 +68,16 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &tex
     // Enter in an input field must not press a button behind the user's back.
     button->setAutoDefault(false);
     return button;
+}
+
+// The font for a column caption: the list's own, or a smaller size of it where the caption
+// would not fit its fixed column ("Bez.Menge" in 54 pixels).
+QFont CaptionFont(const QFont &base, const QString &caption, int available)
+{
+    QFont font = base;
+    while (QFontMetrics(font).horizontalAdvance(caption) > available && font.pixelSize() > 8)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
 }
 
 QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &box, int maxLength)
@@ -168,12 +180,13 @@ void TLebmittPlusForm::createControls()
     for (const NutrientEntry &nutrient : catalogue)
         captions.append(nutrient.shortName);
     m_list->setHorizontalHeaderLabels(captions);
+    const int headerMargins = 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_list);
     for (int column = 0; column < ColumnCount; ++column) {
-        // A caption wider than its column is elided; the hint shows it whole.
-        m_list->horizontalHeaderItem(column)->setToolTip(captions.at(column));
-        m_list->setColumnWidth(column, ColumnPitch);
+        const int width = column == NameColumn ? 340 : ColumnPitch;
+        m_list->setColumnWidth(column, width);
+        QTableWidgetItem *head = m_list->horizontalHeaderItem(column);
+        head->setFont(CaptionFont(m_list->font(), captions.at(column), width - headerMargins));
     }
-    m_list->setColumnWidth(NameColumn, 340);
     m_list->setColumnHidden(DbTypeColumn, true);
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -60,8 +60,15 @@ QVariant MaxValuesModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_captions.size())
         return {};
-    // The hint shows a caption whole where the column is too narrow for it.
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+    if (role == Qt::DisplayRole)
         return m_captions.at(section);
+    if (role == Qt::FontRole && m_captionFonts.contains(section))
+        return m_captionFonts.value(section);
     return {};
+}
+
+void MaxValuesModel::setCaptionFont(int column, const QFont &font)
+{
+    m_captionFonts.insert(column, font);
+    emit headerDataChanged(Qt::Horizontal, column, column);
 }

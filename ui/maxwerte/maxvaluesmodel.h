@@ -3,6 +3,8 @@
 #include "maxvaluesrows.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 
@@ -29,6 +31,9 @@ public:
 
     QString caption(int column) const { return m_captions.at(column); }
 
+    // The font a column's caption is drawn in; the header's own when never set.
+    void setCaptionFont(int column, const QFont &font);
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -36,6 +41,7 @@ public:
 
 private:
     QStringList m_captions;
+    QHash<int, QFont> m_captionFonts;
     QList<MaxValuesRow> m_rows;
     std::vector<int> m_order; // shown row -> position in m_rows
 };

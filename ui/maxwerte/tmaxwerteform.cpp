@@ -5,11 +5,13 @@
 #include "maxvaluesmodel.h"
 #include "windowfont.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -36,6 +38,16 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRe
     label->setGeometry(box);
     label->setAlignment(alignment);
     return label;
+}
+
+// The font for a column caption: the list's own, or a smaller size of it where the caption
+// would not fit its fixed column ("Fet.gesä" in 50 pixels).
+QFont CaptionFont(const QFont &base, const QString &caption, int available)
+{
+    QFont font = base;
+    while (QFontMetrics(font).horizontalAdvance(caption) > available && font.pixelSize() > 8)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
 }
 
 // Column widths: the amount column and the nutrients 54, except Fet.gesä and Vit.D, which
@@ -128,12 +140,16 @@ void TMaxWerteForm::createControls()
 
     // The footer labels stand under their columns.
     int left = m_list->x() + m_list->frameWidth();
+    const int headerMargins = 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_list);
     for (int column = 0; column < MaxValuesColumnCount; ++column) {
         const int width = ColumnWidth(column);
-        if (width == 0)
+        if (width == 0) {
             m_list->setColumnHidden(column, true);
-        else
+        } else {
             m_list->setColumnWidth(column, width);
+            m_model->setCaptionFont(
+                column, CaptionFont(m_list->font(), m_model->caption(column), width - headerMargins));
+        }
         if (column == MaxValuesAmountColumn) {
             MakeLabel(this, QStringLiteral("Label13"), QStringLiteral("g , St"), QRect(left, 514, width, 17),
                       Qt::AlignCenter);

@@ -6,11 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -140,6 +142,15 @@ private slots:
         for (const QLabel *shown : labels) {
             QVERIFY2(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->contentsRect().width(),
                      qPrintable(shown->objectName()));
+        }
+        const int headerMargins = 2 * list()->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list());
+        for (int c = 0; c < list()->columnCount(); ++c) {
+            if (list()->isColumnHidden(c))
+                continue;
+            const QTableWidgetItem *head = list()->horizontalHeaderItem(c);
+            QVERIFY2(QFontMetrics(head->font()).horizontalAdvance(head->text()) + headerMargins <=
+                         list()->columnWidth(c),
+                     qPrintable(head->text()));
         }
         const QList<QPushButton *> buttons = m_form->findChildren<QPushButton *>();
         for (const QPushButton *pushButton : buttons) {

@@ -6,9 +6,11 @@
 #include "listcompare.h"
 #include "maxvaluesmodel.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -125,6 +127,16 @@ private slots:
         for (const QLabel *label : labels) {
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                      qPrintable(label->objectName()));
+        }
+        const int headerMargins = 2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view);
+        for (int c = 0; c < 17; ++c) {
+            if (view->isColumnHidden(c))
+                continue;
+            const QVariant font = view->model()->headerData(c, Qt::Horizontal, Qt::FontRole);
+            const QFontMetrics metrics(font.isValid() ? font.value<QFont>()
+                                                      : view->horizontalHeader()->font());
+            QVERIFY2(metrics.horizontalAdvance(captions.at(c)) + headerMargins <= view->columnWidth(c),
+                     qPrintable(captions.at(c)));
         }
         // Each footer unit stands under its column.
         const QLabel *fatUnit = form.findChild<QLabel *>(QStringLiteral("KopfLabel3"));
