@@ -88,6 +88,10 @@ void TestLizForm::controlsAndPicture()
     QVERIFY(w.box()->focusPolicy() & Qt::TabFocus);
     QCOMPARE(w.box()->widget(), w.image());
     // The picture comes from the program's resources; a missing resource gives an empty pixmap.
+    // It is decoded only when the window is first shown, so a start-up does not carry it.
+    QVERIFY(w.image()->pixmap().isNull());
+    w.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.form));
     QCOMPARE(w.image()->pixmap().size(), QSize(792, 2336));
 }
 
