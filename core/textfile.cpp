@@ -231,6 +231,15 @@ WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return result;
     }
+    // A small write only sits in the buffer until here. QSaveFile::commit() does not notice
+    // when flushing that buffer falls short (a full disk) and would put the cut-off file in
+    // place of the earlier one, so the flush is checked first.
+    if (!file.flush()) {
+        result.ok = false;
+        result.reason = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
     if (!file.commit()) {
         result.ok = false;
         result.reason = file.errorString();
