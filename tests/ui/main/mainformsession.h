@@ -1,0 +1,129 @@
+#pragma once
+
+#include "scriptedprompts.h"
+#include "tmainform.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A main window started on a copy of one fixture folder (or an empty folder), with scripted
+// prompts, German number settings and the clock standing at 26 October 2025, 14:30:05.
+class MainFormSession
+{
+public:
+    // fixture: a folder below fixtures/, or empty for a data folder without any file.
+    explicit MainFormSession(const QString &fixture = QString())
+    {
+        if (!fixture.isEmpty()) {
+            const QDir source(QStringLiteral(KB_TEST_DIR "/fixtures/") + fixture);
+            const QStringList files = source.entryList(QDir::Files);
+            for (const QString &file : files)
+                QFile::copy(source.filePath(file), dir.filePath(file));
+        }
+        MainWindowContext context;
+        context.dataDirectory = dir.path() + QLatin1Char('/');
+        context.prompts = &prompts;
+        context.clock = [] { return QDateTime(QDate(2025, 10, 26), QTime(14, 30, 5)); };
+        context.locale = QLocale(QLocale::German, QLocale::Germany);
+        context.buildStamp = QStringLiteral("Kostbilanz 25.12 10.12.2025 17:53:49 ");
+        context.programFilePath = QCoreApplication::applicationFilePath();
+        form = std::make_unique<TMainForm>(context);
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QLabel *label(const QString &name) const { return form->findChild<QLabel *>(name); }
+    QString text(const QString &name) const
+    {
+        const QLabel *found = label(name);
+        return found != nullptr ? found->text() : QStringLiteral("<missing %1>").arg(name);
+    }
+    QColor background(const QString &name) const { return label(name)->palette().color(QPalette::Window); }
+    QLineEdit *amountEdit() const { return form->findChild<QLineEdit *>(QStringLiteral("MengEdit")); }
+    QTabWidget *pages() const { return form->findChild<QTabWidget *>(QStringLiteral("APageControl")); }
+    QWidget *marker(int meal) const
+    {
+        return form->findChild<QWidget *>(QStringLiteral("MarkerShape%1").arg(meal));
+    }
+
+    void click(const QString &buttonName) const
+    {
+        auto *button = form->findChild<QAbstractButton *>(buttonName);
+        QVERIFY2(button != nullptr, qPrintable(buttonName));
+        button->click();
+    }
+
+    // What the food selection window does on "Übernehmen ": the food of that id into the line.
+    void pick(const QString &id) const
+    {
+        const int position = form->foodStore().index().findById(id);
+        QVERIFY2(position >= 0, qPrintable(id));
+        form->ShowFoodInInputLine(position);
+    }
+
+    // Replaces the amount field's text by typing, as the user does.
+    void typeAmount(const QString &amount) const
+    {
+        QLineEdit *edit = amountEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, amount);
+    }
+
+    // Picks a food, types its amount and presses "Lebensmittel eintragen".
+    void enter(const QString &id, const QString &amount) const
+    {
+        pick(id);
+        typeAmount(amount);
+        click(QStringLiteral("LebMitEintragenBtn"));
+    }
+
+    // The names shown in the list of meal, top to bottom.
+    QStringList names(int meal) const
+    {
+        const QTableWidget *list = form->mealList(meal);
+        QStringList result;
+        for (int row = 0; row < list->rowCount(); ++row)
+            result.append(list->item(row, 0)->text());
+        return result;
+    }
+
+    void selectRow(int meal, int row) const
+    {
+        QTableWidget *list = form->mealList(meal);
+        list->clearSelection();
+        if (row >= 0)
+            list->selectRow(row);
+    }
+
+    // Writes a meal file from lines (CR LF after each) and reads it through the open dialog.
+    void readMealFile(const QString &name, const QStringList &lines)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (const QString &line : lines)
+            file.write(line.toLatin1() + "\r\n");
+        file.close();
+        prompts.openPaths.append(path(name));
+        form->ReadMealFile();
+    }
+
+    static QByteArray bytes(const QString &filePath)
+    {
+        QFile file(filePath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts; // outlives the form, which points to it
+    std::unique_ptr<TMainForm> form;
+};
