@@ -141,9 +141,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         const auto handler = m_clickHandlers.constFind(watched);
         if (handler != m_clickHandlers.constEnd() && mouse->button() == Qt::LeftButton && widget != nullptr &&
             widget->rect().contains(mouse->position().toPoint())) {
-            // Copied: the handler may open a window that changes the table of handlers.
-            const std::function<void()> run = handler.value();
-            run();
+            handler.value()();
             return true;
         }
     }
