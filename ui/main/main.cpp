@@ -2,11 +2,11 @@
 #include "instancelock.h"
 #include "mainwindowcontext.h"
 #include "messagewindowprompts.h"
+#include "quitwhenshown.h"
 #include "tmainform.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -33,11 +33,11 @@ int main(int argc, char *argv[])
 
     TMainForm mainForm(context);
     prompts.setDialogParent(&mainForm);
-    mainForm.show();
     // For timing a whole start-up from outside (bench/): with KOSTBILANZ_QUIT_WHEN_SHOWN=1 the
-    // program ends as soon as the event loop has shown the main window, without any question.
+    // program ends as soon as the main window has first been painted, without any question.
     if (qEnvironmentVariableIntValue("KOSTBILANZ_QUIT_WHEN_SHOWN") == 1)
-        QTimer::singleShot(0, &application, &QCoreApplication::quit);
+        new QuitWhenShown(&mainForm);
+    mainForm.show();
     const int result = application.exec();
     lock.release();
     return result;
