@@ -1,7 +1,9 @@
 #include "numbertext.h"
 
 #include <QByteArray>
+#include <QVarLengthArray>
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -82,24 +84,39 @@ double LeadingNumber(const QString &text)
         negative = text.at(i) == QLatin1Char('-');
         ++i;
     }
-    QByteArray integerDigits;
-    while (i < size && IsAsciiDigit(text.at(i)))
-        integerDigits.append(static_cast<char>(text.at(i++).unicode()));
-    QByteArray fractionDigits;
+    // Normalised to "d.d" (an empty part as "0") in a buffer on the stack and read by
+    // std::from_chars, which never looks at the locale: the balance reads every value of
+    // every meal this way on each change, so the reading must not allocate.
+    QVarLengthArray<char, 64> number;
+    const qsizetype integerStart = i;
+    bool nonZeroInteger = false;
+    while (i < size && IsAsciiDigit(text.at(i))) {
+        nonZeroInteger = nonZeroInteger || text.at(i) != QLatin1Char('0');
+        number.append(static_cast<char>(text.at(i++).unicode()));
+    }
+    const bool hasInteger = i > integerStart;
+    if (!hasInteger)
+        number.append('0');
+    number.append('.');
+    bool hasFraction = false;
     if (i < size && text.at(i) == QLatin1Char('.')) {
         ++i;
+        const qsizetype fractionStart = i;
         while (i < size && IsAsciiDigit(text.at(i)))
-            fractionDigits.append(static_cast<char>(text.at(i++).unicode()));
+            number.append(static_cast<char>(text.at(i++).unicode()));
+        hasFraction = i > fractionStart;
     }
-    if (integerDigits.isEmpty() && fractionDigits.isEmpty())
+    if (!hasInteger && !hasFraction)
         return 0.0;
-    // Normalised to "d.d" so the C locale's reader never sees a locale-specific form.
-    const QByteArray normalised = (integerDigits.isEmpty() ? QByteArray("0") : integerDigits) + '.' +
-                                  (fractionDigits.isEmpty() ? QByteArray("0") : fractionDigits);
-    bool ok = false;
-    double value = QLocale::c().toDouble(QString::fromLatin1(normalised), &ok);
-    // An overflow comes back as infinity, an underflow as 0; both are the right limits.
-    if (!ok && !std::isinf(value))
+    if (!hasFraction)
+        number.append('0');
+    double value = 0.0;
+    const std::from_chars_result result = std::from_chars(
+        number.constData(), number.constData() + number.size(), value, std::chars_format::fixed);
+    // Out of range is an overflow (infinity) or an underflow (0): the right limits either way.
+    if (result.ec == std::errc::result_out_of_range)
+        value = nonZeroInteger ? HUGE_VAL : 0.0;
+    else if (result.ec != std::errc())
         value = 0.0;
     return negative ? -value : value;
 }
