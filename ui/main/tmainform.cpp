@@ -473,7 +473,12 @@ void TMainForm::showFoodCounts()
 
 QLabel *TMainForm::labelNamed(const QString &name) const
 {
-    return findChild<QLabel *>(name);
+    // Every label is made with the window and keeps its name, so the first search's answer
+    // stays right; a label deleted since is searched for again.
+    QPointer<QLabel> &known = m_labelsByName[name];
+    if (known.isNull())
+        known = findChild<QLabel *>(name);
+    return known;
 }
 
 QTableWidget *TMainForm::mealList(int meal) const

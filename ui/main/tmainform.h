@@ -7,6 +7,7 @@
 #include "reference.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -118,6 +119,9 @@ private:
     QTabWidget *m_pages = nullptr;
     QLineEdit *m_amountEdit = nullptr;
     QHash<QObject *, std::function<void()>> m_clickHandlers;
+    // labelNamed's answers: the balance sets over a hundred labels by name on every change,
+    // and a search through all children for each costs more than the balance itself.
+    mutable QHash<QString, QPointer<QLabel>> m_labelsByName;
 
     TAuswProjekteForm *m_selectionWindow = nullptr;
     TLebmittPlusForm *m_additionalFoodsWindow = nullptr;
