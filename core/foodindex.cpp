@@ -4,6 +4,8 @@
 
 #include <QCollator>
 #include <QSet>
+#include <QStringView>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -12,6 +14,42 @@ namespace {
 constexpr int IndexFieldCount = 16; // name, reference amount, 13 values, DbType
 const QString SwissDbType = QStringLiteral("NwChDb");
 const QString AdditionalDbType = QStringLiteral("NwAnDb");
+
+// The first fields of a food line as SplitFoodLine cuts them (missing ones empty), as views
+// into the line: the index is built from a thousand lines at every start, and a copy of
+// each of their fifty fields would cost more than all the rest of the building.
+using FieldViews = QVarLengthArray<QStringView, 50>;
+
+void SplitFoodLineViews(QStringView line, int limit, FieldViews &fields)
+{
+    fields.clear();
+    qsizetype start = 0;
+    while (start < line.size() && fields.size() < limit) {
+        qsizetype end = line.indexOf(u';', start);
+        if (end < 0)
+            end = line.size(); // the last field without its closing ';'
+        fields.append(line.mid(start, end - start));
+        start = end + 1;
+    }
+    while (fields.size() < limit)
+        fields.append(QStringView());
+}
+
+// Pieces of an index text; a Swiss food has about thirty.
+using Pieces = QVarLengthArray<QStringView, 2 * IndexFieldCount + 4>;
+
+// pieces joined into one string, allocated once.
+QString Joined(const Pieces &pieces)
+{
+    qsizetype size = 0;
+    for (const QStringView piece : pieces)
+        size += piece.size();
+    QString text;
+    text.reserve(size);
+    for (const QStringView piece : pieces)
+        text.append(piece);
+    return text;
+}
 
 QString CountText(qsizetype lineCount, qsizetype headerLines)
 {
@@ -100,26 +138,36 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
                          const QLocale &locale)
 {
     FoodIndex index;
-    const QLatin1Char semicolon(';');
+    index.m_texts.reserve(qMax<qsizetype>(0, swissLines.size() - 3) +
+                          qMax<qsizetype>(0, additionalLines.size() - 2));
+    const QStringView semicolon(u";");
+    FieldViews fields;
+    Pieces pieces;
 
     index.m_swissCount = CountText(swissLines.size(), 3);
     for (qsizetype i = 3; i < swissLines.size(); ++i) {
-        const QStringList fields = SplitFoodLine(swissLines.at(i), 50);
-        QString text = fields.at(0) + QLatin1Char('=') + fields.at(1) + QStringLiteral(";100;");
-        for (const NutrientEntry &entry : NutrientCatalogue())
-            text += fields.at(entry.swissColumn) + semicolon;
-        text += SwissDbType + semicolon;
-        index.m_texts.append(text);
+        SplitFoodLineViews(swissLines.at(i), 50, fields);
+        pieces = {fields.at(0), u"=", fields.at(1), u";100;"};
+        for (const NutrientEntry &entry : NutrientCatalogue()) {
+            pieces.append(fields.at(entry.swissColumn));
+            pieces.append(semicolon);
+        }
+        pieces.append(SwissDbType);
+        pieces.append(semicolon);
+        index.m_texts.append(Joined(pieces));
     }
 
     index.m_additionalCount = CountText(additionalLines.size(), 2);
     for (qsizetype i = 2; i < additionalLines.size(); ++i) {
-        const QStringList fields = SplitFoodLine(additionalLines.at(i), 50);
-        QString text = fields.at(0) + QLatin1Char('=');
-        for (int f = 1; f < IndexFieldCount; ++f)
-            text += fields.at(f) + semicolon;
-        text += AdditionalDbType + semicolon;
-        index.m_texts.append(text);
+        SplitFoodLineViews(additionalLines.at(i), 50, fields);
+        pieces = {fields.at(0), u"="};
+        for (int f = 1; f < IndexFieldCount; ++f) {
+            pieces.append(fields.at(f));
+            pieces.append(semicolon);
+        }
+        pieces.append(AdditionalDbType);
+        pieces.append(semicolon);
+        index.m_texts.append(Joined(pieces));
     }
 
     index.m_ids.reserve(index.m_texts.size());
