@@ -1,6 +1,7 @@
 // Reference and settings files of any content: every line parses into thirteen numbers and
 // the "agroup" lookup never reaches outside the list.
 #include "fuzzinput.h"
+#include "numbertext.h"
 #include "reference.h"
 #include "settings.h"
 
