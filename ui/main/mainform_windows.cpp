@@ -10,26 +10,9 @@
 
 #include <QLineEdit>
 
-void TMainForm::createWindows()
-{
-    UserPrompts *prompts = m_context.prompts;
-    m_selectionWindow = new TAuswProjekteForm(prompts, this);
-    m_additionalFoodsWindow = new TLebmittPlusForm(prompts, m_store, m_context.clock, this);
-    m_requirementsWindow =
-        new TNaewBedarfForm(prompts, m_requirements, m_context.dataDirectory, m_context.clock, this);
-    m_infoWindow = new TLizForm(prompts, m_context.buildStamp, m_context.programFilePath, this);
-    m_maxValuesWindow = new TMaxWerteForm(this);
-
-    connect(m_requirementsWindow, &TNaewBedarfForm::referenceTakenOver, this, [this] {
-        ShowActiveReference();
-        RecomputeBalance();
-    });
-    connect(m_additionalFoodsWindow, &TLebmittPlusForm::foodsSaved, this, [this] {
-        showFoodCounts();
-        // The selection list refers to positions of the old index.
-        m_selectionWindow->clearList();
-    });
-}
+// Each of the other windows is made when it is first opened, not with the main window: together
+// they cost a fifth of the start-up and most runs open few of them. Once made, a window stays
+// for the rest of the run and keeps its state from one opening to the next.
 
 QPoint TMainForm::dialogOrigin() const
 {
@@ -38,6 +21,8 @@ QPoint TMainForm::dialogOrigin() const
 
 void TMainForm::OpenFoodSelection()
 {
+    if (m_selectionWindow == nullptr)
+        m_selectionWindow = new TAuswProjekteForm(m_context.prompts, this);
     const FoodSelection selection = m_selectionWindow->selectFood(m_store.index(), dialogOrigin());
     if (!selection.accepted)
         return;
@@ -49,20 +34,41 @@ void TMainForm::OpenFoodSelection()
 
 void TMainForm::OpenAdditionalFoods()
 {
+    if (m_additionalFoodsWindow == nullptr) {
+        m_additionalFoodsWindow = new TLebmittPlusForm(m_context.prompts, m_store, m_context.clock, this);
+        connect(m_additionalFoodsWindow, &TLebmittPlusForm::foodsSaved, this, [this] {
+            showFoodCounts();
+            // The selection list refers to positions of the old index.
+            if (m_selectionWindow != nullptr)
+                m_selectionWindow->clearList();
+        });
+    }
     m_additionalFoodsWindow->open(dialogOrigin());
 }
 
 void TMainForm::OpenRequirementsWindow()
 {
+    if (m_requirementsWindow == nullptr) {
+        m_requirementsWindow = new TNaewBedarfForm(m_context.prompts, m_requirements, m_context.dataDirectory,
+                                                   m_context.clock, this);
+        connect(m_requirementsWindow, &TNaewBedarfForm::referenceTakenOver, this, [this] {
+            ShowActiveReference();
+            RecomputeBalance();
+        });
+    }
     m_requirementsWindow->open(dialogOrigin());
 }
 
 void TMainForm::OpenInfoWindow()
 {
+    if (m_infoWindow == nullptr)
+        m_infoWindow = new TLizForm(m_context.prompts, m_context.buildStamp, m_context.programFilePath, this);
     m_infoWindow->open(dialogOrigin());
 }
 
 void TMainForm::OpenMaxValues()
 {
+    if (m_maxValuesWindow == nullptr)
+        m_maxValuesWindow = new TMaxWerteForm(this);
     m_maxValuesWindow->open(m_store.index(), dialogOrigin());
 }

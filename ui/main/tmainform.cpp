@@ -108,7 +108,6 @@ TMainForm::TMainForm(const MainWindowContext &context, QWidget *parent)
     setActiveMeal(1);
     showCatalogueCaptions();
     loadDataFiles();
-    createWindows();
 }
 
 TMainForm::~TMainForm() = default;

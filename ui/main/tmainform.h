@@ -94,7 +94,6 @@ private:
     void buildDayPanel();
     void showCatalogueCaptions();
     void loadDataFiles();
-    void createWindows();
 
     QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
@@ -123,6 +122,7 @@ private:
     // and a search through all children for each costs more than the balance itself.
     mutable QHash<QString, QPointer<QLabel>> m_labelsByName;
 
+    // Made when first opened; null until then.
     TAuswProjekteForm *m_selectionWindow = nullptr;
     TLebmittPlusForm *m_additionalFoodsWindow = nullptr;
     TNaewBedarfForm *m_requirementsWindow = nullptr;
