@@ -1,0 +1,211 @@
+// Prints the performance figures of Kostbilanz: each a median over repeated runs, with the
+// quartiles to show the noise, and the goal beside it. Nothing here asserts a time; the
+// figures are for reading (docs/performance.md).
+//
+//   kostbilanz_bench [--runs N] [--quick] [--only startup,filtering,sorting,balance,loading]
+//
+// --runs sets the number of timed start-ups of each program (default 40); --quick cuts every
+// repetition count down for a first look; --only measures some figures (for profiling one).
+
+#include "foodstore.h"
+#include "maxvaluesrows.h"
+#include "settings.h"
+#include "startupbench.h"
+#include "windowbenches.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+void Print(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void Progress(const char *what)
+{
+    std::fprintf(stderr, "... %s\n", what);
+}
+
+QString Ms(double value)
+{
+    return QStringLiteral("%1 ms").arg(value, 0, 'f', value < 10 ? 3 : 1);
+}
+
+QString Mb(double kilobytes)
+{
+    return QStringLiteral("%1 MB").arg(kilobytes / 1024.0, 0, 'f', 1);
+}
+
+// "median  [q1 .. q3]  (n)", in the unit format gives.
+template <typename Format> QString Spread(const Samples &samples, Format format)
+{
+    return QStringLiteral("%1  [quartiles %2 .. %3, n=%4]")
+        .arg(format(samples.median()), format(samples.quantile(0.25)), format(samples.quantile(0.75)))
+        .arg(samples.count());
+}
+
+void PrintTimed(const QString &title, const BenchResult &result, double goalMs)
+{
+    if (!result.failure.isEmpty()) {
+        Print(QStringLiteral("%1: NOT MEASURED: %2").arg(title, result.failure));
+        return;
+    }
+    const bool met = result.samples.median() <= goalMs;
+    Print(QStringLiteral("%1: %2   goal <= %3: %4")
+              .arg(title, Spread(result.samples, Ms), Ms(goalMs),
+                   met ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    Print(QStringLiteral("    (%1)").arg(result.note));
+}
+
+QString CpuModel()
+{
+    QFile info(QStringLiteral("/proc/cpuinfo"));
+    if (!info.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown CPU");
+    // Files under /proc report no size; read them whole.
+    const QList<QByteArray> lines = info.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("model name"))
+            return QString::fromLatin1(line.mid(line.indexOf(':') + 1).trimmed());
+    }
+    return QStringLiteral("unknown CPU");
+}
+
+QStringList AllParts()
+{
+    return {QStringLiteral("startup"), QStringLiteral("filtering"), QStringLiteral("sorting"),
+            QStringLiteral("balance"), QStringLiteral("loading")};
+}
+
+bool CopyShippedData(const QString &folder)
+{
+    const QDir data(QStringLiteral(KB_SHIPPED_DATA_DIR));
+    for (const QString &name : {QStringLiteral("NwChDb.dat"), QStringLiteral("NwRefWerteDge.dat")}) {
+        if (!QFile::copy(data.filePath(name), QDir(folder).filePath(name)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    int runs = 40;
+    bool quick = false;
+    QStringList parts = AllParts();
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else if (std::strcmp(argv[i], "--quick") == 0) {
+            quick = true;
+        } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
+            parts = QString::fromLocal8Bit(argv[++i]).split(QLatin1Char(','));
+        } else {
+            std::fprintf(stderr, "usage: %s [--runs N] [--quick] [--only %s]\n", argv[0],
+                         AllParts().join(QLatin1Char(',')).toLocal8Bit().constData());
+            return 2;
+        }
+    }
+    if (quick)
+        runs = std::min(runs, 8);
+    const int scale = quick ? 10 : 1;
+    auto wanted = [&parts](const char *part) { return parts.contains(QLatin1String(part)); };
+
+    // The windows are measured on the offscreen platform unless the caller chose another (for
+    // example xcb under Xvfb); the start-ups inherit the same choice.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // This process needs a runtime folder of its own too, or Qt warns that there is none.
+    QTemporaryDir ownRuntimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && ownRuntimeFolder.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ownRuntimeFolder.path()));
+
+    // The start-ups come first, while this process has no threads of its own that could compete.
+    StartupFigures startup;
+    if (wanted("startup")) {
+        Progress("start-up: program and baseline window, in turns");
+        startup = MeasureStartup(QStringLiteral(KB_PROGRAM_PATH), QStringLiteral(KB_BASELINE_PATH),
+                                 QStringLiteral(KB_SHIPPED_DATA_DIR), runs, 3);
+    }
+
+    QApplication application(argc, argv);
+    QTemporaryDir dataFolder;
+    if (!dataFolder.isValid() || !CopyShippedData(dataFolder.path())) {
+        Print(QStringLiteral("cannot copy the shipped data into a temporary folder"));
+        return 1;
+    }
+    const QString dataDirectory = dataFolder.path() + QLatin1Char('/');
+    FoodStore store(dataDirectory);
+    store.loadFiles();
+    store.buildIndex();
+
+    BenchResult loading, filtering, sortNumber, sortName, balance;
+    if (wanted("loading")) {
+        Progress("loading");
+        loading = MeasureLoading(dataDirectory, 200 / scale);
+    }
+    if (wanted("filtering")) {
+        Progress("filtering");
+        filtering = MeasureFiltering(store.index(), 60 / scale);
+    }
+    if (wanted("sorting")) {
+        Progress("sorting");
+        sortNumber = MeasureSorting(store.index(), MaxValuesFirstValueColumn, 100 / scale);
+        sortName = MeasureSorting(store.index(), MaxValuesNameColumn, 100 / scale);
+    }
+    if (wanted("balance")) {
+        Progress("balance");
+        balance = MeasureBalance(dataFolder.path(), 1000 / scale);
+    }
+
+    Print(QStringLiteral("Kostbilanz benchmarks: medians over repeated runs, quartiles in brackets"));
+    Print(QStringLiteral("Machine: %1, %2 logical CPUs, %3; Qt %4, platform %5, build %6")
+              .arg(CpuModel())
+              .arg(QThread::idealThreadCount())
+              .arg(QSysInfo::prettyProductName(), QString::fromLatin1(qVersion()),
+                   QGuiApplication::platformName(), QStringLiteral(KB_BUILD_TYPE)));
+    Print(QString());
+
+    if (wanted("startup") && !startup.failure.isEmpty()) {
+        Print(QStringLiteral("1 Start-up: NOT MEASURED: %1").arg(startup.failure));
+    } else if (wanted("startup")) {
+        const double ratio = startup.programMs.median() / startup.baselineMs.median();
+        Print(QStringLiteral("1 Start-up until the main window is first painted (whole processes)"));
+        Print(QStringLiteral("    kostbilanz       %1").arg(Spread(startup.programMs, Ms)));
+        Print(QStringLiteral("    baseline window  %1").arg(Spread(startup.baselineMs, Ms)));
+        Print(QStringLiteral("    ratio            %1   goal <= 1.30: %2")
+                  .arg(ratio, 0, 'f', 2)
+                  .arg(ratio <= 1.3 ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    }
+    if (wanted("filtering"))
+        PrintTimed(QStringLiteral("2 Filtering, one key release"), filtering, 1.0);
+    if (wanted("sorting")) {
+        PrintTimed(QStringLiteral("3 Sorting, one click on a number column"), sortNumber, 10.0);
+        PrintTimed(QStringLiteral("3 Sorting, one click on the name column"), sortName, 10.0);
+    }
+    if (wanted("balance"))
+        PrintTimed(QStringLiteral("4 RecomputeBalance, six full meals"), balance, 0.5);
+    if (wanted("loading"))
+        PrintTimed(QStringLiteral("5 Loading the shipped files and building the index"), loading, 5.0);
+    if (wanted("startup") && startup.failure.isEmpty()) {
+        const double extra = startup.programRssKb.median() - startup.baselineRssKb.median();
+        Print(QStringLiteral("6 Peak memory (max RSS) of the start-ups above"));
+        Print(QStringLiteral("    kostbilanz       %1").arg(Spread(startup.programRssKb, Mb)));
+        Print(QStringLiteral("    baseline window  %1").arg(Spread(startup.baselineRssKb, Mb)));
+        Print(QStringLiteral("    difference       %1   goal <= 10.0 MB: %2")
+                  .arg(Mb(extra), extra <= 10.0 * 1024 ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    }
+    return 0;
+}

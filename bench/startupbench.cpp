@@ -1,0 +1,92 @@
+#include "startupbench.h"
+
+#include "processrun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+extern char **environ;
+
+namespace {
+
+bool CopyInto(const QString &source, const QString &folder)
+{
+    const QString target = QDir(folder).filePath(QFileInfo(source).fileName());
+    return QFile::copy(source, target) &&
+           QFile::setPermissions(target, QFile::permissions(source) | QFileDevice::WriteOwner);
+}
+
+// The parent's environment with the variables the start-up depends on set for the run.
+QByteArrayList ChildEnvironment(const QString &runtimeFolder)
+{
+    QByteArrayList environment;
+    for (char **entry = environ; *entry != nullptr; ++entry) {
+        const QByteArray text(*entry);
+        if (!text.startsWith("XDG_RUNTIME_DIR=") && !text.startsWith("KOSTBILANZ_QUIT_WHEN_SHOWN="))
+            environment.append(text);
+    }
+    environment.append("XDG_RUNTIME_DIR=" + QFile::encodeName(runtimeFolder));
+    environment.append("KOSTBILANZ_QUIT_WHEN_SHOWN=1");
+    return environment;
+}
+
+} // namespace
+
+StartupFigures MeasureStartup(const QString &programPath, const QString &baselinePath,
+                              const QString &shippedDataDirectory, int runs, int warmUp)
+{
+    StartupFigures figures;
+    QTemporaryDir folder;
+    QTemporaryDir runtimeFolder; // made with mode 0700, as Qt expects of a runtime folder
+    if (!folder.isValid() || !runtimeFolder.isValid()) {
+        figures.failure = QStringLiteral("cannot make a temporary folder");
+        return figures;
+    }
+    const QDir data(shippedDataDirectory);
+    const QStringList sources = {programPath, baselinePath, data.filePath(QStringLiteral("NwChDb.dat")),
+                                 data.filePath(QStringLiteral("NwRefWerteDge.dat"))};
+    for (const QString &source : sources) {
+        if (!CopyInto(source, folder.path())) {
+            figures.failure = QStringLiteral("cannot copy %1").arg(source);
+            return figures;
+        }
+    }
+    const QString program = QDir(folder.path()).filePath(QFileInfo(programPath).fileName());
+    const QString baseline = QDir(folder.path()).filePath(QFileInfo(baselinePath).fileName());
+    const QByteArrayList environment = ChildEnvironment(runtimeFolder.path());
+    const QString log = QDir(runtimeFolder.path()).filePath(QStringLiteral("output.log"));
+
+    auto runOnce = [&](const QString &path, Samples *ms, Samples *rssKb) {
+        const ProcessRun run = RunProcess(path, folder.path(), environment, log, 30);
+        if (!run.ok) {
+            QFile output(log);
+            const QString text =
+                output.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(output.readAll()) : QString();
+            figures.failure = QStringLiteral("%1: %2\n%3").arg(path, run.failure, text);
+            return false;
+        }
+        if (ms != nullptr) {
+            ms->add(run.wallMs);
+            rssKb->add(double(run.maxRssKb));
+        }
+        return true;
+    };
+
+    for (int i = 0; i < warmUp; ++i) {
+        if (!runOnce(program, nullptr, nullptr) || !runOnce(baseline, nullptr, nullptr))
+            return figures;
+    }
+    for (int i = 0; i < runs; ++i) {
+        // Which program goes first changes every round, so neither always follows the other.
+        const bool programFirst = i % 2 == 0;
+        const bool ok = programFirst ? runOnce(program, &figures.programMs, &figures.programRssKb) &&
+                                           runOnce(baseline, &figures.baselineMs, &figures.baselineRssKb)
+                                     : runOnce(baseline, &figures.baselineMs, &figures.baselineRssKb) &&
+                                           runOnce(program, &figures.programMs, &figures.programRssKb);
+        if (!ok)
+            return figures;
+    }
+    return figures;
+}
