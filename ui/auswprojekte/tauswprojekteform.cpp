@@ -3,8 +3,8 @@
 #include "foodlistmodel.h"
 #include "foodlistview.h"
 #include "foodsearch.h"
+#include "formkit.h"
 #include "userprompts.h"
-#include "windowfont.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -21,19 +21,11 @@ namespace {
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 
-QFrame *MakePanel(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(geometry);
-    return panel;
-}
-
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QPoint &place)
+// A plain-text label at its place in its natural size.
+QLabel *MakePlainLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &place)
 {
     auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->move(place);
     label->adjustSize();
@@ -42,13 +34,11 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const 
 
 // A button at its place, at least the usual 75 pixels wide and wide enough for its caption
 // in whatever font stands in for Tahoma.
-QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QPoint &place)
+QPushButton *MakeWideEnoughButton(QWidget *parent, const QString &name, const QString &caption,
+                                  const QPoint &place)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    // Enter in the search field must not press a button.
-    button->setAutoDefault(false);
-    button->setGeometry(place.x(), place.y(), qMax(ButtonWidth, button->sizeHint().width()), ButtonHeight);
+    QPushButton *button = MakeButton(parent, name, caption, QRect(place, QSize(ButtonWidth, ButtonHeight)));
+    button->resize(qMax(ButtonWidth, button->sizeHint().width()), ButtonHeight);
     return button;
 }
 
@@ -59,26 +49,17 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_prompts(prompts)
 {
-    setObjectName(QStringLiteral("TAuswProjekteForm"));
+    SetUpFixedWindow(this, QStringLiteral("TAuswProjekteForm"), QSize(836, 521), QColor(207, 207, 207));
     setWindowTitle(QStringLiteral("  Lebensmittel auswählen"));
-    setFont(WindowFontPixels(13));
-    setFixedSize(836, 521);
-    setAutoFillBackground(true);
-    QPalette windowPalette = palette();
-    windowPalette.setColor(QPalette::Window, QColor(207, 207, 207));
-    setPalette(windowPalette);
 
-    m_panel1 = MakePanel(this, "Panel1", QRect(16, 8, 804, 41));
-    m_staticText2 =
-        MakeLabel(m_panel1, "StaticText2", QStringLiteral("Suche nach                "), QPoint(30, 12));
-    m_suchEdit = new QLineEdit(m_panel1);
-    m_suchEdit->setObjectName(QStringLiteral("SuchEdit"));
-    m_suchEdit->setMaxLength(16);
-    m_suchEdit->setGeometry(127, 10, 314, 21);
+    m_panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(16, 8, 804, 41));
+    m_staticText2 = MakePlainLabel(m_panel1, QStringLiteral("StaticText2"),
+                                   QStringLiteral("Suche nach                "), QPoint(30, 12));
+    m_suchEdit = MakeEdit(m_panel1, QStringLiteral("SuchEdit"), QRect(127, 10, 314, 21), 16);
     m_suchEdit->installEventFilter(this);
 
-    m_staticText3 = MakeLabel(
-        this, "StaticText3",
+    m_staticText3 = MakePlainLabel(
+        this, QStringLiteral("StaticText3"),
         QStringLiteral("  ID                                     Lebensmittel                             "),
         QPoint(16, 70));
     QPalette titlePalette = m_staticText3->palette();
@@ -91,11 +72,6 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
     m_filterListView->setGeometry(16, 96, 804, 361);
     m_filterListView->setModel(m_model);
     m_filterListView->horizontalHeader()->hide();
-    m_filterListView->verticalHeader()->hide();
-    m_filterListView->setShowGrid(true);
-    m_filterListView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_filterListView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_filterListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_filterListView->setWordWrap(false);
     m_filterListView->setTabKeyNavigation(false);
     // Fixed sizes keep a refill from measuring any row.
@@ -103,17 +79,18 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
     m_filterListView->horizontalHeader()->setMinimumSectionSize(0);
     m_filterListView->setColumnWidth(0, 124);
     m_filterListView->setColumnWidth(1, 648);
-    m_filterListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_filterListView->verticalHeader()->setMinimumSectionSize(0);
-    m_filterListView->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    SetUpRowList(m_filterListView, fontMetrics().height() + 4);
 
-    m_panel2 = MakePanel(this, "Panel2", QRect(16, 469, 804, 41));
+    m_panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(16, 469, 804, 41));
     m_label1 = new QLabel(m_panel2);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_label1->setGeometry(8, 10, 105, fontMetrics().height() + 2);
-    m_cancelBtn = MakeButton(m_panel2, "CancelBtn", QStringLiteral("Abbrechen"), QPoint(264, 10));
-    m_uebernehmenBtn = MakeButton(m_panel2, "UebernehmenBtn", QStringLiteral("Übernehmen "), QPoint(384, 10));
+    m_cancelBtn = MakeWideEnoughButton(m_panel2, QStringLiteral("CancelBtn"), QStringLiteral("Abbrechen"),
+                                       QPoint(264, 10));
+    m_uebernehmenBtn = MakeWideEnoughButton(m_panel2, QStringLiteral("UebernehmenBtn"),
+                                            QStringLiteral("Übernehmen "), QPoint(384, 10));
 
     connect(m_filterListView, &FoodListView::listClicked, this, &TAuswProjekteForm::FilterListViewClick);
     connect(m_filterListView, &FoodListView::listDoubleClicked, this,

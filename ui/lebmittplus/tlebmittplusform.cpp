@@ -2,11 +2,10 @@
 
 #include "foodiddraw.h"
 #include "foodstore.h"
+#include "formkit.h"
 #include "listcompare.h"
 #include "userprompts.h"
-#include "windowfont.h"
 
-#include <QFontMetrics>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,82 +26,14 @@ constexpr int ColumnPitch = 54; // distance between the value columns
 constexpr int ValueLeft = 457;  // left of the first value field and list column in the window
 constexpr int FieldWidth = 50;
 
-QString Text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-// A label whose width grows to hold its caption, keeping the centre of the given box when
-// centred.
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect box,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
-    if (needed > box.width()) {
-        const int centre = box.center().x();
-        box.setWidth(needed);
-        if (alignment & Qt::AlignHCenter)
-            box.moveLeft(centre - needed / 2);
-    }
-    label->setGeometry(box);
-    label->setAlignment(alignment);
-    return label;
-}
-
-QFrame *MakePanel(QWidget *parent, const QString &name, const QRect &box)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(box);
-    return panel;
-}
-
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &box)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(box);
-    // Enter in an input field must not press a button behind the user's back.
-    button->setAutoDefault(false);
-    return button;
-}
-
-// The font for a column caption: the list's own, or a smaller size of it where the caption
-// would not fit its fixed column ("Bez.Menge" in 54 pixels).
-QFont CaptionFont(const QFont &base, const QString &caption, int available)
-{
-    QFont font = base;
-    while (QFontMetrics(font).horizontalAdvance(caption) > available && font.pixelSize() > 8)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
-}
-
-QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &box, int maxLength)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(box);
-    edit->setMaxLength(maxLength);
-    return edit;
-}
-
 } // namespace
 
 TLebmittPlusForm::TLebmittPlusForm(UserPrompts *prompts, FoodStore &store, Clock clock, QWidget *parent)
     : QDialog(parent), m_prompts(prompts), m_store(store), m_clock(std::move(clock))
 {
-    setObjectName(QStringLiteral("LebmittPlusForm"));
+    SetUpFixedWindow(this, QStringLiteral("LebmittPlusForm"), QSize(1192, 593), QColor(192, 192, 192));
     setWindowTitle(AppTitle());
     setModal(true);
-    setFont(WindowFontPixels(13));
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(silver);
-    setAutoFillBackground(true);
-    setFixedSize(1192, 593);
     createControls();
 }
 
@@ -111,16 +42,12 @@ void TLebmittPlusForm::createControls()
     const auto &catalogue = NutrientCatalogue();
 
     QFrame *panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 1177, 72));
-    QLabel *title =
-        MakeLabel(panel1, QStringLiteral("Label2"), Text("Zusätzliche Lebensmittel"), QRect(16, 27, 1, 17));
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    title->resize(title->fontMetrics().horizontalAdvance(title->text()) + 2, title->height());
-    QPushButton *saveButton =
-        MakeButton(panel1, QStringLiteral("SpeichernBtn"), Text("Speichern"), QRect(305, 15, 97, 42));
+    MakeTitleLabel(panel1, QStringLiteral("Label2"), QStringLiteral("Zusätzliche Lebensmittel"),
+                   QRect(16, 27, 1, 17));
+    QPushButton *saveButton = MakeButton(panel1, QStringLiteral("SpeichernBtn"), QStringLiteral("Speichern"),
+                                         QRect(305, 15, 97, 42));
     QPushButton *closeButton =
-        MakeButton(panel1, QStringLiteral("CloseBtn"), Text("Schließen"), QRect(408, 15, 97, 42));
+        MakeButton(panel1, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(408, 15, 97, 42));
     connect(saveButton, &QPushButton::clicked, this, &TLebmittPlusForm::SpeichernBtnClick);
     connect(closeButton, &QPushButton::clicked, this, &TLebmittPlusForm::CloseBtnClick);
 
@@ -128,16 +55,13 @@ void TLebmittPlusForm::createControls()
     constexpr int stripLeft = 17;
     QFrame *panel3 = MakePanel(this, QStringLiteral("Panel3"),
                                QRect(stripLeft, 86, ValueLeft + ColumnPitch * NutrientCount - stripLeft, 24));
-    QPalette yellow = panel3->palette();
-    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
-    panel3->setPalette(yellow);
-    panel3->setAutoFillBackground(true);
-    MakeLabel(panel3, QStringLiteral("Label21"), Text(" Lebensmittel"), QRect(0, 3, 1, 17));
+    SetBackground(panel3, QColor(255, 255, 0));
+    MakeFittedLabel(panel3, QStringLiteral("Label21"), QStringLiteral(" Lebensmittel"), 0, 3);
     MakeLabel(panel3, QStringLiteral("Label1"), QStringLiteral("ID"),
               QRect(349 - stripLeft, 3, FieldWidth, 17), Qt::AlignCenter);
     // "Bez.Menge" is wider than its column; it leans left into the short "ID" column so that
     // it keeps clear of the first nutrient name.
-    MakeLabel(panel3, QStringLiteral("MengeLabel"), Text("Bez.Menge"),
+    MakeLabel(panel3, QStringLiteral("MengeLabel"), QStringLiteral("Bez.Menge"),
               QRect(403 - stripLeft - 5, 3, FieldWidth, 17), Qt::AlignCenter);
     for (int k = 0; k < NutrientCount; ++k) {
         MakeLabel(panel3, QStringLiteral("NwBezLabel%1").arg(k), catalogue.at(k).shortName,
@@ -164,11 +88,11 @@ void TLebmittPlusForm::createControls()
 
     QFrame *panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(8, 176, 1177, 32));
     QPushButton *enterButton = MakeButton(panel2, QStringLiteral("LebMitEinfgBtn"),
-                                          Text("Lebensmittel eintragen"), QRect(9, 3, 160, 26));
+                                          QStringLiteral("Lebensmittel eintragen"), QRect(9, 3, 160, 26));
     QPushButton *removeButton = MakeButton(panel2, QStringLiteral("LebMitLoeschenBtn"),
-                                           Text("Lebensmittel entfernen"), QRect(175, 3, 160, 26));
+                                           QStringLiteral("Lebensmittel entfernen"), QRect(175, 3, 160, 26));
     QPushButton *changeButton = MakeButton(panel2, QStringLiteral("LebMitAendernBtn"),
-                                           Text("Lebensmittel ändern"), QRect(341, 3, 160, 26));
+                                           QStringLiteral("Lebensmittel ändern"), QRect(341, 3, 160, 26));
     connect(enterButton, &QPushButton::clicked, this, &TLebmittPlusForm::LebMitEinfgBtnClick);
     connect(removeButton, &QPushButton::clicked, this, &TLebmittPlusForm::LebMitLoeschenBtnClick);
     connect(changeButton, &QPushButton::clicked, this, &TLebmittPlusForm::LebMitAendernBtnClick);
@@ -176,7 +100,8 @@ void TLebmittPlusForm::createControls()
     m_list = new QTableWidget(0, ColumnCount, this);
     m_list->setObjectName(QStringLiteral("NwAnDbListView"));
     m_list->setGeometry(8, 232, 1177, 313);
-    QStringList captions = {Text("Lebensmittel"), Text("DbTyp"), Text("ID"), Text("Bez.Menge")};
+    QStringList captions = {QStringLiteral("Lebensmittel"), QStringLiteral("DbTyp"), QStringLiteral("ID"),
+                            QStringLiteral("Bez.Menge")};
     for (const NutrientEntry &nutrient : catalogue)
         captions.append(nutrient.shortName);
     m_list->setHorizontalHeaderLabels(captions);
@@ -188,24 +113,19 @@ void TLebmittPlusForm::createControls()
         head->setFont(CaptionFont(m_list->font(), captions.at(column), width - headerMargins));
     }
     m_list->setColumnHidden(DbTypeColumn, true);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(18);
+    SetUpRowList(m_list, 18);
     m_list->horizontalHeader()->setSectionsClickable(true);
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->setSortingEnabled(false);
-    m_list->setShowGrid(true);
     m_list->setWordWrap(false);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &TLebmittPlusForm::NwAnDbListViewColumnClick);
 
     m_countLabel = MakeLabel(this, QStringLiteral("Label16"), QStringLiteral("0"), QRect(33, 551, 60, 17));
-    MakeLabel(this, QStringLiteral("Label17"),
-              Text("Ein Klick auf eine Spaltenüberschrift sortiert die Tabelle ab- bzw. aufsteigend"),
-              QRect(296, 551, 1, 17));
+    MakeFittedLabel(
+        this, QStringLiteral("Label17"),
+        QStringLiteral("Ein Klick auf eine Spaltenüberschrift sortiert die Tabelle ab- bzw. aufsteigend"),
+        296, 551);
 
     setTabOrder(m_nameEdit, m_amountEdit);
     QWidget *previous = m_amountEdit;
@@ -253,14 +173,14 @@ void TLebmittPlusForm::LebMitEinfgBtnClick()
 {
     const QString name = m_nameEdit->text();
     if (name.isEmpty()) {
-        m_prompts->showNotice(Text("Keine Lebensmittel-Bezeichnung eingegeben!"));
+        m_prompts->showNotice(QStringLiteral("Keine Lebensmittel-Bezeichnung eingegeben!"));
         m_nameEdit->setFocus();
         return;
     }
     // ';' separates the fields of NwAnDb.dat; inside a name or value it would shift every
     // later field when the file is read back.
     if (QLineEdit *offending = fieldWithSemicolon()) {
-        m_prompts->showNotice(Text("Das Zeichen ';' ist in Bezeichnung und Werten nicht erlaubt!"));
+        m_prompts->showNotice(QStringLiteral("Das Zeichen ';' ist in Bezeichnung und Werten nicht erlaubt!"));
         offending->setFocus();
         return;
     }
@@ -268,13 +188,13 @@ void TLebmittPlusForm::LebMitEinfgBtnClick()
         if (m_list->item(row, NameColumn)->text() == name) {
             m_list->scrollToItem(m_list->item(row, NameColumn));
             m_list->selectRow(row);
-            m_prompts->showNotice(Text("Das Lebensmittel ist schon in der Liste vorhanden!"));
+            m_prompts->showNotice(QStringLiteral("Das Lebensmittel ist schon in der Liste vorhanden!"));
             return;
         }
     }
     const QString amount = m_amountEdit->text();
     if (amount != QLatin1String("100") && amount != QLatin1String("1")) {
-        m_prompts->showNotice(Text("Die Bezugsmenge kann nur '100' oder '1' sein"));
+        m_prompts->showNotice(QStringLiteral("Die Bezugsmenge kann nur '100' oder '1' sein"));
         m_amountEdit->setFocus();
         return;
     }
@@ -286,7 +206,7 @@ void TLebmittPlusForm::LebMitEinfgBtnClick()
             taken.insert(m_list->item(row, IdColumn)->text());
         id = DrawOwnFoodId(taken, quint32(m_clock().toSecsSinceEpoch()));
         if (id.isEmpty()) {
-            m_prompts->showNotice(Text("Es sind keine freien Lebensmittel-IDs mehr vorhanden!"));
+            m_prompts->showNotice(QStringLiteral("Es sind keine freien Lebensmittel-IDs mehr vorhanden!"));
             return;
         }
     }
@@ -304,7 +224,7 @@ void TLebmittPlusForm::LebMitLoeschenBtnClick()
 {
     const int row = selectedRow();
     if (row < 0) {
-        m_prompts->showNotice(Text("Es ist keine Zeile ausgewählt!"));
+        m_prompts->showNotice(QStringLiteral("Es ist keine Zeile ausgewählt!"));
     } else {
         m_list->removeRow(row);
         showRowCount();
@@ -316,7 +236,7 @@ void TLebmittPlusForm::LebMitAendernBtnClick()
 {
     const int row = selectedRow();
     if (row < 0) {
-        m_prompts->showPlainMessage(Text("Es ist keine Zeile ausgewählt!"));
+        m_prompts->showPlainMessage(QStringLiteral("Es ist keine Zeile ausgewählt!"));
         return;
     }
     const QStringList cells = rowCells(row);
@@ -338,7 +258,7 @@ void TLebmittPlusForm::SpeichernBtnClick()
 bool TLebmittPlusForm::saveRows()
 {
     if (!m_changed) {
-        m_prompts->showNotice(Text("Es wurde nichts geändert!"));
+        m_prompts->showNotice(QStringLiteral("Es wurde nichts geändert!"));
         return true;
     }
     const QList<AdditionalFoodRow> foods = rows();
@@ -350,7 +270,7 @@ bool TLebmittPlusForm::saveRows()
     }
     m_changed = false;
     emit foodsSaved();
-    m_prompts->showNotice(Text("Es wurden %1 Lebensmittel gespeichert").arg(foods.size()));
+    m_prompts->showNotice(QStringLiteral("Es wurden %1 Lebensmittel gespeichert").arg(foods.size()));
     return true;
 }
 
@@ -361,7 +281,7 @@ void TLebmittPlusForm::CloseBtnClick()
 
 bool TLebmittPlusForm::FormClose()
 {
-    if (m_changed && m_prompts->askUser(Text("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
+    if (m_changed && m_prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
         // Closing after a failed save would drop the rows the user just asked to keep.
         return saveRows();
     }

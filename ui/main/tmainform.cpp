@@ -1,11 +1,11 @@
 #include "tmainform.h"
 
 #include "ellipseshape.h"
+#include "formkit.h"
 #include "mainformpictures.h"
 #include "nutrients.h"
 #include "settings.h"
 #include "userprompts.h"
-#include "windowfont.h"
 #include "wrapbutton.h"
 
 #include <QCloseEvent>
@@ -54,21 +54,9 @@ QRect HeadRect(int firstLeft, int k, int top)
     return QRect(firstLeft + ValuePitch * k - 3, top, ValuePitch, LabelHeight);
 }
 
-void SetBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QFrame *AddPanel(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour)
 {
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Raised);
+    QFrame *panel = MakePanel(parent, name, geometry);
     SetBackground(panel, colour);
     return panel;
 }
@@ -97,6 +85,16 @@ const char *const MealSumCaptions[MealCount] = {"Mahlzeit 1  - Summen  ", "Mahlz
 const int MarkerLefts[MealCount] = {36, 122, 210, 296, 380, 466};
 
 constexpr int MealListColumns = 4 + NutrientCount;
+
+// A button of a row of commands: its name, left edge and width, caption and what it does.
+struct CommandButton
+{
+    const char *name;
+    int left;
+    int width;
+    QString caption;
+    std::function<void()> handler;
+};
 
 } // namespace
 
@@ -149,10 +147,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::buildLayout()
 {
-    setObjectName(QStringLiteral("MainForm"));
-    setFont(WindowFontPixels(13));
-    setFixedSize(ClientWidth, ClientHeight);
-    SetBackground(this, Silver);
+    SetUpFixedWindow(this, QStringLiteral("MainForm"), QSize(ClientWidth, ClientHeight), Silver);
 
     buildCommandBar();
     buildInputLine();
@@ -167,15 +162,7 @@ void TMainForm::buildCommandBar()
 {
     QFrame *bar = AddPanel(this, QStringLiteral("Panel7"), QRect(17, 6, 1168, 67), PanelColour);
 
-    struct Command
-    {
-        const char *name;
-        int left;
-        int width;
-        QString caption;
-        std::function<void()> handler;
-    };
-    const Command commands[] = {
+    const CommandButton commands[] = {
         {"MzDateiEinlesenBtn", 10, 106, QStringLiteral("Mahlzeiten - Datei einlesen"),
          [this] { ReadMealFile(); }},
         {"MzDateiSpeichernBtn", 122, 106, QStringLiteral("Mahlzeiten in Datei speichern"),
@@ -188,10 +175,9 @@ void TMainForm::buildCommandBar()
         {"DelFormValueBtn", 560, 113, QStringLiteral("Formularfelder zurücksetzen"), [this] { ResetAll(); }},
         {"BeendenBtn", 744, 100, QStringLiteral("Beenden"), [this] { close(); }},
     };
-    for (const Command &command : commands) {
-        auto *button = new WrapButton(command.caption, bar);
-        button->setObjectName(QLatin1String(command.name));
-        button->setGeometry(command.left, 12, command.width, 42);
+    for (const CommandButton &command : commands) {
+        WrapButton *button = MakeWrapButton(bar, QLatin1String(command.name), command.caption,
+                                            QRect(command.left, 12, command.width, 42));
         connect(button, &QPushButton::clicked, this, command.handler);
     }
 
@@ -262,10 +248,7 @@ void TMainForm::buildInputLine()
 
     addLabel(this, QStringLiteral("Label20"), QStringLiteral("Menge in Mahlzeit"),
              QRect(74, 140, 108, LabelHeight));
-    m_amountEdit = new QLineEdit(this);
-    m_amountEdit->setObjectName(QStringLiteral("MengEdit"));
-    m_amountEdit->setGeometry(186, 138, AmountWidth, 22);
-    m_amountEdit->setMaxLength(6);
+    m_amountEdit = MakeEdit(this, QStringLiteral("MengEdit"), QRect(186, 138, AmountWidth, 22), 6);
     // Only typing is limited to six characters; an amount put in by a command (a meal file,
     // "Lebensmittel ändern") is kept whole in the input line even where the field cuts it.
     connect(m_amountEdit, &QLineEdit::textEdited, this,
@@ -275,23 +258,14 @@ void TMainForm::buildInputLine()
     addLabel(this, QStringLiteral("IdLabel"), QString(), QRect(354, 140, 40, LabelHeight))->hide();
 
     QFrame *mealCommands = AddPanel(this, QStringLiteral("Panel8"), QRect(21, 174, 1161, 32), PanelColour);
-    struct Command
-    {
-        const char *name;
-        int left;
-        int width;
-        QString caption;
-        std::function<void()> handler;
-    };
-    const Command commands[] = {
+    const CommandButton commands[] = {
         {"LebMitEintragenBtn", 43, 145, QStringLiteral("Lebensmittel eintragen"), [this] { EnterFood(); }},
         {"LebMitEntfernenBtn", 195, 155, QStringLiteral("Lebensmittel entfernen"), [this] { RemoveEntry(); }},
         {"LebMitAendernBtn", 361, 145, QStringLiteral("Lebensmittel ändern"), [this] { ChangeEntry(); }},
     };
-    for (const Command &command : commands) {
-        auto *button = new QPushButton(command.caption, mealCommands);
-        button->setObjectName(QLatin1String(command.name));
-        button->setGeometry(command.left, 4, command.width, 24);
+    for (const CommandButton &command : commands) {
+        QPushButton *button = MakeButton(mealCommands, QLatin1String(command.name), command.caption,
+                                         QRect(command.left, 4, command.width, 24));
         connect(button, &QPushButton::clicked, this, command.handler);
     }
     addLabel(mealCommands, QStringLiteral("DateiNameLabel"), QString(), QRect(590, 7, 387, LabelHeight));
@@ -317,18 +291,12 @@ void TMainForm::buildMealPages()
         auto *list = new QTableWidget(0, MealListColumns, page);
         list->setObjectName(QStringLiteral("AnzeigeListView%1").arg(n));
         list->setGeometry(8, 8, 1145, 256);
-        list->verticalHeader()->hide();
-        list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        list->verticalHeader()->setDefaultSectionSize(LabelHeight);
+        SetUpRowList(list, LabelHeight);
         list->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         list->horizontalHeader()->setStretchLastSection(false);
         list->horizontalHeader()->setHighlightSections(false);
         list->horizontalHeader()->setSectionsClickable(false);
-        list->setSelectionBehavior(QAbstractItemView::SelectRows);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list->setSortingEnabled(false);
-        list->setShowGrid(true);
         list->setWordWrap(false);
         list->setTabKeyNavigation(false);
         QStringList captions = heads;

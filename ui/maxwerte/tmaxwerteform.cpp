@@ -2,10 +2,9 @@
 
 #include "appinfo.h"
 #include "foodindex.h"
+#include "formkit.h"
 #include "maxvaluesmodel.h"
-#include "windowfont.h"
 
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -15,40 +14,6 @@
 #include <QTableView>
 
 namespace {
-
-QString Text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-// A label whose width grows to hold its caption, keeping the centre of the given box when
-// centred.
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect box,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
-    if (needed > box.width()) {
-        const int centre = box.center().x();
-        box.setWidth(needed);
-        if (alignment & Qt::AlignHCenter)
-            box.moveLeft(centre - needed / 2);
-    }
-    label->setGeometry(box);
-    label->setAlignment(alignment);
-    return label;
-}
-
-// The font for a column caption: the list's own, or a smaller size of it where the caption
-// would not fit its fixed column ("Fet.gesä" in 50 pixels).
-QFont CaptionFont(const QFont &base, const QString &caption, int available)
-{
-    QFont font = base;
-    while (QFontMetrics(font).horizontalAdvance(caption) > available && font.pixelSize() > 8)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
-}
 
 // Column widths: the amount column and the nutrients 54, except Fet.gesä and Vit.D, which
 // keep the list's default of 50; the id column is hidden.
@@ -73,46 +38,32 @@ int ColumnWidth(int column)
 
 TMaxWerteForm::TMaxWerteForm(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("MaxWerteForm"));
+    SetUpFixedWindow(this, QStringLiteral("MaxWerteForm"), QSize(1180, 541), QColor(192, 192, 192));
     setWindowTitle(AppTitle());
     setModal(true);
-    setFont(WindowFontPixels(13));
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(silver);
-    setAutoFillBackground(true);
-    setFixedSize(1180, 541);
     createControls();
 }
 
 void TMaxWerteForm::createControls()
 {
-    auto *panel1 = new QFrame(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel1->setGeometry(8, 8, 1164, 64);
-    QLabel *title = MakeLabel(panel1, QStringLiteral("Label4"), Text("Maximale Nährstoff-Werte anzeigen"),
-                              QRect(12, 9, 1, 19));
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    title->resize(title->fontMetrics().horizontalAdvance(title->text()) + 2, title->height());
-    MakeLabel(panel1, QStringLiteral("Label17"),
-              Text("Ein Klick auf eine Spaltenüberschrift sortiert die Tabelle ab- bzw. aufsteigend"),
-              QRect(12, 36, 1, 17));
-    auto *closeButton = new QPushButton(Text("Schließen"), panel1);
-    closeButton->setObjectName(QStringLiteral("CloseBtn"));
-    closeButton->setGeometry(1058, 11, 97, 42);
+    QFrame *panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 1164, 64));
+    MakeTitleLabel(panel1, QStringLiteral("Label4"), QStringLiteral("Maximale Nährstoff-Werte anzeigen"),
+                   QRect(12, 9, 1, 19));
+    MakeFittedLabel(
+        panel1, QStringLiteral("Label17"),
+        QStringLiteral("Ein Klick auf eine Spaltenüberschrift sortiert die Tabelle ab- bzw. aufsteigend"), 12,
+        36);
+    QPushButton *closeButton =
+        MakeButton(panel1, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(1058, 11, 97, 42));
+    // The window's only command: Enter in the list closes it.
+    closeButton->setAutoDefault(true);
     connect(closeButton, &QPushButton::clicked, this, &TMaxWerteForm::CloseBtnClick);
 
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("Label1"));
     m_statusLabel->setGeometry(8, 78, 1164, 22);
     m_statusLabel->setAlignment(Qt::AlignCenter);
-    QPalette yellow = m_statusLabel->palette();
-    yellow.setColor(QPalette::Window, QColor(234, 234, 0));
-    m_statusLabel->setPalette(yellow);
-    m_statusLabel->setAutoFillBackground(true);
+    SetBackground(m_statusLabel, QColor(234, 234, 0));
 
     m_model = new MaxValuesModel(this);
     m_list = new QTableView(this);
@@ -122,19 +73,13 @@ void TMaxWerteForm::createControls()
     QPalette grey = m_list->palette();
     grey.setColor(QPalette::Base, QColor(228, 228, 228));
     m_list->setPalette(grey);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(18);
+    SetUpRowList(m_list, 18);
     m_list->horizontalHeader()->setSectionsClickable(true);
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setStretchLastSection(false);
     // The window sorts on its own rules; the view must not sort by itself.
     m_list->setSortingEnabled(false);
-    m_list->setShowGrid(true);
     m_list->setWordWrap(false);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &TMaxWerteForm::MaxWerteListViewColumnClick);
 
@@ -169,7 +114,7 @@ void TMaxWerteForm::fill(const FoodIndex &index)
     m_model->setRows(BuildMaxValuesRows(index));
     QGuiApplication::restoreOverrideCursor();
     m_countLabel->setText(QString::number(m_model->rowCount()));
-    m_statusLabel->setText(Text("Es erfolgte noch keine Sortierung"));
+    m_statusLabel->setText(QStringLiteral("Es erfolgte noch keine Sortierung"));
 }
 
 void TMaxWerteForm::open(const FoodIndex &index, const QPoint &mainTopLeft)
@@ -190,8 +135,8 @@ void TMaxWerteForm::MaxWerteListViewColumnClick(int column)
     m_model->sortRows(m_sortColumn, m_descending);
     if (m_model->rowCount() > 0)
         m_list->scrollTo(m_model->index(0, 0));
-    const QString message = m_descending ? Text("Die Spalte '%1' wurde absteigend sortiert.")
-                                         : Text("Die Spalte '%1' wurde aufsteigend sortiert.");
+    const QString message = m_descending ? QStringLiteral("Die Spalte '%1' wurde absteigend sortiert.")
+                                         : QStringLiteral("Die Spalte '%1' wurde aufsteigend sortiert.");
     m_statusLabel->setText(message.arg(m_model->caption(column)));
 }
 

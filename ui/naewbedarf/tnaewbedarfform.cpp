@@ -1,9 +1,9 @@
 #include "tnaewbedarfform.h"
 
+#include "formkit.h"
 #include "numbertext.h"
 #include "userprompts.h"
-#include "windowfont.h"
-#include "wrappushbutton.h"
+#include "wrapbutton.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -29,44 +29,6 @@ constexpr int ColumnPitch = 54;    // distance between the nutrient columns
 constexpr int ValueLeft = 217;     // left of the first nutrient column in the window
 constexpr int DefaultRadioRow = 3; // RadioButton4
 
-QString Text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-// A label whose width grows to hold its caption, keeping the centre of the given box.
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRect box,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
-    if (needed > box.width()) {
-        const int centre = box.center().x();
-        box.setWidth(needed);
-        if (alignment & Qt::AlignHCenter)
-            box.moveLeft(centre - needed / 2);
-    }
-    label->setGeometry(box);
-    label->setAlignment(alignment);
-    return label;
-}
-
-// A label sized to its caption at (left, top).
-QLabel *MakeFittedLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
-{
-    return MakeLabel(parent, name, text, QRect(left, top, 1, 17));
-}
-
-QFrame *MakePanel(QWidget *parent, const QString &name, const QRect &box)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(box);
-    return panel;
-}
-
 } // namespace
 
 TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, RequirementState &state, QString dataDirectory,
@@ -74,15 +36,9 @@ TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, RequirementState &state, 
     : QDialog(parent), m_prompts(prompts), m_state(state), m_dataDirectory(std::move(dataDirectory)),
       m_clock(std::move(clock))
 {
-    setObjectName(QStringLiteral("NaewBedarfForm"));
+    SetUpFixedWindow(this, QStringLiteral("NaewBedarfForm"), QSize(944, 433), QColor(240, 240, 240));
     setWindowTitle(AppTitle());
     setModal(true);
-    setFont(WindowFontPixels(13));
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(240, 240, 240));
-    setPalette(grey);
-    setAutoFillBackground(true);
-    setFixedSize(944, 433);
     createControls();
 }
 
@@ -91,30 +47,22 @@ void TNaewBedarfForm::createControls()
     const auto &catalogue = NutrientCatalogue();
 
     QFrame *panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 916, 72));
-    QLabel *title =
-        MakeFittedLabel(panel1, QStringLiteral("Label4"), Text("Täglicher Nährstoff-Bedarf"), 16, 27);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    title->resize(title->fontMetrics().horizontalAdvance(title->text()) + 2, title->height());
+    MakeTitleLabel(panel1, QStringLiteral("Label4"), QStringLiteral("Täglicher Nährstoff-Bedarf"),
+                   QRect(16, 27, 1, 17));
 
     const auto makeButton = [panel1](const QString &name, const QString &text, int left) {
-        auto *button = new WrapPushButton(text, panel1);
-        button->setObjectName(name);
-        button->setGeometry(left, 15, 97, 42);
-        // Enter in an own-value field must not press a button behind the user's back.
-        button->setAutoDefault(false);
-        return button;
+        return MakeWrapButton(panel1, name, text, QRect(left, 15, 97, 42));
     };
-    m_saveButton = makeButton(QStringLiteral("SpeichernBtn"), Text("Eigene Werte speichern"), 281);
-    m_takeOverButton = makeButton(QStringLiteral("UebernehmenBtn"), Text("in Übersicht übernehmen"), 384);
-    m_closeButton = makeButton(QStringLiteral("CloseBtn"), Text("Schließen"), 487);
+    m_saveButton = makeButton(QStringLiteral("SpeichernBtn"), QStringLiteral("Eigene Werte speichern"), 281);
+    m_takeOverButton =
+        makeButton(QStringLiteral("UebernehmenBtn"), QStringLiteral("in Übersicht übernehmen"), 384);
+    m_closeButton = makeButton(QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), 487);
     connect(m_saveButton, &QPushButton::clicked, this, &TNaewBedarfForm::SpeichernBtnClick);
     connect(m_takeOverButton, &QPushButton::clicked, this, &TNaewBedarfForm::UebernehmenBtnClick);
     connect(m_closeButton, &QPushButton::clicked, this, &TNaewBedarfForm::CloseBtnClick);
 
-    MakeFittedLabel(this, QStringLiteral("Label19"), Text(" Alter"), 60, 103);
-    MakeFittedLabel(this, QStringLiteral("Label1"), Text(" m/w"), 163, 103);
+    MakeFittedLabel(this, QStringLiteral("Label19"), QStringLiteral(" Alter"), 60, 103);
+    MakeFittedLabel(this, QStringLiteral("Label1"), QStringLiteral(" m/w"), 163, 103);
 
     QFrame *panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(208, 102, 705, 24));
     for (int k = 0; k < NutrientCount; ++k) {
@@ -123,7 +71,7 @@ void TNaewBedarfForm::createControls()
         MakeLabel(this, QStringLiteral("KopfLabel%1").arg(k), catalogue.at(k).unitLabel,
                   QRect(ValueLeft + ColumnPitch * k, 128, 48, 20), Qt::AlignCenter);
     }
-    MakeFittedLabel(this, QStringLiteral("Label3"), Text(" DGE* - Werte"), 60, 131);
+    MakeFittedLabel(this, QStringLiteral("Label3"), QStringLiteral(" DGE* - Werte"), 60, 131);
 
     m_listModel = new QStandardItemModel(DgeRowCount, ListValueColumn + NutrientCount, this);
     const char *groups[DgeRowCount] = {"19 bis unter 25", "", "25 bis unter 51", "",
@@ -136,7 +84,7 @@ void TNaewBedarfForm::createControls()
                 item->setTextAlignment(Qt::AlignCenter);
             m_listModel->setItem(row, column, item);
         }
-        m_listModel->item(row, 0)->setText(Text(groups[row]));
+        m_listModel->item(row, 0)->setText(QString::fromUtf8(groups[row]));
         m_listModel->item(row, 1)->setText(row % 2 == 0 ? QStringLiteral("m") : QStringLiteral("w"));
     }
     m_list = new QTableView(this);
@@ -144,13 +92,7 @@ void TNaewBedarfForm::createControls()
     m_list->setModel(m_listModel);
     m_list->setGeometry(60, 156, 864, 166);
     m_list->horizontalHeader()->hide();
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(ListRowHeight);
-    m_list->setShowGrid(true);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    SetUpRowList(m_list, ListRowHeight);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setColumnWidth(0, 104);
@@ -170,9 +112,9 @@ void TNaewBedarfForm::createControls()
     }
     m_radioGroup->button(DefaultRadioRow)->setChecked(true);
 
-    m_label20 = MakeFittedLabel(this, QStringLiteral("Label20"), Text(" Eigene Werte"), 60, 348);
+    m_label20 = MakeFittedLabel(this, QStringLiteral("Label20"), QStringLiteral(" Eigene Werte"), 60, 348);
     MakeFittedLabel(this, QStringLiteral("Label21"), QStringLiteral("m"), 160, 348);
-    m_label2 = MakeFittedLabel(this, QStringLiteral("Label2"), Text(" Eigene Werte"), 60, 374);
+    m_label2 = MakeFittedLabel(this, QStringLiteral("Label2"), QStringLiteral(" Eigene Werte"), 60, 374);
     MakeFittedLabel(this, QStringLiteral("Label22"), QStringLiteral("w"), 160, 374);
     m_label20->installEventFilter(this);
     m_label2->installEventFilter(this);
@@ -184,10 +126,8 @@ void TNaewBedarfForm::createControls()
     const int firstNumbers[2] = {81, 101};
     for (int ownRow = 0; ownRow < 2; ++ownRow) {
         for (int k = 0; k < NutrientCount; ++k) {
-            auto *edit = new QLineEdit(this);
-            edit->setObjectName(QStringLiteral("NwRefEdit%1").arg(firstNumbers[ownRow] + k));
-            edit->setGeometry(ValueLeft + ColumnPitch * k, editTops[ownRow], 48, 21);
-            edit->setMaxLength(6);
+            QLineEdit *edit = MakeEdit(this, QStringLiteral("NwRefEdit%1").arg(firstNumbers[ownRow] + k),
+                                       QRect(ValueLeft + ColumnPitch * k, editTops[ownRow], 48, 21), 6);
             connect(edit, &QLineEdit::textChanged, this, &TNaewBedarfForm::NwRefEdit81Change);
             setTabOrder(previous, edit);
             previous = edit;
@@ -243,7 +183,7 @@ TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
             if (!IsNumericText(edit->text())) {
                 edit->setFocus(Qt::OtherFocusReason);
                 edit->selectAll();
-                m_prompts->showNotice(Text(" Der markierte Wert ist nicht nummerisch !"));
+                m_prompts->showNotice(QStringLiteral(" Der markierte Wert ist nicht nummerisch !"));
                 return SaveOutcome::NotNumeric;
             }
             QString value = edit->text();
@@ -264,7 +204,7 @@ TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
         m_prompts->showPlainMessage(written.message());
         return SaveOutcome::WriteFailed;
     }
-    m_prompts->showNotice(Text("Eigene Werte wurden gespeichert."));
+    m_prompts->showNotice(QStringLiteral("Eigene Werte wurden gespeichert."));
     m_ownValuesChanged = false;
     return SaveOutcome::Saved;
 }
@@ -348,7 +288,7 @@ bool TNaewBedarfForm::FormClose()
 {
     if (!m_ownValuesChanged)
         return true;
-    if (m_prompts->askUser(Text("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
+    if (m_prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
         // Closing after the file could not be written would throw away the values the user
         // just asked to keep.
         if (saveOwnValues() == SaveOutcome::WriteFailed)
@@ -357,7 +297,7 @@ bool TNaewBedarfForm::FormClose()
         // and stops there.
         TakeOverReference();
     } else {
-        m_prompts->showNotice(Text("Die Änderungen wurden nicht gespeichert"));
+        m_prompts->showNotice(QStringLiteral("Die Änderungen wurden nicht gespeichert"));
     }
     return true;
 }

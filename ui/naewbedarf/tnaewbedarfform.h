@@ -16,7 +16,7 @@ class QRadioButton;
 class QStandardItemModel;
 class QTableView;
 class UserPrompts;
-class WrapPushButton;
+class WrapButton;
 
 // The requirements window: picks the requirement row in force (eight DGE rows, two rows of
 // own values) and edits and saves the own values. It works on the RequirementState the main
@@ -109,8 +109,8 @@ private:
     QStandardItemModel *m_listModel = nullptr;
     QLabel *m_label20 = nullptr;
     QLabel *m_label2 = nullptr;
-    WrapPushButton *m_saveButton = nullptr;
-    WrapPushButton *m_takeOverButton = nullptr;
-    WrapPushButton *m_closeButton = nullptr;
+    WrapButton *m_saveButton = nullptr;
+    WrapButton *m_takeOverButton = nullptr;
+    WrapButton *m_closeButton = nullptr;
     std::array<std::array<QLineEdit *, NutrientCount>, 2> m_ownEdits{};
 };

@@ -3,7 +3,7 @@
 #include "fooddata.h"
 #include "scriptedprompts.h"
 #include "settings.h"
-#include "wrappushbutton.h"
+#include "wrapbutton.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
@@ -137,12 +137,12 @@ private slots:
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
                      qPrintable(label->objectName()));
         }
-        const QList<WrapPushButton *> buttons = m_form->findChildren<WrapPushButton *>();
+        const QList<WrapButton *> buttons = m_form->findChildren<WrapButton *>();
         QCOMPARE(buttons.size(), 3);
-        for (const WrapPushButton *wrapButton : buttons) {
+        for (const WrapButton *wrapButton : buttons) {
             const QRect area = wrapButton->captionRect();
-            const QRect needed = wrapButton->fontMetrics().boundingRect(area, WrapPushButton::CaptionFlags,
-                                                                        wrapButton->text());
+            const QRect needed = wrapButton->fontMetrics().boundingRect(area, WrapButton::CaptionFlags,
+                                                                        wrapButton->shownCaption());
             QVERIFY2(area.contains(needed), qPrintable(wrapButton->objectName()));
         }
     }

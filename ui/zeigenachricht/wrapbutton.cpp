@@ -1,18 +1,27 @@
-#include "wrappushbutton.h"
+#include "wrapbutton.h"
 
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-WrapPushButton::WrapPushButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {}
+WrapButton::WrapButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {}
 
-QRect WrapPushButton::captionRect() const
+QString WrapButton::shownCaption() const
+{
+    // A run of several blanks in a caption is there to push the next word onto a new line.
+    QString caption = text().trimmed();
+    caption.replace(QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
+    return caption;
+}
+
+QRect WrapButton::captionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
     return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
 }
 
-void WrapPushButton::paintEvent(QPaintEvent *)
+void WrapButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -23,5 +32,5 @@ void WrapPushButton::paintEvent(QPaintEvent *)
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(captionRect(), CaptionFlags, text());
+    painter.drawText(captionRect(), CaptionFlags, shownCaption());
 }
