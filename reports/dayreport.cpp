@@ -1,6 +1,7 @@
 #include "dayreport.h"
 
 #include "reference.h"
+#include "textformat.h"
 
 DayReport EmptyDayReport()
 {
@@ -31,6 +32,32 @@ QString PercentClassMark(PercentClass percentClass)
         break;
     }
     return QString();
+}
+
+QStringList PercentClassMarks(const DayReport &report)
+{
+    QStringList marks;
+    for (PercentClass percentClass : report.percentClasses)
+        marks.append(PercentClassMark(percentClass));
+    return marks;
+}
+
+QString NutrientCells(const QStringList &cells, QChar after)
+{
+    QString line;
+    for (int k = 0; k < NutrientCount; ++k)
+        line += FitRight(cells.value(k), 7) + after;
+    return line;
+}
+
+QString ReportCreatedLine(const QDateTime &created)
+{
+    const QDate date = created.date();
+    const QTime time = created.time();
+    return QStringLiteral("Erstellt am ") + TwoDigits(date.day()) + QLatin1Char('.') +
+           TwoDigits(date.month()) + QLatin1Char('.') + TwoDigits(date.year() - 2000) + QLatin1Char(' ') +
+           TwoDigits(time.hour()) + QLatin1Char(':') + TwoDigits(time.minute()) + QLatin1Char(':') +
+           TwoDigits(time.second());
 }
 
 DayReport DayReportFromPlan(const MealPlan &plan, const DayBalance &balance, const ReferenceSet &requirement,

@@ -56,6 +56,16 @@ DayReport DayReportFromPlan(const MealPlan &plan, const DayBalance &balance, con
 // "----!--" for Warn, "---!!!-" for Alarm, empty otherwise.
 QString PercentClassMark(PercentClass percentClass);
 
+// The marks of the report's thirteen percentage classes, in nutrient order.
+QStringList PercentClassMarks(const DayReport &report);
+
+// The thirteen cells of a nutrient row, each right-aligned in 7 characters and followed by
+// after (missing cells count as empty). Both report layouts use this cell width.
+QString NutrientCells(const QStringList &cells, QChar after);
+
+// "Erstellt am dd.mm.yy hh:mm:ss" for the report's creation time.
+QString ReportCreatedLine(const QDateTime &created);
+
 // The fixed-width text report, one entry per line, without line ends.
 QStringList FormatDayReportText(const DayReport &report);
 

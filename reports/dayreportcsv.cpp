@@ -10,27 +10,8 @@ const QLatin1Char Semicolon(';');
 // cell, each field followed by ';'.
 QString HeadLine(const QString &label, const QString &amount, const QStringList &cells, const QString &last)
 {
-    QString line = FitLeft(label, 34) + Semicolon + FitRight(amount, 7) + Semicolon;
-    for (int k = 0; k < NutrientCount; ++k)
-        line += FitRight(cells.value(k), 7) + Semicolon;
-    return line + FitRight(last, 3) + Semicolon;
-}
-
-// Right-aligned 7-wide fields, each followed by ';'.
-QString Fields(const QStringList &cells, int count)
-{
-    QString line;
-    for (int k = 0; k < count; ++k)
-        line += FitRight(cells.value(k), 7) + Semicolon;
-    return line;
-}
-
-QStringList Marks(const DayReport &report)
-{
-    QStringList marks;
-    for (PercentClass percentClass : report.percentClasses)
-        marks.append(PercentClassMark(percentClass));
-    return marks;
+    return FitLeft(label, 34) + Semicolon + FitRight(amount, 7) + Semicolon +
+           NutrientCells(cells, Semicolon) + FitRight(last, 3) + Semicolon;
 }
 
 void AppendMealBlock(QStringList &lines, int number, const DayReportMeal &meal)
@@ -44,12 +25,12 @@ void AppendMealBlock(QStringList &lines, int number, const DayReportMeal &meal)
     lines << heading + Semicolon << separator;
     for (const DayReportRow &row : meal.rows) {
         lines << FitLeft(row.name, 34) + Semicolon + FitRight(row.amount, 7) + Semicolon +
-                     Fields(row.values, NutrientCount) + QStringLiteral("  ") + FitLeft(row.dbCode, 1) +
+                     NutrientCells(row.values, Semicolon) + QStringLiteral("  ") + FitLeft(row.dbCode, 1) +
                      QStringLiteral(";;");
     }
     lines << separator;
     lines << FitLeft(heading + QStringLiteral(" Summen"), 34) + Semicolon + FitRight(meal.amountSum, 7) +
-                 Semicolon + Fields(meal.sums, NutrientCount) + Semicolon;
+                 Semicolon + NutrientCells(meal.sums, Semicolon) + Semicolon;
     lines << separator;
 }
 
@@ -58,8 +39,6 @@ void AppendMealBlock(QStringList &lines, int number, const DayReportMeal &meal)
 QStringList FormatDayReportCsv(const DayReport &report)
 {
     const QString separator(Semicolon);
-    const QDate date = report.created.date();
-    const QTime time = report.created.time();
     const QString heads = HeadLine(QStringLiteral(" Lebensmittel"), QStringLiteral("Menge"),
                                    report.nutrientNames, QStringLiteral("DB"));
     const QString units = HeadLine(QString(), QStringLiteral("g, St"), report.unitTexts, QString());
@@ -69,10 +48,7 @@ QStringList FormatDayReportCsv(const DayReport &report)
           << separator;
     if (!report.loadedMealFilePath.isEmpty())
         lines << report.loadedMealFilePath + Semicolon << separator;
-    lines << QStringLiteral("Erstellt am ") + TwoDigits(date.day()) + QLatin1Char('.') +
-                 TwoDigits(date.month()) + QLatin1Char('.') + TwoDigits(date.year() - 2000) +
-                 QLatin1Char(' ') + TwoDigits(time.hour()) + QLatin1Char(':') + TwoDigits(time.minute()) +
-                 QLatin1Char(':') + TwoDigits(time.second()) + Semicolon;
+    lines << ReportCreatedLine(report.created) + Semicolon;
     lines << QString() << heads << units << QString();
 
     for (int meal = 1; meal <= MealCount; ++meal)
@@ -80,20 +56,20 @@ QStringList FormatDayReportCsv(const DayReport &report)
 
     lines << heads << units << QString();
     lines << QLatin1Char(' ') + FitLeft(QStringLiteral("Tagessummen"), 34) + Semicolon +
-                 FitRight(report.dayAmountSum, 7) + Semicolon + Fields(report.daySums, NutrientCount) +
+                 FitRight(report.dayAmountSum, 7) + Semicolon + NutrientCells(report.daySums, Semicolon) +
                  Semicolon;
     lines << separator;
     lines << QLatin1Char(' ') + FitLeft(report.requirementTitle, 34) + Semicolon +
                  FitRight(QStringLiteral("     "), 5) + Semicolon +
-                 Fields(report.requirements, NutrientCount) + Semicolon;
+                 NutrientCells(report.requirements, Semicolon) + Semicolon;
     lines << separator;
     lines << QLatin1Char(' ') + FitLeft(QStringLiteral("Tagesmengen in Prozent"), 33) + Semicolon +
-                 FitRight(QStringLiteral(" "), 7) + Semicolon + Fields(report.percentages, NutrientCount) +
+                 FitRight(QStringLiteral(" "), 7) + Semicolon + NutrientCells(report.percentages, Semicolon) +
                  Semicolon;
     lines << separator;
     lines << QLatin1Char(' ') + FitLeft(QStringLiteral(" "), 33) + Semicolon +
-                 FitRight(QStringLiteral(" "), 7) + Semicolon + Fields(Marks(report), NutrientCount) +
-                 Semicolon;
+                 FitRight(QStringLiteral(" "), 7) + Semicolon +
+                 NutrientCells(PercentClassMarks(report), Semicolon) + Semicolon;
     lines << separator;
     return lines;
 }

@@ -6,30 +6,13 @@ namespace {
 
 const QString Ruler = QString(150, QLatin1Char('-'));
 
+const QLatin1Char Blank(' ');
+
 // The column heads and units lines: a 34-wide label, fourteen 7-wide cells, a 3-wide cell.
 QString HeadLine(const QString &label, const QString &amount, const QStringList &cells, const QString &last)
 {
-    QString line = FitLeft(label, 34) + QLatin1Char(' ') + FitRight(amount, 7);
-    for (int k = 0; k < NutrientCount; ++k)
-        line += QLatin1Char(' ') + FitRight(cells.value(k), 7);
-    return line + QLatin1Char(' ') + FitRight(last, 3);
-}
-
-// Right-aligned 7-wide cells, each followed by one blank.
-QString Cells(const QStringList &cells, int count)
-{
-    QString line;
-    for (int k = 0; k < count; ++k)
-        line += FitRight(cells.value(k), 7) + QLatin1Char(' ');
-    return line;
-}
-
-QStringList Marks(const DayReport &report)
-{
-    QStringList marks;
-    for (PercentClass percentClass : report.percentClasses)
-        marks.append(PercentClassMark(percentClass));
-    return marks;
+    return FitLeft(label, 34) + Blank + FitRight(amount, 7) + Blank + NutrientCells(cells, Blank) +
+           FitRight(last, 3);
 }
 
 void AppendMealBlock(QStringList &lines, int number, const DayReportMeal &meal)
@@ -41,12 +24,12 @@ void AppendMealBlock(QStringList &lines, int number, const DayReportMeal &meal)
     }
     lines << heading << QString();
     for (const DayReportRow &row : meal.rows) {
-        lines << FitLeft(row.name, 34) + QLatin1Char(' ') + FitRight(row.amount, 7) + QLatin1Char(' ') +
-                     Cells(row.values, NutrientCount) + QStringLiteral("  ") + FitLeft(row.dbCode, 1);
+        lines << FitLeft(row.name, 34) + Blank + FitRight(row.amount, 7) + Blank +
+                     NutrientCells(row.values, Blank) + QStringLiteral("  ") + FitLeft(row.dbCode, 1);
     }
     lines << QString();
-    lines << FitLeft(heading + QStringLiteral(" Summen"), 34) + QLatin1Char(' ') +
-                 FitRight(meal.amountSum, 7) + QLatin1Char(' ') + Cells(meal.sums, NutrientCount);
+    lines << FitLeft(heading + QStringLiteral(" Summen"), 34) + Blank + FitRight(meal.amountSum, 7) + Blank +
+                 NutrientCells(meal.sums, Blank);
     lines << QString();
 }
 
@@ -54,8 +37,6 @@ void AppendMealBlock(QStringList &lines, int number, const DayReportMeal &meal)
 
 QStringList FormatDayReportText(const DayReport &report)
 {
-    const QDate date = report.created.date();
-    const QTime time = report.created.time();
     const QString heads = HeadLine(QStringLiteral(" Lebensmittel"), QStringLiteral("Menge"),
                                    report.nutrientNames, QStringLiteral("DB"));
     const QString units = HeadLine(QString(), QStringLiteral("g, St"), report.unitTexts, QString());
@@ -65,10 +46,7 @@ QStringList FormatDayReportText(const DayReport &report)
           << QString();
     if (!report.loadedMealFilePath.isEmpty())
         lines << report.loadedMealFilePath << QString();
-    lines << QStringLiteral("Erstellt am ") + TwoDigits(date.day()) + QLatin1Char('.') +
-                 TwoDigits(date.month()) + QLatin1Char('.') + TwoDigits(date.year() - 2000) +
-                 QLatin1Char(' ') + TwoDigits(time.hour()) + QLatin1Char(':') + TwoDigits(time.minute()) +
-                 QLatin1Char(':') + TwoDigits(time.second());
+    lines << ReportCreatedLine(report.created);
     lines << QString() << Ruler << heads << units << Ruler << QString();
 
     for (int meal = 1; meal <= MealCount; ++meal) {
@@ -77,20 +55,19 @@ QStringList FormatDayReportText(const DayReport &report)
     }
 
     lines << heads << units << Ruler << QString();
-    lines << QLatin1Char(' ') + FitLeft(QStringLiteral("Tagessummen"), 34) +
-                 FitRight(report.dayAmountSum, 7) + QLatin1Char(' ') + Cells(report.daySums, NutrientCount);
+    lines << Blank + FitLeft(QStringLiteral("Tagessummen"), 34) + FitRight(report.dayAmountSum, 7) + Blank +
+                 NutrientCells(report.daySums, Blank);
     lines << QString();
     // The requirement, percentage and mark columns stand two positions left of and one right
     // of the sums; that offset is part of the layout users know and is kept as it is.
-    lines << QLatin1Char(' ') + FitLeft(report.requirementTitle, 34) + FitRight(QStringLiteral("     "), 5) +
-                 QLatin1Char(' ') + Cells(report.requirements, NutrientCount);
+    lines << Blank + FitLeft(report.requirementTitle, 34) + FitRight(QStringLiteral("     "), 5) + Blank +
+                 NutrientCells(report.requirements, Blank);
     lines << QString();
-    lines << QLatin1Char(' ') + FitLeft(QStringLiteral("Tagesmengen in Prozent"), 33) + QStringLiteral("  ") +
-                 FitRight(QStringLiteral(" "), 7) + QLatin1Char(' ') +
-                 Cells(report.percentages, NutrientCount);
+    lines << Blank + FitLeft(QStringLiteral("Tagesmengen in Prozent"), 33) + QStringLiteral("  ") +
+                 FitRight(QStringLiteral(" "), 7) + Blank + NutrientCells(report.percentages, Blank);
     lines << QString();
-    lines << QLatin1Char(' ') + FitLeft(QStringLiteral(" "), 33) + QStringLiteral("  ") +
-                 FitRight(QStringLiteral(" "), 7) + QLatin1Char(' ') + Cells(Marks(report), NutrientCount);
+    lines << Blank + FitLeft(QStringLiteral(" "), 33) + QStringLiteral("  ") +
+                 FitRight(QStringLiteral(" "), 7) + Blank + NutrientCells(PercentClassMarks(report), Blank);
     lines << QString() << Ruler;
     return lines;
 }
