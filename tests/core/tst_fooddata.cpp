@@ -1,5 +1,6 @@
 #include "fooddata.h"
 #include "nutrients.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,18 +18,6 @@ const QString SwissWrong = u"Die Datei enthält nicht die Schweizer Nährwertdat
 const QString OwnWrong = u"Die Datei enthält nicht die eigene Nährwertdatenbank"_s;
 const QString OwnColumns =
     u"ID;Lebensmittel;Energie;KoHydr;Zucker;Fett;Fet.gesä;Protein;Salz;Eisen;Magn.;Calcium;Vit.B12;Vit.D;Wasser;"_s;
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 AdditionalFoodRow Row(const QString &id, const QString &name, const QString &reference,
                       const QStringList &values)

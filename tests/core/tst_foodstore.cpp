@@ -1,4 +1,5 @@
 #include "foodstore.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,27 +15,6 @@ const QLocale German(QLocale::German, QLocale::Germany);
 QString FixtureDir()
 {
     return QStringLiteral(KB_TEST_DIR "/fixtures/food");
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool CopyFixtures(const QString &target)
-{
-    for (const QString &name : {u"NwChDb.dat"_s, u"NwAnDb.dat"_s}) {
-        if (!QFile::copy(FixtureDir() + u'/' + name, target + u'/' + name))
-            return false;
-    }
-    return true;
 }
 
 QList<AdditionalFoodRow> OneRow()
@@ -128,7 +108,7 @@ void TestFoodStore::messagesInStartOrder()
 void TestFoodStore::saveRebuildsIndexInReadEncoding()
 {
     QTemporaryDir dir;
-    QVERIFY(CopyFixtures(dir.path()));
+    QVERIFY(CopyFolderFiles(FixtureDir(), dir.path()));
     FoodStore store(dir.path(), German);
     store.loadFiles();
     store.buildIndex();
@@ -172,7 +152,7 @@ void TestFoodStore::saveWithoutFileCreatesWindows1252()
 void TestFoodStore::failedSaveKeepsIndexAndFile()
 {
     QTemporaryDir dir;
-    QVERIFY(CopyFixtures(dir.path()));
+    QVERIFY(CopyFolderFiles(FixtureDir(), dir.path()));
     FoodStore store(dir.path(), German);
     store.loadFiles();
     store.buildIndex();

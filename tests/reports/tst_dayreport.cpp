@@ -1,5 +1,6 @@
 #include "dayreport.h"
 #include "reportfile.h"
+#include "testfiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -48,14 +49,6 @@ DayReport SmallDay(const QString &loadedMealFilePath)
     return report;
 }
 
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
 const QString LoadedPath = QStringLiteral("/home/anna/Kostbilanz/Montag.txt");
 
 } // namespace
@@ -94,17 +87,17 @@ void TestDayReport::matchesGoldenFile()
     const WriteResult result = WriteReportFile(path, lines);
     QVERIFY2(result.ok, qPrintable(result.message()));
 
-    const QByteArray written = ReadAll(path);
+    const QByteArray written = ReadBytes(path);
     QVERIFY(written.startsWith("\xEF\xBB\xBF"));
     QVERIFY(written.endsWith(csv ? ";\r\n" : "-\r\n"));
-    const QByteArray golden = ReadAll(QStringLiteral(KB_TEST_DIR "/fixtures/dayreport.") +
-                                      (csv ? QStringLiteral("csv") : QStringLiteral("txt")));
+    const QByteArray golden = ReadBytes(QStringLiteral(KB_TEST_DIR "/fixtures/dayreport.") +
+                                        (csv ? QStringLiteral("csv") : QStringLiteral("txt")));
     QVERIFY(!golden.isEmpty());
     QCOMPARE(written, golden);
 
     // An existing report is replaced whole, never appended to.
     QVERIFY(WriteReportFile(path, {QStringLiteral("x")}).ok);
-    QCOMPARE(ReadAll(path), QByteArray("\xEF\xBB\xBFx\r\n"));
+    QCOMPARE(ReadBytes(path), QByteArray("\xEF\xBB\xBFx\r\n"));
 }
 
 void TestDayReport::withoutMealFileDropsPathLines_data()

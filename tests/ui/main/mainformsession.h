@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scriptedprompts.h"
+#include "testfiles.h"
 #include "tmainform.h"
 
 #include <QAbstractButton>
@@ -23,12 +24,8 @@ public:
     // fixture: a folder below fixtures/, or empty for a data folder without any file.
     explicit MainFormSession(const QString &fixture = QString())
     {
-        if (!fixture.isEmpty()) {
-            const QDir source(QStringLiteral(KB_TEST_DIR "/fixtures/") + fixture);
-            const QStringList files = source.entryList(QDir::Files);
-            for (const QString &file : files)
-                QFile::copy(source.filePath(file), dir.filePath(file));
-        }
+        if (!fixture.isEmpty())
+            CopyFolderFiles(QStringLiteral(KB_TEST_DIR "/fixtures/") + fixture, dir.path());
         MainWindowContext context;
         context.dataDirectory = dir.path() + QLatin1Char('/');
         context.prompts = &prompts;
@@ -117,11 +114,7 @@ public:
         form->ReadMealFile();
     }
 
-    static QByteArray bytes(const QString &filePath)
-    {
-        QFile file(filePath);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    static QByteArray bytes(const QString &filePath) { return ReadBytes(filePath); }
 
     QTemporaryDir dir;
     ScriptedPrompts prompts; // outlives the form, which points to it

@@ -3,11 +3,9 @@
 #include "mainformsession.h"
 
 #include "dayreport.h"
+#include "filesizelimit.h"
 
 #include <QItemSelectionModel>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -29,32 +27,6 @@ const QString TextOrCsv =
 const QString InvalidFile = QStringLiteral("Es ist keine gültige Mahlzeiten-Datei !");
 
 const QString Header = QStringLiteral("VNR=Mz251026");
-
-// Lowers the largest file this process may write, so a write fails half-way as on a full
-// disk; restored on destruction.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_active = false;
-};
 
 QString WriteFailurePrefix(const QString &path)
 {

@@ -3,6 +3,7 @@
 #include "fooddata.h"
 #include "scriptedprompts.h"
 #include "settings.h"
+#include "testfiles.h"
 #include "wrapbutton.h"
 
 #include <QAbstractItemModel>
@@ -38,11 +39,7 @@ private:
 
     QString dataPath(const QString &name) const { return m_dir->filePath(name); }
 
-    QByteArray fileBytes(const QString &name) const
-    {
-        QFile file(dataPath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes(const QString &name) const { return ReadBytes(dataPath(name)); }
 
     QStringList fileLines(const QString &name) const
     {
@@ -92,9 +89,7 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        const QDir fixtures(QStringLiteral(KB_TEST_DIR "/fixtures"));
-        for (const QString &name : fixtures.entryList(QDir::Files))
-            QVERIFY(QFile::copy(fixtures.filePath(name), dataPath(name)));
+        QVERIFY(CopyFolderFiles(QStringLiteral(KB_TEST_DIR "/fixtures"), m_dir->path()));
         m_state = LoadReferenceValues(m_dir->path(), LoadSettings(m_dir->path())).state;
         QCOMPARE(m_state.table[8][0], FixtureValue(8, 0));
         m_prompts = ScriptedPrompts();
