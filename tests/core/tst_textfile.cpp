@@ -1,3 +1,5 @@
+#include "filesizelimit.h"
+#include "testfiles.h"
 #include "textfile.h"
 
 #include <QDir>
@@ -5,28 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(TextEncoding)
 
 namespace {
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-bool WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray Utf16(const QString &text, bool bigEndian)
 {
@@ -39,32 +24,6 @@ QByteArray Utf16(const QString &text, bool bigEndian)
     }
     return out;
 }
-
-// Lowers the largest file this process may write, so that a write fails half-way just as it
-// would on a full disk; restored on destruction.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_active = false;
-};
 
 } // namespace
 
@@ -84,6 +43,7 @@ private slots:
     void brokenInput();
     void missingAndUnreadableFiles();
     void failedWriteReportsPathAndReason();
+    void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
     void writeReplacesFile();
 
@@ -274,21 +234,34 @@ void TestTextFile::failedWriteReportsPathAndReason()
              QStringList{u"NwConfig.dat"_s});
 }
 
+void TestTextFile::failedWriteKeepsOldFile_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("limit");
+
+    // The new text is far larger than the limit, so the write breaks off half-way.
+    QTest::newRow("large write breaks off half-way")
+        << QStringList(2000, u"30512;Haferbrei;100;68;12;0,5;1,4;0,3;2,4;0,1;k.A.;k.A.;20;0;0;84;"_s) << 4096;
+    // Ten bytes never leave the write buffer before the commit; only flushing it fails.
+    QTest::newRow("small write fails on flush") << QStringList{u"agroup=7"_s} << 4;
+}
+
 void TestTextFile::failedWriteKeepsOldFile()
 {
+    QFETCH(QStringList, lines);
+    QFETCH(int, limit);
+
     QTemporaryDir dir;
     const QString path = dir.filePath(u"NwAnDb.dat"_s);
     const QByteArray old("Zus\xE4tzliche Lebensmittel;;Stand;01.01.25;\r\nID;Lebensmittel;\r\n");
     QVERIFY(WriteBytes(path, old));
+    QVERIFY(EncodeTextLines(lines, TextEncoding::Windows1252).size() > limit);
 
     WriteResult result;
     {
-        // The new text is far larger than the limit, so the write breaks off half-way.
-        FileSizeLimit limit(4096);
-        if (!limit.active())
+        const FileSizeLimit sizeLimit{rlim_t(limit)};
+        if (!sizeLimit.active())
             QSKIP("the file size limit cannot be lowered here");
-        const QStringList lines(2000,
-                                u"30512;Haferbrei;100;68;12;0,5;1,4;0,3;2,4;0,1;k.A.;k.A.;20;0;0;84;"_s);
         result = WriteTextFile(path, lines, TextEncoding::Windows1252);
     }
     QVERIFY(!result.ok);
