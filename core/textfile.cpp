@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -96,6 +97,14 @@ void AppendWindows1252(QByteArray &out, const QString &text)
 bool StartsWith(const QByteArray &bytes, const char *mark, qsizetype length)
 {
     return bytes.size() >= length && std::equal(mark, mark + length, bytes.constData());
+}
+
+// The reason a write or flush fell short. When the system took some of the bytes before it
+// refused the rest (a full disk), Qt reports only "Unknown error"; the refusing call's errno,
+// cleared by the caller before the write, still holds the real reason.
+QString ShortWriteReason(const QFileDevice &file, int errorCode)
+{
+    return errorCode != 0 ? qt_error_string(errorCode) : file.errorString();
 }
 
 } // namespace
@@ -225,18 +234,20 @@ WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
         result.reason = file.errorString();
         return result;
     }
+    errno = 0;
     if (file.write(bytes) != bytes.size()) {
         result.ok = false;
-        result.reason = file.errorString();
+        result.reason = ShortWriteReason(file, errno);
         file.cancelWriting();
         return result;
     }
     // A small write only sits in the buffer until here. QSaveFile::commit() does not notice
     // when flushing that buffer falls short (a full disk) and would put the cut-off file in
     // place of the earlier one, so the flush is checked first.
+    errno = 0;
     if (!file.flush()) {
         result.ok = false;
-        result.reason = file.errorString();
+        result.reason = ShortWriteReason(file, errno);
         file.cancelWriting();
         return result;
     }
