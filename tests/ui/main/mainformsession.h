@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
+#include <QPair>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -22,10 +24,15 @@ class MainFormSession
 {
 public:
     // fixture: a folder below fixtures/, or empty for a data folder without any file.
-    explicit MainFormSession(const QString &fixture = QString())
+    // extraFiles: names and contents written into the data folder after the fixture's files,
+    // before the window starts.
+    explicit MainFormSession(const QString &fixture = QString(),
+                             const QList<QPair<QString, QByteArray>> &extraFiles = {})
     {
         if (!fixture.isEmpty())
             CopyFolderFiles(QStringLiteral(KB_TEST_DIR "/fixtures/") + fixture, dir.path());
+        for (const auto &[name, bytes] : extraFiles)
+            WriteBytes(dir.filePath(name), bytes);
         MainWindowContext context;
         context.dataDirectory = dir.path() + QLatin1Char('/');
         context.prompts = &prompts;

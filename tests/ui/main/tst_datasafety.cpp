@@ -1,0 +1,281 @@
+// Every file the program writes, written when the disk is full: the earlier file stays as it
+// was, the user is told which file failed and why, and nothing in memory claims otherwise.
+
+#include "mainformsession.h"
+
+#include "filesizelimit.h"
+#include "testfiles.h"
+#include "tlebmittplusform.h"
+#include "tnaewbedarfform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <cerrno>
+#include <functional>
+
+namespace {
+
+// Small enough that even the shortest new content (a settings file) cannot be written whole.
+constexpr rlim_t FullDiskLimit = 8;
+
+const QByteArray EarlierOwnValues("Eigene Referenzwerte;;Stand;01.01.26;\r\n"
+                                  "Energie;KoHydr;Zucker;Fett;Fet.ges\xE4;Protein;Salz;Eisen;Magn.;Calcium;"
+                                  "Vit.B12;Vit.D;Wasser;\r\n"
+                                  "2500;300;50;80;20;60;6;10;350;1000;4;20;2500;\r\n"
+                                  "2000;250;40;60;15;50;5;15;300;1000;4;20;2000;\r\n");
+const QByteArray EarlierSettings("fenster=links\r\nagroup=3\r\nfarbe=gruen\r\n");
+const QByteArray EarlierMealFile("VNR=Mz251026\r\nMahlzeit1=1;1002;200,0;\r\n");
+const QByteArray EarlierReport("\xEF\xBB\xBF"
+                               "Bericht von gestern\r\n");
+
+enum class Writer
+{
+    OwnFoods,
+    OwnValues,
+    Settings,
+    MealFile,
+    TextReport,
+    CsvReport,
+};
+
+// Lets inside act on the window of type Window while the main window shows it modally through
+// open, then closes it. Whatever modal window is up is hidden in the end, so neither a failed
+// check nor an unexpected window can leave the test waiting. False when Window never came up.
+template <typename Window>
+bool WhileShown(const std::function<void()> &open, const std::function<void(Window *)> &inside)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        if (auto *window = qobject_cast<Window *>(QApplication::activeModalWidget())) {
+            inside(window);
+            ran = true;
+            window->close();
+        }
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->hide();
+    });
+    open();
+    return ran;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Writer)
+
+class TestDataSafety : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void failedWriteKeepsEarlierFile_data();
+    void failedWriteKeepsEarlierFile();
+
+private:
+    void failOwnFoods(MainFormSession &session);
+    void failOwnValues(MainFormSession &session);
+    void failSettings(MainFormSession &session);
+    void failMealFile(MainFormSession &session, const QString &path);
+    void failReport(MainFormSession &session, const QString &path, bool asText);
+};
+
+void TestDataSafety::failedWriteKeepsEarlierFile_data()
+{
+    QTest::addColumn<Writer>("writer");
+    QTest::addColumn<QString>("fileName");
+
+    QTest::newRow("own foods, Speichern") << Writer::OwnFoods << QStringLiteral("NwAnDb.dat");
+    QTest::newRow("own reference values, Eigene Werte speichern")
+        << Writer::OwnValues << QStringLiteral("NwRefWerteAnw.dat");
+    QTest::newRow("settings, take-over of a row") << Writer::Settings << QStringLiteral("NwConfig.dat");
+    QTest::newRow("meal file over an earlier one") << Writer::MealFile << QStringLiteral("Montag.txt");
+    QTest::newRow("text report over an earlier one") << Writer::TextReport << QStringLiteral("bericht.txt");
+    QTest::newRow("CSV report over an earlier one") << Writer::CsvReport << QStringLiteral("bericht.csv");
+}
+
+void TestDataSafety::failedWriteKeepsEarlierFile()
+{
+    QFETCH(Writer, writer);
+    QFETCH(QString, fileName);
+
+    MainFormSession session(QStringLiteral("good"), {{QStringLiteral("NwRefWerteAnw.dat"), EarlierOwnValues},
+                                                     {QStringLiteral("NwConfig.dat"), EarlierSettings},
+                                                     {QStringLiteral("Montag.txt"), EarlierMealFile},
+                                                     {QStringLiteral("bericht.txt"), EarlierReport},
+                                                     {QStringLiteral("bericht.csv"), EarlierReport}});
+    QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList());
+    {
+        // The limit must be lowerable here at all, or no row shows anything.
+        const FileSizeLimit probe(FullDiskLimit);
+        if (!probe.active())
+            QSKIP("the file size limit cannot be lowered here");
+    }
+    const QString path = session.path(fileName);
+    const QByteArray earlier = ReadBytes(path);
+    QVERIFY(!earlier.isEmpty());
+    const QStringList filesBefore =
+        QDir(session.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    session.prompts.clear();
+
+    switch (writer) {
+    case Writer::OwnFoods:
+        failOwnFoods(session);
+        break;
+    case Writer::OwnValues:
+        failOwnValues(session);
+        break;
+    case Writer::Settings:
+        failSettings(session);
+        break;
+    case Writer::MealFile:
+        failMealFile(session, path);
+        break;
+    case Writer::TextReport:
+    case Writer::CsvReport:
+        failReport(session, path, writer == Writer::TextReport);
+        break;
+    }
+    if (QTest::currentTestFailed())
+        return;
+
+    QCOMPARE(ReadBytes(path), earlier);
+    // No temporary file is left beside it.
+    QCOMPARE(QDir(session.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+    const QStringList plain = session.prompts.texts(QStringLiteral("plain"));
+    QCOMPARE(plain.size(), 1);
+    const QString prefix = QStringLiteral("Die Datei \"") + QDir::toNativeSeparators(path) +
+                           QStringLiteral("\" konnte nicht geschrieben werden:\n");
+    QVERIFY2(plain.first().startsWith(prefix), qPrintable(plain.first()));
+    // The reason is the system's own, not a placeholder such as "Unknown error".
+    QCOMPARE(plain.first().mid(prefix.size()), qt_error_string(EFBIG));
+}
+
+void TestDataSafety::failOwnFoods(MainFormSession &session)
+{
+    const QString ownCount = session.text(QStringLiteral("Label2"));
+    const int indexSize = session.form->foodStore().index().count();
+    const bool ran = WhileShown<TLebmittPlusForm>(
+        [&] { session.form->OpenAdditionalFoods(); },
+        [&](TLebmittPlusForm *window) {
+            window->findChild<QLineEdit *>(QStringLiteral("InpLebeEdit"))
+                ->setText(QStringLiteral("Haferbrei"));
+            window->findChild<QLineEdit *>(QStringLiteral("InpBMengEdit"))->setText(QStringLiteral("100"));
+            window->LebMitEinfgBtnClick();
+            const QList<AdditionalFoodRow> rows = window->rows();
+            QCOMPARE(rows.size(), 3);
+            QSignalSpy saved(window, &TLebmittPlusForm::foodsSaved);
+            {
+                const FileSizeLimit limit(FullDiskLimit);
+                window->SpeichernBtnClick();
+            }
+            QCOMPARE(saved.count(), 0);
+            QCOMPARE(window->rows().size(), rows.size());
+            QCOMPARE(window->rows().last().id, rows.last().id);
+            QVERIFY(window->additionalFoodsChanged());
+            QCOMPARE(session.form->foodStore().index().count(), indexSize);
+            QCOMPARE(session.form->foodStore().index().findById(rows.last().id), -1);
+            QCOMPARE(session.text(QStringLiteral("Label2")), ownCount);
+            session.prompts.answers.append(AnswerRight); // "Änderungen speichern?": Nein
+        });
+    QVERIFY(ran);
+    // The close question shows the rows still counted as unsaved.
+    QCOMPARE(session.prompts.texts(QStringLiteral("ask")),
+             QStringList{QStringLiteral("Änderungen speichern?")});
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+}
+
+void TestDataSafety::failOwnValues(MainFormSession &session)
+{
+    const ReferenceRow male = session.form->requirementState().table[8];
+    const ReferenceRow female = session.form->requirementState().table[9];
+    QCOMPARE(male[0], 2500);
+    const bool ran = WhileShown<TNaewBedarfForm>(
+        [&] { session.form->OpenRequirementsWindow(); },
+        [&](TNaewBedarfForm *window) {
+            window->findChild<QLineEdit *>(QStringLiteral("NwRefEdit81"))->setText(QStringLiteral("2700"));
+            window->findChild<QLineEdit *>(QStringLiteral("NwRefEdit101"))->setText(QStringLiteral("2100"));
+            QVERIFY(window->ownValuesChanged());
+            {
+                const FileSizeLimit limit(FullDiskLimit);
+                window->SpeichernBtnClick();
+            }
+            QCOMPARE(session.form->requirementState().table[8], male);
+            QCOMPARE(session.form->requirementState().table[9], female);
+            QVERIFY(window->ownValuesChanged());
+            QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+            session.prompts.answers.append(AnswerRight); // "Änderungen speichern?": Nein
+        });
+    QVERIFY(ran);
+    QCOMPARE(session.prompts.texts(QStringLiteral("ask")),
+             QStringList{QStringLiteral("Änderungen speichern?")});
+}
+
+void TestDataSafety::failSettings(MainFormSession &session)
+{
+    const RequirementState before = session.form->requirementState();
+    QCOMPARE(before.ageGroup, 3);
+    const QString shownTitle = session.text(QStringLiteral("KohorteLabel"));
+    const QString shownEnergy = session.text(QStringLiteral("TaBedLabel0"));
+    const bool ran = WhileShown<TNaewBedarfForm>(
+        [&] { session.form->OpenRequirementsWindow(); },
+        [&](TNaewBedarfForm *window) {
+            window->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+            QSignalSpy takenOver(window, &TNaewBedarfForm::referenceTakenOver);
+            {
+                const FileSizeLimit limit(FullDiskLimit);
+                window->UebernehmenBtnClick();
+            }
+            QCOMPARE(takenOver.count(), 0);
+            QVERIFY(window->isVisible());
+            const RequirementState &after = session.form->requirementState();
+            QCOMPARE(after.ageGroup, before.ageGroup);
+            QCOMPARE(after.active.title, before.active.title);
+            QCOMPARE(after.active.values, before.active.values);
+            QCOMPARE(after.settings.lines, before.settings.lines);
+        });
+    QVERIFY(ran);
+    QCOMPARE(session.text(QStringLiteral("KohorteLabel")), shownTitle);
+    QCOMPARE(session.text(QStringLiteral("TaBedLabel0")), shownEnergy);
+    QCOMPARE(session.prompts.texts(QStringLiteral("ask")), QStringList());
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+}
+
+void TestDataSafety::failMealFile(MainFormSession &session, const QString &path)
+{
+    session.enter(QStringLiteral("1001"), QStringLiteral("150"));
+    session.enter(QStringLiteral("1002"), QStringLiteral("250"));
+    const QString shownName = session.text(QStringLiteral("DateiNameLabel"));
+    session.prompts.clear();
+    session.prompts.savePaths.append(path);
+    session.prompts.answers.append(AnswerLeft); // overwrite: Ja
+
+    bool saved = true;
+    {
+        const FileSizeLimit limit(FullDiskLimit);
+        saved = session.form->SaveMealFile();
+    }
+    QVERIFY(!saved);
+    QVERIFY(session.form->mealPlan().changed());
+    QCOMPARE(session.text(QStringLiteral("DateiNameLabel")), shownName);
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+}
+
+void TestDataSafety::failReport(MainFormSession &session, const QString &path, bool asText)
+{
+    session.enter(QStringLiteral("1002"), QStringLiteral("250"));
+    session.prompts.clear();
+    session.prompts.answers.append(asText ? AnswerLeft : AnswerRight); // "Text" or "CSV"
+    session.prompts.savePaths.append(path);
+    {
+        const FileSizeLimit limit(FullDiskLimit);
+        session.form->SaveDayBalance();
+    }
+    QCOMPARE(session.prompts.texts(QStringLiteral("save")).size(), 1);
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+}
+
+QTEST_MAIN(TestDataSafety)
+#include "tst_datasafety.moc"
