@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -105,12 +104,11 @@ void TLebmittPlusForm::createControls()
     for (const NutrientEntry &nutrient : catalogue)
         captions.append(nutrient.shortName);
     m_list->setHorizontalHeaderLabels(captions);
-    const int headerMargins = 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_list);
     for (int column = 0; column < ColumnCount; ++column) {
         const int width = column == NameColumn ? 340 : ColumnPitch;
         m_list->setColumnWidth(column, width);
         QTableWidgetItem *head = m_list->horizontalHeaderItem(column);
-        head->setFont(CaptionFont(m_list->font(), captions.at(column), width - headerMargins));
+        head->setFont(HeaderCaptionFont(m_list, captions.at(column), width));
     }
     m_list->setColumnHidden(DbTypeColumn, true);
     SetUpRowList(m_list, 18);

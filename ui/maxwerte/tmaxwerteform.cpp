@@ -10,7 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableView>
 
 namespace {
@@ -85,15 +84,13 @@ void TMaxWerteForm::createControls()
 
     // The footer labels stand under their columns.
     int left = m_list->x() + m_list->frameWidth();
-    const int headerMargins = 2 * m_list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_list);
     for (int column = 0; column < MaxValuesColumnCount; ++column) {
         const int width = ColumnWidth(column);
         if (width == 0) {
             m_list->setColumnHidden(column, true);
         } else {
             m_list->setColumnWidth(column, width);
-            m_model->setCaptionFont(
-                column, CaptionFont(m_list->font(), m_model->caption(column), width - headerMargins));
+            m_model->setCaptionFont(column, HeaderCaptionFont(m_list, m_model->caption(column), width));
         }
         if (column == MaxValuesAmountColumn) {
             MakeLabel(this, QStringLiteral("Label13"), QStringLiteral("g , St"), QRect(left, 514, width, 17),

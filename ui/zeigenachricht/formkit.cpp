@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 
 void SetUpFixedWindow(QWidget *window, const QString &name, const QSize &size, const QColor &background)
@@ -113,9 +114,11 @@ void SetUpRowList(QTableView *list, int rowHeight)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-QFont CaptionFont(const QFont &base, const QString &caption, int available)
+QFont HeaderCaptionFont(const QTableView *list, const QString &caption, int columnWidth)
 {
-    QFont font = base;
+    const int available =
+        columnWidth - 2 * list->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list);
+    QFont font = list->font();
     while (QFontMetrics(font).horizontalAdvance(caption) > available && font.pixelSize() > 8)
         font.setPixelSize(font.pixelSize() - 1);
     return font;

@@ -50,6 +50,6 @@ QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &box, int 
 // a time, nothing edited in place, grid lines shown.
 void SetUpRowList(QTableView *list, int rowHeight);
 
-// base, or a smaller pixel size of it (8 at the least) where caption would be wider than
-// available pixels: for list column heads of fixed width.
-QFont CaptionFont(const QFont &base, const QString &caption, int available);
+// The list's font for the head of a column columnWidth pixels wide, or a smaller pixel size of
+// it (8 at the least) where caption would not fit between the head's margins.
+QFont HeaderCaptionFont(const QTableView *list, const QString &caption, int columnWidth);
