@@ -22,6 +22,16 @@ inline bool WriteBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
+// The lines as Latin-1 bytes, CR LF after each, the last one too: a data file as the program
+// writes it without a mark.
+inline QByteArray CrLfLines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
 // Copies every file of sourceFolder (not its subfolders) into targetFolder; false at the
 // first file that could not be copied.
 inline bool CopyFolderFiles(const QString &sourceFolder, const QString &targetFolder)

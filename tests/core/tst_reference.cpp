@@ -1,4 +1,5 @@
 #include "reference.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -324,9 +325,7 @@ void TestReference::ownValuesKeepTheirEncoding()
     QCOMPARE(load.state.ownValuesEncoding, TextEncoding::Utf16BeBom);
     QVERIFY(WriteOwnValuesFile(dir.path(), {}, {}, QDate(2025, 12, 9), load.state.ownValuesEncoding).ok);
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const TextFile back = DecodeTextLines(file.readAll());
+    const TextFile back = DecodeTextLines(ReadBytes(path));
     QCOMPARE(back.encoding, TextEncoding::Utf16BeBom);
     QCOMPARE(back.lines.at(1), Names().join(u';') + u';');
     QCOMPARE(back.lines.at(2), u"0;"_s.repeated(NutrientCount));
@@ -358,11 +357,8 @@ void TestReference::hostileFiles()
 {
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
-    for (const QString &name : {u"NwRefWerteDge.dat"_s, u"NwRefWerteAnw.dat"_s, u"NwConfig.dat"_s}) {
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QCOMPARE(file.write(bytes), bytes.size());
-    }
+    for (const QString &name : {u"NwRefWerteDge.dat"_s, u"NwRefWerteAnw.dat"_s, u"NwConfig.dat"_s})
+        QVERIFY(WriteBytes(dir.filePath(name), bytes));
     const SettingsList settings = LoadSettings(dir.path());
     const ReferenceLoad load = LoadReferenceValues(dir.path(), settings);
     QCOMPARE(load.message, QString());

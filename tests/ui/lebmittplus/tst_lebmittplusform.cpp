@@ -3,6 +3,7 @@
 #include "foodstore.h"
 #include "scriptedprompts.h"
 #include "shortrandom.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -293,10 +294,7 @@ private slots:
                              QStringLiteral("ID;")};
         for (int id = 30000; id <= 31000; ++id)
             lines.append(QStringLiteral("%1;Essen %1;100;1;;;;;;;;;;;;;").arg(id));
-        QFile file(dataPath(QStringLiteral("NwAnDb.dat")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
-        file.close();
+        QVERIFY(WriteBytes(dataPath(QStringLiteral("NwAnDb.dat")), CrLfLines(lines)));
         makeForm();
         QCOMPARE(list()->rowCount(), 1001);
 

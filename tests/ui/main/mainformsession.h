@@ -112,11 +112,7 @@ public:
     // Writes a meal file from lines (CR LF after each) and reads it through the open dialog.
     void readMealFile(const QString &name, const QStringList &lines)
     {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        for (const QString &line : lines)
-            file.write(line.toLatin1() + "\r\n");
-        file.close();
+        QVERIFY(WriteBytes(path(name), CrLfLines(lines)));
         prompts.openPaths.append(path(name));
         form->ReadMealFile();
     }

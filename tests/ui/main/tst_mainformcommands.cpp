@@ -169,11 +169,8 @@ void TestMainFormCommands::saveRefusals()
         session.enter(QStringLiteral("1001"), QStringLiteral("150"));
     const QString target = fileName.isEmpty() ? QString() : session.path(fileName);
     const QByteArray earlier("earlier content\r\n");
-    if (fileExists) {
-        QFile file(target);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(earlier);
-    }
+    if (fileExists)
+        QVERIFY(WriteBytes(target, earlier));
     session.prompts.clear();
     session.prompts.savePaths.append(target);
     if (answer >= 0)
@@ -250,12 +247,8 @@ void TestMainFormCommands::readRefusals()
         QVERIFY(session.form->mealPlan().changed());
     }
     const QString target = fileName.isEmpty() ? QString() : session.path(fileName);
-    if (create) {
-        QFile file(target);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        for (const QString &line : lines)
-            file.write(line.toLatin1() + "\r\n");
-    }
+    if (create)
+        QVERIFY(WriteBytes(target, CrLfLines(lines)));
     session.prompts.clear();
     session.prompts.openPaths.append(target);
 
@@ -632,11 +625,8 @@ void TestMainFormCommands::reportProposedNames()
     QFETCH(QStringList, opened);
 
     MainFormSession session(QStringLiteral("good"));
-    for (const QString &name : {QStringLiteral("Montag.txt"), QStringLiteral("Woche.1.TXT")}) {
-        QFile file(session.path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("VNR=Mz251026\r\nMahlzeit1=1;1001;100,0;\r\n");
-    }
+    for (const QString &name : {QStringLiteral("Montag.txt"), QStringLiteral("Woche.1.TXT")})
+        QVERIFY(WriteBytes(session.path(name), "VNR=Mz251026\r\nMahlzeit1=1;1001;100,0;\r\n"));
     for (const QString &name : opened) {
         session.prompts.openPaths.append(name.isEmpty() ? QString() : session.path(name));
         session.form->ReadMealFile();
@@ -671,11 +661,7 @@ void TestMainFormCommands::failedMealFileWrite()
     const QByteArray earlier("VNR=Mz251026\r\n");
     if (folderInTheWay)
         QVERIFY(QDir().mkpath(target));
-    {
-        QFile file(earlierFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(earlier);
-    }
+    QVERIFY(WriteBytes(earlierFile, earlier));
     const QStringList filesBefore =
         QDir(session.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     session.prompts.clear();
@@ -710,11 +696,7 @@ void TestMainFormCommands::failedReportWrite()
     session.enter(QStringLiteral("1002"), QStringLiteral("250"));
     const QString target = session.path(QStringLiteral("bericht.csv"));
     QVERIFY(QDir().mkpath(target));
-    {
-        QFile file(target + QStringLiteral("/inside.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("keep");
-    }
+    QVERIFY(WriteBytes(target + QStringLiteral("/inside.txt"), "keep"));
     session.prompts.clear();
     session.prompts.answers.append(0);
     session.prompts.savePaths.append(target);
