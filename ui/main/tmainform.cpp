@@ -284,7 +284,9 @@ void TMainForm::buildMealPages()
     const QStringList heads = {QStringLiteral("Lebensmittel"), QStringLiteral("Db"), QStringLiteral("ID"),
                                QStringLiteral("Menge")};
     for (int n = 1; n <= MealCount; ++n) {
-        auto *page = new QWidget;
+        // Made inside the tab widget, so that the list and its heads take the window's font from
+        // the start; a page without a parent would give them the system font for good.
+        auto *page = new QWidget(m_pages);
         page->setObjectName(QStringLiteral("MahlzeitTabSheet%1").arg(n));
         SetBackground(page, Silver);
 

@@ -222,6 +222,9 @@ void TestMainForm::mealListColumns()
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
         QVERIFY(!list->isSortingEnabled());
+        // The heads take the window's font, as every other control does.
+        QCOMPARE(list->horizontalHeader()->font().family(), session.form->font().family());
+        QCOMPARE(list->horizontalHeader()->font().pixelSize(), 13);
     }
 }
 
