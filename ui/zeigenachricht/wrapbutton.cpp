@@ -1,6 +1,5 @@
 #include "wrapbutton.h"
 
-#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -9,9 +8,23 @@ WrapButton::WrapButton(const QString &text, QWidget *parent) : QPushButton(text,
 QString WrapButton::shownCaption() const
 {
     // A run of several blanks in a caption is there to push the next word onto a new line.
-    QString caption = text().trimmed();
-    caption.replace(QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
-    return caption;
+    // Looked for by hand: a regular expression would load and compile the regex engine during
+    // every start-up, for the seven captions of the main window.
+    const QString caption = text().trimmed();
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size();) {
+        if (caption.at(i) != QLatin1Char(' ')) {
+            shown += caption.at(i++);
+            continue;
+        }
+        qsizetype end = i;
+        while (end < caption.size() && caption.at(end) == QLatin1Char(' '))
+            ++end;
+        shown += end - i >= 2 ? QLatin1Char('\n') : QLatin1Char(' ');
+        i = end;
+    }
+    return shown;
 }
 
 QRect WrapButton::captionRect() const
