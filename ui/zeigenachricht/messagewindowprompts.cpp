@@ -6,21 +6,27 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-MessageWindowPrompts::MessageWindowPrompts(QWidget *dialogParent)
-    : m_window(std::make_unique<TZeigeNachrichtForm>()), m_dialogParent(dialogParent)
-{
-}
+MessageWindowPrompts::MessageWindowPrompts(QWidget *dialogParent) : m_dialogParent(dialogParent) {}
 
 MessageWindowPrompts::~MessageWindowPrompts() = default;
 
+TZeigeNachrichtForm *MessageWindowPrompts::messageWindow() const
+{
+    // Made on first use, not with the prompts: most runs show no notice, and the window would
+    // cost every start-up time and memory.
+    if (!m_window)
+        m_window = std::make_unique<TZeigeNachrichtForm>();
+    return m_window.get();
+}
+
 int MessageWindowPrompts::showNotice(const QString &text)
 {
-    return m_window->ask(text, ModeOk);
+    return messageWindow()->ask(text, ModeOk);
 }
 
 int MessageWindowPrompts::askUser(const QString &text, MessageMode mode)
 {
-    return m_window->ask(text, mode);
+    return messageWindow()->ask(text, mode);
 }
 
 void MessageWindowPrompts::showPlainMessage(const QString &text)

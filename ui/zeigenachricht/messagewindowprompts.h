@@ -15,13 +15,13 @@ class TZeigeNachrichtForm;
 class MessageWindowPrompts : public UserPrompts
 {
 public:
-    // Creates the message window (hidden). dialogParent, when given, parents the message box
-    // and the file dialogs; it may be set later with setDialogParent.
+    // dialogParent, when given, parents the message box and the file dialogs; it may be set
+    // later with setDialogParent. The message window is made (hidden) when first needed.
     explicit MessageWindowPrompts(QWidget *dialogParent = nullptr);
     ~MessageWindowPrompts() override;
 
     void setDialogParent(QWidget *dialogParent) { m_dialogParent = dialogParent; }
-    TZeigeNachrichtForm *messageWindow() const { return m_window.get(); }
+    TZeigeNachrichtForm *messageWindow() const;
 
     int showNotice(const QString &text) override;
     int askUser(const QString &text, MessageMode mode) override;
@@ -45,7 +45,7 @@ private:
 
     QString runFileDialog(bool save, DialogSettings &settings, const FileDialogRequest &request);
 
-    std::unique_ptr<TZeigeNachrichtForm> m_window;
+    mutable std::unique_ptr<TZeigeNachrichtForm> m_window;
     QPointer<QWidget> m_dialogParent;
     DialogSettings m_saveSettings;
     DialogSettings m_openSettings;
