@@ -1,0 +1,292 @@
+// The other windows as the main window opens them through its own buttons and magnifiers:
+// where they come up, what they show, and how the main window follows what they report back.
+
+#include "mainformsession.h"
+
+#include "appinfo.h"
+#include "nutrients.h"
+#include "tauswprojekteform.h"
+#include "tlebmittplusform.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+const QColor Green(134, 236, 72);
+const QColor Orange(255, 153, 0);
+
+// Clicks the main window's control named opener as the user does (buttons, pictures and
+// panels alike), lets inside act on the modal window that comes up, then closes it. Whatever
+// modal window is still up is hidden in the end, so a failed check cannot leave the test
+// waiting. Returns the class name of the window that came up, empty when none did.
+QString WhileOpen(const MainFormSession &session, const QString &opener,
+                  const std::function<void(QDialog *)> &inside)
+{
+    auto *control = session.form->findChild<QWidget *>(opener);
+    if (control == nullptr)
+        return QStringLiteral("<missing %1>").arg(opener);
+    QString shown;
+    QTimer::singleShot(0, session.form.get(), [&] {
+        if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            shown = QString::fromLatin1(window->metaObject()->className());
+            inside(window);
+            window->close();
+        }
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->hide();
+    });
+    QTest::mouseClick(control, Qt::LeftButton);
+    return shown;
+}
+
+QAbstractItemView *SelectionList(const QDialog *selection)
+{
+    return selection->findChild<QAbstractItemView *>(QStringLiteral("FilterListView"));
+}
+
+QString LabelText(const QWidget *window, const QString &name)
+{
+    const auto *label = window->findChild<QLabel *>(name);
+    return label != nullptr ? label->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+void Click(const QWidget *window, const QString &buttonName)
+{
+    auto *button = window->findChild<QAbstractButton *>(buttonName);
+    QVERIFY2(button != nullptr, qPrintable(buttonName));
+    button->click();
+}
+
+void Type(const QWidget *window, const QString &editName, const QString &text)
+{
+    auto *edit = window->findChild<QLineEdit *>(editName);
+    QVERIFY2(edit != nullptr, qPrintable(editName));
+    QTest::keyClicks(edit, text);
+}
+
+// Every file of the session's data folder, for a next start on the same files.
+QList<QPair<QString, QByteArray>> FolderFiles(const MainFormSession &session)
+{
+    QList<QPair<QString, QByteArray>> files;
+    const QStringList names = QDir(session.dir.path()).entryList(QDir::Files);
+    for (const QString &name : names)
+        files.append({name, MainFormSession::bytes(session.path(name))});
+    return files;
+}
+
+} // namespace
+
+class TestMainFormWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensBesideMainWindow_data();
+    void opensBesideMainWindow();
+    void takenOverRequirementRowReachesBalanceAndNextStart();
+    void savedOwnFoodCanBePickedAtOnce();
+};
+
+void TestMainFormWindows::opensBesideMainWindow_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("windowClass");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("labelName");
+    QTest::addColumn<QString>("labelText");
+
+    const QString requirements = QStringLiteral("TNaewBedarfForm");
+    const QString selection = QStringLiteral("TAuswProjekteForm");
+    const QString chooseFood = QStringLiteral("  Lebensmittel auswählen");
+    const QString allFoods = QStringLiteral("7 von 7"); // five Swiss and two own foods
+
+    QTest::newRow("requirements, magnifier")
+        << QStringLiteral("BedarfLupeImage") << requirements << QPoint(148, 28) << AppTitle()
+        << QStringLiteral("Label4") << QStringLiteral("Täglicher Nährstoff-Bedarf");
+    QTest::newRow("requirements, panel around the magnifier")
+        << QStringLiteral("Panel10") << requirements << QPoint(148, 28) << AppTitle()
+        << QStringLiteral("Label4") << QStringLiteral("Täglicher Nährstoff-Bedarf");
+    QTest::newRow("own foods") << QStringLiteral("ZusLebeMitBtn") << QStringLiteral("TLebmittPlusForm")
+                               << QPoint(8, 28) << AppTitle() << QStringLiteral("Label16")
+                               << QStringLiteral("2");
+    QTest::newRow("maximum values, one row per food")
+        << QStringLiteral("MaxWerteBtn") << QStringLiteral("TMaxWerteForm") << QPoint(32, 28) << AppTitle()
+        << QStringLiteral("Label16") << QStringLiteral("7");
+    QTest::newRow("info") << QStringLiteral("InfoSBtn") << QStringLiteral("TLizForm") << QPoint(148, 28)
+                          << QStringLiteral("  Bedienung und Lizenzvereinbarung")
+                          << QStringLiteral("VersionNameLabel") << QStringLiteral("Kostbilanz 25.12");
+    QTest::newRow("food selection, magnifier")
+        << QStringLiteral("LebeLupeImage") << selection << QPoint(148, 28) << chooseFood
+        << QStringLiteral("Label1") << allFoods;
+    QTest::newRow("food selection, panel around the magnifier")
+        << QStringLiteral("LupeLebePanel") << selection << QPoint(148, 28) << chooseFood
+        << QStringLiteral("Label1") << allFoods;
+}
+
+void TestMainFormWindows::opensBesideMainWindow()
+{
+    QFETCH(QString, opener);
+    QFETCH(QPoint, offset);
+    QFETCH(QString, caption);
+    QFETCH(QString, labelName);
+    QFETCH(QString, labelText);
+
+    MainFormSession session(QStringLiteral("good"));
+    QCOMPARE(session.prompts.calls.size(), 0);
+    // Placed from where the main window stands now, not where it started.
+    const QPoint mainTopLeft(61, 47);
+    session.form->move(mainTopLeft);
+
+    // Twice: the first opening makes the window, the second finds the same one again.
+    QList<QDialog *> windows;
+    for (int opening = 0; opening < 2; ++opening) {
+        QPoint shownAt;
+        bool modal = false;
+        QString shownCaption;
+        QString shownLabel;
+        const QString windowClass = WhileOpen(session, opener, [&](QDialog *window) {
+            windows.append(window);
+            shownAt = window->pos();
+            modal = window->isModal();
+            shownCaption = window->windowTitle();
+            shownLabel = LabelText(window, labelName);
+        });
+        QTEST(windowClass, "windowClass");
+        QCOMPARE(shownAt, mainTopLeft + offset);
+        QVERIFY(modal);
+        QCOMPARE(shownCaption, caption);
+        QCOMPARE(shownLabel, labelText);
+    }
+    QCOMPARE(windows.size(), 2);
+    QCOMPARE(windows.at(0), windows.at(1));
+    QVERIFY(!windows.at(0)->isVisible());
+    QCOMPARE(session.prompts.calls.size(), 0);
+}
+
+void TestMainFormWindows::takenOverRequirementRowReachesBalanceAndNextStart()
+{
+    MainFormSession session(QStringLiteral("good"));
+    // 142 g of butter, 1052 kcal: short of 60 % of row 3's 1800 kcal, beyond 60 % of row 5's 1700.
+    session.enter(QStringLiteral("1004"), QStringLiteral("142"));
+    QCOMPARE(session.text(QStringLiteral("KohorteLabel")),
+             QStringLiteral("Tagesbedarf '25 bis unter 51' (w) "));
+    QCOMPARE(session.text(QStringLiteral("ProzLabel0")), QStringLiteral("  58.5%"));
+    QCOMPARE(session.background(QStringLiteral("ProzLabel0")), Orange);
+    session.prompts.clear();
+    QVERIFY(!QFile::exists(session.path(QStringLiteral("NwConfig.dat"))));
+
+    bool stillShown = true;
+    const QString windowClass = WhileOpen(session, QStringLiteral("BedarfLupeImage"), [&](QDialog *window) {
+        Click(window, QStringLiteral("RadioButton6"));
+        Click(window, QStringLiteral("UebernehmenBtn"));
+        stillShown = window->isVisible();
+    });
+    QCOMPARE(windowClass, QStringLiteral("TNaewBedarfForm"));
+    QVERIFY(!stillShown);
+    QCOMPARE(session.prompts.calls.size(), 0);
+
+    const QStringList rowFive = {QStringLiteral("1700"), QStringLiteral("213"), QStringLiteral("43"),
+                                 QStringLiteral("57"),   QStringLiteral("19"),  QStringLiteral("51"),
+                                 QStringLiteral("6"),    QStringLiteral("14"),  QStringLiteral("300"),
+                                 QStringLiteral("1000"), QStringLiteral("4"),   QStringLiteral("20"),
+                                 QStringLiteral("1970")};
+    const QString rowFiveTitle = QStringLiteral("Tagesbedarf '51 bis unter 65' (w) ");
+    QCOMPARE(session.text(QStringLiteral("KohorteLabel")), rowFiveTitle);
+    for (int k = 0; k < NutrientCount; ++k)
+        QCOMPARE(session.text(QStringLiteral("TaBedLabel%1").arg(k)), rowFive.at(k));
+    // The balance is recomputed against the new row at once.
+    QCOMPARE(session.text(QStringLiteral("ProzLabel0")), QStringLiteral("  61.9%"));
+    QCOMPARE(session.background(QStringLiteral("ProzLabel0")), Green);
+    QCOMPARE(session.form->requirementState().ageGroup, 5);
+    QCOMPARE(MainFormSession::bytes(session.path(QStringLiteral("NwConfig.dat"))),
+             QByteArray("agroup=5\r\n"));
+
+    // The next start in the same folder comes up with row 5.
+    MainFormSession next(QString(), FolderFiles(session));
+    QCOMPARE(next.prompts.calls.size(), 0);
+    QCOMPARE(next.text(QStringLiteral("KohorteLabel")), rowFiveTitle);
+    for (int k = 0; k < NutrientCount; ++k)
+        QCOMPARE(next.text(QStringLiteral("TaBedLabel%1").arg(k)), rowFive.at(k));
+}
+
+void TestMainFormWindows::savedOwnFoodCanBePickedAtOnce()
+{
+    MainFormSession session(QStringLiteral("good"));
+    // The selection window has been made and lists the foods of the index as it was.
+    QCOMPARE(WhileOpen(session, QStringLiteral("LebeLupeImage"),
+                       [](QDialog *window) { QCOMPARE(SelectionList(window)->model()->rowCount(), 7); }),
+             QStringLiteral("TAuswProjekteForm"));
+    const auto *selection = session.form->findChild<TAuswProjekteForm *>();
+    QVERIFY(selection != nullptr);
+
+    QString newId;
+    QString countAfterSave;
+    int selectionRowsAfterSave = -1;
+    const QString windowClass = WhileOpen(session, QStringLiteral("ZusLebeMitBtn"), [&](QDialog *window) {
+        Type(window, QStringLiteral("InpLebeEdit"), QStringLiteral("Haferbrei"));
+        Type(window, QStringLiteral("InpBMengEdit"), QStringLiteral("100"));
+        Type(window, QStringLiteral("InpPlusEdit0"), QStringLiteral("370"));
+        Type(window, QStringLiteral("InpPlusEdit5"), QStringLiteral("13,4"));
+        Click(window, QStringLiteral("LebMitEinfgBtn"));
+        const QList<AdditionalFoodRow> rows = qobject_cast<TLebmittPlusForm *>(window)->rows();
+        QCOMPARE(rows.size(), 3);
+        newId = rows.last().id;
+        Click(window, QStringLiteral("SpeichernBtn"));
+        // Seen while the window is still open: the main window follows the save at once.
+        countAfterSave = session.text(QStringLiteral("Label2"));
+        selectionRowsAfterSave = SelectionList(selection)->model()->rowCount();
+    });
+    QCOMPARE(windowClass, QStringLiteral("TLebmittPlusForm"));
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Es wurden 3 Lebensmittel gespeichert")});
+    QCOMPARE(session.prompts.calls.size(), 1);
+    QCOMPARE(countAfterSave, QStringLiteral("  3"));
+    QCOMPARE(session.text(QStringLiteral("Label1")), QStringLiteral("  5"));
+    // No row may point into the index that the save replaced.
+    QCOMPARE(selectionRowsAfterSave, 0);
+    QVERIFY(session.form->foodStore().index().findById(newId) >= 0);
+    session.prompts.clear();
+
+    // Picked through the selection window, whose next opening lists the new food.
+    session.amountEdit()->setText(QStringLiteral("77"));
+    QString count;
+    QCOMPARE(WhileOpen(session, QStringLiteral("LebeLupeImage"),
+                       [&](QDialog *window) {
+                           count = LabelText(window, QStringLiteral("Label1"));
+                           Type(window, QStringLiteral("SuchEdit"), QStringLiteral("hafer"));
+                           QAbstractItemView *list = SelectionList(window);
+                           QCOMPARE(list->model()->rowCount(), 1);
+                           const QModelIndex first = list->model()->index(0, 0);
+                           QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                             list->visualRect(first).center());
+                           Click(window, QStringLiteral("UebernehmenBtn"));
+                       }),
+             QStringLiteral("TAuswProjekteForm"));
+    QCOMPARE(count, QStringLiteral("8 von 8"));
+    QCOMPARE(session.text(QStringLiteral("IdLabel")), newId);
+    QCOMPARE(session.text(QStringLiteral("BezeLabel")), QStringLiteral(" Haferbrei"));
+    QCOMPARE(session.text(QStringLiteral("NwLabel5")), QStringLiteral("13,4"));
+    QCOMPARE(session.amountEdit()->text(), QString());
+
+    session.typeAmount(QStringLiteral("50"));
+    session.click(QStringLiteral("LebMitEintragenBtn"));
+    QCOMPARE(session.names(1), QStringList{QStringLiteral(" Haferbrei")});
+    QCOMPARE(session.text(QStringLiteral("LabelTaSu0")), QStringLiteral("185"));
+    QCOMPARE(session.text(QStringLiteral("LabelTaSu5")), QStringLiteral("6,7"));
+    QCOMPARE(session.prompts.calls.size(), 0);
+
+    // The maximum values come from the index as it is now.
+    QString maxRows;
+    WhileOpen(session, QStringLiteral("MaxWerteBtn"),
+              [&](QDialog *window) { maxRows = LabelText(window, QStringLiteral("Label16")); });
+    QCOMPARE(maxRows, QStringLiteral("8"));
+}
+
+QTEST_MAIN(TestMainFormWindows)
+#include "tst_mainformwindows.moc"
