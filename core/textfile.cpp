@@ -24,12 +24,15 @@ constexpr char16_t Cp1252High[32] = {
 
 QString DecodeWindows1252(const QByteArray &bytes, qsizetype from)
 {
-    QString text;
-    text.resize(bytes.size() - from);
-    QChar *out = text.data();
-    for (qsizetype i = from; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes.at(i));
-        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(Cp1252High[byte - 0x80]) : QChar(byte);
+    // The food table is read at every start: a plain copy for the ASCII bytes that make up
+    // nearly all of it, the table only for the rest.
+    QString text(bytes.size() - from, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData()) + from;
+    const auto *end = reinterpret_cast<const unsigned char *>(bytes.constData()) + bytes.size();
+    for (; in != end; ++in, ++out) {
+        const unsigned char byte = *in;
+        *out = (byte >= 0x80 && byte <= 0x9F) ? Cp1252High[byte - 0x80] : char16_t(byte);
     }
     return text;
 }
@@ -147,23 +150,23 @@ TextFile DecodeTextLines(const QByteArray &bytes)
 QStringList SplitTextLines(const QString &text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const QChar ch = text.at(i);
-        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
-            lines.append(text.mid(start, i - start));
-            if (ch == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            ++i;
-            start = i;
-        } else {
-            ++i;
+    const char16_t *const begin = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *const end = begin + text.size();
+    const char16_t *start = begin;
+    const char16_t *p = begin;
+    while (p != end) {
+        // One comparison for the ordinary character: both line ends lie below it.
+        if (*p > u'\r' || (*p != u'\r' && *p != u'\n')) {
+            ++p;
+            continue;
         }
+        lines.append(QString(reinterpret_cast<const QChar *>(start), p - start));
+        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+        start = ++p;
     }
-    if (start < size)
-        lines.append(text.mid(start));
+    if (start != end)
+        lines.append(QString(reinterpret_cast<const QChar *>(start), end - start));
     return lines;
 }
 
