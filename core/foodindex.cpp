@@ -8,6 +8,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -23,13 +24,15 @@ using FieldViews = QVarLengthArray<QStringView, 50>;
 void SplitFoodLineViews(QStringView line, int limit, FieldViews &fields)
 {
     fields.clear();
-    qsizetype start = 0;
-    while (start < line.size() && fields.size() < limit) {
-        qsizetype end = line.indexOf(u';', start);
-        if (end < 0)
-            end = line.size(); // the last field without its closing ';'
-        fields.append(line.mid(start, end - start));
-        start = end + 1;
+    const QChar *p = line.data();
+    const QChar *const end = p + line.size();
+    while (p != end && fields.size() < limit) {
+        const QChar *fieldEnd = p;
+        while (fieldEnd != end && *fieldEnd != u';')
+            ++fieldEnd;
+        fields.append(QStringView(p, fieldEnd - p));
+        // The last field needs no closing ';'.
+        p = fieldEnd == end ? end : fieldEnd + 1;
     }
     while (fields.size() < limit)
         fields.append(QStringView());
@@ -38,16 +41,16 @@ void SplitFoodLineViews(QStringView line, int limit, FieldViews &fields)
 // Pieces of an index text; a Swiss food has about thirty.
 using Pieces = QVarLengthArray<QStringView, 2 * IndexFieldCount + 4>;
 
-// pieces joined into one string, allocated once.
+// pieces joined into one string, allocated once and filled by copying.
 QString Joined(const Pieces &pieces)
 {
     qsizetype size = 0;
     for (const QStringView piece : pieces)
         size += piece.size();
-    QString text;
-    text.reserve(size);
+    QString text(size, Qt::Uninitialized);
+    QChar *out = text.data();
     for (const QStringView piece : pieces)
-        text.append(piece);
+        out = std::copy_n(piece.data(), piece.size(), out);
     return text;
 }
 
@@ -84,6 +87,37 @@ QStringList SortedIdNames(const QStringList &texts, const QLocale &locale)
 
 } // namespace
 
+struct FoodIndex::Derived
+{
+    std::once_flag idsMade;
+    QStringList ids; // case-folded, for findById
+    std::once_flag sortedMade;
+    QStringList sorted;
+};
+
+FoodIndex::FoodIndex() : m_derived(std::make_shared<Derived>()) {}
+
+// Both lists are made on first use: sorting is the dearest part of building the index, and a
+// start-up that only shows the main window needs neither. The texts never change after
+// building, so every copy of the index shares what one of them has worked out.
+
+const QStringList &FoodIndex::foldedIds() const
+{
+    std::call_once(m_derived->idsMade, [this] {
+        QStringList &ids = m_derived->ids;
+        ids.reserve(m_texts.size());
+        for (int position = 0; position < m_texts.size(); ++position)
+            ids.append(id(position).toCaseFolded());
+    });
+    return m_derived->ids;
+}
+
+const QStringList &FoodIndex::sortedTexts() const
+{
+    std::call_once(m_derived->sortedMade, [this] { m_derived->sorted = SortedIdNames(m_texts, m_locale); });
+    return m_derived->sorted;
+}
+
 QString DbCodeFor(const QString &dbType)
 {
     return dbType == SwissDbType ? QStringLiteral("1") : QStringLiteral("2");
@@ -117,19 +151,19 @@ FoodRecord FoodIndex::record(int position) const
 int FoodIndex::findById(const QString &id) const
 {
     const QString wanted = id.toCaseFolded();
-    const qsizetype position = m_ids.indexOf(wanted);
+    const qsizetype position = foldedIds().indexOf(wanted);
     return static_cast<int>(position);
 }
 
 QString FoodIndex::sortedId(int position) const
 {
-    const QString &text = m_sorted.at(position);
+    const QString &text = sortedTexts().at(position);
     return text.left(text.indexOf(QLatin1Char('=')));
 }
 
 QString FoodIndex::sortedName(int position) const
 {
-    const QString &text = m_sorted.at(position);
+    const QString &text = sortedTexts().at(position);
     const qsizetype equals = text.indexOf(QLatin1Char('='));
     return equals < 0 ? QString() : text.mid(equals + 1);
 }
@@ -170,9 +204,6 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
         index.m_texts.append(Joined(pieces));
     }
 
-    index.m_ids.reserve(index.m_texts.size());
-    for (int position = 0; position < index.m_texts.size(); ++position)
-        index.m_ids.append(index.id(position).toCaseFolded());
-    index.m_sorted = SortedIdNames(index.m_texts, locale);
+    index.m_locale = locale;
     return index;
 }

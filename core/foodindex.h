@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // Both food files joined into one list: the Swiss foods in file order, then the user's own.
 // Every food is an index text 'id=name;ref;v0;...;v12;DbType;'.
 
@@ -24,6 +26,7 @@ QString DbCodeFor(const QString &dbType);
 class FoodIndex
 {
 public:
+    FoodIndex(); // no foods
     int count() const { return m_texts.size(); }
     QString text(int position) const { return m_texts.at(position); }
     QString id(int position) const;
@@ -35,9 +38,10 @@ public:
     int findById(const QString &id) const;
 
     // 'id=name' texts, sorted case-insensitively by the locale's collation, case-only
-    // duplicates dropped.
-    int sortedCount() const { return m_sorted.size(); }
-    const QStringList &sortedTexts() const { return m_sorted; }
+    // duplicates dropped. Worked out on first use (not every start needs them) and then
+    // shared by every copy of this index.
+    int sortedCount() const { return sortedTexts().size(); }
+    const QStringList &sortedTexts() const;
     QString sortedId(int position) const;
     QString sortedName(int position) const;
 
@@ -47,9 +51,13 @@ public:
 
 private:
     friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &);
+    struct Derived;
+    const QStringList &foldedIds() const;
+
     QStringList m_texts;
-    QStringList m_ids; // cached ids, lowered, for findById
-    QStringList m_sorted;
+    QLocale m_locale;
+    // The case-folded ids and the sorted list, made from m_texts when first asked for.
+    std::shared_ptr<Derived> m_derived;
     QString m_swissCount = QStringLiteral("  0");
     QString m_additionalCount = QStringLiteral("  0");
 };
