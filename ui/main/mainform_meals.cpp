@@ -76,10 +76,8 @@ void TMainForm::RecomputeBalance()
 
 void TMainForm::UpdateMealMarkers()
 {
-    for (int n = 1; n <= MealCount; ++n) {
-        if (auto *marker = findChild<QWidget *>(QStringLiteral("MarkerShape%1").arg(n)))
-            marker->setVisible(m_plan.entryCount(n) > 0);
-    }
+    for (int n = 1; n <= MealCount; ++n)
+        m_markers[n - 1]->setVisible(m_plan.entryCount(n) > 0);
 }
 
 void TMainForm::ShowWaterShares()

@@ -104,7 +104,6 @@ TMainForm::TMainForm(const MainWindowContext &context, QWidget *parent)
     buildLayout();
     setWindowTitle(AppTitle());
     setActiveMeal(1);
-    showCatalogueCaptions();
     loadDataFiles();
 }
 
@@ -120,6 +119,7 @@ QLabel *TMainForm::addLabel(QWidget *parent, const QString &name, const QString 
     label->setGeometry(geometry);
     label->setAlignment(alignment);
     SetBackground(label, LabelGrey);
+    m_labelsByName.insert(name, label);
     return label;
 }
 
@@ -223,8 +223,9 @@ void TMainForm::buildInputLine()
                                         QRect(2, 2, AmountWidth - 2, LabelHeight), Qt::AlignCenter);
     referenceCaption->setToolTip(QStringLiteral("Bezugsmenge"));
     SetBackground(referenceCaption, HeadYellow);
+    const auto &catalogue = NutrientCatalogue();
     for (int k = 0; k < NutrientCount; ++k) {
-        QLabel *head = addLabel(valueHead, QStringLiteral("NwBezLabel%1").arg(k), QString(),
+        QLabel *head = addLabel(valueHead, QStringLiteral("NwBezLabel%1").arg(k), catalogue[k].shortName,
                                 HeadRect(InputValueLeft - 400, k, 2), Qt::AlignCenter);
         SetBackground(head, HeadYellow);
     }
@@ -243,8 +244,8 @@ void TMainForm::buildInputLine()
     addLabel(this, QStringLiteral("KopfMengLabel"), QStringLiteral("g , St"),
              QRect(400, 134, AmountWidth, LabelHeight), Qt::AlignCenter);
     for (int k = 0; k < NutrientCount; ++k)
-        addLabel(this, QStringLiteral("KopfLabel%1").arg(k), QString(), HeadRect(InputValueLeft, k, 134),
-                 Qt::AlignCenter);
+        addLabel(this, QStringLiteral("KopfLabel%1").arg(k), catalogue[k].unitLabel,
+                 HeadRect(InputValueLeft, k, 134), Qt::AlignCenter);
 
     addLabel(this, QStringLiteral("Label20"), QStringLiteral("Menge in Mahlzeit"),
              QRect(74, 140, 108, LabelHeight));
@@ -281,8 +282,10 @@ void TMainForm::buildMealPages()
     m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: 86px; }"));
 
     const int widths[MealListColumns - NutrientCount] = {340, 28, 0, 66};
-    const QStringList heads = {QStringLiteral("Lebensmittel"), QStringLiteral("Db"), QStringLiteral("ID"),
-                               QStringLiteral("Menge")};
+    QStringList heads = {QStringLiteral("Lebensmittel"), QStringLiteral("Db"), QStringLiteral("ID"),
+                         QStringLiteral("Menge")};
+    for (const NutrientEntry &nutrient : NutrientCatalogue())
+        heads.append(nutrient.shortName);
     for (int n = 1; n <= MealCount; ++n) {
         // Made inside the tab widget, so that the list and its heads take the window's font from
         // the start; a page without a parent would give them the system font for good.
@@ -301,10 +304,8 @@ void TMainForm::buildMealPages()
         list->setSortingEnabled(false);
         list->setWordWrap(false);
         list->setTabKeyNavigation(false);
-        QStringList captions = heads;
-        for (int k = 0; k < NutrientCount; ++k)
-            captions.append(QString()); // the short names follow with the catalogue captions
-        list->setHorizontalHeaderLabels(captions);
+        list->setHorizontalHeaderLabels(heads);
+        m_mealLists[n - 1] = list;
         for (int column = 0; column < MealListColumns; ++column)
             list->setColumnWidth(column, column < 4 ? widths[column] : ValuePitch);
         list->setColumnHidden(2, true);
@@ -341,6 +342,7 @@ void TMainForm::buildMealPages()
         auto *marker = new EllipseShape(HeadYellow, this);
         marker->setObjectName(QStringLiteral("MarkerShape%1").arg(n));
         marker->setGeometry(MarkerLefts[n - 1], 212, 24, 16);
+        m_markers[n - 1] = marker;
     }
 }
 
@@ -348,12 +350,13 @@ void TMainForm::buildDayPanel()
 {
     QFrame *day = AddPanel(this, QStringLiteral("TagSuPanel"), QRect(17, 570, 1168, 157), PanelColour);
 
+    const auto &catalogue = NutrientCatalogue();
     QFrame *head = AddPanel(day, QStringLiteral("Panel13"), QRect(382, 11, 766, 22), HeadYellow);
     QLabel *amountHead = addLabel(head, QStringLiteral("FuMengeLabel"), QStringLiteral("Menge"),
                                   QRect(1, 2, AmountWidth, LabelHeight), Qt::AlignCenter);
     SetBackground(amountHead, HeadYellow);
     for (int k = 0; k < NutrientCount; ++k) {
-        QLabel *name = addLabel(head, QStringLiteral("FuNwBezLabel%1").arg(k), QString(),
+        QLabel *name = addLabel(head, QStringLiteral("FuNwBezLabel%1").arg(k), catalogue[k].shortName,
                                 HeadRect(DayValueLeft - 382, k, 2), Qt::AlignCenter);
         SetBackground(name, HeadYellow);
     }
@@ -372,8 +375,8 @@ void TMainForm::buildDayPanel()
     addLabel(day, QStringLiteral("FussMengLabel"), QStringLiteral("g , St"),
              QRect(383, 62, AmountWidth, LabelHeight), Qt::AlignCenter);
     for (int k = 0; k < NutrientCount; ++k)
-        addLabel(day, QStringLiteral("FussLabel%1").arg(k), QString(), HeadRect(DayValueLeft, k, 62),
-                 Qt::AlignCenter);
+        addLabel(day, QStringLiteral("FussLabel%1").arg(k), catalogue[k].unitLabel,
+                 HeadRect(DayValueLeft, k, 62), Qt::AlignCenter);
 
     const QString chooseRequirement = QStringLiteral("Nährwertbedarf pro Tag auswählen");
     QFrame *requirementPanel = AddPanel(day, QStringLiteral("Panel10"), QRect(188, 84, 38, 38), HeadYellow);
@@ -399,19 +402,6 @@ void TMainForm::buildDayPanel()
 }
 
 // ---- start-up -------------------------------------------------------------------------------
-
-void TMainForm::showCatalogueCaptions()
-{
-    const auto &catalogue = NutrientCatalogue();
-    for (int k = 0; k < NutrientCount; ++k) {
-        setLabelText(QStringLiteral("NwBezLabel%1").arg(k), catalogue[k].shortName);
-        setLabelText(QStringLiteral("FuNwBezLabel%1").arg(k), catalogue[k].shortName);
-        setLabelText(QStringLiteral("KopfLabel%1").arg(k), catalogue[k].unitLabel);
-        setLabelText(QStringLiteral("FussLabel%1").arg(k), catalogue[k].unitLabel);
-        for (int n = 1; n <= MealCount; ++n)
-            mealList(n)->horizontalHeaderItem(4 + k)->setText(catalogue[k].shortName);
-    }
-}
 
 void TMainForm::loadDataFiles()
 {
@@ -442,8 +432,8 @@ void TMainForm::showFoodCounts()
 
 QLabel *TMainForm::labelNamed(const QString &name) const
 {
-    // Every label is made with the window and keeps its name, so the first search's answer
-    // stays right; a label deleted since is searched for again.
+    // Every label is made with the window and keeps its name, so a remembered answer stays
+    // right; a label not made by addLabel is searched for once, one deleted since again.
     QPointer<QLabel> &known = m_labelsByName[name];
     if (known.isNull())
         known = findChild<QLabel *>(name);
@@ -452,7 +442,7 @@ QLabel *TMainForm::labelNamed(const QString &name) const
 
 QTableWidget *TMainForm::mealList(int meal) const
 {
-    return findChild<QTableWidget *>(QStringLiteral("AnzeigeListView%1").arg(meal));
+    return meal >= 1 && meal <= MealCount ? m_mealLists[meal - 1] : nullptr;
 }
 
 void TMainForm::setLabelText(const QString &name, const QString &text)

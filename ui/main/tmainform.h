@@ -92,7 +92,6 @@ private:
     void buildInputLine();
     void buildMealPages();
     void buildDayPanel();
-    void showCatalogueCaptions();
     void loadDataFiles();
 
     QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
@@ -117,9 +116,12 @@ private:
 
     QTabWidget *m_pages = nullptr;
     QLineEdit *m_amountEdit = nullptr;
+    QTableWidget *m_mealLists[MealCount] = {};
+    QWidget *m_markers[MealCount] = {};
     QHash<QObject *, std::function<void()>> m_clickHandlers;
-    // labelNamed's answers: the balance sets over a hundred labels by name on every change,
-    // and a search through all children for each costs more than the balance itself.
+    // labelNamed's answers, filled as the labels are made: the balance sets over a hundred
+    // labels by name on every change, and a search through all children for each costs more
+    // than the balance itself.
     mutable QHash<QString, QPointer<QLabel>> m_labelsByName;
 
     // Made when first opened; null until then.
