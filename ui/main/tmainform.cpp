@@ -293,7 +293,11 @@ void TMainForm::buildMealPages()
         page->setObjectName(QStringLiteral("MahlzeitTabSheet%1").arg(n));
         SetBackground(page, Silver);
 
-        auto *list = new QTableWidget(0, MealListColumns, page);
+        // The head stays hidden while the list is put together: a shown head measures all its
+        // captions again at every step of it, the column count included.
+        auto *list = new QTableWidget(page);
+        list->horizontalHeader()->hide();
+        list->setColumnCount(MealListColumns);
         list->setObjectName(QStringLiteral("AnzeigeListView%1").arg(n));
         list->setGeometry(8, 8, 1145, 256);
         SetUpRowList(list, LabelHeight);
@@ -309,6 +313,7 @@ void TMainForm::buildMealPages()
         for (int column = 0; column < MealListColumns; ++column)
             list->setColumnWidth(column, column < 4 ? widths[column] : ValuePitch);
         list->setColumnHidden(2, true);
+        list->horizontalHeader()->show();
 
         QToolButton *clearMeal = AddRedCross(page, QStringLiteral("DelSBtnSheet%1").arg(n),
                                              QRect(8, 272, 24, 24), QStringLiteral("Tabelle löschen"));
