@@ -114,11 +114,22 @@ TMainForm::~TMainForm() = default;
 QLabel *TMainForm::addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                             Qt::Alignment alignment)
 {
+    QLabel *label = addHeadLabel(parent, name, text, geometry, alignment);
+    // One palette for all of them, holding only the grey: a palette built for each label
+    // cost more than the rest of making it.
+    label->setPalette(m_labelPalette);
+    return label;
+}
+
+QLabel *TMainForm::addHeadLabel(QWidget *parent, const QString &name, const QString &text,
+                                const QRect &geometry, Qt::Alignment alignment)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAlignment(alignment);
-    SetBackground(label, LabelGrey);
+    // Filled, since a head's last label reaches over the head's edge.
+    label->setAutoFillBackground(true);
     m_labelsByName.insert(name, label);
     return label;
 }
@@ -148,6 +159,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 void TMainForm::buildLayout()
 {
     SetUpFixedWindow(this, QStringLiteral("MainForm"), QSize(ClientWidth, ClientHeight), Silver);
+    m_labelPalette.setColor(QPalette::Window, LabelGrey);
 
     buildCommandBar();
     buildInputLine();
@@ -214,21 +226,18 @@ void TMainForm::buildInputLine()
     onClick(lupe, [this] { OpenFoodSelection(); });
 
     QFrame *nameHead = AddPanel(this, QStringLiteral("Panel12"), QRect(64, 84, 330, 22), HeadYellow);
-    QLabel *nameCaption = addLabel(nameHead, QStringLiteral("Label21"), QStringLiteral(" Lebensmittel"),
-                                   QRect(2, 2, 326, LabelHeight));
-    SetBackground(nameCaption, HeadYellow);
+    addHeadLabel(nameHead, QStringLiteral("Label21"), QStringLiteral(" Lebensmittel"),
+                 QRect(2, 2, 326, LabelHeight));
 
     QFrame *valueHead = AddPanel(this, QStringLiteral("Panel11"), QRect(400, 84, 762, 22), HeadYellow);
-    QLabel *referenceCaption = addLabel(valueHead, QStringLiteral("NwMengeLabel"), QStringLiteral("B.Menge"),
-                                        QRect(2, 2, AmountWidth - 2, LabelHeight), Qt::AlignCenter);
+    QLabel *referenceCaption =
+        addHeadLabel(valueHead, QStringLiteral("NwMengeLabel"), QStringLiteral("B.Menge"),
+                     QRect(2, 2, AmountWidth - 2, LabelHeight), Qt::AlignCenter);
     referenceCaption->setToolTip(QStringLiteral("Bezugsmenge"));
-    SetBackground(referenceCaption, HeadYellow);
     const auto &catalogue = NutrientCatalogue();
-    for (int k = 0; k < NutrientCount; ++k) {
-        QLabel *head = addLabel(valueHead, QStringLiteral("NwBezLabel%1").arg(k), catalogue[k].shortName,
-                                HeadRect(InputValueLeft - 400, k, 2), Qt::AlignCenter);
-        SetBackground(head, HeadYellow);
-    }
+    for (int k = 0; k < NutrientCount; ++k)
+        addHeadLabel(valueHead, QStringLiteral("NwBezLabel%1").arg(k), catalogue[k].shortName,
+                     HeadRect(InputValueLeft - 400, k, 2), Qt::AlignCenter);
     labelNamed(QStringLiteral("NwBezLabel4"))->setToolTip(QStringLiteral("gesättigte Fettsäuren"));
 
     addLabel(this, QStringLiteral("BezeLabel"), QString(), QRect(64, 112, 330, LabelHeight));
@@ -357,14 +366,11 @@ void TMainForm::buildDayPanel()
 
     const auto &catalogue = NutrientCatalogue();
     QFrame *head = AddPanel(day, QStringLiteral("Panel13"), QRect(382, 11, 766, 22), HeadYellow);
-    QLabel *amountHead = addLabel(head, QStringLiteral("FuMengeLabel"), QStringLiteral("Menge"),
-                                  QRect(1, 2, AmountWidth, LabelHeight), Qt::AlignCenter);
-    SetBackground(amountHead, HeadYellow);
-    for (int k = 0; k < NutrientCount; ++k) {
-        QLabel *name = addLabel(head, QStringLiteral("FuNwBezLabel%1").arg(k), catalogue[k].shortName,
-                                HeadRect(DayValueLeft - 382, k, 2), Qt::AlignCenter);
-        SetBackground(name, HeadYellow);
-    }
+    addHeadLabel(head, QStringLiteral("FuMengeLabel"), QStringLiteral("Menge"),
+                 QRect(1, 2, AmountWidth, LabelHeight), Qt::AlignCenter);
+    for (int k = 0; k < NutrientCount; ++k)
+        addHeadLabel(head, QStringLiteral("FuNwBezLabel%1").arg(k), catalogue[k].shortName,
+                     HeadRect(DayValueLeft - 382, k, 2), Qt::AlignCenter);
 
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     addLabel(day, QStringLiteral("Label55"), QStringLiteral(" Tages  - Summen "),

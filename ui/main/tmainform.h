@@ -7,6 +7,7 @@
 #include "reference.h"
 
 #include <QHash>
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 
@@ -94,8 +95,12 @@ private:
     void buildDayPanel();
     void loadDataFiles();
 
+    // A label on a grey field of its own, and a label filled with the colour of the head it
+    // sits on. Both are known to labelNamed from the start.
     QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    QLabel *addHeadLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
+                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     void onClick(QWidget *widget, std::function<void()> handler);
 
     void showInputLine();
@@ -119,6 +124,7 @@ private:
     QTableWidget *m_mealLists[MealCount] = {};
     QWidget *m_markers[MealCount] = {};
     QHash<QObject *, std::function<void()>> m_clickHandlers;
+    QPalette m_labelPalette; // sets only the labels' grey; the rest follows their parents
     // labelNamed's answers, filled as the labels are made: the balance sets over a hundred
     // labels by name on every change, and a search through all children for each costs more
     // than the balance itself.
