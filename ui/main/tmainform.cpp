@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -319,9 +320,14 @@ void TMainForm::buildMealPages()
         list->setTabKeyNavigation(false);
         list->setHorizontalHeaderLabels(heads);
         m_mealLists[n - 1] = list;
-        for (int column = 0; column < MealListColumns; ++column)
-            list->setColumnWidth(column, column < 4 ? widths[column] : ValuePitch);
-        list->setColumnHidden(2, true);
+        {
+            // Unshown, the list needs no word of the new widths: each would queue a relayout
+            // that measures the head again, on the hidden pages too. Showing lays it out.
+            const QSignalBlocker quiet(list->horizontalHeader());
+            for (int column = 0; column < MealListColumns; ++column)
+                list->setColumnWidth(column, column < 4 ? widths[column] : ValuePitch);
+            list->setColumnHidden(2, true);
+        }
         list->horizontalHeader()->show();
 
         QToolButton *clearMeal = AddRedCross(page, QStringLiteral("DelSBtnSheet%1").arg(n),
