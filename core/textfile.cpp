@@ -24,15 +24,20 @@ constexpr char16_t Cp1252High[32] = {
 
 QString DecodeWindows1252(const QByteArray &bytes, qsizetype from)
 {
-    // The food table is read at every start: a plain copy for the ASCII bytes that make up
-    // nearly all of it, the table only for the rest.
-    QString text(bytes.size() - from, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData()) + from;
-    const auto *end = reinterpret_cast<const unsigned char *>(bytes.constData()) + bytes.size();
-    for (; in != end; ++in, ++out) {
-        const unsigned char byte = *in;
-        *out = (byte >= 0x80 && byte <= 0x9F) ? Cp1252High[byte - 0x80] : char16_t(byte);
+    // The food table is read at every start: Qt's fast Latin-1 conversion does nearly all of
+    // it, and only the bytes 0x80..0x9F, rare in real files, are put right afterwards.
+    const QByteArrayView in = QByteArrayView(bytes).sliced(from);
+    QString text = QString::fromLatin1(in);
+    const auto *byte = reinterpret_cast<const unsigned char *>(in.data());
+    unsigned char anyHigh = 0; // a byte-wide flag and no branch, so that the loop vectorises
+    for (qsizetype i = 0; i < in.size(); ++i)
+        anyHigh |= static_cast<unsigned char>(byte[i] - 0x80) < 0x20;
+    if (anyHigh == 0)
+        return text;
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (byte[i] - 0x80u < 0x20u)
+            out[i] = QChar(Cp1252High[byte[i] - 0x80]);
     }
     return text;
 }
@@ -149,24 +154,26 @@ TextFile DecodeTextLines(const QByteArray &bytes)
 
 QStringList SplitTextLines(const QString &text)
 {
+    // Both line ends are looked for with Qt's fast character search; each search starts
+    // again only once the line end it found has been passed.
     QStringList lines;
-    const char16_t *const begin = reinterpret_cast<const char16_t *>(text.constData());
-    const char16_t *const end = begin + text.size();
-    const char16_t *start = begin;
-    const char16_t *p = begin;
-    while (p != end) {
-        // One comparison for the ordinary character: both line ends lie below it.
-        if (*p > u'\r' || (*p != u'\r' && *p != u'\n')) {
-            ++p;
-            continue;
-        }
-        lines.append(QString(reinterpret_cast<const QChar *>(start), p - start));
-        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
-            ++p;
-        start = ++p;
+    const QStringView all(text);
+    qsizetype nextCr = all.indexOf(u'\r');
+    qsizetype nextLf = all.indexOf(u'\n');
+    qsizetype start = 0;
+    while (nextCr >= 0 || nextLf >= 0) {
+        const qsizetype end = nextCr < 0 ? nextLf : nextLf < 0 ? nextCr : qMin(nextCr, nextLf);
+        lines.append(all.sliced(start, end - start).toString());
+        start = end + 1;
+        if (end == nextCr && start < all.size() && all[start] == u'\n')
+            ++start;
+        if (nextCr >= 0 && nextCr < start)
+            nextCr = all.indexOf(u'\r', start);
+        if (nextLf >= 0 && nextLf < start)
+            nextLf = all.indexOf(u'\n', start);
     }
-    if (start != end)
-        lines.append(QString(reinterpret_cast<const QChar *>(start), end - start));
+    if (start < all.size())
+        lines.append(all.sliced(start).toString());
     return lines;
 }
 
