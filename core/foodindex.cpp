@@ -178,9 +178,13 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
     FieldViews fields;
     Pieces pieces;
 
+    // Only the fields up to the last one the index takes are cut out.
+    int swissFieldsUsed = 2;
+    for (const NutrientEntry &entry : NutrientCatalogue())
+        swissFieldsUsed = qMax(swissFieldsUsed, entry.swissColumn + 1);
     index.m_swissCount = CountText(swissLines.size(), 3);
     for (qsizetype i = 3; i < swissLines.size(); ++i) {
-        SplitFoodLineViews(swissLines.at(i), 50, fields);
+        SplitFoodLineViews(swissLines.at(i), swissFieldsUsed, fields);
         pieces = {fields.at(0), u"=", fields.at(1), u";100;"};
         for (const NutrientEntry &entry : NutrientCatalogue()) {
             pieces.append(fields.at(entry.swissColumn));
@@ -193,7 +197,7 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
 
     index.m_additionalCount = CountText(additionalLines.size(), 2);
     for (qsizetype i = 2; i < additionalLines.size(); ++i) {
-        SplitFoodLineViews(additionalLines.at(i), 50, fields);
+        SplitFoodLineViews(additionalLines.at(i), IndexFieldCount, fields);
         pieces = {fields.at(0), u"="};
         for (int f = 1; f < IndexFieldCount; ++f) {
             pieces.append(fields.at(f));
