@@ -450,7 +450,7 @@ void TMainForm::showFoodCounts()
 QLabel *TMainForm::labelNamed(const QString &name) const
 {
     // Every label is made with the window and keeps its name, so a remembered answer stays
-    // right; a label not made by addLabel is searched for once, one deleted since again.
+    // right; a label made elsewhere is searched for once, one deleted since again.
     QPointer<QLabel> &known = m_labelsByName[name];
     if (known.isNull())
         known = findChild<QLabel *>(name);
