@@ -11,7 +11,7 @@ class FoodIndex;
 // been handled; what is left over from one step is handled, untimed, before the next.
 
 // Loading NwChDb.dat, NwAnDb.dat (absent), the settings and the reference files of
-// dataDirectory, and building the food index, as the main window does at start-up.
+// dataDirectory, and building the whole food index, its sorted list included.
 BenchResult MeasureLoading(const QString &dataDirectory, int runs);
 
 // One key release in the food selection window's search field over every food of index:
