@@ -2,6 +2,7 @@
 
 #include "appinfo.h"
 #include "userprompts.h"
+#include "windowfont.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -34,10 +35,7 @@ TLizForm::TLizForm(UserPrompts *prompts, QString buildStamp, QString programFile
     m_versionNameLabel->setObjectName(QStringLiteral("VersionNameLabel"));
     m_versionNameLabel->setGeometry(16, 22, 785, 20);
     m_versionNameLabel->setAlignment(Qt::AlignCenter);
-    QFont labelFont;
-    labelFont.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
-    labelFont.setPixelSize(13);
-    m_versionNameLabel->setFont(labelFont);
+    m_versionNameLabel->setFont(WindowFontPixels(13));
     m_versionNameLabel->setAutoFillBackground(true);
     QPalette labelPalette = m_versionNameLabel->palette();
     labelPalette.setColor(QPalette::Window, QColor(255, 255, 225));
