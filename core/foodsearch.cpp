@@ -13,7 +13,8 @@ constexpr int NameWidth = 100;
 constexpr int SearchWidth = 14;
 constexpr int LineWidth = IdWidth + GapWidth + NameWidth;
 
-// Only the ASCII capitals fold: 'Ä' must not find 'ä', as in the program this replaces.
+// Only the ASCII capitals fold, so the rule is the same on every system whatever its locale:
+// 'Ä' and 'ä' stay different letters here.
 inline char16_t FoldAsciiCapital(char16_t c)
 {
     return (c >= u'A' && c <= u'Z') ? char16_t(c - u'A' + u'a') : c;

@@ -9,8 +9,9 @@ constexpr int MaxMeasuredChars = 300;
 constexpr int WrapWidth = 900;
 constexpr int MinLabelBase = 100;
 constexpr int Margin = 16;
-// Height of one line unit for a 10 point font: the integer part of 10 * 1.7 + 1 as the
-// original 80-bit arithmetic gives it (10 * 1.7 falls just short of 17).
+// Height of one line unit for a 10 point font: the integer part of 10 * 1.7 + 1, with 1.7
+// taken just below its exact value, is 17. Fixed here because in double arithmetic the
+// product rounds up to exactly 17 and the unit would come out as 18.
 constexpr int LineUnitHeight = 17;
 constexpr int ButtonBand = 48;
 constexpr int ButtonFromBottom = 40;
