@@ -110,12 +110,16 @@ void TestShippedData::dgeRows()
     QCOMPARE(load.state.ageGroup, 3);
     QCOMPARE(load.state.active.title, u"Tagesbedarf '25 bis unter 51' (w) "_s);
     QCOMPARE(ReferenceValueTexts(load.state.active),
-             (QStringList{u"1800"_s, u"225"_s, u"45"_s, u"60"_s, u"20"_s, u"52"_s, u"6"_s, u"16"_s, u"300"_s,
+             (QStringList{u"1800"_s, u"225"_s, u"45"_s, u"60"_s, u"20"_s, u"48"_s, u"6"_s, u"16"_s, u"300"_s,
                           u"1000"_s, u"4"_s, u"20"_s, u"2270"_s}));
     for (int row = 0; row < 8; ++row) {
         for (int k = 0; k < NutrientCount; ++k)
             QVERIFY2(load.state.table[row][k] > 0, qPrintable(u"row %1, column %2"_s.arg(row).arg(k)));
     }
+    // Protein as the DGE publishes it, men and women of each age group.
+    const QList<int> protein = {57, 48, 57, 48, 55, 47, 67, 57};
+    for (int row = 0; row < 8; ++row)
+        QCOMPARE(load.state.table[row][5], protein.at(row));
     // Men need more energy than women of the same age group.
     for (int row = 0; row < 8; row += 2)
         QVERIFY(load.state.table[row][0] > load.state.table[row + 1][0]);
