@@ -1,12 +1,13 @@
-// Draws the usage text of the info window (ui/lizenz/usage.html) into the 792 x 2336 picture
-// that the window shows (ui/lizenz/usage.png). The picture is committed with the text; run this
-// after editing the text:
+// Draws the usage text of the info window (ui/lizenz/usage.html) into the picture that the window
+// shows (ui/lizenz/usage.png): 792 pixels wide and as high as the text needs, since the window
+// scrolls a picture of any height. The picture is committed with the text; run this after
+// editing the text:
 //
 //   cmake --build <build folder> --target render_info_picture
 //   <build folder>/bin/render_info_picture ui/lizenz/usage.html ui/lizenz/usage.png
 //
-// It refuses to write a picture whose text would not fit, and uses a font every Debian desktop
-// has, so the picture comes out the same on every developer's machine.
+// It uses a font every Debian desktop has, so the picture comes out the same on every
+// developer's machine.
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFont>
@@ -22,7 +23,6 @@
 namespace {
 
 constexpr int PictureWidth = 792;
-constexpr int PictureHeight = 2336;
 constexpr int Margin = 24;
 constexpr int BodyPixelSize = 14;
 
@@ -56,34 +56,32 @@ int main(int argc, char **argv)
     if (QFontInfo(font).family() != family)
         return fail(QStringLiteral("font \"%1\" is not installed (Debian: fonts-dejavu-core)").arg(family));
 
-    QImage picture(PictureWidth, PictureHeight, QImage::Format_RGB32);
-    // 96 dots per inch, so that point sizes in the text, if any, give the same pixels everywhere.
-    picture.setDotsPerMeterX(3780);
-    picture.setDotsPerMeterY(3780);
-    picture.fill(Qt::white);
+    // The text is laid out against an image of the final resolution, 96 dots per inch, so that
+    // point sizes in the text, if any, give the same pixels everywhere; its height is then known.
+    QImage layoutDevice(1, 1, QImage::Format_RGB32);
+    layoutDevice.setDotsPerMeterX(3780);
+    layoutDevice.setDotsPerMeterY(3780);
 
     QTextDocument document;
-    document.documentLayout()->setPaintDevice(&picture);
+    document.documentLayout()->setPaintDevice(&layoutDevice);
     document.setDefaultFont(font);
     document.setDocumentMargin(Margin);
     document.setHtml(html);
     document.setTextWidth(PictureWidth);
+    const int height = int(std::ceil(document.size().height()));
 
-    const int usedHeight = int(std::ceil(document.size().height()));
-    if (usedHeight > PictureHeight)
-        return fail(QStringLiteral("the text needs %1 pixels, the picture has %2; shorten it")
-                        .arg(usedHeight)
-                        .arg(PictureHeight));
-
+    QImage picture(PictureWidth, height, QImage::Format_RGB32);
+    picture.setDotsPerMeterX(layoutDevice.dotsPerMeterX());
+    picture.setDotsPerMeterY(layoutDevice.dotsPerMeterY());
+    picture.fill(Qt::white);
     {
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        document.drawContents(&painter, QRectF(0, 0, PictureWidth, PictureHeight));
+        document.drawContents(&painter, QRectF(0, 0, PictureWidth, height));
     }
     if (!picture.save(arguments.at(2), "PNG"))
         return fail(arguments.at(2) + QStringLiteral(": cannot be written"));
 
-    QTextStream(stdout) << arguments.at(2) << ": " << PictureWidth << " x " << PictureHeight << ", text "
-                        << usedHeight << " pixels high\n";
+    QTextStream(stdout) << arguments.at(2) << ": " << PictureWidth << " x " << height << '\n';
     return 0;
 }

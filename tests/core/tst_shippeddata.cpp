@@ -1,6 +1,8 @@
 #include "foodstore.h"
 #include "numbertext.h"
+#include "nutrients.h"
 #include "reference.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -15,6 +17,17 @@ QString ShippedDir()
     return QStringLiteral(KB_SHIPPED_DATA_DIR);
 }
 
+// A value cell of the Swiss table as NwChDb.dat must carry it: decimal comma, "k.A." for
+// "n.d.", 0 for a trace ("tr.") and for a value below the limit of quantification ("<x").
+QString ShippedValue(const QString &cell)
+{
+    if (cell == u"n.d.")
+        return u"k.A."_s;
+    if (cell == u"tr." || cell.startsWith(u'<'))
+        return u"0"_s;
+    return QString(cell).replace(u'.', u',');
+}
+
 } // namespace
 
 // What a user sees from the data files that come with the program.
@@ -24,10 +37,13 @@ class TestShippedData : public QObject
 
 private slots:
     void initTestCase();
+    void filesAreWindows1252WithCrLf_data();
+    void filesAreWindows1252WithCrLf();
     void swissCount();
     void knownFoods_data();
     void knownFoods();
     void everyValueIsANumberOrMissing();
+    void matchesTheSwissTable();
     void dgeRows();
 
 private:
@@ -40,13 +56,31 @@ void TestShippedData::initTestCase()
     m_store.buildIndex();
 }
 
+void TestShippedData::filesAreWindows1252WithCrLf_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("Swiss foods") << u"NwChDb.dat"_s;
+    QTest::newRow("DGE rows") << u"NwRefWerteDge.dat"_s;
+}
+
+void TestShippedData::filesAreWindows1252WithCrLf()
+{
+    QFETCH(QString, fileName);
+    const QByteArray bytes = ReadBytes(ShippedDir() + u'/' + fileName);
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(DecodeTextLines(bytes).encoding, TextEncoding::Windows1252); // no byte-order mark
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
+}
+
 void TestShippedData::swissCount()
 {
-    QCOMPARE(m_store.index().swissCountText(), u"  999"_s);
+    QCOMPARE(m_store.index().swissCountText(), u"  1190"_s);
     QCOMPARE(m_store.index().additionalCountText(), u"  0"_s); // no own foods are shipped
-    QCOMPARE(m_store.index().count(), 999);
-    QCOMPARE(m_store.index().sortedCount(), 999); // every id is unique
-    QVERIFY(m_store.swissLines().first().startsWith(u"Schweizer Nährwertdatenbank"_s));
+    QCOMPARE(m_store.index().count(), 1190);
+    QCOMPARE(m_store.index().sortedCount(), 1190); // every id is unique
+    QVERIFY(m_store.swissLines().first().startsWith(u"Schweizer Nährwertdatenbank Version 7.0;"_s));
 }
 
 void TestShippedData::knownFoods_data()
@@ -56,21 +90,30 @@ void TestShippedData::knownFoods_data()
     // Energie, KoHydr, Zucker, Fett, Fet.gesä, Protein, Salz, Eisen, Magn., Calcium, Vit.B12, Vit.D, Wasser
     QTest::addColumn<QStringList>("values");
     QTest::newRow("apple") << u"378"_s << u"Apfel, roh"_s
-                           << QStringList{u"55"_s,  u"11,7"_s, u"11,6"_s, u"0,3"_s, u"0,1"_s,
-                                          u"0,3"_s, u"0,01"_s, u"0,2"_s,  u"4"_s,   u"5"_s,
-                                          u"0"_s,   u"0"_s,    u"85"_s};
-    QTest::newRow("smoked salmon, salt from sodium")
-        << u"193"_s << u"Lachs, geräuchert"_s
-        << QStringList{u"167"_s, u"0"_s,  u"0"_s,  u"8,2"_s, u"1,8"_s, u"23,2"_s, u"4,15"_s,
-                       u"0"_s,   u"27"_s, u"10"_s, u"4,3"_s, u"6,3"_s, u"62,5"_s};
+                           << QStringList{u"52"_s,  u"11,6"_s, u"11,5"_s, u"0,3"_s, u"0,1"_s,
+                                          u"0,3"_s, u"0,0"_s,  u"0,1"_s,  u"6,5"_s, u"5,3"_s,
+                                          u"0"_s,   u"0"_s,    u"85,4"_s};
+    QTest::newRow("smoked salmon") << u"193"_s << u"Lachs, geräuchert"_s
+                                   << QStringList{u"173"_s, u"0"_s,   u"0"_s,   u"8,9"_s, u"1,1"_s,
+                                                  u"23,2"_s, u"4,1"_s, u"0"_s,   u"27"_s,  u"10"_s,
+                                                  u"4,3"_s, u"6,3"_s, u"62,5"_s};
     QTest::newRow("whole milk") << u"62"_s << u"Vollmilch, pasteurisiert"_s
-                                << QStringList{u"68"_s,   u"4,7"_s,    u"4,7"_s, u"4"_s,  u"2,4"_s,
-                                               u"3,3"_s,  u"0,0975"_s, u"0"_s,   u"10"_s, u"120"_s,
-                                               u"0,12"_s, u"0,1"_s,    u"87,3"_s};
-    QTest::newRow("agave syrup, missing values")
+                                << QStringList{u"68"_s,   u"4,7"_s, u"4,7"_s, u"4"_s,  u"2,4"_s,
+                                               u"3,2"_s,  u"0,1"_s, u"0"_s,   u"10"_s, u"120"_s,
+                                               u"0,33"_s, u"0,1"_s, u"87,3"_s};
+    QTest::newRow("agave syrup, values not known")
         << u"10536"_s << u"Agavensirup"_s
-        << QStringList{u"293"_s,  u"73,1"_s, u"k.A."_s, u"0"_s,    u"k.A."_s, u"0,2"_s, u"k.A."_s,
+        << QStringList{u"293"_s,  u"73,1"_s, u"k.A."_s, u"0"_s,    u"0"_s,    u"0,2"_s, u"0,0"_s,
                        u"k.A."_s, u"k.A."_s, u"k.A."_s, u"k.A."_s, u"k.A."_s, u"k.A."_s};
+    // Traces ("tr.") and values below the limit of quantification ("<0.3") count as 0.
+    QTest::newRow("olives, traces and below the limit")
+        << u"492"_s << u"Olive, grün, in Salzlake, abgetropft"_s
+        << QStringList{u"154"_s, u"0"_s,  u"0"_s,  u"15,7"_s, u"2,3"_s, u"1,3"_s, u"3,2"_s,
+                       u"0,2"_s, u"24"_s, u"58"_s, u"0"_s,    u"0"_s,   u"75,8"_s};
+    QTest::newRow("quotes of the name kept")
+        << u"1075"_s << u"Rind, Schulter, Braten \"medium\", im Ofen gebraten (ohne Zugabe von Fett und Salz)"_s
+        << QStringList{u"146"_s, u"0"_s,  u"0"_s, u"3,6"_s,  u"1,3"_s, u"28,5"_s, u"0,1"_s,
+                       u"2,4"_s, u"22"_s, u"5"_s, u"5,21"_s, u"0"_s,   u"67,9"_s};
 }
 
 void TestShippedData::knownFoods()
@@ -103,6 +146,61 @@ void TestShippedData::everyValueIsANumberOrMissing()
     }
 }
 
+// Cell by cell against the table NwChDb.dat is made from, when that table is at hand (it lies
+// beside the repository, not in it): the foods in the table's order with id, name, synonyms
+// and the thirteen values the program reads.
+void TestShippedData::matchesTheSwissTable()
+{
+    QFile table(QStringLiteral(KB_SWISS_TABLE));
+    if (!table.exists())
+        QSKIP("the Swiss table is not beside the repository");
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QStringList rows = QString::fromUtf8(table.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList headings = rows.takeFirst().split(u'\t');
+
+    // The food line's fields are the table's columns, only name and synonyms are the German ones.
+    const QStringList nutrientHeadings = {
+        u"Energy, kilocalories (kcal)"_s, u"Carbohydrates, available (g)"_s, u"Sugars (g)"_s,
+        u"Fat, total (g)"_s,              u"Fatty acids, saturated (g)"_s,   u"Protein (g)"_s,
+        u"Salt (NaCl) (g)"_s,             u"Iron (Fe) (mg)"_s,               u"Magnesium (Mg) (mg)"_s,
+        u"Calcium (Ca) (mg)"_s,           u"Vitamin B12 (cobalamin) (µg)"_s, u"Vitamin D (calciferol) (µg)"_s,
+        u"Water (g)"_s};
+    const auto &catalogue = NutrientCatalogue();
+    for (int k = 0; k < NutrientCount; ++k)
+        QCOMPARE(headings.value(catalogue[k].swissColumn), nutrientHeadings.at(k));
+    constexpr int NameColumn = 46;
+    constexpr int SynonymsColumn = 47;
+    QCOMPARE(headings.value(NameColumn), u"Name_DE"_s);
+    QCOMPARE(headings.value(SynonymsColumn), u"Synonyms_DE"_s);
+
+    const QStringList &lines = m_store.swissLines();
+    QCOMPARE(lines.size(), rows.size() + 3);
+    const FoodIndex &index = m_store.index();
+    QStringList differences;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList cells = rows.at(i).split(u'\t');
+        QCOMPARE(cells.size(), headings.size());
+        QStringList synonyms;
+        for (const QString &synonym : cells.at(SynonymsColumn).split(u';')) {
+            if (!synonym.trimmed().isEmpty())
+                synonyms.append(synonym.trimmed());
+        }
+        QStringList expected = {cells.at(0), cells.at(NameColumn).trimmed(), synonyms.join(u", "_s)};
+        QStringList shipped = SplitFoodLine(lines.at(i + 3), 3);
+        const int position = index.findById(cells.at(0));
+        const FoodRecord food = position >= 0 ? index.record(position) : FoodRecord();
+        for (int k = 0; k < NutrientCount; ++k) {
+            expected.append(ShippedValue(cells.at(catalogue[k].swissColumn)));
+            shipped.append(food.values.value(k));
+        }
+        if (shipped != expected) {
+            differences.append(u"line %1: %2 | table: %3"_s.arg(i + 3).arg(shipped.join(u'|'),
+                                                                        expected.join(u'|')));
+        }
+    }
+    QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 10).join(u'\n')));
+}
+
 void TestShippedData::dgeRows()
 {
     const ReferenceLoad load = LoadReferenceValues(ShippedDir(), SettingsList());
@@ -110,12 +208,16 @@ void TestShippedData::dgeRows()
     QCOMPARE(load.state.ageGroup, 3);
     QCOMPARE(load.state.active.title, u"Tagesbedarf '25 bis unter 51' (w) "_s);
     QCOMPARE(ReferenceValueTexts(load.state.active),
-             (QStringList{u"1800"_s, u"225"_s, u"45"_s, u"60"_s, u"20"_s, u"52"_s, u"6"_s, u"16"_s, u"300"_s,
+             (QStringList{u"1800"_s, u"225"_s, u"45"_s, u"60"_s, u"20"_s, u"48"_s, u"6"_s, u"16"_s, u"300"_s,
                           u"1000"_s, u"4"_s, u"20"_s, u"2270"_s}));
     for (int row = 0; row < 8; ++row) {
         for (int k = 0; k < NutrientCount; ++k)
             QVERIFY2(load.state.table[row][k] > 0, qPrintable(u"row %1, column %2"_s.arg(row).arg(k)));
     }
+    // Protein as the DGE publishes it, men and women of each age group.
+    const QList<int> protein = {57, 48, 57, 48, 55, 47, 67, 57};
+    for (int row = 0; row < 8; ++row)
+        QCOMPARE(load.state.table[row][5], protein.at(row));
     // Men need more energy than women of the same age group.
     for (int row = 0; row < 8; row += 2)
         QVERIFY(load.state.table[row][0] > load.state.table[row + 1][0]);

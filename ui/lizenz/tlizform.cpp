@@ -61,8 +61,9 @@ TLizForm::TLizForm(UserPrompts *prompts, QString buildStamp, QString programFile
     m_image = new QLabel;
     m_image->setObjectName(QStringLiteral("Image1"));
     // The picture is decoded when the window is first shown (showEvent): decoded it takes
-    // about 7 MB and a third of the start-up time, for a window most runs never open.
-    m_image->setFixedSize(792, 2336);
+    // about 7 MB and a third of the start-up time, for a window most runs never open. Its
+    // size is known only then; until then the label is empty.
+    m_image->setFixedSize(0, 0);
     m_image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_scrollBox->setWidget(m_image);
 
@@ -98,8 +99,12 @@ void TLizForm::ReadFileVersion()
 
 void TLizForm::showEvent(QShowEvent *event)
 {
-    if (m_image->pixmap().isNull())
-        m_image->setPixmap(QPixmap(QStringLiteral(":/lizenz/usage.png")));
+    if (m_image->pixmap().isNull()) {
+        const QPixmap picture(QStringLiteral(":/lizenz/usage.png"));
+        m_image->setPixmap(picture);
+        // The box scrolls the picture at its natural size, however high the text has made it.
+        m_image->setFixedSize(picture.size());
+    }
     QDialog::showEvent(event);
     FormShow();
 }

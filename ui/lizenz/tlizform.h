@@ -14,9 +14,10 @@ class QScrollArea;
 class QWheelEvent;
 class UserPrompts;
 
-// The info window: the usage text and terms of use as one tall picture in a scroll box, the
-// program title above it, and a close button that acts on the mouse press. Shift + right press
-// on that button shows the build stamp and file version instead of closing.
+// The info window: the usage text and terms of use as one tall picture in a scroll box, which
+// scrolls it at its natural size whatever its height; the program title above it, and a close
+// button that acts on the mouse press. Shift + right press on that button shows the build stamp
+// and file version instead of closing.
 class TLizForm : public QDialog
 {
     Q_OBJECT
