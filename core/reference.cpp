@@ -49,7 +49,8 @@ ReferenceSet BuiltInReference()
     ReferenceSet set;
     set.title = QStringLiteral("Tagesbedarf '25 bis unter 51' (w)*");
     // Energie, KoHydr, Zucker, Fett, Fet.gesä, Protein, Salz, Eisen, Magn., Calcium, Vit.B12,
-    // Vit.D, Wasser: the DGE row for women of 25 to under 51 at a moderate activity level.
+    // Vit.D, Wasser: a fallback near the DGE row for women of 25 to under 51, used only when
+    // no reference file gives a row; the star in the title says it is not a file's row.
     set.values = {1800, 225, 21, 60, 19, 62, 5, 14, 300, 1000, 4, 20, 1410};
     return set;
 }
