@@ -25,7 +25,7 @@ struct FileDialogRequest
 {
     QString title;
     QString initialFolder;
-    QString filter;           // Qt filter text, e.g. "Text files (*.txt *.TXT)"
+    QString filter;           // Qt filter text, e.g. "Textdateien (*.txt *.TXT)"
     QString defaultExtension; // added to a name typed without one
     QString proposedName;     // file name for the name field, without a folder
 };

@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString MealFileFilter = QStringLiteral("Text files (*.txt *.TXT)");
+const QString MealFileFilter = QStringLiteral("Textdateien (*.txt *.TXT)");
 const QString NameTestMessage = QStringLiteral(" Der Dateinamen muss die Endung '.txt' haben! ");
 
 } // namespace

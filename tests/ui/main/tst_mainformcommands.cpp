@@ -89,7 +89,7 @@ void TestMainFormCommands::saveThenReadGivesSameBytes()
     const FileDialogRequest saveRequest = session.prompts.calls.at(0).request;
     QCOMPARE(saveRequest.title, QStringLiteral("Speichern als"));
     QCOMPARE(saveRequest.initialFolder, session.form->dataDirectory());
-    QCOMPARE(saveRequest.filter, QStringLiteral("Text files (*.txt *.TXT)"));
+    QCOMPARE(saveRequest.filter, QStringLiteral("Textdateien (*.txt *.TXT)"));
     QCOMPARE(saveRequest.defaultExtension, QStringLiteral("txt"));
     QCOMPARE(saveRequest.proposedName, QString());
     QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList{Saved});
@@ -106,7 +106,7 @@ void TestMainFormCommands::saveThenReadGivesSameBytes()
     const FileDialogRequest openRequest = session.prompts.calls.at(0).request;
     QCOMPARE(openRequest.title, QStringLiteral("Mahlzeiten einlesen"));
     QCOMPARE(openRequest.initialFolder, session.form->dataDirectory());
-    QCOMPARE(openRequest.filter, QStringLiteral("Text files (*.txt *.TXT)"));
+    QCOMPARE(openRequest.filter, QStringLiteral("Textdateien (*.txt *.TXT)"));
     QCOMPARE(openRequest.proposedName, QString());
     QCOMPARE(session.names(1), (QStringList{Apple, Bread}));
     QCOMPARE(session.names(3), QStringList{QStringLiteral(" Müsliriegel")});

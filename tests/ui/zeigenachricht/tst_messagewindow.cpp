@@ -305,6 +305,7 @@ void TestMessageWindow::saveDialogKeepsSettingsOfLastUse()
         QString title, folder, suffix, selected;
         QStringList filters;
         bool confirmsOverwrite = true;
+        bool native = true;
     };
     Seen seen;
     const auto inspect = [&seen](QFileDialog *dialog) {
@@ -313,6 +314,7 @@ void TestMessageWindow::saveDialogKeepsSettingsOfLastUse()
         seen.suffix = dialog->defaultSuffix();
         seen.filters = dialog->nameFilters();
         seen.confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        seen.native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
         seen.selected = dialog->selectedFiles().value(0);
     };
 
@@ -327,7 +329,7 @@ void TestMessageWindow::saveDialogKeepsSettingsOfLastUse()
     FileDialogRequest meal;
     meal.title = QStringLiteral("Speichern als");
     meal.initialFolder = folder.path();
-    meal.filter = QStringLiteral("Text files (*.txt *.TXT)");
+    meal.filter = QStringLiteral("Textdateien (*.txt *.TXT)");
     meal.defaultExtension = QStringLiteral("txt");
     meal.proposedName = QStringLiteral("Montag");
     const QString chosen = prompts.getSaveFileName(meal);
@@ -337,6 +339,8 @@ void TestMessageWindow::saveDialogKeepsSettingsOfLastUse()
     QCOMPARE(seen.filters, QStringList{meal.filter});
     QCOMPARE(seen.suffix, QStringLiteral("txt"));
     QVERIFY(!seen.confirmsOverwrite);
+    // Qt's own dialog, which speaks German, not the desktop's.
+    QVERIFY(!seen.native);
 
     // A report save sets title and name only; the rest stays as the meal save left it.
     WhenModalShown([&inspect](QWidget *window) {
