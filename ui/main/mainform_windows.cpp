@@ -36,14 +36,15 @@ void TMainForm::OpenAdditionalFoods()
 {
     if (m_additionalFoodsWindow == nullptr) {
         m_additionalFoodsWindow = new TLebmittPlusForm(m_context.prompts, m_store, m_context.clock, this);
+        // A save rebuilds the store's index while the window stays open; the counts follow at
+        // once, and the selection list, whose rows are positions in the old index, is emptied.
         connect(m_additionalFoodsWindow, &TLebmittPlusForm::foodsSaved, this, [this] {
             showFoodCounts();
-            // The selection list refers to positions of the old index.
             if (m_selectionWindow != nullptr)
                 m_selectionWindow->clearList();
         });
     }
-    m_additionalFoodsWindow->open(dialogOrigin());
+    m_additionalFoodsWindow->editAdditionalFoods(dialogOrigin());
 }
 
 void TMainForm::OpenRequirementsWindow()
