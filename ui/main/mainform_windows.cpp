@@ -50,14 +50,16 @@ void TMainForm::OpenAdditionalFoods()
 void TMainForm::OpenRequirementsWindow()
 {
     if (m_requirementsWindow == nullptr) {
-        m_requirementsWindow = new TNaewBedarfForm(m_context.prompts, m_requirements, m_context.dataDirectory,
-                                                   m_context.clock, this);
-        connect(m_requirementsWindow, &TNaewBedarfForm::referenceTakenOver, this, [this] {
-            ShowActiveReference();
-            RecomputeBalance();
-        });
+        m_requirementsWindow =
+            new TNaewBedarfForm(m_context.prompts, m_context.dataDirectory, m_context.clock, this);
     }
-    m_requirementsWindow->open(dialogOrigin());
+    const RequirementsResult result = m_requirementsWindow->chooseRequirement(m_requirements, dialogOrigin());
+    // The own values the window took into the table count even when nothing was taken over.
+    m_requirements = result.state;
+    if (result.takenOver) {
+        ShowActiveReference();
+        RecomputeBalance();
+    }
 }
 
 void TMainForm::OpenInfoWindow()
