@@ -7,8 +7,8 @@
 // --runs sets the number of timed start-ups of each program (default 40); --quick cuts every
 // repetition count down for a first look; --only measures some figures (for profiling one).
 
+#include "foodlistcolumns.h"
 #include "foodstore.h"
-#include "maxvaluesrows.h"
 #include "settings.h"
 #include "startupbench.h"
 #include "windowbenches.h"
@@ -162,8 +162,8 @@ int main(int argc, char *argv[])
     }
     if (wanted("sorting")) {
         Progress("sorting");
-        sortNumber = MeasureSorting(store.index(), MaxValuesFirstValueColumn, 100 / scale);
-        sortName = MeasureSorting(store.index(), MaxValuesNameColumn, 100 / scale);
+        sortNumber = MeasureSorting(store.index(), FoodColumn::FirstValue, 100 / scale);
+        sortName = MeasureSorting(store.index(), FoodColumn::Name, 100 / scale);
     }
     if (wanted("balance")) {
         Progress("balance");

@@ -2,6 +2,7 @@
 
 #include "tmainform.h"
 
+#include "foodlistcolumns.h"
 #include "userprompts.h"
 
 #include <QItemSelectionModel>
@@ -110,12 +111,13 @@ void TMainForm::showMeal(int meal)
     const Qt::Alignment numbers = Qt::AlignRight | Qt::AlignVCenter;
     for (int row = 0; row < entries.size(); ++row) {
         const MealEntry &entry = entries.at(row);
+        // In FoodColumn order.
         const QStringList cells =
             QStringList{entry.name, entry.dbCode, entry.id, entry.amount} + entry.values;
         for (int column = 0; column < cells.size() && column < list->columnCount(); ++column) {
             auto *item = new QTableWidgetItem(cells.at(column));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (column >= 3)
+            if (column >= FoodColumn::Amount)
                 item->setTextAlignment(numbers);
             list->setItem(row, column, item);
         }
