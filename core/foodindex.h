@@ -30,7 +30,6 @@ public:
     int count() const { return m_texts.size(); }
     QString text(int position) const { return m_texts.at(position); }
     QString id(int position) const;
-    QString valueText(int position) const; // the part after the first '='
     FoodRecord record(int position) const;
 
     // The first position whose id equals id ignoring case; -1 when none. Swiss foods come

@@ -52,10 +52,8 @@ QString NutrientCells(const QStringList &cells, QChar after)
 
 QString ReportCreatedLine(const QDateTime &created)
 {
-    const QDate date = created.date();
     const QTime time = created.time();
-    return QStringLiteral("Erstellt am ") + TwoDigits(date.day()) + QLatin1Char('.') +
-           TwoDigits(date.month()) + QLatin1Char('.') + TwoDigits(date.year() - 2000) + QLatin1Char(' ') +
+    return QStringLiteral("Erstellt am ") + ShortDate(created.date()) + QLatin1Char(' ') +
            TwoDigits(time.hour()) + QLatin1Char(':') + TwoDigits(time.minute()) + QLatin1Char(':') +
            TwoDigits(time.second());
 }
