@@ -68,13 +68,13 @@ DayReport DayReportFromPlan(const MealPlan &plan, const DayBalance &balance, con
         DayReportMeal &target = report.meals[meal - 1];
         for (const MealEntry &entry : plan.meal(meal))
             target.rows.append({entry.name, entry.dbCode, entry.amount, entry.values});
-        const QStringList sums = SumTexts(balance.mealSums[meal - 1], locale);
-        target.amountSum = sums.first();
-        target.sums = sums.mid(1);
+        const SumRowTexts sums = SumTexts(balance.mealSums[meal - 1], locale);
+        target.amountSum = sums.amount;
+        target.sums = sums.nutrients;
     }
-    const QStringList daySums = SumTexts(balance.daySums, locale);
-    report.dayAmountSum = daySums.first();
-    report.daySums = daySums.mid(1);
+    const SumRowTexts daySums = SumTexts(balance.daySums, locale);
+    report.dayAmountSum = daySums.amount;
+    report.daySums = daySums.nutrients;
     report.requirementTitle = requirement.title;
     report.requirements = ReferenceValueTexts(requirement);
     for (int k = 0; k < NutrientCount; ++k) {
