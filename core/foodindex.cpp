@@ -69,7 +69,7 @@ QStringList SortedIdNames(const QStringList &texts, const QLocale &locale)
 struct FoodIndex::Derived
 {
     std::once_flag idsMade;
-    QStringList ids; // case-folded, for findById
+    QHash<QString, int> positions; // case-folded id to its first position
     std::once_flag sortedMade;
     QStringList sorted;
 };
@@ -80,15 +80,17 @@ FoodIndex::FoodIndex() : m_derived(std::make_shared<Derived>()) {}
 // start-up that only shows the main window needs neither. The texts never change after
 // building, so every copy of the index shares what one of them has worked out.
 
-const QStringList &FoodIndex::foldedIds() const
+const QHash<QString, int> &FoodIndex::positionsByFoldedId() const
 {
+    // A hash rather than a search through the list: a meal file looks up every line's food.
     std::call_once(m_derived->idsMade, [this] {
-        QStringList &ids = m_derived->ids;
-        ids.reserve(m_texts.size());
-        for (int position = 0; position < m_texts.size(); ++position)
-            ids.append(id(position).toCaseFolded());
+        QHash<QString, int> &positions = m_derived->positions;
+        positions.reserve(m_texts.size());
+        // Backwards, so that of equal ids the first position is the one left standing.
+        for (int position = int(m_texts.size()) - 1; position >= 0; --position)
+            positions.insert(id(position).toCaseFolded(), position);
     });
-    return m_derived->ids;
+    return m_derived->positions;
 }
 
 const QStringList &FoodIndex::sortedTexts() const
@@ -130,9 +132,7 @@ FoodRecord FoodIndex::record(int position) const
 
 int FoodIndex::findById(const QString &id) const
 {
-    const QString wanted = id.toCaseFolded();
-    const qsizetype position = foldedIds().indexOf(wanted);
-    return static_cast<int>(position);
+    return positionsByFoldedId().value(id.toCaseFolded(), -1);
 }
 
 QString FoodIndex::sortedId(int position) const
