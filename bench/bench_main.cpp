@@ -7,6 +7,7 @@
 // --runs sets the number of timed start-ups of each program (default 40); --quick cuts every
 // repetition count down for a first look; --only measures some figures (for profiling one).
 
+#include "datafiles.h"
 #include "foodlistcolumns.h"
 #include "foodstore.h"
 #include "settings.h"
@@ -91,7 +92,7 @@ QStringList AllParts()
 bool CopyShippedData(const QString &folder)
 {
     const QDir data(QStringLiteral(KB_SHIPPED_DATA_DIR));
-    for (const QString &name : {QStringLiteral("NwChDb.dat"), QStringLiteral("NwRefWerteDge.dat")}) {
+    for (const QString name : {SwissFoodFileName, DgeReferenceFileName}) {
         if (!QFile::copy(data.filePath(name), QDir(folder).filePath(name)))
             return false;
     }
