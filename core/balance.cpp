@@ -58,13 +58,37 @@ DayBalance ComputeBalance(const MealPlan &plan, const ReferenceSet &requirement)
     }
     balance.foodWaterShare = balance.daySums.nutrients[WaterNutrient] - balance.freeWaterShare;
 
+    const PercentRating rating = RateAgainstRequirement(balance.daySums, requirement);
+    balance.percent = rating.percent;
+    balance.classes = rating.classes;
+    return balance;
+}
+
+PercentRating RateAgainstRequirement(const SumRow &sums, const ReferenceSet &requirement)
+{
+    PercentRating rating;
     const auto &catalogue = NutrientCatalogue();
     for (int k = 0; k < NutrientCount; ++k) {
         const double need = requirement.values[k];
-        balance.percent[k] = need > 0 ? balance.daySums.nutrients[k] * 100 / need : 0;
-        balance.classes[k] = ClassifyPercent(balance.percent[k], catalogue[k].kind);
+        rating.percent[k] = need > 0 ? sums.nutrients[k] * 100 / need : 0;
+        rating.classes[k] = ClassifyPercent(rating.percent[k], catalogue[k].kind);
     }
-    return balance;
+    return rating;
+}
+
+std::array<int, NutrientCount> NonNumericCounts(const MealPlan &plan)
+{
+    std::array<int, NutrientCount> counts{};
+    for (int meal = 1; meal <= MealCount; ++meal) {
+        for (const MealEntry &entry : plan.meal(meal)) {
+            for (int k = 0; k < NutrientCount; ++k) {
+                // The same reading as the sums', so a count names exactly what they left out.
+                if (!ReadDecimalText(entry.values.value(k), nullptr))
+                    ++counts[k];
+            }
+        }
+    }
+    return counts;
 }
 
 PercentClass ClassifyPercent(double percent, NutrientKind kind)

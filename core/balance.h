@@ -59,6 +59,18 @@ struct DayBalance
 // requirement; a requirement of 0 or less gives 0 % and Unrated.
 DayBalance ComputeBalance(const MealPlan &plan, const ReferenceSet &requirement);
 
+// Each nutrient of sums as a percentage of its requirement (the product first) with its class;
+// a requirement of 0 or less gives 0 % and Unrated.
+struct PercentRating
+{
+    std::array<double, NutrientCount> percent{};
+    std::array<PercentClass, NutrientCount> classes{};
+};
+PercentRating RateAgainstRequirement(const SumRow &sums, const ReferenceSet &requirement);
+
+// Per nutrient, the entries of all meals whose value text the sums skip as no number ("k.A.").
+std::array<int, NutrientCount> NonNumericCounts(const MealPlan &plan);
+
 PercentClass ClassifyPercent(double percent, NutrientKind kind);
 
 // "%6.1f%%" with a point: "   0.0%", "  85.3%", "1234.5%".
