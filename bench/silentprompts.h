@@ -25,4 +25,5 @@ public:
     void showPlainMessage(const QString &text) override { shown.append(text); }
     QString getSaveFileName(const FileDialogRequest &) override { return QString(); }
     QString getOpenFileName(const FileDialogRequest &) override { return QString(); }
+    QStringList getOpenFileNames(const FileDialogRequest &) override { return QStringList(); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Button sets of the message window.
 enum MessageMode
@@ -55,4 +56,8 @@ public:
     // The chosen full path, or an empty text when cancelled.
     virtual QString getSaveFileName(const FileDialogRequest &request) = 0;
     virtual QString getOpenFileName(const FileDialogRequest &request) = 0;
+
+    // The open dialog picking any number of existing files: their full paths, or an empty
+    // list when cancelled.
+    virtual QStringList getOpenFileNames(const FileDialogRequest &request) = 0;
 };

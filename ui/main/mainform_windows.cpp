@@ -6,6 +6,7 @@
 #include "tlebmittplusform.h"
 #include "tlizform.h"
 #include "tmaxwerteform.h"
+#include "tmehreretageform.h"
 #include "tnaewbedarfform.h"
 
 #include <QLineEdit>
@@ -74,4 +75,14 @@ void TMainForm::OpenMaxValues()
     if (m_maxValuesWindow == nullptr)
         m_maxValuesWindow = new TMaxWerteForm(this);
     m_maxValuesWindow->showFoods(m_store.index(), dialogOrigin());
+}
+
+void TMainForm::OpenSeveralDays()
+{
+    if (m_severalDaysWindow == nullptr) {
+        m_severalDaysWindow =
+            new TMehrereTageForm(m_context.prompts, m_context.dataDirectory, m_context.clock, m_context.locale, this);
+    }
+    m_severalDaysWindow->showDays(m_store.index(), m_store.swissLines().isEmpty(), m_requirements.active,
+                                  dialogOrigin());
 }

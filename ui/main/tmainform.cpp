@@ -371,6 +371,10 @@ void TMainForm::buildMealPages()
 void TMainForm::buildDayPanel()
 {
     QFrame *day = AddPanel(this, QStringLiteral("TagSuPanel"), QRect(17, 570, 1168, 157), PanelColour);
+    // In the free space left of the rows: the days saved so far, averaged.
+    QPushButton *severalDays = MakeButton(day, QStringLiteral("MehrereTageBtn"), QStringLiteral("Mehrere Tage ..."),
+                                          QRect(14, 58, 160, 42));
+    connect(severalDays, &QPushButton::clicked, this, [this] { OpenSeveralDays(); });
 
     const auto &catalogue = NutrientCatalogue();
     QFrame *head = AddPanel(day, QStringLiteral("Panel13"), QRect(382, 11, 766, 22), HeadYellow);

@@ -21,6 +21,7 @@ class TAuswProjekteForm;
 class TLebmittPlusForm;
 class TLizForm;
 class TMaxWerteForm;
+class TMehrereTageForm;
 class TNaewBedarfForm;
 struct DayReport;
 
@@ -79,6 +80,7 @@ public:
     void OpenRequirementsWindow();
     void OpenInfoWindow();
     void OpenMaxValues();
+    void OpenSeveralDays(); // "Mehrere Tage ..."
 
     // The day as the window shows it (meals, the balance last computed, the requirement in
     // force), ready for a report written at created.
@@ -137,4 +139,5 @@ private:
     TNaewBedarfForm *m_requirementsWindow = nullptr;
     TLizForm *m_infoWindow = nullptr;
     TMaxWerteForm *m_maxValuesWindow = nullptr;
+    TMehrereTageForm *m_severalDaysWindow = nullptr;
 };

@@ -39,17 +39,23 @@ void MessageWindowPrompts::showPlainMessage(const QString &text)
 
 QString MessageWindowPrompts::getSaveFileName(const FileDialogRequest &request)
 {
-    return runFileDialog(true, m_saveSettings, request);
+    return runFileDialog(DialogKind::Save, m_saveSettings, request).value(0);
 }
 
 QString MessageWindowPrompts::getOpenFileName(const FileDialogRequest &request)
 {
-    return runFileDialog(false, m_openSettings, request);
+    return runFileDialog(DialogKind::OpenOne, m_openSettings, request).value(0);
 }
 
-QString MessageWindowPrompts::runFileDialog(bool save, DialogSettings &settings,
-                                            const FileDialogRequest &request)
+QStringList MessageWindowPrompts::getOpenFileNames(const FileDialogRequest &request)
 {
+    return runFileDialog(DialogKind::OpenMany, m_openSettings, request);
+}
+
+QStringList MessageWindowPrompts::runFileDialog(DialogKind kind, DialogSettings &settings,
+                                                const FileDialogRequest &request)
+{
+    const bool save = kind == DialogKind::Save;
     // The report saves set only title and name and rely on the filter, folder and extension
     // the meal save left behind, so empty fields keep what the dialog had.
     if (!request.title.isEmpty())
@@ -66,7 +72,9 @@ QString MessageWindowPrompts::runFileDialog(bool save, DialogSettings &settings,
     QFileDialog dialog(m_dialogParent.data(), settings.title, settings.folder);
     dialog.setObjectName(save ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save                           ? QFileDialog::AnyFile
+                       : kind == DialogKind::OpenMany ? QFileDialog::ExistingFiles
+                                                      : QFileDialog::ExistingFile);
     // Qt's own dialog speaks the program's German; a desktop's native one follows the
     // system's language instead.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -83,8 +91,9 @@ QString MessageWindowPrompts::runFileDialog(bool save, DialogSettings &settings,
     dialog.selectFile(request.proposedName);
 
     if (dialog.exec() != QDialog::Accepted)
-        return QString();
+        return QStringList();
     if (!settings.filter.isEmpty())
         settings.selectedFilter = dialog.selectedNameFilter();
-    return dialog.selectedFiles().value(0);
+    const QStringList chosen = dialog.selectedFiles();
+    return kind == DialogKind::OpenMany ? chosen : QStringList(chosen.mid(0, 1));
 }

@@ -32,6 +32,8 @@ public:
     // before replacing a file: the callers ask themselves where it matters.
     QString getSaveFileName(const FileDialogRequest &request) override;
     QString getOpenFileName(const FileDialogRequest &request) override;
+    // The same open dialog, with its settings, for several files at once.
+    QStringList getOpenFileNames(const FileDialogRequest &request) override;
 
 private:
     struct DialogSettings
@@ -43,7 +45,13 @@ private:
         QString defaultExtension;
     };
 
-    QString runFileDialog(bool save, DialogSettings &settings, const FileDialogRequest &request);
+    enum class DialogKind
+    {
+        Save,
+        OpenOne,
+        OpenMany,
+    };
+    QStringList runFileDialog(DialogKind kind, DialogSettings &settings, const FileDialogRequest &request);
 
     mutable std::unique_ptr<TZeigeNachrichtForm> m_window;
     QPointer<QWidget> m_dialogParent;

@@ -14,7 +14,7 @@ class ScriptedPrompts : public UserPrompts
 public:
     struct Call
     {
-        QString kind; // "notice", "ask", "plain", "save", "open"
+        QString kind; // "notice", "ask", "plain", "save", "open", "openmany"
         QString text; // message text, or the dialog title
         int mode = 0;
         FileDialogRequest request;
@@ -24,6 +24,7 @@ public:
     QList<int> answers;       // for askUser, in order
     QStringList savePaths;    // for getSaveFileName, in order ("" = cancel)
     QStringList openPaths;    // for getOpenFileName, in order ("" = cancel)
+    QList<QStringList> openPathLists; // for getOpenFileNames, in order (empty = cancel)
 
     int showNotice(const QString &text) override
     {
@@ -48,6 +49,11 @@ public:
     {
         calls.append({QStringLiteral("open"), request.title, 0, request});
         return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+    }
+    QStringList getOpenFileNames(const FileDialogRequest &request) override
+    {
+        calls.append({QStringLiteral("openmany"), request.title, 0, request});
+        return openPathLists.isEmpty() ? QStringList() : openPathLists.takeFirst();
     }
 
     // The texts of the calls of one kind, in order.

@@ -1,0 +1,237 @@
+#include "tmehreretageform.h"
+
+#include "daysummarytable.h"
+#include "scriptedprompts.h"
+#include "summarychart.h"
+#include "testfiles.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString SwissLine(const QString &id, const QString &name, const QStringList &values)
+{
+    QStringList fields(50, QStringLiteral("0"));
+    fields[0] = id;
+    fields[1] = name;
+    for (int k = 0; k < NutrientCount; ++k)
+        fields[NutrientCatalogue().at(k).swissColumn] = values.value(k);
+    return fields.join(QLatin1Char(';'));
+}
+
+// Bread per 100 g, with its iron unknown.
+FoodIndex Bread()
+{
+    return BuildFoodIndex({QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
+                           SwissLine(QStringLiteral("1001"), QStringLiteral("Brot"),
+                                     QString::fromUtf8("250|50|2|1|0.5|8|1.2|k.A.|50|30|0|0|35").split(u'|'))},
+                          {});
+}
+
+ReferenceSet Requirement()
+{
+    ReferenceSet set;
+    set.title = QStringLiteral("Tagesbedarf '25 bis unter 51' (w) ");
+    set.values = {1800, 225, 3, 60, 19, 62, 5, 14, 300, 1000, 4, 20, 1410};
+    return set;
+}
+
+QColor ClassColour(PercentClass percentClass)
+{
+    const Rgb rgb = PercentClassColour(percentClass);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The share of the pixels inside a bar that show exactly its class colour.
+double ColourShare(const QImage &image, const QRect &bar, const QColor &colour)
+{
+    const QRect inner = bar.adjusted(2, 2, -2, -2);
+    int same = 0;
+    for (int y = inner.top(); y <= inner.bottom(); ++y) {
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            same += QColor(image.pixel(x, y)) == colour ? 1 : 0;
+    }
+    return inner.isEmpty() ? 0 : double(same) / double(inner.width() * inner.height());
+}
+
+} // namespace
+
+class TestMehrereTageForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void twoDaysAveragedAndCharted();
+    void columnHeadShowsNutrientPerDay();
+    void csvGoesThroughTheSaveChecks();
+    void noSwissFoodsNoDialog();
+
+private:
+    // Picks the files (by name in the data folder) through the dialog, as the user does.
+    void pick(const QStringList &names);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    ScriptedPrompts m_prompts;
+    std::unique_ptr<TMehrereTageForm> m_form;
+};
+
+void TestMehrereTageForm::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    const QByteArray header = "VNR=Mz251026\r\n";
+    // Monday: 300 g bread; Tuesday 100 g: the average is 200 g, 500 kcal.
+    QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("Montag.txt")), header + "Mahlzeit1=1;1001;300,0;\r\n"));
+    QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("Dienstag.txt")),
+                       header + "Mahlzeit1=1;1001;100,0;\r\nMahlzeit2=1;4711;10,0;\r\n"));
+    QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("Notiz.txt")), "Brot kaufen\r\n"));
+    m_prompts = ScriptedPrompts();
+    // A C locale for the list, to show the CSV keeps its decimal comma whatever the window uses.
+    m_form = std::make_unique<TMehrereTageForm>(
+        &m_prompts, m_dir->path() + QLatin1Char('/'),
+        [] { return QDateTime(QDate(2025, 10, 26), QTime(14, 30, 5)); }, QLocale::c());
+    m_form->prepare(Bread(), false, Requirement());
+}
+
+void TestMehrereTageForm::pick(const QStringList &names)
+{
+    QStringList paths;
+    for (const QString &name : names)
+        paths.append(m_dir->filePath(name));
+    m_prompts.openPathLists.append(paths);
+    m_form->findChild<QPushButton *>(QStringLiteral("DateienWaehlenBtn"))->click();
+}
+
+void TestMehrereTageForm::twoDaysAveragedAndCharted()
+{
+    pick({QStringLiteral("Montag.txt"), QStringLiteral("Notiz.txt"), QStringLiteral("Dienstag.txt")});
+
+    QCOMPARE(m_prompts.calls.size(), 1);
+    const FileDialogRequest &request = m_prompts.calls.first().request;
+    QCOMPARE(m_prompts.calls.first().kind, QStringLiteral("openmany"));
+    QCOMPARE(request.initialFolder, m_dir->path() + QLatin1Char('/'));
+    QVERIFY(request.filter.contains(QStringLiteral("*.txt")));
+
+    // Rows by file name, then the four summary rows; the file that is no meal file is listed
+    // below, with the line that named a food no longer there.
+    auto *list = m_form->findChild<QTableWidget *>(QStringLiteral("TageListView"));
+    QCOMPARE(list->rowCount(), 6);
+    const auto rowTexts = [list](int row) {
+        QStringList texts;
+        for (int column = 0; column < list->columnCount(); ++column)
+            texts.append(list->item(row, column)->text());
+        return texts.join(QLatin1Char('|'));
+    };
+    QCOMPARE(rowTexts(0), QStringLiteral("Dienstag.txt|100|250|50|2|1|0.5|8|1.2|0|50|30|0|0|35"));
+    QCOMPARE(rowTexts(1), QStringLiteral("Montag.txt|300|750|150|6|3|1.5|24|3.6|0|150|90|0|0|105"));
+    QCOMPARE(rowTexts(2),
+             QStringLiteral("Durchschnitt|200,0|500,0|100,0|4,0|2,0|1,0|16,0|2,4|0,0|100,0|60,0|0,0|0,0|70,0"));
+    QCOMPARE(rowTexts(5), QStringLiteral("Unvollständig||0|0|0|0|0|0|0|2|0|0|0|0|0"));
+    QCOMPARE(list->item(4, 0)->text(), QStringLiteral("Prozent"));
+    // Sugar: 4 g against 3 is 133 %, orange; fat 3,3 %, green.
+    QCOMPARE(list->item(4, 2 + 2)->text(), QStringLiteral("133,3"));
+    QCOMPARE(list->item(4, 2 + 2)->background().color(), ClassColour(PercentClass::Warn));
+    QCOMPARE(list->item(4, 2 + 3)->background().color(), ClassColour(PercentClass::Normal));
+
+    auto *messages = m_form->findChild<QListWidget *>(QStringLiteral("MeldungenListBox"));
+    QCOMPARE(messages->count(), 2);
+    QVERIFY(messages->item(0)->text().endsWith(QStringLiteral("Notiz.txt: Es ist keine gültige Mahlzeiten-Datei !")));
+    QCOMPARE(messages->item(1)->text(),
+             QStringLiteral("Dienstag.txt, Zeile 3: Lebensmittel-ID 4711 nicht in Liste vorhanden !"));
+
+    // The chart: one bar per nutrient, in the class colour, its pattern on top for orange.
+    auto *chart = m_form->findChild<SummaryChart *>(QStringLiteral("DiagrammBox"));
+    QCOMPARE(chart->data().bars.size(), NutrientCount);
+    QCOMPARE(chart->data().bars.at(2).percentClass, PercentClass::Warn);
+    QCOMPARE(chart->data().bars.at(2).valueText, QStringLiteral("133,3 %"));
+    QCOMPARE(chart->data().bars.at(2).marks, (QList<double>{110, 140}));
+    QVERIFY(chart->data().bars.at(0).marks.isEmpty());
+    const QImage image = chart->grab().toImage();
+    const QRect sugar = SummaryChart::barRect(chart->rect(), chart->font(), chart->data(), 2);
+    const QRect salt = SummaryChart::barRect(chart->rect(), chart->font(), chart->data(), 6);
+    QVERIFY(sugar.height() > salt.height() && salt.height() > 20);
+    const double sugarShare = ColourShare(image, sugar, ClassColour(PercentClass::Warn));
+    QVERIFY2(sugarShare > 0.5 && sugarShare < 0.95, qPrintable(QString::number(sugarShare)));
+    QCOMPARE(ColourShare(image, salt, ClassColour(PercentClass::Normal)), 1.0); // 48 %, plain green
+}
+
+void TestMehrereTageForm::columnHeadShowsNutrientPerDay()
+{
+    pick({QStringLiteral("Montag.txt"), QStringLiteral("Dienstag.txt")});
+    auto *list = m_form->findChild<QTableWidget *>(QStringLiteral("TageListView"));
+    auto *chart = m_form->findChild<SummaryChart *>(QStringLiteral("DiagrammBox"));
+    QHeaderView *head = list->horizontalHeader();
+    const auto clickHead = [head](int column) {
+        QTest::mouseClick(head->viewport(), Qt::LeftButton, {},
+                          QPoint(head->sectionViewportPosition(column) + 5, head->height() / 2));
+    };
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+
+    clickHead(2 + 2); // Zucker
+    QCOMPARE(m_form->chartNutrient(), 2);
+    const ChartData &perDay = chart->data();
+    QCOMPARE(perDay.bars.size(), 2);
+    QCOMPARE(perDay.bars.at(0).caption, QStringLiteral("Dienstag.txt"));
+    QCOMPARE(perDay.bars.at(1).valueText, QStringLiteral("6"));
+    QCOMPARE(perDay.referenceLine, 3.0);
+    // Each day in its own class: 2 g of 3 is green, 6 g of 3 red.
+    QCOMPARE(perDay.bars.at(0).percentClass, PercentClass::Normal);
+    QCOMPARE(perDay.bars.at(1).percentClass, PercentClass::Alarm);
+    QCOMPARE(perDay.bars.at(1).marks, (QList<double>{3.3, 4.2}));
+
+    clickHead(2 + 2); // the same head again: back to the averages
+    QCOMPARE(m_form->chartNutrient(), -1);
+    QCOMPARE(chart->data().bars.size(), NutrientCount);
+}
+
+void TestMehrereTageForm::csvGoesThroughTheSaveChecks()
+{
+    pick({QStringLiteral("Montag.txt"), QStringLiteral("Dienstag.txt")});
+    auto *save = m_form->findChild<QPushButton *>(QStringLiteral("CsvSpeichernBtn"));
+
+    // One of the program's own files is refused before anything is written.
+    m_prompts.clear();
+    const QString dataFile = m_dir->filePath(QStringLiteral("NwConfig.dat"));
+    m_prompts.savePaths = {dataFile};
+    save->click();
+    QCOMPARE(m_prompts.calls.first().request.proposedName, QStringLiteral("NW-Mehrere-Tage-251026-143005.csv"));
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")});
+    QVERIFY(!QFile::exists(dataFile));
+
+    // An existing file only after "Ja"; then the CSV with its decimal commas.
+    const QString target = m_dir->filePath(QStringLiteral("woche.csv"));
+    QVERIFY(WriteBytes(target, "alt"));
+    m_prompts.clear();
+    m_prompts.savePaths = {target};
+    m_prompts.answers = {AnswerRight};
+    save->click();
+    QCOMPARE(ReadBytes(target), QByteArray("alt"));
+    m_prompts.savePaths = {target};
+    m_prompts.answers = {AnswerLeft};
+    save->click();
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Die Übersicht wurde als CSV-Datei gespeichert !")});
+    const QList<QByteArray> lines = ReadBytes(target).split('\n');
+    QCOMPARE(lines.size(), 8); // seven lines, each ended by CR LF
+    QCOMPARE(lines.at(3), QByteArray("Durchschnitt;200,0;500,0;100,0;4,0;2,0;1,0;16,0;2,4;0,0;100,0;60,0;0,0;0,0;70,0\r"));
+    QCOMPARE(lines.at(1), QByteArray("Dienstag.txt;100;250;50;2;1;0,5;8;1,2;0;50;30;0;0;35\r"));
+}
+
+void TestMehrereTageForm::noSwissFoodsNoDialog()
+{
+    m_form->prepare(FoodIndex(), true, Requirement());
+    m_form->findChild<QPushButton *>(QStringLiteral("DateienWaehlenBtn"))->click();
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Die Schweizer Nährwertliste ist leer!")});
+    QCOMPARE(m_prompts.texts(QStringLiteral("openmany")), QStringList());
+}
+
+QTEST_MAIN(TestMehrereTageForm)
+#include "tst_mehreretageform.moc"

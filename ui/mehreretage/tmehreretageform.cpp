@@ -1,0 +1,251 @@
+#include "tmehreretageform.h"
+
+#include "daysummarytable.h"
+#include "formkit.h"
+#include "listcompare.h"
+#include "reportfile.h"
+#include "savetarget.h"
+#include "summarychart.h"
+#include "textformat.h"
+#include "userprompts.h"
+
+#include <QDir>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int ListRowHeight = 18;
+constexpr int NameColumnWidth = 300;
+constexpr int AmountColumnWidth = 66;
+constexpr int ValueColumnWidth = 60;
+
+const QColor SummaryRowGrey(235, 235, 235);
+
+// The CSV always has the German format, whatever the user's settings: a decimal comma.
+QLocale CsvLocale()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
+QTableWidgetItem *Cell(const QString &text, Qt::Alignment alignment)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    return item;
+}
+
+} // namespace
+
+TMehrereTageForm::TMehrereTageForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QLocale locale,
+                                   QWidget *parent)
+    : QDialog(parent), m_prompts(prompts), m_dataDirectory(std::move(dataDirectory)), m_clock(std::move(clock)),
+      m_locale(std::move(locale))
+{
+    SetUpFixedWindow(this, QStringLiteral("MehrereTageForm"), QSize(1180, 720), QColor(192, 192, 192));
+    setWindowTitle(AppTitle());
+    setModal(true);
+    createControls();
+    showSummary();
+}
+
+void TMehrereTageForm::createControls()
+{
+    QFrame *panel = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 1164, 56));
+    MakeTitleLabel(panel, QStringLiteral("Label1"), QStringLiteral("Mehrere Tage"), QRect(12, 8, 1, 19));
+    MakeFittedLabel(panel, QStringLiteral("Label2"),
+                    QStringLiteral("Ein Klick auf die Überschrift eines Nährwerts zeigt ihn je Tag im Diagramm"),
+                    12, 32);
+    QPushButton *choose = MakeButton(panel, QStringLiteral("DateienWaehlenBtn"), QStringLiteral("Dateien wählen ..."),
+                                     QRect(708, 8, 140, 40));
+    connect(choose, &QPushButton::clicked, this, &TMehrereTageForm::DateienWaehlenBtnClick);
+    QPushButton *save = MakeButton(panel, QStringLiteral("CsvSpeichernBtn"), QStringLiteral("Als CSV speichern ..."),
+                                   QRect(856, 8, 160, 40));
+    connect(save, &QPushButton::clicked, this, &TMehrereTageForm::CsvSpeichernBtnClick);
+    QPushButton *close =
+        MakeButton(panel, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(1058, 8, 97, 40));
+    close->setAutoDefault(true);
+    connect(close, &QPushButton::clicked, this, &TMehrereTageForm::CloseBtnClick);
+
+    m_list = new QTableWidget(this);
+    m_list->setObjectName(QStringLiteral("TageListView"));
+    m_list->setGeometry(8, 72, 1164, 254);
+    SetUpRowList(m_list, ListRowHeight);
+    m_list->setWordWrap(false);
+    m_list->setSortingEnabled(false);
+    m_list->setColumnCount(2 + NutrientCount);
+    QStringList heads = {QStringLiteral("Datei"), QStringLiteral("Menge")};
+    for (const NutrientEntry &nutrient : NutrientCatalogue())
+        heads.append(nutrient.shortName);
+    m_list->setHorizontalHeaderLabels(heads);
+    QHeaderView *head = m_list->horizontalHeader();
+    head->setSectionResizeMode(QHeaderView::Fixed);
+    head->setStretchLastSection(false);
+    head->setSectionsClickable(true);
+    head->setHighlightSections(false);
+    m_list->setColumnWidth(0, NameColumnWidth);
+    m_list->setColumnWidth(1, AmountColumnWidth);
+    for (int k = 0; k < NutrientCount; ++k)
+        m_list->setColumnWidth(2 + k, ValueColumnWidth);
+    connect(head, &QHeaderView::sectionClicked, this, &TMehrereTageForm::TageListViewColumnClick);
+
+    m_chart = new SummaryChart(this);
+    m_chart->setObjectName(QStringLiteral("DiagrammBox"));
+    m_chart->setGeometry(8, 334, 1164, 286);
+
+    MakeFittedLabel(this, QStringLiteral("Label3"), QStringLiteral("Meldungen beim Einlesen"), 8, 626);
+    m_messages = new QListWidget(this);
+    m_messages->setObjectName(QStringLiteral("MeldungenListBox"));
+    m_messages->setGeometry(8, 645, 1164, 67);
+}
+
+void TMehrereTageForm::prepare(const FoodIndex &index, bool swissFoodsMissing, const ReferenceSet &requirement)
+{
+    m_index = index;
+    m_swissFoodsMissing = swissFoodsMissing;
+    m_requirement = requirement;
+    // The requirement or the foods may have changed since the last opening.
+    if (!m_paths.isEmpty())
+        summarise(m_paths);
+}
+
+void TMehrereTageForm::showDays(const FoodIndex &index, bool swissFoodsMissing, const ReferenceSet &requirement,
+                                const QPoint &mainTopLeft)
+{
+    prepare(index, swissFoodsMissing, requirement);
+    move(mainTopLeft + QPoint(32, 28));
+    exec();
+}
+
+void TMehrereTageForm::DateienWaehlenBtnClick()
+{
+    if (m_swissFoodsMissing) {
+        m_prompts->showNotice(QStringLiteral("Die Schweizer Nährwertliste ist leer!"));
+        return;
+    }
+    FileDialogRequest request;
+    request.title = QStringLiteral("Mahlzeiten-Dateien wählen");
+    request.initialFolder = m_dataDirectory;
+    request.filter = QStringLiteral("Textdateien (*.txt *.TXT)");
+    const QStringList chosen = m_prompts->getOpenFileNames(request);
+    if (chosen.isEmpty())
+        return;
+
+    // Rows by file name, in the list's one comparison; the same name in two folders keeps the
+    // order of the folders' paths.
+    QStringList paths = chosen;
+    std::stable_sort(paths.begin(), paths.end(), [](const QString &a, const QString &b) {
+        const int byName = CompareText(FileNamePart(a), FileNamePart(b));
+        return byName != 0 ? byName < 0 : CompareText(a, b) < 0;
+    });
+    m_chartNutrient = -1;
+    summarise(paths);
+}
+
+void TMehrereTageForm::summarise(const QStringList &paths)
+{
+    m_paths = paths;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_summary = SummariseMealFiles(paths, m_index, m_requirement);
+    QGuiApplication::restoreOverrideCursor();
+    showSummary();
+}
+
+void TMehrereTageForm::showSummary()
+{
+    const DaySummaryTable table = BuildDaySummaryTable(m_summary, m_locale);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    m_list->clearContents();
+    m_list->setRowCount(int(table.rows.size()));
+    for (int r = 0; r < table.rows.size(); ++r) {
+        const DaySummaryRow &row = table.rows.at(r);
+        QTableWidgetItem *name = Cell(row.label, left);
+        if (row.kind == SummaryRowKind::Day)
+            name->setToolTip(QDir::toNativeSeparators(m_summary.days.at(r).path));
+        m_list->setItem(r, 0, name);
+        m_list->setItem(r, 1, Cell(row.amount, right));
+        for (int k = 0; k < NutrientCount; ++k) {
+            QTableWidgetItem *cell = Cell(row.cells.value(k), right);
+            // The percentages in the colours of the day panel.
+            if (row.kind == SummaryRowKind::Percent) {
+                const Rgb rgb = PercentClassColour(row.classes[k]);
+                cell->setBackground(QColor(rgb.red, rgb.green, rgb.blue));
+            } else if (row.kind != SummaryRowKind::Day) {
+                cell->setBackground(SummaryRowGrey);
+            }
+            m_list->setItem(r, 2 + k, cell);
+        }
+        if (row.kind != SummaryRowKind::Day) {
+            for (int column = 0; column < 2; ++column)
+                m_list->item(r, column)->setBackground(SummaryRowGrey);
+        }
+    }
+
+    m_messages->clear();
+    m_messages->addItems(DaySummaryMessages(m_summary));
+    showChart();
+}
+
+void TMehrereTageForm::showChart()
+{
+    if (m_summary.days.isEmpty()) {
+        ChartData empty;
+        empty.title = m_paths.isEmpty() ? QStringLiteral("Noch keine Dateien gewählt")
+                                        : QStringLiteral("Keine der gewählten Dateien konnte gelesen werden");
+        m_chart->setData(empty);
+        return;
+    }
+    m_chart->setData(m_chartNutrient < 0 ? AveragePercentChart(m_summary, m_locale)
+                                         : NutrientPerDayChart(m_summary, m_chartNutrient, m_locale));
+}
+
+void TMehrereTageForm::TageListViewColumnClick(int column)
+{
+    const int nutrient = column - 2;
+    m_chartNutrient = nutrient >= 0 && nutrient < NutrientCount && nutrient != m_chartNutrient ? nutrient : -1;
+    showChart();
+}
+
+void TMehrereTageForm::CsvSpeichernBtnClick()
+{
+    if (m_summary.days.isEmpty()) {
+        m_prompts->showNotice(QStringLiteral("Es ist noch kein Tag eingelesen !"));
+        return;
+    }
+    const QDateTime created = m_clock();
+    const QDate date = created.date();
+    const QTime time = created.time();
+    // Only title and name, as for the day balance: the shared save dialog keeps the rest.
+    FileDialogRequest request;
+    request.title = QStringLiteral("Speichern als");
+    request.proposedName = QStringLiteral("NW-Mehrere-Tage-") + TwoDigits(date.year() - 2000) +
+                           TwoDigits(date.month()) + TwoDigits(date.day()) + QLatin1Char('-') +
+                           TwoDigits(time.hour()) + TwoDigits(time.minute()) + TwoDigits(time.second()) +
+                           QStringLiteral(".csv");
+    const QString path = m_prompts->getSaveFileName(request);
+    if (path.isEmpty())
+        return;
+    if (CheckSaveTarget(*m_prompts, path, m_dataDirectory) != SaveTarget::Allowed)
+        return;
+
+    const WriteResult written = WriteReportFile(path, FormatDaySummaryCsv(m_summary, CsvLocale()));
+    if (!written.ok) {
+        m_prompts->showPlainMessage(written.message());
+        return;
+    }
+    m_prompts->showNotice(QStringLiteral("Die Übersicht wurde als CSV-Datei gespeichert !"));
+}
+
+void TMehrereTageForm::CloseBtnClick()
+{
+    close();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "appinfo.h"
+#include "daysummary.h"
+#include "foodindex.h"
+#include "reference.h"
+
+#include <QDialog>
+#include <QLocale>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QListWidget;
+class QTableWidget;
+class SummaryChart;
+class UserPrompts;
+
+// The window "Mehrere Tage": several meal files, one day each, with their day sums, the
+// average, the requirement, the average's percentages and the count of missing values, a bar
+// chart of them, and the table as a CSV file. It reads the main window's food data and
+// requirement and changes neither.
+class TMehrereTageForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // dataDirectory: where the file dialog starts and which files a save must never replace;
+    // clock: for the proposed CSV name; locale: the day panel's number format for the list.
+    TMehrereTageForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QLocale locale,
+                     QWidget *parent = nullptr);
+
+    // Everything of an opening but the showing: takes the food data and the requirement in
+    // force and reads the files chosen before once more with them.
+    void prepare(const FoodIndex &index, bool swissFoodsMissing, const ReferenceSet &requirement);
+
+    // prepare, then places the window at mainTopLeft + (32, 28) and shows it modally.
+    void showDays(const FoodIndex &index, bool swissFoodsMissing, const ReferenceSet &requirement,
+                  const QPoint &mainTopLeft);
+
+    const DaySummary &summary() const { return m_summary; }
+    // The nutrient the chart shows per day, or -1 for the averages.
+    int chartNutrient() const { return m_chartNutrient; }
+
+public slots:
+    void DateienWaehlenBtnClick();
+    void CsvSpeichernBtnClick();
+    // A nutrient's head shows that nutrient per day in the chart; the same head again, or the
+    // head of the name or amount column, goes back to the averages.
+    void TageListViewColumnClick(int column);
+    void CloseBtnClick();
+
+private:
+    void createControls();
+    void summarise(const QStringList &paths);
+    void showSummary();
+    void showChart();
+
+    UserPrompts *m_prompts;
+    QString m_dataDirectory;
+    Clock m_clock;
+    QLocale m_locale;
+
+    FoodIndex m_index;
+    bool m_swissFoodsMissing = false;
+    ReferenceSet m_requirement;
+    QStringList m_paths; // sorted by file name
+    DaySummary m_summary;
+    int m_chartNutrient = -1;
+
+    QTableWidget *m_list = nullptr;
+    SummaryChart *m_chart = nullptr;
+    QListWidget *m_messages = nullptr;
+};
