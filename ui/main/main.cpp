@@ -5,14 +5,32 @@
 #include "messagewindowprompts.h"
 #include "qtgerman.h"
 #include "quitwhenshown.h"
+#include "summarycommand.h"
 #include "tmainform.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
+#include <QTextStream>
 #include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // The command line is looked at before anything else: its modes need no display, take no
+    // lock and open no window.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.mode != CommandLineMode::Window) {
+        QCoreApplication core(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return RunCommandLine(commandLine, QCoreApplication::applicationDirPath() + QLatin1Char('/'), out, err);
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppTitle());
     // The desktop matches the windows to the installed entry and shows its name and icon.

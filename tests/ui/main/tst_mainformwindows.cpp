@@ -118,6 +118,9 @@ void TestMainFormWindows::opensBesideMainWindow_data()
     QTest::newRow("maximum values, one row per food")
         << QStringLiteral("MaxWerteBtn") << QStringLiteral("TMaxWerteForm") << QPoint(32, 28) << AppTitle()
         << QStringLiteral("Label16") << QStringLiteral("7");
+    QTest::newRow("several days, from the day panel")
+        << QStringLiteral("MehrereTageBtn") << QStringLiteral("TMehrereTageForm") << QPoint(32, 28) << AppTitle()
+        << QStringLiteral("Label1") << QStringLiteral("Mehrere Tage");
     QTest::newRow("info") << QStringLiteral("InfoSBtn") << QStringLiteral("TLizForm") << QPoint(148, 28)
                           << QStringLiteral("  Bedienung und Lizenzvereinbarung")
                           << QStringLiteral("VersionNameLabel") << QStringLiteral("Kostbilanz 25.12");

@@ -1,0 +1,201 @@
+// The command line as a user runs it: the built program, copied with its data files into a
+// folder of its own, started without any display and under a locale with a decimal point.
+
+#include "testfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+struct CommandCase
+{
+    QStringList arguments; // "@" stands for the program's folder, "%" for the day files' folder
+    int exitCode = 0;
+    QStringList outHas; // texts standard output holds, runs of blanks counted as one
+    QStringList errHas; // texts standard error holds
+    bool errEmpty = false;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(CommandCase)
+
+class TestSummaryCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void exitCodes_data();
+    void exitCodes();
+    void csvInGermanFormatAndNothingElseWritten();
+    void missingSwissFoodsEndsWithTwo();
+
+private:
+    Run run(const QStringList &arguments) const;
+    QStringList folderNames() const { return QDir(m_program.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+
+    QTemporaryDir m_program; // the program and its data files
+    QTemporaryDir m_days;    // the meal files
+};
+
+void TestSummaryCommand::init()
+{
+    QDir(m_program.path()).removeRecursively();
+    QDir().mkpath(m_program.path());
+    QVERIFY(QFile::copy(QStringLiteral(KB_PROGRAM_PATH), m_program.filePath(QStringLiteral("kostbilanz"))));
+    for (const char *name : {"NwChDb.dat", "NwRefWerteDge.dat"}) {
+        QVERIFY(QFile::copy(QStringLiteral(KB_TEST_DIR "/fixtures/good/") + QLatin1String(name),
+                            m_program.filePath(QLatin1String(name))));
+    }
+
+    const QByteArray header = "VNR=Mz251026\r\n";
+    // 200 g apple (104 kcal), and 100 g bread (220 kcal) with a food no longer in the list.
+    QVERIFY(WriteBytes(m_days.filePath(QStringLiteral("a.txt")), header + "Mahlzeit1=1;1001;200,0;\r\n"));
+    QVERIFY(WriteBytes(m_days.filePath(QStringLiteral("b.txt")),
+                       header + "Mahlzeit1=1;42;100,0;\r\nMahlzeit1=1;9;5,0;\r\n"));
+    QVERIFY(WriteBytes(m_days.filePath(QStringLiteral("notiz.txt")), "Brot kaufen\r\n"));
+}
+
+Run TestSummaryCommand::run(const QStringList &arguments) const
+{
+    QStringList expanded;
+    for (QString argument : arguments) {
+        argument.replace(QLatin1Char('@'), m_program.path());
+        argument.replace(QLatin1Char('%'), m_days.path());
+        expanded.append(argument);
+    }
+    QProcess process;
+    // No display of any kind, and a locale that writes a decimal point.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.start(m_program.filePath(QStringLiteral("kostbilanz")), expanded);
+    Run result;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = QStringLiteral("did not end: ") + process.errorString();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+void TestSummaryCommand::exitCodes_data()
+{
+    QTest::addColumn<CommandCase>("command");
+
+    const QString usage = QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE]");
+    QTest::newRow("help") << CommandCase{{QStringLiteral("--help")},
+                                         0,
+                                         {QStringLiteral("--summary DATEI..."), QStringLiteral("--csv AUSGABE"),
+                                          QStringLiteral("Rückgabewert")},
+                                         {},
+                                         true};
+    QTest::newRow("every file read, a refused line named")
+        << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/b.txt"), QStringLiteral("%/a.txt")},
+                       0,
+                       {QStringLiteral("Datei "), QStringLiteral("b.txt "), QStringLiteral("Durchschnitt 150,0 162,0"),
+                        QStringLiteral("Tagesbedarf '25 bis unter 51' (w) 1800 ")},
+                       {QStringLiteral("b.txt, Zeile 3: Lebensmittel-ID 9 nicht in Liste vorhanden !")}};
+    QTest::newRow("some left out")
+        << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("%/notiz.txt"),
+                        QStringLiteral("%/fehlt.txt")},
+                       1,
+                       {QStringLiteral("Durchschnitt 200,0 104,0")},
+                       {QStringLiteral("notiz.txt: Es ist keine gültige Mahlzeiten-Datei !"),
+                        QStringLiteral("fehlt.txt: Datei oder Ordner nicht gefunden")}};
+    QTest::newRow("none read") << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/notiz.txt")},
+                                              2,
+                                              {},
+                                              {QStringLiteral("notiz.txt: Es ist keine gültige Mahlzeiten-Datei !")}};
+    QTest::newRow("no file") << CommandCase{{QStringLiteral("--summary")}, 2, {}, {usage}};
+    QTest::newRow("--csv without a name")
+        << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("--csv")}, 2, {}, {usage}};
+    QTest::newRow("--csv without --summary")
+        << CommandCase{{QStringLiteral("--csv"), QStringLiteral("%/x.csv")}, 2, {}, {usage}};
+    QTest::newRow("unknown option")
+        << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("--woche")},
+                       2,
+                       {},
+                       {QStringLiteral("Unbekannte Option: --woche"), usage}};
+    QTest::newRow("OUT is a data file of the program")
+        << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("--csv"),
+                        QStringLiteral("@/NwConfig.dat")},
+                       2,
+                       {},
+                       {QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")}};
+    QTest::newRow("OUT cannot be written")
+        << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("--csv"),
+                        QStringLiteral("%/kein/ordner.csv")},
+                       2,
+                       {},
+                       {QStringLiteral("konnte nicht geschrieben werden")}};
+}
+
+void TestSummaryCommand::exitCodes()
+{
+    QFETCH(CommandCase, command);
+    const QStringList before = folderNames();
+    const Run result = run(command.arguments);
+    QVERIFY2(result.exitCode == command.exitCode,
+             qPrintable(QStringLiteral("exit %1\n%2%3").arg(result.exitCode).arg(result.out, result.err)));
+    const QString out = result.out.simplified();
+    for (const QString &text : std::as_const(command.outHas))
+        QVERIFY2(out.contains(text), qPrintable(text + QStringLiteral(" not in:\n") + result.out));
+    for (const QString &text : std::as_const(command.errHas))
+        QVERIFY2(result.err.contains(text), qPrintable(text + QStringLiteral(" not in:\n") + result.err));
+    if (command.errEmpty)
+        QCOMPARE(result.err, QString());
+    // No lock, no settings, no session: the program's folder is as it was.
+    QCOMPARE(folderNames(), before);
+}
+
+void TestSummaryCommand::csvInGermanFormatAndNothingElseWritten()
+{
+    const QString out = m_days.filePath(QStringLiteral("woche.csv"));
+    QVERIFY(WriteBytes(out, "alt"));
+    const QStringList before = folderNames();
+    const Run result = run({QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("%/b.txt"),
+                            QStringLiteral("--csv"), out});
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(folderNames(), before);
+
+    // The lines of the file given on the command line, in the order given, replacing the old.
+    const QByteArray csv = ReadBytes(out);
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF" "Datei;Menge;Energie;KoHydr;Zucker;Fett;Fet.ges\xC3\xA4;"));
+    QVERIFY(csv.endsWith("\r\nUnvollst\xC3\xA4ndig;;0;0;0;0;0;0;0;0;0;0;0;1;0\r\n")); // the bread has no Vit.D value
+    const QList<QByteArray> lines = csv.split('\n');
+    QCOMPARE(lines.size(), 8);
+    QVERIFY(lines.at(1).startsWith("a.txt;200;104;"));
+    QVERIFY(lines.at(2).startsWith("b.txt;100;220;"));
+    QVERIFY2(lines.at(3).startsWith("Durchschnitt;150,0;162,0;"), lines.at(3).constData());
+}
+
+void TestSummaryCommand::missingSwissFoodsEndsWithTwo()
+{
+    QVERIFY(QFile::remove(m_program.filePath(QStringLiteral("NwChDb.dat"))));
+    const Run result = run({QStringLiteral("--summary"), QStringLiteral("%/a.txt")});
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.err.contains(QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!")), qPrintable(result.err));
+    QCOMPARE(result.out, QString());
+}
+
+QTEST_GUILESS_MAIN(TestSummaryCommand)
+#include "tst_summarycommand.moc"
