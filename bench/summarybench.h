@@ -1,0 +1,13 @@
+#pragma once
+
+#include "benchresult.h"
+
+#include <QString>
+
+class FoodIndex;
+
+// SummariseMealFiles over fileCount meal files of six full meals each (72 entries a file,
+// foods spread over the whole index), written once into a temporary folder; the files are in
+// the system's cache after the first, uncounted run. Against the requirement row of
+// dataDirectory, as the command line reads it.
+BenchResult MeasureSummary(const QString &dataDirectory, const FoodIndex &index, int fileCount, int runs);
