@@ -100,10 +100,11 @@ EnterResult EnterFood(MealPlan &plan, InputLine &line)
     entry.values.reserve(NutrientCount);
     for (int k = 0; k < NutrientCount; ++k) {
         const QString value = line.values.value(k);
-        if (IsNumericText(value)) {
+        double number = 0;
+        if (ReadDecimalText(value, &number)) {
             // Scaled with the amount as read, not with its one-decimal text, so 0,14 g
             // scales by 0.14 although the meal shows 0,1.
-            entry.values.append(FormatOneDecimal(LeadingNumber(CommaToPoint(value)) * amount / reference));
+            entry.values.append(FormatOneDecimal(number * amount / reference));
         } else {
             entry.values.append(value);
         }

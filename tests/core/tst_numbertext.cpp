@@ -120,6 +120,9 @@ void TestNumberText::formatOneDecimal_data()
     QTest::newRow("no grouping") << 1500.0 << u"1500,0"_s;
     QTest::newRow("sum noise") << 0.1 + 0.2 << u"0,3"_s;
     QTest::newRow("large value") << 123456789012345678.0 << u"123456789012345680,0"_s;
+    // 1000000000000000.125 exactly: the 18-digit expansion rounds its final 5 up or to even
+    // depending on the conversion; the hundredths stay below the half either way.
+    QTest::newRow("a final 5 at the 19th digit") << 1000000000000000.125 << u"1000000000000000,1"_s;
     QTest::newRow("scaled 52 kcal per 150 g") << 52.0 * 150.0 / 100.0 << u"78,0"_s;
 }
 
