@@ -1,3 +1,4 @@
+#include "formkit.h"
 #include "scriptedprompts.h"
 #include "tauswprojekteform.h"
 
@@ -107,7 +108,7 @@ void TestFoodSelection::windowLayout()
         QVERIFY2(form.findChild<QWidget *>(QLatin1String(name)) != nullptr, name);
 
     const Controls controls(&form);
-    QCOMPARE(controls.suchEdit->maxLength(), 16);
+    QCOMPARE(TypingLimitOf(controls.suchEdit), 16);
     QCOMPARE(controls.cancel->text(), QStringLiteral("Abbrechen"));
     QCOMPARE(controls.uebernehmen->text(), QStringLiteral("Übernehmen "));
     QCOMPARE(controls.list->columnWidth(0), 124);

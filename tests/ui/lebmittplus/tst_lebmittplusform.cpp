@@ -2,6 +2,7 @@
 
 #include "foodlistcolumns.h"
 #include "foodstore.h"
+#include "formkit.h"
 #include "scriptedprompts.h"
 #include "shortrandom.h"
 #include "testfiles.h"
@@ -133,10 +134,10 @@ private slots:
         QCOMPARE(list()->model()->headerData(16, Qt::Horizontal).toString(), QStringLiteral("Wasser"));
         QCOMPARE(list()->columnWidth(0), 340);
         QCOMPARE(list()->columnWidth(4), 54);
-        QCOMPARE(edit(QStringLiteral("InpLebeEdit"))->maxLength(), 40);
-        QCOMPARE(edit(QStringLiteral("InpBMengEdit"))->maxLength(), 6);
+        QCOMPARE(TypingLimitOf(edit(QStringLiteral("InpLebeEdit"))), 40);
+        QCOMPARE(TypingLimitOf(edit(QStringLiteral("InpBMengEdit"))), 6);
         for (int k = 0; k < NutrientCount; ++k) {
-            QCOMPARE(valueEdit(k)->maxLength(), 6);
+            QCOMPARE(TypingLimitOf(valueEdit(k)), 6);
             QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("NwBezLabel%1").arg(k))->text(),
                      NutrientCatalogue().at(k).shortName);
             QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("KopfLabel%1").arg(k))->text(),

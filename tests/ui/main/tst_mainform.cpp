@@ -1,5 +1,6 @@
 // The main window's start-up, layout and the road of one food into the balance.
 
+#include "formkit.h"
 #include "mainformsession.h"
 
 #include "nutrients.h"
@@ -189,7 +190,7 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         expect(QLatin1String(name));
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
 
-    QCOMPARE(session.amountEdit()->maxLength(), 6);
+    QCOMPARE(TypingLimitOf(session.amountEdit()), 6);
     QVERIFY(session.label(QStringLiteral("IdLabel"))->isHidden());
     QVERIFY(session.label(QStringLiteral("DbTypLabel"))->isHidden());
     QCOMPARE(session.marker(4)->geometry(), QRect(296, 212, 24, 16));

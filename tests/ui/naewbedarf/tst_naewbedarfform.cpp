@@ -1,6 +1,7 @@
 #include "tnaewbedarfform.h"
 
 #include "fooddata.h"
+#include "formkit.h"
 #include "scriptedprompts.h"
 #include "settings.h"
 #include "testfiles.h"
@@ -115,7 +116,7 @@ private slots:
         for (int k = 0; k < NutrientCount; ++k) {
             for (const int first : {81, 101}) {
                 QVERIFY(ownEdit(first + k));
-                QCOMPARE(ownEdit(first + k)->maxLength(), 6);
+                QCOMPARE(TypingLimitOf(ownEdit(first + k)), 6);
             }
             QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("NwBezLabel%1").arg(k))->text(),
                      NutrientCatalogue().at(k).shortName);
