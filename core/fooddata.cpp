@@ -10,13 +10,12 @@ namespace {
 const QString SwissFileName = QStringLiteral("NwChDb.dat");
 const QString AdditionalFileName = QStringLiteral("NwAnDb.dat");
 
-// Reads a food file and checks that line 0 begins with the expected title; case and accents
+// Takes a food file's lines when line 0 begins with the expected title; case and accents
 // count. A file with no lines at all is accepted as it is.
-FoodFileLoad LoadFoodFile(const QString &path, const QString &title, const QString &missingMessage,
-                          const QString &wrongFileMessage)
+FoodFileLoad CheckFoodFile(const TextReadResult &read, const QString &title, const QString &missingMessage,
+                           const QString &wrongFileMessage)
 {
     FoodFileLoad load;
-    const TextReadResult read = ReadTextFile(path);
     if (read.status != ReadStatus::Ok) {
         // A file that exists but cannot be read is as useless as a missing one.
         load.outcome = FoodFileOutcome::NotFound;
@@ -49,9 +48,10 @@ QString FieldText(const QString &text)
 
 FoodFileLoad LoadSwissDatabase(const QString &dataDirectory)
 {
-    return LoadFoodFile(DataFilePath(dataDirectory, SwissFileName), QStringLiteral("Schweizer Nährwert"),
-                        QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),
-                        QStringLiteral("Die Datei enthält nicht die Schweizer Nährwertdatenbank"));
+    return CheckFoodFile(ReadTextFile(DataFilePath(dataDirectory, SwissFileName)),
+                         QStringLiteral("Schweizer Nährwert"),
+                         QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),
+                         QStringLiteral("Die Datei enthält nicht die Schweizer Nährwertdatenbank"));
 }
 
 QStringList SplitFoodLine(const QString &line, int limit)
@@ -78,9 +78,21 @@ QStringList SplitFoodLine(const QString &line, int limit)
 
 FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory)
 {
-    FoodFileLoad load = LoadFoodFile(DataFilePath(dataDirectory, AdditionalFileName),
-                                     QStringLiteral("Zusätzliche Lebensmittel"), QString(),
-                                     QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank"));
+    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, AdditionalFileName));
+    // Either way the user's own foods may well be in the file, so it must survive this run.
+    if (read.status == ReadStatus::Failed) {
+        FoodFileLoad load;
+        load.outcome = FoodFileOutcome::Unreadable;
+        load.protection = ProtectUnreadableFile(AdditionalFileName, read.reason);
+        load.message = load.protection.startMessage;
+        return load;
+    }
+    FoodFileLoad load = CheckFoodFile(read, QStringLiteral("Zusätzliche Lebensmittel"), QString(),
+                                      QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank"));
+    if (load.outcome == FoodFileOutcome::WrongFile) {
+        load.protection.fileName = AdditionalFileName;
+        load.protection.finding = QStringLiteral("enthält nicht die eigene Nährwertdatenbank");
+    }
     return load;
 }
 

@@ -9,6 +9,8 @@ SettingsList LoadSettings(const QString &dataDirectory)
     if (read.status == ReadStatus::Ok) {
         settings.lines = read.file.lines;
         settings.encoding = read.file.encoding;
+    } else if (read.status == ReadStatus::Failed) {
+        settings.protection = ProtectUnreadableFile(QStringLiteral("NwConfig.dat"), read.reason);
     }
     return settings;
 }
@@ -45,6 +47,11 @@ WriteResult StoreAgeGroup(SettingsList &settings, int row, const QString &dataDi
     } else {
         settings.lines.append(name + QLatin1Char('=') + QString::number(row));
     }
-    return WriteTextFile(DataFilePath(dataDirectory, QStringLiteral("NwConfig.dat")), settings.lines,
-                         settings.encoding);
+    const QString path = DataFilePath(dataDirectory, QStringLiteral("NwConfig.dat"));
+    if (settings.protection.isProtected())
+        return settings.protection.refusedWrite(path);
+    const WriteResult result = WriteTextFile(path, settings.lines, settings.encoding);
+    if (result.ok)
+        settings.encoding = result.encoding;
+    return result;
 }

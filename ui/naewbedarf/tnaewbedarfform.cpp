@@ -197,7 +197,7 @@ TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
     }
 
     const WriteResult written =
-        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), m_state.ownValuesEncoding);
+        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), m_state);
     if (!written.ok) {
         m_state.table[OwnMaleRow] = previousMale;
         m_state.table[OwnFemaleRow] = previousFemale;
