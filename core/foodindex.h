@@ -2,6 +2,7 @@
 
 #include "nutrients.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -30,7 +31,6 @@ public:
     int count() const { return m_texts.size(); }
     QString text(int position) const { return m_texts.at(position); }
     QString id(int position) const;
-    QString valueText(int position) const; // the part after the first '='
     FoodRecord record(int position) const;
 
     // The first position whose id equals id ignoring case; -1 when none. Swiss foods come
@@ -52,11 +52,11 @@ public:
 private:
     friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &);
     struct Derived;
-    const QStringList &foldedIds() const;
+    const QHash<QString, int> &positionsByFoldedId() const;
 
     QStringList m_texts;
     QLocale m_locale;
-    // The case-folded ids and the sorted list, made from m_texts when first asked for.
+    // The id look-up and the sorted list, made from m_texts when first asked for.
     std::shared_ptr<Derived> m_derived;
     QString m_swissCount = QStringLiteral("  0");
     QString m_additionalCount = QStringLiteral("  0");

@@ -46,23 +46,6 @@ inline QStringView View(const LineBuffer &buffer)
 
 } // namespace
 
-QString FoodSearchLine(const QString &id, const QString &name)
-{
-    QString line = id.left(IdWidth);
-    line.resize(IdWidth + GapWidth, QLatin1Char(' '));
-    line += QStringView(name).left(NameWidth);
-    return line;
-}
-
-bool FoodSearchMatches(const QString &line, const QString &search)
-{
-    LineBuffer foldedLine;
-    AppendFolded(foldedLine, line);
-    LineBuffer foldedSearch;
-    AppendFolded(foldedSearch, search);
-    return View(foldedLine).contains(View(foldedSearch));
-}
-
 QList<int> FilterFoodPositions(const FoodIndex &index, const QString &searchFieldText)
 {
     const QStringList &texts = index.sortedTexts();

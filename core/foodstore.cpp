@@ -1,5 +1,7 @@
 #include "foodstore.h"
 
+#include "datafiles.h"
+
 #include <utility>
 
 FoodStore::FoodStore(QString dataDirectory, QLocale locale)
@@ -34,7 +36,7 @@ WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows,
     // The lines are replaced before writing: after a failed write they hold what the user
     // meant to save, while the index still shows what the file on disk holds.
     m_additionalLines = AdditionalFoodFileLines(rows, today);
-    const QString path = DataFilePath(m_dataDirectory, QStringLiteral("NwAnDb.dat"));
+    const QString path = DataFilePath(m_dataDirectory, OwnFoodFileName);
     if (m_additionalProtection.isProtected())
         return m_additionalProtection.refusedWrite(path);
     const WriteResult result = WriteTextFile(path, m_additionalLines, m_additionalEncoding);

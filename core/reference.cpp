@@ -1,20 +1,21 @@
 #include "reference.h"
 
+#include "datafiles.h"
 #include "fooddata.h"
 #include "numbertext.h"
 #include "textformat.h"
 
 namespace {
 
-// The data lines of a reference file: everything after its two header lines. A file of a
-// single line has no header to drop and keeps that line as data.
+// The data lines of a reference file: everything after its header lines. A file shorter
+// than its header has no header to drop and keeps its line as data.
 QStringList ReferenceDataLines(const TextReadResult &read)
 {
     if (read.status != ReadStatus::Ok)
         return QStringList();
     QStringList lines = read.file.lines;
-    if (lines.size() >= 2)
-        lines.remove(0, 2);
+    if (lines.size() >= ReferenceHeaderLines)
+        lines.remove(0, ReferenceHeaderLines);
     return lines;
 }
 
@@ -79,14 +80,14 @@ ReferenceLoad LoadReferenceValues(const QString &dataDirectory, const SettingsLi
     RequirementState &state = load.state;
     state.settings = settings;
 
-    const TextReadResult dge = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwRefWerteDge.dat")));
+    const TextReadResult dge = ReadTextFile(DataFilePath(dataDirectory, DgeReferenceFileName));
     if (dge.status != ReadStatus::Ok)
         load.message = QStringLiteral("DGE*-Referenzwerteliste nicht gefunden!");
-    const TextReadResult own = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwRefWerteAnw.dat")));
+    const TextReadResult own = ReadTextFile(DataFilePath(dataDirectory, OwnReferenceFileName));
     if (own.status == ReadStatus::Ok)
         state.ownValuesEncoding = own.file.encoding;
     else if (own.status == ReadStatus::Failed)
-        state.ownValuesProtection = ProtectUnreadableFile(QStringLiteral("NwRefWerteAnw.dat"), own.reason);
+        state.ownValuesProtection = ProtectUnreadableFile(OwnReferenceFileName, own.reason);
 
     const QStringList dataLines = ReferenceDataLines(dge) + ReferenceDataLines(own);
     if (dataLines.isEmpty()) {
@@ -129,15 +130,14 @@ QStringList OwnValuesFileLines(const QStringList &row8Texts, const QStringList &
     QString names;
     for (const NutrientEntry &entry : NutrientCatalogue())
         names += entry.shortName + QLatin1Char(';');
-    return {QStringLiteral("Eigene Referenzwerte;;Stand;") + TwoDigits(date.day()) + QLatin1Char('.') +
-                TwoDigits(date.month()) + QLatin1Char('.') + TwoDigits(date.year() - 2000) + QLatin1Char(';'),
-            names, valueLine(row8Texts), valueLine(row9Texts)};
+    return {QStringLiteral("Eigene Referenzwerte;;Stand;") + ShortDate(date) + QLatin1Char(';'), names,
+            valueLine(row8Texts), valueLine(row9Texts)};
 }
 
 WriteResult WriteOwnValuesFile(const QString &dataDirectory, const QStringList &row8Texts,
                                const QStringList &row9Texts, const QDate &date, const RequirementState &state)
 {
-    const QString path = DataFilePath(dataDirectory, QStringLiteral("NwRefWerteAnw.dat"));
+    const QString path = DataFilePath(dataDirectory, OwnReferenceFileName);
     if (state.ownValuesProtection.isProtected())
         return state.ownValuesProtection.refusedWrite(path);
     return WriteTextFile(path, OwnValuesFileLines(row8Texts, row9Texts, date), state.ownValuesEncoding);
@@ -156,7 +156,8 @@ TakeOverOutcome TakeOverRow(RequirementState &state, int row, const QString &dat
     // A protected settings file only keeps the choice from lasting beyond this run; the
     // user still gets the row asked for.
     if (stored.refused())
-        outcome.notice = settings.protection.refusal(QStringLiteral("; die Auswahl gilt nur bis zum Programmende."));
+        outcome.notice =
+            settings.protection.refusal(QStringLiteral("; die Auswahl gilt nur bis zum Programmende."));
     state.settings = settings;
     state.ageGroup = row;
     state.active = ReferenceSetForRow(state.table, row, TitleVariant::TakeOver);

@@ -1,16 +1,17 @@
 #include "settings.h"
 
+#include "datafiles.h"
 #include "fooddata.h"
 
 SettingsList LoadSettings(const QString &dataDirectory)
 {
     SettingsList settings;
-    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwConfig.dat")));
+    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, SettingsFileName));
     if (read.status == ReadStatus::Ok) {
         settings.lines = read.file.lines;
         settings.encoding = read.file.encoding;
     } else if (read.status == ReadStatus::Failed) {
-        settings.protection = ProtectUnreadableFile(QStringLiteral("NwConfig.dat"), read.reason);
+        settings.protection = ProtectUnreadableFile(SettingsFileName, read.reason);
     }
     return settings;
 }
@@ -47,7 +48,7 @@ WriteResult StoreAgeGroup(SettingsList &settings, int row, const QString &dataDi
     } else {
         settings.lines.append(name + QLatin1Char('=') + QString::number(row));
     }
-    const QString path = DataFilePath(dataDirectory, QStringLiteral("NwConfig.dat"));
+    const QString path = DataFilePath(dataDirectory, SettingsFileName);
     if (settings.protection.isProtected())
         return settings.protection.refusedWrite(path);
     const WriteResult result = WriteTextFile(path, settings.lines, settings.encoding);

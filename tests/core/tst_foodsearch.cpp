@@ -31,37 +31,12 @@ class TestFoodSearch : public QObject
     Q_OBJECT
 
 private slots:
-    void searchLine_data();
-    void searchLine();
     void matches_data();
     void matches();
     void filter_data();
     void filter();
     void filterKeepsListOrder();
 };
-
-void TestFoodSearch::searchLine_data()
-{
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("line");
-
-    QTest::newRow("short id filled to 14")
-        << QStringLiteral("7") << QStringLiteral("Apfel") << QStringLiteral("7                Apfel");
-    QTest::newRow("long id cut to 14") << QStringLiteral("ABCDEFGHIJKLMNOP") << QStringLiteral("Apfel")
-                                       << QStringLiteral("ABCDEFGHIJKLMN   Apfel");
-    QTest::newRow("name cut to 100") << QStringLiteral("1") << QString(105, QLatin1Char('n'))
-                                     << QStringLiteral("1                ") + QString(100, QLatin1Char('n'));
-    QTest::newRow("empty id and name") << QString() << QString() << QString(17, QLatin1Char(' '));
-}
-
-void TestFoodSearch::searchLine()
-{
-    QFETCH(QString, id);
-    QFETCH(QString, name);
-    QFETCH(QString, line);
-    QCOMPARE(FoodSearchLine(id, name), line);
-}
 
 void TestFoodSearch::matches_data()
 {
@@ -85,6 +60,9 @@ void TestFoodSearch::matches_data()
     QTest::newRow("empty search") << QStringLiteral("Apfel") << QString() << true;
     QTest::newRow("search over the blanks into the name")
         << QStringLiteral("Apfel") << QStringLiteral("   apf") << true;
+    // Id "1001" filled to 14 characters and three blanks: 13 blanks stand before the name.
+    QTest::newRow("id and name 17 characters apart")
+        << QStringLiteral("Apfel") << QStringLiteral("1") + QString(13, u' ') << true;
 }
 
 void TestFoodSearch::matches()
@@ -92,7 +70,8 @@ void TestFoodSearch::matches()
     QFETCH(QString, name);
     QFETCH(QString, search);
     QFETCH(bool, found);
-    QCOMPARE(FoodSearchMatches(FoodSearchLine(QStringLiteral("1001"), name), search), found);
+    const FoodIndex index = SwissIndex({QStringLiteral("1001;") + name});
+    QCOMPARE(FilterFoodPositions(index, search).size(), found ? 1 : 0);
 }
 
 void TestFoodSearch::filter_data()
