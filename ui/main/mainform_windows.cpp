@@ -66,12 +66,12 @@ void TMainForm::OpenInfoWindow()
 {
     if (m_infoWindow == nullptr)
         m_infoWindow = new TLizForm(m_context.prompts, m_context.buildStamp, m_context.programFilePath, this);
-    m_infoWindow->open(dialogOrigin());
+    m_infoWindow->showUsage(dialogOrigin());
 }
 
 void TMainForm::OpenMaxValues()
 {
     if (m_maxValuesWindow == nullptr)
         m_maxValuesWindow = new TMaxWerteForm(this);
-    m_maxValuesWindow->open(m_store.index(), dialogOrigin());
+    m_maxValuesWindow->showFoods(m_store.index(), dialogOrigin());
 }

@@ -107,7 +107,7 @@ void TMaxWerteForm::fill(const FoodIndex &index)
     m_statusLabel->setText(QStringLiteral("Es erfolgte noch keine Sortierung"));
 }
 
-void TMaxWerteForm::open(const FoodIndex &index, const QPoint &mainTopLeft)
+void TMaxWerteForm::showFoods(const FoodIndex &index, const QPoint &mainTopLeft)
 {
     fill(index);
     move(mainTopLeft + QPoint(32, 28));

@@ -20,14 +20,13 @@ class TMaxWerteForm : public QDialog
 public:
     explicit TMaxWerteForm(QWidget *parent = nullptr);
 
-    using QDialog::open;
 
     // Everything of an opening but the showing: the rows of index in index order, the row
     // count and "Es erfolgte noch keine Sortierung". The sort state is kept.
     void fill(const FoodIndex &index);
 
     // fill, then places the window at mainTopLeft + (32, 28) and shows it modally.
-    void open(const FoodIndex &index, const QPoint &mainTopLeft);
+    void showFoods(const FoodIndex &index, const QPoint &mainTopLeft);
 
     const ListSortState &sortState() const { return m_sort; }
     const FoodRowsModel *model() const { return m_model; }

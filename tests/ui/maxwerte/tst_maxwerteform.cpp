@@ -159,7 +159,7 @@ private slots:
             shownCount = form.findChild<QLabel *>(QStringLiteral("Label16"))->text();
             form.findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
         });
-        form.open(OwnFoods({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), QPoint(100, 50));
+        form.showFoods(OwnFoods({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), QPoint(100, 50));
         QCOMPARE(shownAt, QPoint(132, 78));
         QCOMPARE(shownStatus, QStringLiteral("Es erfolgte noch keine Sortierung"));
         QCOMPARE(shownCount, QStringLiteral("3"));
