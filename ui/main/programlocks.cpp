@@ -1,5 +1,7 @@
 #include "programlocks.h"
 
+#include "datafiles.h"
+
 ProgramLocks::ProgramLocks(const QString &runtimeFolder, const QString &dataFolder)
     : m_instance(runtimeFolder), m_data(dataFolder, DataFolderLockFileName)
 {

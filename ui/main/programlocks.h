@@ -4,12 +4,9 @@
 
 #include <QString>
 
-// The name of the lock file a running copy keeps in its data folder. It starts with a dot and
-// ends in ".lock", so it can never be taken for one of the data files ("Nw….dat").
-inline constexpr QLatin1String DataFolderLockFileName(".Kostbilanz.lock");
-
 // The locks a running copy holds: the instance lock in the runtime folder, and one in the data
-// folder. A copy started with another XDG_RUNTIME_DIR or TMPDIR looks for the first one in a
+// folder (DataFolderLockFileName, among the program's own file names so that no save replaces
+// it). A copy started with another XDG_RUNTIME_DIR or TMPDIR looks for the first one in a
 // folder of its own, but finds the second one, so two copies never write the same data files.
 class ProgramLocks
 {

@@ -1,5 +1,6 @@
 // The locks that keep the program to one running copy, and two copies off the same data files.
 
+#include "datafiles.h"
 #include "instancelock.h"
 #include "programlocks.h"
 
@@ -127,6 +128,8 @@ void TestInstanceLock::dataFolderLockKeepsCopiesApart()
     QVERIFY2(holder.waitForReadyRead(10000), qPrintable(holder.errorString()));
     QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("locked"));
     QVERIFY(QFileInfo::exists(data.filePath(DataFolderLockFileName)));
+    // Among the program's own files, so no meal file or report is ever saved over it.
+    QVERIFY(IsProgramDataFile(ProgramLocks(runtime.path(), data.path()).dataLockPath(), data.path()));
 
     ProgramLocks mine(sameRuntimeFolder ? runtime.path() : otherRuntime.path(),
                       sameDataFolder ? data.path() : otherData.path());
