@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb from a fresh folder that holds only the shipped data,
 # as a person would: waits for the main window, takes a screenshot, checks that a second
-# start is refused, also with other runtime and temporary folders, closes the window with its "Beenden" button and checks that the program
-# ended with 0 and wrote nothing into its folder.
+# start is refused (also one with other runtime and temporary folders), closes the window
+# with its "Beenden" button and checks that the program ended with 0 and wrote nothing into
+# its folder.
 #   tests/smoke/smoke.sh <build folder> [screenshot.png]
 set -euo pipefail
 BUILD=$(cd "${1:?build folder}" && pwd)
