@@ -411,10 +411,26 @@ private slots:
         QCOMPARE(reread.constFirst().name, QStringLiteral("Honig"));
     }
 
+    void aFailedSaveKeepsRowsAndChanges_data()
+    {
+        QTest::addColumn<bool>("protectedAtStart");
+        QTest::newRow("the write fails") << false;
+        QTest::newRow("the file was not taken in at start") << true;
+    }
+
     void aFailedSaveKeepsRowsAndChanges()
     {
-        QVERIFY(QFile::remove(dataPath(QStringLiteral("NwAnDb.dat"))));
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("NwAnDb.dat")));
+        QFETCH(bool, protectedAtStart);
+        const QString path = dataPath(QStringLiteral("NwAnDb.dat"));
+        if (protectedAtStart) {
+            QVERIFY(WriteBytes(path, QByteArray("Meine Notizen\r\n")));
+            makeForm();
+        } else {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("NwAnDb.dat")));
+        }
+        const QByteArray fileBefore = ReadBytes(path);
+        const int rowsBefore = rowCount();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
         QSignalSpy saved(m_form.get(), &TLebmittPlusForm::foodsSaved);
@@ -425,17 +441,22 @@ private slots:
         button("SpeichernBtn")->click();
         QCOMPARE(m_prompts.texts(QStringLiteral("notice")), QStringList());
         QCOMPARE(m_prompts.texts(QStringLiteral("plain")).size(), 1);
-        QVERIFY(!m_prompts.texts(QStringLiteral("plain")).first().isEmpty());
+        const QString failure = m_prompts.texts(QStringLiteral("plain")).first();
+        QVERIFY(!failure.isEmpty());
+        if (protectedAtStart)
+            QVERIFY2(failure.startsWith(QStringLiteral("Die Datei „NwAnDb.dat“")), qPrintable(failure));
         QCOMPARE(saved.size(), 0);
         QVERIFY(m_form->additionalFoodsChanged());
-        QCOMPARE(rowCount(), 5);
+        QCOMPARE(rowCount(), rowsBefore + 1);
         QCOMPARE(m_store->index().findById(honigId), -1);
 
         // Answering "Ja" when closing cannot save either: the window stays open with the rows.
         m_prompts.answers = {AnswerLeft};
         button("CloseBtn")->click();
         QVERIFY(m_form->isVisible());
-        QCOMPARE(rowCount(), 5);
+        QCOMPARE(rowCount(), rowsBefore + 1);
+        QCOMPARE(m_prompts.texts(QStringLiteral("plain")).size(), 2);
+        QCOMPARE(ReadBytes(path), fileBefore);
         m_prompts.answers = {AnswerRight};
         button("CloseBtn")->click();
         QVERIFY(!m_form->isVisible());

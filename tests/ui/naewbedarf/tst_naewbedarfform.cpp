@@ -452,9 +452,22 @@ private slots:
             fileLines(QStringLiteral("NwRefWerteAnw.dat")).at(2).startsWith(QStringLiteral("1234567;5;")));
     }
 
+    void aFailedOwnValuesWriteChangesNothing_data()
+    {
+        QTest::addColumn<bool>("protectedAtStart");
+        QTest::newRow("the write fails") << false;
+        QTest::newRow("the file was not taken in at start") << true;
+    }
+
     void aFailedOwnValuesWriteChangesNothing()
     {
-        blockFile(QStringLiteral("NwRefWerteAnw.dat"));
+        QFETCH(bool, protectedAtStart);
+        const QByteArray fileBefore = fileBytes(QStringLiteral("NwRefWerteAnw.dat"));
+        if (protectedAtStart)
+            m_state.ownValuesProtection = ProtectUnreadableFile(QStringLiteral("NwRefWerteAnw.dat"),
+                                                                QStringLiteral("Keine Berechtigung"));
+        else
+            blockFile(QStringLiteral("NwRefWerteAnw.dat"));
         showForm();
         const ReferenceTable tableBefore = m_state.table;
         ownEdit(81)->setText(QStringLiteral("5"));
@@ -478,6 +491,12 @@ private slots:
         QCOMPARE(state().ageGroup, 3);
         QCOMPARE(ownEdit(81)->text(), QStringLiteral("5"));
         QCOMPARE(m_prompts.texts(QStringLiteral("plain")).size(), 3);
+
+        if (protectedAtStart) {
+            QVERIFY2(plain.first().startsWith(QStringLiteral("Die Datei „NwRefWerteAnw.dat“")),
+                     qPrintable(plain.first()));
+            QCOMPARE(fileBytes(QStringLiteral("NwRefWerteAnw.dat")), fileBefore);
+        }
 
         // "Nein" still closes.
         m_prompts.answers = {AnswerRight};
