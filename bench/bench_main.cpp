@@ -91,7 +91,8 @@ QStringList AllParts()
 bool CopyShippedData(const QString &folder)
 {
     const QDir data(QStringLiteral(KB_SHIPPED_DATA_DIR));
-    for (const QString &name : {QStringLiteral("NwChDb.dat"), QStringLiteral("NwRefWerteDge.dat")}) {
+    for (const QString &name : {QStringLiteral("NwChDb.dat"), QStringLiteral("NwRefWerteDge.dat"),
+                                QStringLiteral("NwWortliste.dat")}) {
         if (!QFile::copy(data.filePath(name), QDir(folder).filePath(name)))
             return false;
     }

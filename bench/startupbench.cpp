@@ -46,7 +46,8 @@ StartupFigures MeasureStartup(const QString &programPath, const QString &baselin
     }
     const QDir data(shippedDataDirectory);
     const QStringList sources = {programPath, baselinePath, data.filePath(QStringLiteral("NwChDb.dat")),
-                                 data.filePath(QStringLiteral("NwRefWerteDge.dat"))};
+                                 data.filePath(QStringLiteral("NwRefWerteDge.dat")),
+                                 data.filePath(QStringLiteral("NwWortliste.dat"))};
     for (const QString &source : sources) {
         if (!CopyInto(source, folder.path())) {
             figures.failure = QStringLiteral("cannot copy %1").arg(source);

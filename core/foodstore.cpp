@@ -20,12 +20,14 @@ QStringList FoodStore::loadFiles()
     m_additionalEncoding = additional.encoding;
     if (!additional.message.isEmpty())
         messages.append(additional.message);
+
+    m_words = LoadFoodWords(m_dataDirectory);
     return messages;
 }
 
 void FoodStore::buildIndex()
 {
-    m_index = BuildFoodIndex(m_swissLines, m_additionalLines, m_locale);
+    m_index = BuildFoodIndex(m_swissLines, m_additionalLines, m_locale, m_words);
 }
 
 WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows, const QDate &today)

@@ -55,7 +55,8 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
     m_panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(16, 8, 804, 41));
     m_staticText2 = MakePlainLabel(m_panel1, QStringLiteral("StaticText2"),
                                    QStringLiteral("Suche nach                "), QPoint(30, 12));
-    m_suchEdit = MakeEdit(m_panel1, QStringLiteral("SuchEdit"), QRect(127, 10, 314, 21), 16);
+    m_suchEdit =
+        MakeEdit(m_panel1, QStringLiteral("SuchEdit"), QRect(127, 10, 314, 21), FoodSearchFieldLength);
     m_suchEdit->installEventFilter(this);
 
     m_staticText3 = MakePlainLabel(
