@@ -25,28 +25,6 @@ QString AsciiLowered(QStringView text)
     return lowered;
 }
 
-bool StartsWithAny(QStringView text, const QList<QStringView> &words)
-{
-    return std::any_of(words.begin(), words.end(),
-                       [text](QStringView word) { return text.startsWith(word); });
-}
-
-// True when a word of name (split as search words are) begins with one of words.
-bool NameWordStartsWithAny(QStringView name, const QList<QStringView> &words)
-{
-    bool atWordStart = true;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (IsSearchWordSeparator(name[i])) {
-            atWordStart = true;
-        } else if (atWordStart) {
-            if (StartsWithAny(name.sliced(i), words))
-                return true;
-            atWordStart = false;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 QList<int> FilterFoodPositions(const FoodIndex &index, const QString &searchFieldText)
@@ -93,6 +71,7 @@ QList<int> FilterFoodPositions(const FoodIndex &index, const QString &searchFiel
 
     // The groups of the order; an entry's group is the first that takes it.
     const QStringView wholeText = QStringView(folded).trimmed();
+    const QStringView firstWord = words.first();
     QList<int> byName;
     QList<int> byNameWord;
     QList<int> rest;
@@ -102,9 +81,9 @@ QList<int> FilterFoodPositions(const FoodIndex &index, const QString &searchFiel
         const QStringView name = texts.foldedName(e);
         if (texts.foldedId(e) == wholeText)
             positions.append(e);
-        else if (name.startsWith(words.first()))
+        else if (!name.isEmpty() && name.front() == firstWord.front() && name.startsWith(firstWord))
             byName.append(e);
-        else if (NameWordStartsWithAny(name, words))
+        else if (texts.nameWordStartsWithAny(e, words))
             byNameWord.append(e);
         else
             rest.append(e);

@@ -3,6 +3,7 @@
 #include "searchfold.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -49,7 +50,8 @@ void ForEachOccurrence(QStringView haystack, const std::vector<qsizetype> &start
         const qsizetype at = found - anchor;
         if (at > last)
             return;
-        if (haystack.sliced(at, needle.size()) != needle) {
+        // The first character decides most places without a call.
+        if (haystack[at] != needle[0] || haystack.sliced(at, needle.size()) != needle) {
             from = at + 1;
             continue;
         }
@@ -59,11 +61,38 @@ void ForEachOccurrence(QStringView haystack, const std::vector<qsizetype> &start
     }
 }
 
+// One bit for each small letter, one for digits and one for every other character: most
+// names have no word beginning with the letter a search word begins with.
+quint32 InitialBit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'a' && u <= u'z')
+        return 1u << (u - u'a');
+    return (u >= u'0' && u <= u'9') ? 1u << 26 : 1u << 27;
+}
+
+quint32 WordInitials(QStringView text)
+{
+    quint32 initials = 0;
+    bool atWordStart = true;
+    for (const QChar c : text) {
+        if (IsSearchWordSeparator(c)) {
+            atWordStart = true;
+        } else if (atWordStart) {
+            initials |= InitialBit(c);
+            atWordStart = false;
+        }
+    }
+    return initials;
+}
+
 void AppendAsciiLowered(QString &out, QStringView text)
 {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        out += (u >= u'A' && u <= u'Z') ? QChar(u - u'A' + u'a') : c;
+    const qsizetype start = out.size();
+    out += text;
+    for (QChar *c = out.data() + start, *end = out.data() + out.size(); c != end; ++c) {
+        if (c->unicode() >= u'A' && c->unicode() <= u'Z')
+            *c = QChar(c->unicode() - u'A' + u'a');
     }
 }
 
@@ -73,100 +102,137 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
                                  const QList<FoodWordPair> &words)
 {
     const qsizetype n = idNames.size();
+    qsizetype expected = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        expected += idNames.at(i).size() + synonyms.value(i).size() + 3;
+    m_texts.reserve(expected + expected / 16);
+    m_textStarts.reserve(n + 1);
+    m_entries.reserve(n);
+    m_lines.reserve(n * (IdWidth + GapWidth) + expected);
+    m_lineStarts.reserve(n + 1);
 
-    // First the folded id, name and synonyms of every entry, without the word table.
-    QString base;
-    std::vector<qsizetype> baseStarts;
-    baseStarts.reserve(n + 1);
-    std::vector<Entry> entries;
-    entries.reserve(n);
     for (qsizetype i = 0; i < n; ++i) {
         const QStringView idName(idNames.at(i));
-        const qsizetype equals = idName.indexOf(u'=');
+        const qsizetype equals = idName.indexOf(QChar(u'='));
         const QStringView id = equals < 0 ? idName : idName.first(equals);
         const QStringView name = equals < 0 ? QStringView() : idName.sliced(equals + 1);
-        const QString foldedId = FoldForSearch(id);
-        const QString foldedName = FoldForSearch(name);
-        baseStarts.push_back(base.size());
-        entries.push_back({base.size(), int(foldedId.size()), int(foldedName.size())});
-        base += foldedId;
-        base += u' ';
-        base += foldedName;
-        base += u' ';
-        base += FoldForSearch(synonyms.value(i));
-        base += u'\n';
-    }
-    baseStarts.push_back(base.size());
-    std::array<qsizetype, 128> baseCounts{};
-    for (const QChar c : std::as_const(base)) {
-        if (c.unicode() < 128)
-            ++baseCounts[c.unicode()];
-    }
 
-    // Then the German words of the table for the entries whose name or synonyms hold the
-    // Swiss word; the id does not count, and the words found do not find further words.
-    std::vector<std::vector<QString>> added(static_cast<size_t>(n));
-    bool anyAdded = false;
-    for (const FoodWordPair &pair : words) {
-        const QString swissWord = FoldForSearch(pair.swissWord);
-        const QString word = FoldForSearch(pair.word);
-        if (swissWord.isEmpty() || word.isEmpty())
-            continue;
-        ForEachOccurrence(base, baseStarts, swissWord, baseCounts, [&](int entry, qsizetype at) {
-            if (at <= entries[size_t(entry)].start + entries[size_t(entry)].idSize)
-                return false; // in the id
-            std::vector<QString> &entryWords = added[size_t(entry)];
-            if (std::find(entryWords.begin(), entryWords.end(), word) == entryWords.end())
-                entryWords.push_back(word);
-            anyAdded = true;
-            return true;
-        });
-    }
+        const qsizetype start = m_texts.size();
+        AppendFoldedForSearch(m_texts, id);
+        const qsizetype idSize = m_texts.size() - start;
+        m_texts += u' ';
+        AppendFoldedForSearch(m_texts, name);
+        const qsizetype nameSize = m_texts.size() - start - idSize - 1;
+        m_texts += u' ';
+        AppendFoldedForSearch(m_texts, synonyms.value(i));
+        m_texts += u'\n';
+        m_textStarts.push_back(start);
+        m_entries.push_back({start, int(idSize), int(nameSize),
+                             WordInitials(QStringView(m_texts).sliced(start + idSize + 1, nameSize))});
 
-    if (!anyAdded) {
-        m_texts = base;
-        m_textStarts = std::move(baseStarts);
-    } else {
-        m_texts.reserve(base.size() + n);
-        m_textStarts.reserve(n + 1);
-        for (qsizetype i = 0; i < n; ++i) {
-            Entry &entry = entries[size_t(i)];
-            const qsizetype start = m_texts.size();
-            // Without its closing '\n'.
-            m_texts += QStringView(base).sliced(entry.start, baseStarts[size_t(i) + 1] - entry.start - 1);
-            for (const QString &word : added[size_t(i)]) {
-                m_texts += u' ';
-                m_texts += word;
-            }
-            m_texts += u'\n';
-            entry.start = start;
-            m_textStarts.push_back(start);
-        }
-        m_textStarts.push_back(m_texts.size());
+        const qsizetype lineStart = m_lines.size();
+        m_lineStarts.push_back(lineStart);
+        AppendAsciiLowered(m_lines, id.left(IdWidth));
+        m_lines.resize(lineStart + IdWidth + GapWidth, u' ');
+        AppendAsciiLowered(m_lines, name.left(NameWidth));
+        m_lines += u'\n';
     }
-    m_entries = std::move(entries);
+    m_textStarts.push_back(m_texts.size());
+    m_lineStarts.push_back(m_lines.size());
+    countCharacters();
+    addTableWords(words);
+}
+
+void FoodSearchTexts::countCharacters()
+{
+    m_asciiCounts.fill(0);
     for (const QChar c : std::as_const(m_texts)) {
         if (c.unicode() < 128)
             ++m_asciiCounts[c.unicode()];
     }
+}
 
-    // The lines of the search by characters.
-    m_lines.reserve(n * (IdWidth + GapWidth + 32));
-    m_lineStarts.reserve(n + 1);
-    for (qsizetype i = 0; i < n; ++i) {
-        const QStringView idName(idNames.at(i));
-        const qsizetype equals = idName.indexOf(u'=');
-        const QStringView id = equals < 0 ? idName : idName.first(equals);
-        const QStringView name = equals < 0 ? QStringView() : idName.sliced(equals + 1);
-        const qsizetype start = m_lines.size();
-        m_lineStarts.push_back(start);
-        AppendAsciiLowered(m_lines, id.left(IdWidth));
-        while (m_lines.size() < start + IdWidth + GapWidth)
-            m_lines += u' ';
-        AppendAsciiLowered(m_lines, name.left(NameWidth));
-        m_lines += u'\n';
+void FoodSearchTexts::addTableWords(const QList<FoodWordPair> &words)
+{
+    // The folded pairs. Swiss words that begin with two ASCII characters are found all in one
+    // pass, each place compared only with those beginning with its two characters; the
+    // others are looked for one by one.
+    QStringList swissWords;
+    QStringList germanWords;
+    std::vector<std::vector<int>> byFirstTwo(128 * 128);
+    std::vector<int> oneByOne;
+    for (const FoodWordPair &pair : words) {
+        QString swissWord = FoldForSearch(pair.swissWord);
+        QString word = FoldForSearch(pair.word);
+        if (swissWord.isEmpty() || word.isEmpty())
+            continue;
+        const int index = int(swissWords.size());
+        if (swissWord.size() >= 2 && swissWord[0].unicode() < 128 && swissWord[1].unicode() < 128)
+            byFirstTwo[size_t(swissWord[0].unicode() * 128 + swissWord[1].unicode())].push_back(index);
+        else
+            oneByOne.push_back(index);
+        swissWords.append(std::move(swissWord));
+        germanWords.append(std::move(word));
     }
-    m_lineStarts.push_back(m_lines.size());
+    if (swissWords.isEmpty())
+        return;
+
+    // The German words each entry gains. Only its name and synonyms are looked at, not its id,
+    // and the words gained find no further words.
+    std::vector<std::vector<QString>> gained(m_entries.size());
+    bool anyGained = false;
+    auto gain = [&](size_t entry, const QString &word) {
+        std::vector<QString> &entryWords = gained[entry];
+        if (std::find(entryWords.begin(), entryWords.end(), word) == entryWords.end())
+            entryWords.push_back(word);
+        anyGained = true;
+    };
+    for (size_t e = 0; e < m_entries.size(); ++e) {
+        const qsizetype from = m_entries[e].start + m_entries[e].idSize + 1;
+        const QStringView text = QStringView(m_texts).sliced(from, m_textStarts[e + 1] - 1 - from);
+        for (qsizetype at = 0; at + 1 < text.size(); ++at) {
+            const char16_t first = text[at].unicode();
+            const char16_t second = text[at + 1].unicode();
+            if (first >= 128 || second >= 128)
+                continue;
+            for (const int index : byFirstTwo[size_t(first * 128 + second)]) {
+                if (text.sliced(at).startsWith(swissWords.at(index)))
+                    gain(e, germanWords.at(index));
+            }
+        }
+    }
+    for (const int index : oneByOne) {
+        ForEachOccurrence(m_texts, m_textStarts, swissWords.at(index), m_asciiCounts,
+                          [&](int entry, qsizetype at) {
+                              const Entry &e = m_entries[size_t(entry)];
+                              if (at <= e.start + e.idSize)
+                                  return false; // in the id
+                              gain(size_t(entry), germanWords.at(index));
+                              return true;
+                          });
+    }
+    if (!anyGained)
+        return;
+
+    // The texts again, each entry's with its words behind its synonyms.
+    const QString before = std::exchange(m_texts, QString());
+    const std::vector<qsizetype> beforeStarts = std::exchange(m_textStarts, {});
+    m_texts.reserve(before.size() + before.size() / 8);
+    m_textStarts.reserve(beforeStarts.size());
+    for (size_t e = 0; e < m_entries.size(); ++e) {
+        const qsizetype start = m_texts.size();
+        // Without its closing '\n'.
+        m_texts += QStringView(before).sliced(beforeStarts[e], beforeStarts[e + 1] - beforeStarts[e] - 1);
+        for (const QString &word : gained[e]) {
+            m_texts += u' ';
+            m_texts += word;
+        }
+        m_texts += u'\n';
+        m_entries[e].start = start;
+        m_textStarts.push_back(start);
+    }
+    m_textStarts.push_back(m_texts.size());
+    countCharacters();
 }
 
 QStringView FoodSearchTexts::foldedId(int entry) const
@@ -193,6 +259,32 @@ void FoodSearchTexts::markTextsContaining(QStringView word, std::vector<quint8> 
         found[size_t(entry)] = 1;
         return true;
     });
+}
+
+bool FoodSearchTexts::nameWordStartsWithAny(int entry, const QList<QStringView> &words) const
+{
+    const quint32 initials = m_entries[size_t(entry)].nameInitials;
+    if (std::none_of(words.begin(), words.end(),
+                     [initials](QStringView word) { return initials & InitialBit(word.front()); }))
+        return false;
+    const QStringView name = foldedName(entry);
+    bool atWordStart = true;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (IsSearchWordSeparator(c)) {
+            atWordStart = true;
+            continue;
+        }
+        if (atWordStart) {
+            for (const QStringView word : words) {
+                // The first character decides most words without a call.
+                if (word.front() == c && name.sliced(i).startsWith(word))
+                    return true;
+            }
+            atWordStart = false;
+        }
+    }
+    return false;
 }
 
 void FoodSearchTexts::markLinesContaining(QStringView text, std::vector<quint8> &found) const

@@ -36,6 +36,10 @@ public:
     // folded text without line breaks).
     void markTextsContaining(QStringView word, std::vector<quint8> &found) const;
 
+    // True when a word of the entry's folded name (split as search words are) begins with one
+    // of words (folded, not empty).
+    bool nameWordStartsWithAny(int entry, const QList<QStringView> &words) const;
+
     // Sets found[entry] for every entry whose line contains text (already lowered A to Z).
     void markLinesContaining(QStringView text, std::vector<quint8> &found) const;
 
@@ -44,11 +48,15 @@ public:
     QStringView foldedTexts(int entry) const;
 
 private:
+    void countCharacters();
+    void addTableWords(const QList<FoodWordPair> &words);
+
     struct Entry
     {
         qsizetype start; // in m_texts
         int idSize;
         int nameSize;
+        quint32 nameInitials; // InitialBit of the first letter of every word of the name
     };
 
     std::vector<Entry> m_entries;

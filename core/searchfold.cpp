@@ -1,5 +1,7 @@
 #include "searchfold.h"
 
+#include <array>
+
 namespace {
 
 // The simple case fold of c followed by its canonical decomposition down to the base letter,
@@ -16,39 +18,63 @@ char16_t BaseLetter(char16_t c)
     return folded.unicode();
 }
 
-void AppendFoldedNonAscii(QString &out, char16_t c)
+// BaseLetter, or 0 for a combining mark, which belongs to the letter before it when it is
+// typed or stored on its own.
+char16_t FoldedBase(char16_t c)
 {
+    const char16_t base = BaseLetter(c);
+    const QChar::Category category = QChar(base).category();
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing ? 0 : base;
+}
+
+// FoldedBase of U+0080 to U+00FF, the characters of most food texts beyond ASCII, worked out
+// once.
+const std::array<char16_t, 128> &Latin1Bases()
+{
+    static const std::array<char16_t, 128> bases = [] {
+        std::array<char16_t, 128> table{};
+        for (char16_t c = 0x80; c <= 0xFF; ++c)
+            table[c - 0x80] = FoldedBase(c);
+        return table;
+    }();
+    return bases;
+}
+
+// Writes the fold of the non-ASCII character c at to (at most three characters) and returns
+// the end of what it wrote.
+QChar *WriteFoldedNonAscii(QChar *to, char16_t c)
+{
+    auto write = [&to](const char16_t *text) {
+        while (*text != 0)
+            *to++ = QChar(*text++);
+        return to;
+    };
     switch (c) {
     case u'ß':
     case u'ẞ':
-        out += u"ss";
-        return;
+        return write(u"ss");
     case u'Œ':
     case u'œ':
-        out += u"oe";
-        return;
+        return write(u"oe");
     case u'Æ':
     case u'æ':
-        out += u"ae";
-        return;
+        return write(u"ae");
     case u'Ø':
     case u'ø':
-        out += u'o';
-        return;
+        return write(u"o");
     default:
         break;
     }
-    // The Latin ligatures ﬀ ﬁ ﬂ ﬃ ﬄ ﬅ ﬆ fold to their letters.
+    // The Latin ligatures ﬀ ﬁ ﬂ ﬃ ﬄ ﬅ ﬆ fold to their letters (at most three).
     if (c >= 0xFB00 && c <= 0xFB06) {
-        out += QChar(c).decomposition();
-        return;
+        for (const QChar letter : QChar(c).decomposition())
+            *to++ = letter;
+        return to;
     }
-    const char16_t base = BaseLetter(c);
-    // A combining mark typed or stored on its own belongs to the letter before it.
-    const QChar::Category category = QChar(base).category();
-    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
-        return;
-    out += QChar(base);
+    const char16_t base = c < 0x100 ? Latin1Bases()[c - 0x80] : FoldedBase(c);
+    if (base != 0)
+        *to++ = QChar(base);
+    return to;
 }
 
 bool IsDigraphStart(QChar c)
@@ -61,32 +87,44 @@ bool IsDigraphStart(QChar c)
 QString FoldForSearch(QStringView text)
 {
     QString folded;
-    folded.reserve(text.size() + 4);
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            folded += (u >= u'A' && u <= u'Z') ? QChar(u - u'A' + u'a') : c;
-        else
-            AppendFoldedNonAscii(folded, u);
-    }
-    // "ae", "oe", "ue" to "a", "o", "u", in one pass from the left, in place.
-    QChar *out = folded.data();
-    const QChar *in = out;
-    const QChar *const end = in + folded.size();
-    while (in != end) {
-        const QChar c = *in++;
-        *out++ = c;
-        if (in != end && *in == u'e' && IsDigraphStart(c))
-            ++in;
-    }
-    folded.truncate(out - folded.constData());
+    AppendFoldedForSearch(folded, text);
     return folded;
 }
 
-bool IsSearchWordSeparator(QChar c)
+void AppendFoldedForSearch(QString &out, QStringView text)
 {
-    const char16_t u = c.unicode();
-    return u == u',' || u == u'-' || (u >= 0x2010 && u <= 0x2015) || u == 0x2212 || c.isSpace();
+    if (text.isEmpty())
+        return;
+    // Written in place: room for the longest fold of every character, cut back afterwards.
+    const qsizetype start = out.size();
+    out.resize(start + 3 * text.size());
+    QChar *to = out.data() + start;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            *to++ = (u >= u'A' && u <= u'Z') ? QChar(u - u'A' + u'a') : c;
+        else
+            to = WriteFoldedNonAscii(to, u);
+    }
+    out.truncate(to - out.constData());
+
+    // "ae", "oe", "ue" to "a", "o", "u", in one pass from the left, in place.
+    QChar *const begin = out.data() + start;
+    QChar *write = begin;
+    const QChar *read = begin;
+    const QChar *const end = out.constData() + out.size();
+    while (read != end) {
+        const QChar c = *read++;
+        *write++ = c;
+        if (read != end && *read == u'e' && IsDigraphStart(c))
+            ++read;
+    }
+    out.truncate(write - out.constData());
+}
+
+bool IsNonAsciiSearchWordSeparator(char16_t c)
+{
+    return (c >= 0x2010 && c <= 0x2015) || c == 0x2212 || QChar(c).isSpace();
 }
 
 QList<QStringView> SearchWords(QStringView text)

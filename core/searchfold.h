@@ -11,9 +11,21 @@
 // to right. Blanks, commas and hyphens stay, so words can be split after folding.
 QString FoldForSearch(QStringView text);
 
+// Appends the fold of text to out (the same as out += FoldForSearch(text), without the copy);
+// text must not lie in out.
+void AppendFoldedForSearch(QString &out, QStringView text);
+
+bool IsNonAsciiSearchWordSeparator(char16_t c);
+
 // True for the characters that separate search words: blanks (any white space), commas and
 // hyphens (the ASCII one and the Unicode hyphens and dashes).
-bool IsSearchWordSeparator(QChar c);
+inline bool IsSearchWordSeparator(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return u == u' ' || u == u',' || u == u'-' || (u >= u'\t' && u <= u'\r');
+    return IsNonAsciiSearchWordSeparator(u);
+}
 
 // The non-empty words of text, in order, split at every separator.
 QList<QStringView> SearchWords(QStringView text);

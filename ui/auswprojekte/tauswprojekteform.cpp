@@ -15,8 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <numeric>
-
 namespace {
 
 constexpr int ButtonWidth = 75;
@@ -109,9 +107,9 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
 FoodSelection TAuswProjekteForm::selectFood(const FoodIndex &index, const QPoint &mainTopLeft)
 {
     m_index = index;
-    QList<int> all(m_index.sortedCount());
-    std::iota(all.begin(), all.end(), 0);
-    m_model->setRows(m_index.sortedTexts(), all);
+    // The empty search finds every food in list order. Asked here, it also works out the
+    // index's search texts once, so that no key release waits for them.
+    m_model->setRows(m_index.sortedTexts(), FilterFoodPositions(m_index, QString()));
     m_filteredText.clear();
     showCount();
 
