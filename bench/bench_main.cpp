@@ -7,9 +7,10 @@
 // --runs sets the number of timed start-ups of each program (default 40); --quick cuts every
 // repetition count down for a first look; --only measures some figures (for profiling one).
 
+#include "datafiles.h"
+#include "foodlistcolumns.h"
 #include "foodstore.h"
 #include "largefoodtable.h"
-#include "maxvaluesrows.h"
 #include "settings.h"
 #include "startupbench.h"
 #include "windowbenches.h"
@@ -117,8 +118,7 @@ QStringList AllParts()
 bool CopyShippedData(const QString &folder)
 {
     const QDir data(QStringLiteral(KB_SHIPPED_DATA_DIR));
-    for (const QString &name : {QStringLiteral("NwChDb.dat"), QStringLiteral("NwRefWerteDge.dat"),
-                                QStringLiteral("NwWortliste.dat")}) {
+    for (const QString name : {SwissFoodFileName, DgeReferenceFileName, WordListFileName}) {
         if (!QFile::copy(data.filePath(name), QDir(folder).filePath(name)))
             return false;
     }
@@ -207,8 +207,8 @@ int main(int argc, char *argv[])
     }
     if (wanted("sorting")) {
         Progress("sorting");
-        sortNumber = MeasureSorting(store.index(), MaxValuesFirstValueColumn, 100 / scale);
-        sortName = MeasureSorting(store.index(), MaxValuesNameColumn, 100 / scale);
+        sortNumber = MeasureSorting(store.index(), FoodColumn::FirstValue, 100 / scale);
+        sortName = MeasureSorting(store.index(), FoodColumn::Name, 100 / scale);
     }
     if (wanted("balance")) {
         Progress("balance");

@@ -1,5 +1,6 @@
 #include "startupbench.h"
 
+#include "datafiles.h"
 #include "processrun.h"
 
 #include <QDir>
@@ -45,9 +46,8 @@ StartupFigures MeasureStartup(const QString &programPath, const QString &baselin
         return figures;
     }
     const QDir data(shippedDataDirectory);
-    const QStringList sources = {programPath, baselinePath, data.filePath(QStringLiteral("NwChDb.dat")),
-                                 data.filePath(QStringLiteral("NwRefWerteDge.dat")),
-                                 data.filePath(QStringLiteral("NwWortliste.dat"))};
+    const QStringList sources = {programPath, baselinePath, data.filePath(SwissFoodFileName),
+                                 data.filePath(DgeReferenceFileName), data.filePath(WordListFileName)};
     for (const QString &source : sources) {
         if (!CopyInto(source, folder.path())) {
             figures.failure = QStringLiteral("cannot copy %1").arg(source);

@@ -1,9 +1,9 @@
 #include "windowbenches.h"
 
+#include "foodrowsmodel.h"
 #include "foodsearchtexts.h"
 #include "foodstore.h"
 #include "mainwindowcontext.h"
-#include "maxvaluesmodel.h"
 #include "reference.h"
 #include "settings.h"
 #include "silentprompts.h"
@@ -196,7 +196,7 @@ BenchResult MeasureSorting(const FoodIndex &index, int column, int clicks)
             Settle();
         }));
         // The first click sorts descending, each further one reverses.
-        if (form.sortColumn() != column || form.descending() != (click % 2 == 0)) {
+        if (form.sortState().column != column || form.sortState().descending != (click % 2 == 0)) {
             result.failure =
                 QStringLiteral("click %1 on column %2 did not sort as expected").arg(click).arg(column);
             return result;

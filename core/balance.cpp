@@ -17,6 +17,13 @@ Rgb PercentClassColour(PercentClass percentClass)
     return {235, 235, 235};
 }
 
+void SumRow::add(const SumRow &other)
+{
+    amount += other.amount;
+    for (int k = 0; k < NutrientCount; ++k)
+        nutrients[k] += other.nutrients[k];
+}
+
 namespace {
 
 // The number a stored text stands for; texts that are no number (such as "k.A.") count 0.
@@ -35,9 +42,9 @@ DayBalance ComputeBalance(const MealPlan &plan, const ReferenceSet &requirement)
         SumRow &mealSums = balance.mealSums[meal - 1];
         for (const MealEntry &entry : plan.meal(meal)) {
             const double amount = EntryNumber(entry.amount);
-            mealSums[0] += amount;
+            mealSums.amount += amount;
             for (int k = 0; k < NutrientCount; ++k)
-                mealSums[k + 1] += EntryNumber(entry.values.value(k));
+                mealSums.nutrients[k] += EntryNumber(entry.values.value(k));
 
             // Drinks are nearly all water. The ratio is taken against the amount in the
             // entry's own unit, so one egg (1 piece, 37 g water) counts as free water too.
@@ -47,15 +54,14 @@ DayBalance ComputeBalance(const MealPlan &plan, const ReferenceSet &requirement)
             if (amount > 0 && water / amount > FreeWaterRatio)
                 balance.freeWaterShare += water;
         }
-        for (int i = 0; i <= NutrientCount; ++i)
-            balance.daySums[i] += mealSums[i];
+        balance.daySums.add(mealSums);
     }
-    balance.foodWaterShare = balance.daySums[WaterNutrient + 1] - balance.freeWaterShare;
+    balance.foodWaterShare = balance.daySums.nutrients[WaterNutrient] - balance.freeWaterShare;
 
     const auto &catalogue = NutrientCatalogue();
     for (int k = 0; k < NutrientCount; ++k) {
         const double need = requirement.values[k];
-        balance.percent[k] = need > 0 ? balance.daySums[k + 1] * 100 / need : 0;
+        balance.percent[k] = need > 0 ? balance.daySums.nutrients[k] * 100 / need : 0;
         balance.classes[k] = ClassifyPercent(balance.percent[k], catalogue[k].kind);
     }
     return balance;
@@ -86,11 +92,12 @@ QString WaterSharesText(const DayBalance &balance)
            QString::asprintf("Anteil Wasser in Lebensmittel = %8.2f l", balance.foodWaterShare / 1000);
 }
 
-QStringList SumTexts(const SumRow &sums, const QLocale &locale)
+SumRowTexts SumTexts(const SumRow &sums, const QLocale &locale)
 {
-    QStringList texts;
-    texts.reserve(int(sums.size()));
-    for (double sum : sums)
-        texts.append(FormatGeneral(sum, locale));
+    SumRowTexts texts;
+    texts.amount = FormatGeneral(sums.amount, locale);
+    texts.nutrients.reserve(NutrientCount);
+    for (const double sum : sums.nutrients)
+        texts.nutrients.append(FormatGeneral(sum, locale));
     return texts;
 }

@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -28,13 +29,26 @@ Rgb PercentClassColour(PercentClass percentClass);
 
 constexpr double FreeWaterRatio = 0.9;
 
-// Index 0 of a sum array is the amount, 1..13 the nutrients.
-using SumRow = std::array<double, NutrientCount + 1>;
+// The sums of one meal or of the whole day.
+struct SumRow
+{
+    double amount = 0; // grams and pieces added alike
+    std::array<double, NutrientCount> nutrients{};
+
+    void add(const SumRow &other);
+};
+
+// A sum row as the labels show it.
+struct SumRowTexts
+{
+    QString amount;
+    QStringList nutrients; // NutrientCount texts
+};
 
 struct DayBalance
 {
-    std::array<SumRow, MealCount> mealSums{};
-    SumRow daySums{};
+    std::array<SumRow, MealCount> mealSums;
+    SumRow daySums;
     std::array<double, NutrientCount> percent{};
     std::array<PercentClass, NutrientCount> classes{};
     double freeWaterShare = 0;
@@ -54,4 +68,4 @@ QString PercentText(double percent);
 QString WaterSharesText(const DayBalance &balance);
 
 // The label texts of a sum row, FormatGeneral in the given locale.
-QStringList SumTexts(const SumRow &sums, const QLocale &locale = QLocale());
+SumRowTexts SumTexts(const SumRow &sums, const QLocale &locale = QLocale());

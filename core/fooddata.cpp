@@ -1,14 +1,12 @@
 #include "fooddata.h"
 
+#include "datafiles.h"
 #include "nutrients.h"
 #include "textformat.h"
 
 #include <QDir>
 
 namespace {
-
-const QString SwissFileName = QStringLiteral("NwChDb.dat");
-const QString AdditionalFileName = QStringLiteral("NwAnDb.dat");
 
 // Reads a food file and checks that line 0 begins with the expected title; case and accents
 // count. A file with no lines at all is accepted as it is.
@@ -49,48 +47,54 @@ QString FieldText(const QString &text)
 
 FoodFileLoad LoadSwissDatabase(const QString &dataDirectory)
 {
-    return LoadFoodFile(DataFilePath(dataDirectory, SwissFileName), QStringLiteral("Schweizer Nährwert"),
+    return LoadFoodFile(DataFilePath(dataDirectory, SwissFoodFileName), QStringLiteral("Schweizer Nährwert"),
                         QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),
                         QStringLiteral("Die Datei enthält nicht die Schweizer Nährwertdatenbank"));
 }
 
-QStringList SplitFoodLine(const QString &line, int limit)
+void SplitFoodLine(QStringView line, int limit, LineFieldViews &fields)
 {
-    QStringList fields;
-    if (limit <= 0)
-        return fields;
-    fields.reserve(limit);
+    fields.clear();
     // Walks the line once instead of cutting the rest after every field, so a 10,000-field
     // line costs no more than reading it.
-    qsizetype start = 0;
-    const qsizetype size = line.size();
-    while (start < size && fields.size() < limit) {
-        qsizetype end = line.indexOf(QLatin1Char(';'), start);
-        if (end < 0)
-            end = size; // the last field without its closing ';'
-        fields.append(line.mid(start, end - start));
-        start = end + 1;
+    const QChar *p = line.data();
+    const QChar *const end = p + line.size();
+    while (p != end && fields.size() < limit) {
+        const QChar *fieldEnd = p;
+        while (fieldEnd != end && *fieldEnd != u';')
+            ++fieldEnd;
+        fields.append(QStringView(p, fieldEnd - p));
+        // The last field needs no closing ';'.
+        p = fieldEnd == end ? end : fieldEnd + 1;
     }
     while (fields.size() < limit)
-        fields.append(QString());
+        fields.append(QStringView());
+}
+
+QStringList SplitFoodLine(const QString &line, int limit)
+{
+    LineFieldViews views;
+    SplitFoodLine(line, limit, views);
+    QStringList fields;
+    fields.reserve(views.size());
+    for (const QStringView view : views)
+        fields.append(view.toString());
     return fields;
 }
 
 FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory)
 {
-    FoodFileLoad load = LoadFoodFile(DataFilePath(dataDirectory, AdditionalFileName),
-                                     QStringLiteral("Zusätzliche Lebensmittel"), QString(),
-                                     QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank"));
+    FoodFileLoad load =
+        LoadFoodFile(DataFilePath(dataDirectory, OwnFoodFileName), QStringLiteral("Zusätzliche Lebensmittel"),
+                     QString(), QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank"));
     return load;
 }
 
 QStringList AdditionalFoodFileLines(const QList<AdditionalFoodRow> &rows, const QDate &date)
 {
     QStringList lines;
-    lines.reserve(rows.size() + 2);
-    lines.append(QStringLiteral("Zusätzliche Lebensmittel;;Stand;") + TwoDigits(date.day()) +
-                 QLatin1Char('.') + TwoDigits(date.month()) + QLatin1Char('.') +
-                 TwoDigits(date.year() - 2000) + QLatin1Char(';'));
+    lines.reserve(rows.size() + OwnFoodHeaderLines);
+    lines.append(QStringLiteral("Zusätzliche Lebensmittel;;Stand;") + ShortDate(date) + QLatin1Char(';'));
     QString columns = QStringLiteral("ID;Lebensmittel;");
     for (const NutrientEntry &entry : NutrientCatalogue())
         columns += entry.shortName + QLatin1Char(';');
@@ -108,8 +112,8 @@ QStringList AdditionalFoodFileLines(const QList<AdditionalFoodRow> &rows, const 
 QList<AdditionalFoodRow> AdditionalFoodRows(const QStringList &lines)
 {
     QList<AdditionalFoodRow> rows;
-    for (qsizetype i = 2; i < lines.size(); ++i) {
-        const QStringList fields = SplitFoodLine(lines.at(i), 20);
+    for (qsizetype i = OwnFoodHeaderLines; i < lines.size(); ++i) {
+        const QStringList fields = SplitFoodLine(lines.at(i), 3 + NutrientCount);
         AdditionalFoodRow row;
         row.id = fields.at(0);
         row.name = fields.at(1);

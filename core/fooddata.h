@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <QVarLengthArray>
 
 // The two food files: NwChDb.dat (the Swiss table, read only) and NwAnDb.dat (the user's
 // own foods). Both are read whole into line lists at start; the core never shows anything,
@@ -31,7 +33,13 @@ struct FoodFileLoad
 // Nährwertdatenbank". A file that exists but cannot be read counts as missing.
 FoodFileLoad LoadSwissDatabase(const QString &dataDirectory);
 
-// Exactly limit fields; text beyond field limit-1 is ignored, missing fields are empty.
+// The fields of one line of a ';'-separated data file (food, reference and meal files) as
+// views into line: exactly limit of them, text beyond field limit-1 ignored, missing fields
+// empty. fields is emptied first; reused from line to line, splitting allocates nothing.
+using LineFieldViews = QVarLengthArray<QStringView, 50>;
+void SplitFoodLine(QStringView line, int limit, LineFieldViews &fields);
+
+// The same fields as strings.
 QStringList SplitFoodLine(const QString &line, int limit);
 
 // One food of NwAnDb.dat: id, name, reference amount ("100" or "1") and 13 value texts.

@@ -1,5 +1,6 @@
 #include "foodindex.h"
 
+#include "datafiles.h"
 #include "fooddata.h"
 #include "foodsearchtexts.h"
 
@@ -17,28 +18,6 @@ namespace {
 constexpr int IndexFieldCount = 16; // name, reference amount, 13 values, DbType
 const QString SwissDbType = QStringLiteral("NwChDb");
 const QString AdditionalDbType = QStringLiteral("NwAnDb");
-
-// The first fields of a food line as SplitFoodLine cuts them (missing ones empty), as views
-// into the line: the index is built from a thousand lines at every start, and a copy of
-// each of their fifty fields would cost more than all the rest of the building.
-using FieldViews = QVarLengthArray<QStringView, 50>;
-
-void SplitFoodLineViews(QStringView line, int limit, FieldViews &fields)
-{
-    fields.clear();
-    const QChar *p = line.data();
-    const QChar *const end = p + line.size();
-    while (p != end && fields.size() < limit) {
-        const QChar *fieldEnd = p;
-        while (fieldEnd != end && *fieldEnd != u';')
-            ++fieldEnd;
-        fields.append(QStringView(p, fieldEnd - p));
-        // The last field needs no closing ';'.
-        p = fieldEnd == end ? end : fieldEnd + 1;
-    }
-    while (fields.size() < limit)
-        fields.append(QStringView());
-}
 
 // Pieces of an index text; a Swiss food has about thirty.
 using Pieces = QVarLengthArray<QStringView, 2 * IndexFieldCount + 4>;
@@ -107,7 +86,7 @@ void SortIdNames(const QStringList &texts, const QLocale &locale, QStringList &s
 struct FoodIndex::Derived
 {
     std::once_flag idsMade;
-    QStringList ids; // case-folded, for findById
+    QHash<QString, int> positions; // case-folded id to its first position
     std::once_flag sortedMade;
     QStringList sorted;
     QList<int> sortedPositions; // the index position each sorted text was taken from
@@ -121,15 +100,17 @@ FoodIndex::FoodIndex() : m_derived(std::make_shared<Derived>()) {}
 // start-up that only shows the main window needs neither. The texts never change after
 // building, so every copy of the index shares what one of them has worked out.
 
-const QStringList &FoodIndex::foldedIds() const
+const QHash<QString, int> &FoodIndex::positionsByFoldedId() const
 {
+    // A hash rather than a search through the list: a meal file looks up every line's food.
     std::call_once(m_derived->idsMade, [this] {
-        QStringList &ids = m_derived->ids;
-        ids.reserve(m_texts.size());
-        for (int position = 0; position < m_texts.size(); ++position)
-            ids.append(id(position).toCaseFolded());
+        QHash<QString, int> &positions = m_derived->positions;
+        positions.reserve(m_texts.size());
+        // Backwards, so that of equal ids the first position is the one left standing.
+        for (int position = int(m_texts.size()) - 1; position >= 0; --position)
+            positions.insert(id(position).toCaseFolded(), position);
     });
-    return m_derived->ids;
+    return m_derived->positions;
 }
 
 const QStringList &FoodIndex::sortedTexts() const
@@ -163,30 +144,29 @@ QString FoodIndex::id(int position) const
     return text.left(text.indexOf(QLatin1Char('=')));
 }
 
-QString FoodIndex::valueText(int position) const
-{
-    const QString &text = m_texts.at(position);
-    const qsizetype equals = text.indexOf(QLatin1Char('='));
-    return equals < 0 ? text : text.mid(equals + 1);
-}
-
 FoodRecord FoodIndex::record(int position) const
 {
+    // Cut as views, so that only the fields kept become strings: every food of a meal file
+    // passes through here.
+    const QStringView text(m_texts.at(position));
+    const qsizetype equals = text.indexOf(u'=');
+    LineFieldViews fields;
+    SplitFoodLine(equals < 0 ? text : text.mid(equals + 1), IndexFieldCount, fields);
+
     FoodRecord record;
     record.id = id(position);
-    const QStringList fields = SplitFoodLine(valueText(position), IndexFieldCount);
-    record.name = fields.at(0);
-    record.referenceAmount = fields.at(1);
-    record.values = fields.mid(2, NutrientCount);
-    record.dbType = fields.at(15);
+    record.name = fields.at(0).toString();
+    record.referenceAmount = fields.at(1).toString();
+    record.values.reserve(NutrientCount);
+    for (int k = 0; k < NutrientCount; ++k)
+        record.values.append(fields.at(2 + k).toString());
+    record.dbType = fields.at(IndexFieldCount - 1).toString();
     return record;
 }
 
 int FoodIndex::findById(const QString &id) const
 {
-    const QString wanted = id.toCaseFolded();
-    const qsizetype position = foldedIds().indexOf(wanted);
-    return static_cast<int>(position);
+    return positionsByFoldedId().value(id.toCaseFolded(), -1);
 }
 
 QString FoodIndex::sortedId(int position) const
@@ -206,21 +186,22 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
                          const QLocale &locale, const QList<FoodWordPair> &words)
 {
     FoodIndex index;
-    index.m_texts.reserve(qMax<qsizetype>(0, swissLines.size() - 3) +
-                          qMax<qsizetype>(0, additionalLines.size() - 2));
+    index.m_texts.reserve(qMax<qsizetype>(0, swissLines.size() - SwissFoodHeaderLines) +
+                          qMax<qsizetype>(0, additionalLines.size() - OwnFoodHeaderLines));
     index.m_synonyms.reserve(index.m_texts.capacity());
     const QStringView semicolon(u";");
-    FieldViews fields;
+    LineFieldViews fields;
     Pieces pieces;
 
-    // Only the fields up to the last one the index takes are cut out (the synonyms, field 2,
-    // included).
+    // The fields are cut as views, and only up to the last one the index takes (the synonyms,
+    // field 2, included): the index is built from a thousand lines at every start, and a copy
+    // of each of their fifty fields would cost more than all the rest of the building.
     int swissFieldsUsed = 3;
     for (const NutrientEntry &entry : NutrientCatalogue())
         swissFieldsUsed = qMax(swissFieldsUsed, entry.swissColumn + 1);
-    index.m_swissCount = CountText(swissLines.size(), 3);
-    for (qsizetype i = 3; i < swissLines.size(); ++i) {
-        SplitFoodLineViews(swissLines.at(i), swissFieldsUsed, fields);
+    index.m_swissCount = CountText(swissLines.size(), SwissFoodHeaderLines);
+    for (qsizetype i = SwissFoodHeaderLines; i < swissLines.size(); ++i) {
+        SplitFoodLine(swissLines.at(i), swissFieldsUsed, fields);
         pieces = {fields.at(0), u"=", fields.at(1), u";100;"};
         for (const NutrientEntry &entry : NutrientCatalogue()) {
             pieces.append(fields.at(entry.swissColumn));
@@ -232,9 +213,9 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
         index.m_synonyms.append(fields.at(2).toString());
     }
 
-    index.m_additionalCount = CountText(additionalLines.size(), 2);
-    for (qsizetype i = 2; i < additionalLines.size(); ++i) {
-        SplitFoodLineViews(additionalLines.at(i), IndexFieldCount, fields);
+    index.m_additionalCount = CountText(additionalLines.size(), OwnFoodHeaderLines);
+    for (qsizetype i = OwnFoodHeaderLines; i < additionalLines.size(); ++i) {
+        SplitFoodLine(additionalLines.at(i), IndexFieldCount, fields);
         pieces = {fields.at(0), u"="};
         for (int f = 1; f < IndexFieldCount; ++f) {
             pieces.append(fields.at(f));

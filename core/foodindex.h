@@ -3,6 +3,7 @@
 #include "foodwords.h"
 #include "nutrients.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -33,7 +34,6 @@ public:
     int count() const { return m_texts.size(); }
     QString text(int position) const { return m_texts.at(position); }
     QString id(int position) const;
-    QString valueText(int position) const; // the part after the first '='
     FoodRecord record(int position) const;
 
     // The first position whose id equals id ignoring case; -1 when none. Swiss foods come
@@ -64,13 +64,13 @@ private:
     friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &,
                                     const QList<FoodWordPair> &);
     struct Derived;
-    const QStringList &foldedIds() const;
+    const QHash<QString, int> &positionsByFoldedId() const;
 
     QStringList m_texts;
     QStringList m_synonyms; // one per text
     QList<FoodWordPair> m_words;
     QLocale m_locale;
-    // The case-folded ids, the sorted list and the search texts, made from m_texts when first
+    // The id look-up, the sorted list and the search texts, made from m_texts when first
     // asked for.
     std::shared_ptr<Derived> m_derived;
     QString m_swissCount = QStringLiteral("  0");

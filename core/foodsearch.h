@@ -17,8 +17,7 @@ constexpr int FoodSearchFieldLength = 40;
 
 // Positions in the index's sorted 'id=name' list of the entries searchFieldText finds (the
 // first call on an index works out its search texts). With no search words they come in list
-// order. Otherwise, compared folded: first the entries
-// whose id equals the search text, then those whose name begins with the first search word,
-// then those with a word of the name beginning with a search word, then the rest; each group
-// in list order.
+// order. Otherwise, compared folded: first the entries whose id equals the search text, then
+// those whose name begins with the first search word, then those with a word of the name
+// beginning with a search word, then the rest; each group in list order.
 QList<int> FilterFoodPositions(const FoodIndex &index, const QString &searchFieldText);

@@ -1,5 +1,7 @@
 #include "foodstore.h"
 
+#include "datafiles.h"
+
 #include <utility>
 
 FoodStore::FoodStore(QString dataDirectory, QLocale locale)
@@ -35,7 +37,7 @@ WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows,
     // The lines are replaced before writing: after a failed write they hold what the user
     // meant to save, while the index still shows what the file on disk holds.
     m_additionalLines = AdditionalFoodFileLines(rows, today);
-    const WriteResult result = WriteTextFile(DataFilePath(m_dataDirectory, QStringLiteral("NwAnDb.dat")),
+    const WriteResult result = WriteTextFile(DataFilePath(m_dataDirectory, OwnFoodFileName),
                                              m_additionalLines, m_additionalEncoding);
     if (result.ok)
         buildIndex();

@@ -1,5 +1,6 @@
 #include "foodwords.h"
 
+#include "datafiles.h"
 #include "fooddata.h"
 #include "textfile.h"
 
@@ -25,7 +26,7 @@ QList<FoodWordPair> FoodWordPairs(const QStringList &lines)
 
 QList<FoodWordPair> LoadFoodWords(const QString &dataDirectory)
 {
-    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwWortliste.dat")));
+    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, WordListFileName));
     if (read.status != ReadStatus::Ok)
         return {};
     return FoodWordPairs(read.file.lines);

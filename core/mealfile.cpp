@@ -1,27 +1,27 @@
 #include "mealfile.h"
 
+#include "fooddata.h"
+#include "numbertext.h"
+
 namespace {
 
 const QLatin1String HeaderValue("Mz251026");
 
 // The part before the first '=' and the part after it; a line without '=' has neither.
+// Views into the line: a meal file is read line by line into the plan, and nothing of a line
+// but its id and amount is kept.
 struct NameValue
 {
-    QString name;
-    QString value;
+    QStringView name;
+    QStringView value;
 };
 
-NameValue SplitNameValue(const QString &line)
+NameValue SplitNameValue(QStringView line)
 {
-    const int equals = line.indexOf(QLatin1Char('='));
+    const qsizetype equals = line.indexOf(u'=');
     if (equals < 0)
         return {};
     return {line.left(equals), line.mid(equals + 1)};
-}
-
-bool IsAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 } // namespace
@@ -47,7 +47,7 @@ bool PassesMealFileNameTest(const QString &path)
 
 bool IsValidMealFileHeader(const QStringList &lines)
 {
-    if (lines.isEmpty() || SplitNameValue(lines.first()).value != HeaderValue)
+    if (lines.isEmpty() || SplitNameValue(lines.first()).value.compare(HeaderValue, Qt::CaseSensitive) != 0)
         return false;
     for (const QString &line : lines) {
         if (SplitNameValue(line).name.compare(QLatin1String("VNR"), Qt::CaseInsensitive) == 0)
@@ -56,10 +56,11 @@ bool IsValidMealFileHeader(const QStringList &lines)
     return false;
 }
 
-MealFileLine ParseMealFileLine(const QString &line)
+MealFileLine ParseMealFileLine(QStringView line)
 {
     const NameValue parts = SplitNameValue(line);
-    const QStringList fields = parts.value.split(QLatin1Char(';'));
+    LineFieldViews fields;
+    SplitFoodLine(parts.value, 3, fields);
 
     MealFileLine result;
     // "MahlzeitN": the ninth character names the meal; anything else keeps the previous one.
@@ -68,33 +69,66 @@ MealFileLine ParseMealFileLine(const QString &line)
         if (digit >= QLatin1Char('1') && digit <= QLatin1Char('6'))
             result.meal = digit.unicode() - '0';
     }
-    result.id = NormaliseMealId(fields.value(1));
-    result.amount = fields.value(2);
+    result.id = NormaliseMealId(fields.at(1));
+    result.amount = fields.at(2).toString();
+    result.sessionLine = parts.name.compare(QLatin1String("Sitzung"), Qt::CaseInsensitive) == 0;
     return result;
 }
 
-QString NormaliseMealId(const QString &field)
+QString NormaliseMealId(QStringView field)
 {
-    int i = 0;
-    while (i < field.size() && (field.at(i) == QLatin1Char(' ') || field.at(i) == QLatin1Char('\t')))
+    qsizetype i = 0;
+    while (i < field.size() && (field.at(i) == u' ' || field.at(i) == u'\t'))
         ++i;
     bool negative = false;
-    if (i < field.size() && (field.at(i) == QLatin1Char('-') || field.at(i) == QLatin1Char('+'))) {
-        negative = field.at(i) == QLatin1Char('-');
+    if (i < field.size() && (field.at(i) == u'-' || field.at(i) == u'+')) {
+        negative = field.at(i) == u'-';
         ++i;
     }
-    while (i < field.size() && field.at(i) == QLatin1Char('0'))
+    while (i < field.size() && field.at(i) == u'0')
         ++i;
-    const int firstDigit = i;
+    const qsizetype firstDigit = i;
     while (i < field.size() && IsAsciiDigit(field.at(i)))
         ++i;
 
     // The digits stay text: an id of any length is written back as it was read, and one too
     // long for any integer type simply finds no food instead of wrapping round to another id.
-    const QString digits = field.mid(firstDigit, i - firstDigit);
+    const QStringView digits = field.mid(firstDigit, i - firstDigit);
     if (digits.isEmpty())
         return QStringLiteral("0");
     if (negative)
-        return QLatin1Char('-') + digits;
-    return digits;
+        return QLatin1Char('-') + digits.toString();
+    return digits.toString();
+}
+
+MealFileLoad LoadMealFileLines(const QStringList &lines, const FoodIndex &index, int startMeal)
+{
+    MealFileLoad load;
+    load.plan.setActiveMeal(startMeal >= 1 && startMeal <= MealCount ? startMeal : 1);
+    // One input line for the whole file, as the window has one: what it holds after the last
+    // line (the unit caption of the last food found) is what the window's line keeps.
+    InputLine input;
+    for (qsizetype i = MealFileHeaderLines; i < lines.size(); ++i) {
+        const MealFileLine line = ParseMealFileLine(lines.at(i));
+        if (line.sessionLine)
+            continue;
+        if (line.meal >= 1 && line.meal <= MealCount)
+            load.plan.setActiveMeal(line.meal);
+        const int lineNumber = int(i) + 1;
+        const int position = index.findById(line.id);
+        if (position < 0) {
+            load.refusals.append(
+                {lineNumber, QStringLiteral("Lebensmittel-ID %1 nicht in Liste vorhanden !").arg(line.id)});
+            continue;
+        }
+        input.amount = line.amount;
+        ShowFoodInInputLine(index, position, input);
+        const EnterResult result = EnterFood(load.plan, input);
+        if (!result.entered)
+            load.refusals.append({lineNumber, result.message, result.focusAmount});
+    }
+    load.unitCaption = input.unitCaption;
+    load.plan.setActiveMeal(1);
+    load.plan.setChanged(false);
+    return load;
 }

@@ -1,11 +1,18 @@
 #pragma once
 
+#include "foodindex.h"
 #include "mealplan.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
-// The meal file: "VNR=Mz251026", then 'MahlzeitN=dbCode;id;amount;' per entry.
+// The meal file: "VNR=Mz251026", then 'MahlzeitN=dbCode;id;amount;' per entry. A line named
+// "Sitzung" (any case) holds no food: it records the session a file was written in, and
+// readers skip it.
+
+constexpr int MealFileHeaderLines = 1; // the VNR line
 
 // The lines to write for the plan, meals in order, entries in list order.
 QStringList MealFileLines(const MealPlan &plan);
@@ -21,9 +28,32 @@ struct MealFileLine
     int meal = 0;   // 1..6 from the ninth character of the name, 0 to keep the previous meal
     QString id;     // normalised: leading whole number in decimal, "0" when none
     QString amount; // third field, as written
+    bool sessionLine = false; // named "Sitzung": holds no food, whatever its fields say
 };
 
-MealFileLine ParseMealFileLine(const QString &line);
+MealFileLine ParseMealFileLine(QStringView line);
 
 // "0042" gives "42", "" gives "0", " -7x" gives "-7".
-QString NormaliseMealId(const QString &field);
+QString NormaliseMealId(QStringView field);
+
+// A line of a meal file that gave no entry.
+struct MealFileRefusal
+{
+    int line = 0;             // counted from 1, the VNR line being line 1
+    QString message;          // the notice to show, as for a food entered by hand
+    bool focusAmount = false; // the refusal wants the keyboard focus in MengEdit
+};
+
+struct MealFileLoad
+{
+    MealPlan plan;                   // the entries read; active meal 1, not changed
+    QList<MealFileRefusal> refusals; // in file order
+    QString unitCaption;             // of the last food found ("g" or "St"), empty when none was found
+};
+
+// Enters the food of every line after the header (not checked here; see
+// IsValidMealFileHeader) into a new plan, each through ShowFoodInInputLine and EnterFood
+// like a food entered by hand, its values taken afresh from index. Lines before the first
+// one naming a meal 1..6 go to startMeal (1..6; 1 for any other number). A line whose id is
+// not in index is refused with "Lebensmittel-ID <id> nicht in Liste vorhanden !".
+MealFileLoad LoadMealFileLines(const QStringList &lines, const FoodIndex &index, int startMeal);

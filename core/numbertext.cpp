@@ -9,11 +9,6 @@
 
 namespace {
 
-bool IsAsciiDigit(QChar ch)
-{
-    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
-}
-
 // A finite double written with 18 significant digits: |value| = 0.d0d1...d17 * 10^(exponent+1),
 // i.e. digits[0] stands at the place 10^exponent. Halves are decided on these digits and not
 // on the binary value, so 12.25 rounds up while 0.35 (really 0.34999999999999997...) does not.

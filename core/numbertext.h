@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QChar>
 #include <QLocale>
 #include <QString>
 
 // The program's one number test and one number reading. Values are carried as texts and
 // become numbers only through these functions.
+
+// '0' to '9' only: the data files are written with ASCII digits, and a digit of another
+// script must not turn a text into a number.
+constexpr bool IsAsciiDigit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
 
 // Digits, ',' and '.', and '-' only in the first position. The empty text passes.
 bool IsNumericText(const QString &text);

@@ -21,8 +21,3 @@ const std::array<NutrientEntry, NutrientCount> &NutrientCatalogue()
     }};
     return catalogue;
 }
-
-QString NutrientKindText(NutrientKind kind)
-{
-    return kind == NutrientKind::Limit ? QStringLiteral("1") : QStringLiteral("2");
-}

@@ -25,8 +25,5 @@ struct NutrientEntry
 // Protein, Salz, Eisen, Magn., Calcium, Vit.B12, Vit.D, Wasser.
 const std::array<NutrientEntry, NutrientCount> &NutrientCatalogue();
 
-// "1" for a limit, "2" for a target.
-QString NutrientKindText(NutrientKind kind);
-
 // Index of the water nutrient, used for the free-water share.
 constexpr int WaterNutrient = 12;

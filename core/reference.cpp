@@ -1,20 +1,21 @@
 #include "reference.h"
 
+#include "datafiles.h"
 #include "fooddata.h"
 #include "numbertext.h"
 #include "textformat.h"
 
 namespace {
 
-// The data lines of a reference file: everything after its two header lines. A file of a
-// single line has no header to drop and keeps that line as data.
+// The data lines of a reference file: everything after its header lines. A file shorter
+// than its header has no header to drop and keeps its line as data.
 QStringList ReferenceDataLines(const TextReadResult &read)
 {
     if (read.status != ReadStatus::Ok)
         return QStringList();
     QStringList lines = read.file.lines;
-    if (lines.size() >= 2)
-        lines.remove(0, 2);
+    if (lines.size() >= ReferenceHeaderLines)
+        lines.remove(0, ReferenceHeaderLines);
     return lines;
 }
 
@@ -74,10 +75,10 @@ ReferenceLoad LoadReferenceValues(const QString &dataDirectory, const SettingsLi
     RequirementState &state = load.state;
     state.settings = settings;
 
-    const TextReadResult dge = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwRefWerteDge.dat")));
+    const TextReadResult dge = ReadTextFile(DataFilePath(dataDirectory, DgeReferenceFileName));
     if (dge.status != ReadStatus::Ok)
         load.message = QStringLiteral("DGE*-Referenzwerteliste nicht gefunden!");
-    const TextReadResult own = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwRefWerteAnw.dat")));
+    const TextReadResult own = ReadTextFile(DataFilePath(dataDirectory, OwnReferenceFileName));
     if (own.status == ReadStatus::Ok)
         state.ownValuesEncoding = own.file.encoding;
 
@@ -117,14 +118,13 @@ QStringList OwnValuesFileLines(const QStringList &row8Texts, const QStringList &
     QString names;
     for (const NutrientEntry &entry : NutrientCatalogue())
         names += entry.shortName + QLatin1Char(';');
-    return {QStringLiteral("Eigene Referenzwerte;;Stand;") + TwoDigits(date.day()) + QLatin1Char('.') +
-                TwoDigits(date.month()) + QLatin1Char('.') + TwoDigits(date.year() - 2000) + QLatin1Char(';'),
-            names, valueLine(row8Texts), valueLine(row9Texts)};
+    return {QStringLiteral("Eigene Referenzwerte;;Stand;") + ShortDate(date) + QLatin1Char(';'), names,
+            valueLine(row8Texts), valueLine(row9Texts)};
 }
 
 WriteResult WriteOwnValuesFile(const QString &dataDirectory, const QStringList &row8Texts,
                                const QStringList &row9Texts, const QDate &date, TextEncoding encoding)
 {
-    return WriteTextFile(DataFilePath(dataDirectory, QStringLiteral("NwRefWerteAnw.dat")),
+    return WriteTextFile(DataFilePath(dataDirectory, OwnReferenceFileName),
                          OwnValuesFileLines(row8Texts, row9Texts, date), encoding);
 }

@@ -1,11 +1,12 @@
 #include "settings.h"
 
+#include "datafiles.h"
 #include "fooddata.h"
 
 SettingsList LoadSettings(const QString &dataDirectory)
 {
     SettingsList settings;
-    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, QStringLiteral("NwConfig.dat")));
+    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, SettingsFileName));
     if (read.status == ReadStatus::Ok) {
         settings.lines = read.file.lines;
         settings.encoding = read.file.encoding;
@@ -45,6 +46,5 @@ WriteResult StoreAgeGroup(SettingsList &settings, int row, const QString &dataDi
     } else {
         settings.lines.append(name + QLatin1Char('=') + QString::number(row));
     }
-    return WriteTextFile(DataFilePath(dataDirectory, QStringLiteral("NwConfig.dat")), settings.lines,
-                         settings.encoding);
+    return WriteTextFile(DataFilePath(dataDirectory, SettingsFileName), settings.lines, settings.encoding);
 }

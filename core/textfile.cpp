@@ -107,15 +107,44 @@ bool StartsWith(const QByteArray &bytes, const char *mark, qsizetype length)
     return bytes.size() >= length && std::equal(mark, mark + length, bytes.constData());
 }
 
-// The reason a write or flush fell short. When the system took some of the bytes before it
-// refused the rest (a full disk), Qt reports only "Unknown error"; the refusing call's errno,
-// cleared by the caller before the write, still holds the real reason.
-QString ShortWriteReason(const QFileDevice &file, int errorCode)
+// The reason a file operation failed. Qt's own text is English, and when the system took some
+// of the bytes of a write before it refused the rest (a full disk) it is only "Unknown error";
+// errno, cleared by the caller before the call, still holds the real reason. Without one,
+// Qt's text is all there is.
+QString FailureReason(const QFileDevice &file, int errorCode)
 {
-    return errorCode != 0 ? qt_error_string(errorCode) : file.errorString();
+    return errorCode != 0 ? SystemErrorReason(errorCode) : file.errorString();
 }
 
 } // namespace
+
+QString SystemErrorReason(int errorCode)
+{
+    switch (errorCode) {
+    case EACCES:
+        return QStringLiteral("Keine Berechtigung");
+    case EPERM:
+        return QStringLiteral("Vorgang nicht erlaubt");
+    case ENOSPC:
+        return QStringLiteral("Kein Speicherplatz mehr auf dem Datenträger");
+    case EDQUOT:
+        return QStringLiteral("Der zugeteilte Speicherplatz ist aufgebraucht");
+    case EROFS:
+        return QStringLiteral("Das Dateisystem ist schreibgeschützt");
+    case ENOENT:
+        return QStringLiteral("Datei oder Ordner nicht gefunden");
+    case ENOTDIR:
+        return QStringLiteral("Ein Teil des Pfades ist kein Ordner");
+    case EISDIR:
+        return QStringLiteral("Das ist ein Ordner, keine Datei");
+    case EFBIG:
+        return QStringLiteral("Die Datei ist zu groß");
+    case ENAMETOOLONG:
+        return QStringLiteral("Der Dateiname ist zu lang");
+    default:
+        return qt_error_string(errorCode);
+    }
+}
 
 QString WriteResult::message() const
 {
@@ -211,20 +240,29 @@ QByteArray EncodeTextLines(const QStringList &lines, TextEncoding encoding)
 TextReadResult ReadTextFile(const QString &path)
 {
     TextReadResult result;
-    if (!QFileInfo::exists(path)) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
         result.status = ReadStatus::Missing;
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Qt opens a folder and only then refuses it, with errno left as it was.
+    if (info.isDir()) {
         result.status = ReadStatus::Failed;
-        result.reason = file.errorString();
+        result.reason = SystemErrorReason(EISDIR);
         return result;
     }
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = ReadStatus::Failed;
+        result.reason = FailureReason(file, errno);
+        return result;
+    }
+    errno = 0;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.status = ReadStatus::Failed;
-        result.reason = file.errorString();
+        result.reason = FailureReason(file, errno);
         return result;
     }
     result.status = ReadStatus::Ok;
@@ -239,15 +277,18 @@ WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
     // QSaveFile writes beside the target and renames only after everything was written, so a
     // failure at any step leaves the earlier file exactly as it was.
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
         result.ok = false;
-        result.reason = file.errorString();
+        // QSaveFile refuses a folder in the file's place by itself, without a system call
+        // that fails.
+        result.reason = QFileInfo(path).isDir() ? SystemErrorReason(EISDIR) : FailureReason(file, errno);
         return result;
     }
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         result.ok = false;
-        result.reason = ShortWriteReason(file, errno);
+        result.reason = FailureReason(file, errno);
         file.cancelWriting();
         return result;
     }
@@ -257,13 +298,14 @@ WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
     errno = 0;
     if (!file.flush()) {
         result.ok = false;
-        result.reason = ShortWriteReason(file, errno);
+        result.reason = FailureReason(file, errno);
         file.cancelWriting();
         return result;
     }
+    errno = 0;
     if (!file.commit()) {
         result.ok = false;
-        result.reason = file.errorString();
+        result.reason = FailureReason(file, errno);
         return result;
     }
     return result;

@@ -34,7 +34,7 @@ struct TextReadResult
 {
     ReadStatus status = ReadStatus::Missing;
     TextFile file;  // empty lines and Windows-1252 unless status is Ok
-    QString reason; // the system's reason when status is Failed
+    QString reason; // the system's reason when status is Failed, see SystemErrorReason
 };
 
 // The outcome of every write. On failure the earlier file is untouched.
@@ -42,7 +42,7 @@ struct WriteResult
 {
     bool ok = true;
     QString path;
-    QString reason; // the system's reason, when !ok
+    QString reason; // the system's reason when !ok, see SystemErrorReason
 
     // German text for the user naming the path and the reason; empty when ok.
     QString message() const;
@@ -58,6 +58,10 @@ QStringList SplitTextLines(const QString &text);
 // Encodes lines with the mark of the encoding and CR LF after every line, the last one too.
 // Characters outside Windows-1252 become '?'.
 QByteArray EncodeTextLines(const QStringList &lines, TextEncoding encoding);
+
+// The system's reason for a failed read or write (an errno value) as the user reads it: German
+// for the common cases, the system's own text for the rare rest.
+QString SystemErrorReason(int errorCode);
 
 TextReadResult ReadTextFile(const QString &path);
 

@@ -22,6 +22,12 @@ QString TwoDigits(int value)
     return wide < 0 ? QLatin1Char('-') + digits : digits;
 }
 
+QString ShortDate(const QDate &date)
+{
+    return TwoDigits(date.day()) + QLatin1Char('.') + TwoDigits(date.month()) + QLatin1Char('.') +
+           TwoDigits(date.year() - 2000);
+}
+
 QString FileNamePart(const QString &path)
 {
     qsizetype cut = -1;

@@ -52,10 +52,8 @@ QString NutrientCells(const QStringList &cells, QChar after)
 
 QString ReportCreatedLine(const QDateTime &created)
 {
-    const QDate date = created.date();
     const QTime time = created.time();
-    return QStringLiteral("Erstellt am ") + TwoDigits(date.day()) + QLatin1Char('.') +
-           TwoDigits(date.month()) + QLatin1Char('.') + TwoDigits(date.year() - 2000) + QLatin1Char(' ') +
+    return QStringLiteral("Erstellt am ") + ShortDate(created.date()) + QLatin1Char(' ') +
            TwoDigits(time.hour()) + QLatin1Char(':') + TwoDigits(time.minute()) + QLatin1Char(':') +
            TwoDigits(time.second());
 }
@@ -70,13 +68,13 @@ DayReport DayReportFromPlan(const MealPlan &plan, const DayBalance &balance, con
         DayReportMeal &target = report.meals[meal - 1];
         for (const MealEntry &entry : plan.meal(meal))
             target.rows.append({entry.name, entry.dbCode, entry.amount, entry.values});
-        const QStringList sums = SumTexts(balance.mealSums[meal - 1], locale);
-        target.amountSum = sums.first();
-        target.sums = sums.mid(1);
+        const SumRowTexts sums = SumTexts(balance.mealSums[meal - 1], locale);
+        target.amountSum = sums.amount;
+        target.sums = sums.nutrients;
     }
-    const QStringList daySums = SumTexts(balance.daySums, locale);
-    report.dayAmountSum = daySums.first();
-    report.daySums = daySums.mid(1);
+    const SumRowTexts daySums = SumTexts(balance.daySums, locale);
+    report.dayAmountSum = daySums.amount;
+    report.daySums = daySums.nutrients;
     report.requirementTitle = requirement.title;
     report.requirements = ReferenceValueTexts(requirement);
     for (int k = 0; k < NutrientCount; ++k) {

@@ -1,6 +1,9 @@
 #include "listcompare.h"
 
+#include "foodlistcolumns.h"
 #include "numbertext.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -35,7 +38,7 @@ int CompareText(const QString &a, const QString &b)
 
 int CompareListCells(const QString &a, const QString &b, int column, bool descending)
 {
-    if (column == 0)
+    if (column == FoodColumn::Name)
         return descending ? CompareText(b, a) : CompareText(a, b);
 
     const QString x = CommaToPoint(a);
@@ -47,4 +50,11 @@ int CompareListCells(const QString &a, const QString &b, int column, bool descen
     // Texts such as "k.A." keep ascending order in both directions, so they stay behind
     // the numbers whichever way the column is sorted.
     return CompareText(a, b);
+}
+
+void SortRowOrder(std::vector<int> &order, const QList<QStringList> &rows, int column, bool descending)
+{
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return CompareListCells(rows.at(a).at(column), rows.at(b).at(column), column, descending) < 0;
+    });
 }

@@ -1,5 +1,6 @@
 #include "largefoodtable.h"
 
+#include "datafiles.h"
 #include "fooddata.h"
 #include "foodindex.h"
 #include "textfile.h"
@@ -34,18 +35,18 @@ QString CopiedLine(const QString &line, int k)
 QString WriteLargeFoodTables(const QString &shippedDataDirectory, const QString &outDirectory, int copies)
 {
     const FoodFileLoad swiss = LoadSwissDatabase(shippedDataDirectory);
-    if (swiss.outcome != FoodFileOutcome::Loaded || swiss.lines.size() <= 3)
+    if (swiss.outcome != FoodFileOutcome::Loaded || swiss.lines.size() <= SwissFoodHeaderLines)
         return QStringLiteral("no Swiss foods in %1").arg(shippedDataDirectory);
 
-    QStringList lines = swiss.lines.mid(0, 3);
-    const QStringList foods = swiss.lines.mid(3);
-    lines.reserve(3 + foods.size() * copies);
+    QStringList lines = swiss.lines.mid(0, SwissFoodHeaderLines);
+    const QStringList foods = swiss.lines.mid(SwissFoodHeaderLines);
+    lines.reserve(SwissFoodHeaderLines + foods.size() * copies);
     for (int k = 0; k < copies; ++k) {
         for (const QString &food : foods)
             lines.append(k == 0 ? food : CopiedLine(food, k));
     }
-    WriteResult written = WriteTextFile(DataFilePath(outDirectory, QStringLiteral("NwChDb.dat")), lines,
-                                        TextEncoding::Windows1252);
+    WriteResult written =
+        WriteTextFile(DataFilePath(outDirectory, SwissFoodFileName), lines, TextEncoding::Windows1252);
     if (!written.ok)
         return written.message();
 
@@ -57,12 +58,12 @@ QString WriteLargeFoodTables(const QString &shippedDataDirectory, const QString 
         rows.append({QString::number(FirstOwnId + i), food.name.left(33) + QStringLiteral(" eigen"),
                      food.referenceAmount, food.values});
     }
-    written = WriteTextFile(DataFilePath(outDirectory, QStringLiteral("NwAnDb.dat")),
+    written = WriteTextFile(DataFilePath(outDirectory, OwnFoodFileName),
                             AdditionalFoodFileLines(rows, QDate(2025, 12, 1)), TextEncoding::Windows1252);
     if (!written.ok)
         return written.message();
 
-    for (const QString &name : {QStringLiteral("NwRefWerteDge.dat"), QStringLiteral("NwWortliste.dat")}) {
+    for (const QString name : {DgeReferenceFileName, WordListFileName}) {
         const QString target = DataFilePath(outDirectory, name);
         QFile::remove(target);
         if (!QFile::copy(DataFilePath(shippedDataDirectory, name), target))

@@ -70,22 +70,24 @@ void TestBalance::sumsWithoutNoise()
     const QLocale german(QLocale::German, QLocale::Germany);
 
     // Grams and pieces add up alike; texts that are no number add nothing.
-    const QStringList meal1 = SumTexts(balance.mealSums[0], german);
-    QCOMPARE(meal1.size(), NutrientCount + 1);
-    QCOMPARE(meal1.at(0), QStringLiteral("152"));
-    QCOMPARE(meal1.at(1), QStringLiteral("0,3"));
-    QCOMPARE(meal1.at(2), QStringLiteral("12,5"));
-    QCOMPARE(meal1.at(3), QStringLiteral("0"));
+    const SumRowTexts meal1 = SumTexts(balance.mealSums[0], german);
+    QCOMPARE(meal1.nutrients.size(), NutrientCount);
+    QCOMPARE(meal1.amount, QStringLiteral("152"));
+    QCOMPARE(meal1.nutrients.at(0), QStringLiteral("0,3"));
+    QCOMPARE(meal1.nutrients.at(1), QStringLiteral("12,5"));
+    QCOMPARE(meal1.nutrients.at(2), QStringLiteral("0"));
 
-    QCOMPARE(SumTexts(balance.mealSums[1], german), QStringList(NutrientCount + 1, QStringLiteral("0")));
+    const SumRowTexts meal2 = SumTexts(balance.mealSums[1], german);
+    QCOMPARE(meal2.amount, QStringLiteral("0"));
+    QCOMPARE(meal2.nutrients, QStringList(NutrientCount, QStringLiteral("0")));
 
-    const QStringList day = SumTexts(balance.daySums, german);
-    QCOMPARE(day.at(0), QStringLiteral("152,1"));
-    QCOMPARE(day.at(1), QStringLiteral("0,7"));
-    QCOMPARE(day.at(2), QStringLiteral("12,5"));
+    const SumRowTexts day = SumTexts(balance.daySums, german);
+    QCOMPARE(day.amount, QStringLiteral("152,1"));
+    QCOMPARE(day.nutrients.at(0), QStringLiteral("0,7"));
+    QCOMPARE(day.nutrients.at(1), QStringLiteral("12,5"));
 
     // The decimal separator follows the locale.
-    QCOMPARE(SumTexts(balance.daySums, QLocale::c()).at(1), QStringLiteral("0.7"));
+    QCOMPARE(SumTexts(balance.daySums, QLocale::c()).nutrients.at(0), QStringLiteral("0.7"));
 }
 
 void TestBalance::classifiesAtTheEdges_data()
@@ -230,7 +232,7 @@ void TestBalance::freeWater()
     const DayBalance balance = ComputeBalance(plan, Requirement(1000));
 
     QCOMPARE(balance.freeWaterShare, free);
-    QCOMPARE(balance.foodWaterShare, balance.daySums[WaterNutrient + 1] - free);
+    QCOMPARE(balance.foodWaterShare, balance.daySums.nutrients[WaterNutrient] - free);
     QVERIFY(balance.foodWaterShare >= 100);
 }
 

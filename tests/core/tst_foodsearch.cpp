@@ -106,6 +106,7 @@ void TestFoodSearch::search_data()
     QTest::newRow("words in the other order") << u"roh apfel"_s << QStringList{u"17"_s};
     QTest::newRow("words may sit inside a word") << u"bauer brot"_s << QStringList{u"842"_s};
     QTest::newRow("every word must occur") << u"apfel birne"_s << QStringList();
+    QTest::newRow("a word is one piece") << u"apfelroh"_s << QStringList();
     QTest::newRow("hyphen splits, umlaut folds") << u"essig-öl"_s << QStringList{u"1199"_s};
     QTest::newRow("as written in the name") << u"essig-Öl"_s << QStringList{u"1199"_s};
     QTest::newRow("comma without blank") << u"rind,roh"_s << QStringList{u"30"_s};

@@ -2,7 +2,63 @@
 
 #include <QTest>
 
+#include <array>
+
 namespace {
+
+// A Swiss food line: 50 fields of "0" but the id, the name and the energy (field 3).
+QString SwissFood(const QString &id, const QString &name, const QString &energy)
+{
+    QStringList fields(50, QStringLiteral("0"));
+    fields[0] = id;
+    fields[1] = name;
+    fields[3] = energy;
+    return fields.join(u';');
+}
+
+// Apfel (52 kcal per 100 g) and Vollmilch (65) from the Swiss table; Müsli by the piece with
+// its energy unknown, and a hand-edited own food whose reference amount is 0.
+FoodIndex TestIndex()
+{
+    const QStringList swiss{
+        QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
+        SwissFood(QStringLiteral("1001"), QStringLiteral("Apfel, roh"), QStringLiteral("52")),
+        SwissFood(QStringLiteral("1002"), QStringLiteral("Vollmilch"), QStringLiteral("65"))};
+    const QStringList own{QStringLiteral("Zusätzliche Lebensmittel"), QString(),
+                          QStringLiteral("30512;Müsli;1;k.A.;1;2;3;4;5;6;7;8;9;10;11;12;"),
+                          QStringLiteral("30513;Kaputt;0;5;1;2;3;4;5;6;7;8;9;10;11;12;")};
+    return BuildFoodIndex(swiss, own);
+}
+
+// One row of the loading table: the food lines after the header, the meal reading starts in,
+// and per meal its entries as "dbCode;id;amount;energy"; refusals as "line: message", with
+// " [MengEdit]" where the refusal wants the focus in the amount field.
+struct LoadCase
+{
+    QStringList lines;
+    int startMeal = 1;
+    std::array<QStringList, MealCount> meals;
+    QStringList refusals;
+    QString unitCaption;
+};
+
+QStringList EntryTexts(const QList<MealEntry> &entries)
+{
+    QStringList texts;
+    for (const MealEntry &entry : entries)
+        texts.append(QStringList{entry.dbCode, entry.id, entry.amount, entry.values.value(0)}.join(u';'));
+    return texts;
+}
+
+QStringList RefusalTexts(const QList<MealFileRefusal> &refusals)
+{
+    QStringList texts;
+    for (const MealFileRefusal &refusal : refusals) {
+        texts.append(QString::number(refusal.line) + QStringLiteral(": ") + refusal.message +
+                     (refusal.focusAmount ? QStringLiteral(" [MengEdit]") : QString()));
+    }
+    return texts;
+}
 
 MealEntry Entry(const QString &dbCode, const QString &id, const QString &amount)
 {
@@ -16,6 +72,8 @@ MealEntry Entry(const QString &dbCode, const QString &id, const QString &amount)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(LoadCase)
 
 class TestMealFile : public QObject
 {
@@ -31,6 +89,8 @@ private slots:
     void parsesLines();
     void normalisesIds_data();
     void normalisesIds();
+    void loadsLines_data();
+    void loadsLines();
 };
 
 void TestMealFile::writesOneLinePerEntry()
@@ -184,6 +244,93 @@ void TestMealFile::normalisesIds()
     QFETCH(QString, field);
     QFETCH(QString, id);
     QCOMPARE(NormaliseMealId(field), id);
+}
+
+void TestMealFile::loadsLines_data()
+{
+    QTest::addColumn<LoadCase>("row");
+    const QString apple150 = QStringLiteral("1;1001;150,0;78,0");
+
+    LoadCase plain;
+    plain.lines = {QStringLiteral("Mahlzeit1=1;1001;150,0;"), QStringLiteral("Mahlzeit1=1;1002;50;"),
+                   QStringLiteral("Mahlzeit3=2;30512;2,0;")};
+    plain.meals[0] = QStringList{apple150, QStringLiteral("1;1002;50,0;32,5")};
+    plain.meals[2] = QStringList{QStringLiteral("2;30512;2,0;k.A.")};
+    plain.unitCaption = QStringLiteral("St");
+    QTest::newRow("entries in file order, values afresh from the index") << plain;
+
+    QTest::newRow("header alone") << LoadCase();
+
+    LoadCase meals;
+    meals.startMeal = 4;
+    meals.lines = {QStringLiteral("Vorspann=1;1001;150;"), QStringLiteral("Mahlzeit2=1;1001;150;"),
+                   QStringLiteral("Mahlzeit7=1;0042;1;"), QStringLiteral("Mahlzeit=1;1001;150;")};
+    meals.meals[3] = QStringList{apple150};
+    meals.meals[1] = QStringList{apple150, apple150};
+    meals.refusals = QStringList{QStringLiteral("4: Lebensmittel-ID 42 nicht in Liste vorhanden !")};
+    meals.unitCaption = QStringLiteral("g");
+    QTest::newRow("start meal until a line names one, then the meal before") << meals;
+
+    LoadCase outside;
+    outside.startMeal = 0;
+    outside.lines = {QStringLiteral("x=1;1001;150;")};
+    outside.meals[0] = QStringList{apple150};
+    outside.unitCaption = QStringLiteral("g");
+    QTest::newRow("start meal outside 1..6 is meal 1") << outside;
+
+    LoadCase checks;
+    checks.lines = {QStringLiteral("Mahlzeit1=1;1001;;"),
+                    QStringLiteral("Mahlzeit1=1;1001;abc;"),
+                    QStringLiteral("Mahlzeit1=1;1001;0,05;"),
+                    QStringLiteral("Mahlzeit1=1;30513;1;"),
+                    QStringLiteral("Mahlzeit1=1;;1;"),
+                    QStringLiteral("Mahlzeit1=1;1001;12,34;"),
+                    QStringLiteral("Mahlzeit1=1;1002;1") + QString(400, u'0') + QLatin1Char(';')};
+    checks.meals[0] = QStringList{QStringLiteral("1;1001;12,3;6,4")};
+    checks.refusals = QStringList{QStringLiteral("2: Es ist keine Menge angegeben! [MengEdit]"),
+                                  QStringLiteral("3: Die Menge ist kein nummerischer Wert! [MengEdit]"),
+                                  QStringLiteral("4: Die Menge muss größer 0,1 sein! [MengEdit]"),
+                                  QStringLiteral("5: Die Bezugsmenge ist kein nummerischer Wert!"),
+                                  QStringLiteral("6: Lebensmittel-ID 0 nicht in Liste vorhanden !"),
+                                  QStringLiteral("8: Die Menge ist kein nummerischer Wert! [MengEdit]")};
+    checks.unitCaption = QStringLiteral("g");
+    QTest::newRow("every line through the checks of a food entered by hand") << checks;
+
+    LoadCase full;
+    for (int i = 0; i < MaxEntriesPerMeal + 1; ++i)
+        full.lines.append(QStringLiteral("Mahlzeit2=1;1001;150;"));
+    full.lines.append(QStringLiteral("Mahlzeit3=1;1001;150;"));
+    full.meals[1] = QStringList(MaxEntriesPerMeal, apple150);
+    full.meals[2] = QStringList{apple150};
+    full.refusals =
+        QStringList{QStringLiteral("14: Es können max 12 Lebensmittel pro Mahlzeit erfasst werden!")};
+    full.unitCaption = QStringLiteral("g");
+    QTest::newRow("thirteenth food of a meal refused, the next meal takes more") << full;
+
+    LoadCase session;
+    session.lines = {QStringLiteral("Sitzung=26.10.25 14:30:05;"), QStringLiteral("Mahlzeit5=1;1001;150;"),
+                     QStringLiteral("SITZUNG=Mahlzeit2;4711;1;"), QStringLiteral("Sitzungen=1;1001;150;"),
+                     QStringLiteral("Mahlzeit5=1;999;1;")};
+    session.meals[4] = QStringList{apple150, apple150};
+    session.refusals = QStringList{QStringLiteral("6: Lebensmittel-ID 999 nicht in Liste vorhanden !")};
+    session.unitCaption = QStringLiteral("g");
+    QTest::newRow("Sitzung lines skipped in any case, still counted") << session;
+}
+
+void TestMealFile::loadsLines()
+{
+    QFETCH(LoadCase, row);
+    const FoodIndex index = TestIndex();
+
+    const MealFileLoad load =
+        LoadMealFileLines(QStringList{QStringLiteral("VNR=Mz251026")} + row.lines, index, row.startMeal);
+
+    for (int meal = 1; meal <= MealCount; ++meal)
+        QCOMPARE(EntryTexts(load.plan.meal(meal)), row.meals[meal - 1]);
+    QCOMPARE(RefusalTexts(load.refusals), row.refusals);
+    QCOMPARE(load.unitCaption, row.unitCaption);
+    QCOMPARE(load.plan.activeMeal(), 1);
+    QVERIFY(!load.plan.changed());
 }
 
 QTEST_GUILESS_MAIN(TestMealFile)

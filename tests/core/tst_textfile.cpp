@@ -44,6 +44,10 @@ private slots:
     void brokenInput_data();
     void brokenInput();
     void missingAndUnreadableFiles();
+    void systemErrorReason_data();
+    void systemErrorReason();
+    void failuresGiveTheSystemReason_data();
+    void failuresGiveTheSystemReason();
     void failedWriteReportsPathAndReason();
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
@@ -215,6 +219,66 @@ void TestTextFile::missingAndUnreadableFiles()
     QVERIFY(failed.file.lines.isEmpty());
 }
 
+void TestTextFile::systemErrorReason_data()
+{
+    QTest::addColumn<int>("errorCode");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no permission") << EACCES << u"Keine Berechtigung"_s;
+    QTest::newRow("not allowed") << EPERM << u"Vorgang nicht erlaubt"_s;
+    QTest::newRow("disk full") << ENOSPC << u"Kein Speicherplatz mehr auf dem Datenträger"_s;
+    QTest::newRow("quota used up") << EDQUOT << u"Der zugeteilte Speicherplatz ist aufgebraucht"_s;
+    QTest::newRow("read-only file system") << EROFS << u"Das Dateisystem ist schreibgeschützt"_s;
+    QTest::newRow("no such file or folder") << ENOENT << u"Datei oder Ordner nicht gefunden"_s;
+    QTest::newRow("path through a file") << ENOTDIR << u"Ein Teil des Pfades ist kein Ordner"_s;
+    QTest::newRow("is a folder") << EISDIR << u"Das ist ein Ordner, keine Datei"_s;
+    QTest::newRow("file too large") << EFBIG << u"Die Datei ist zu groß"_s;
+    QTest::newRow("name too long") << ENAMETOOLONG << u"Der Dateiname ist zu lang"_s;
+    // Rare reasons keep the system's own text rather than a vague German one.
+    QTest::newRow("other: input/output error") << EIO << qt_error_string(EIO);
+}
+
+void TestTextFile::systemErrorReason()
+{
+    QFETCH(int, errorCode);
+    QFETCH(QString, reason);
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(SystemErrorReason(errorCode), reason);
+}
+
+void TestTextFile::failuresGiveTheSystemReason_data()
+{
+    // Tests run as root, so these are the failures that can be made for real: each must reach
+    // the user with its own reason, not Qt's English text.
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("path"); // inside a folder that holds "folder/" and "file.dat"
+    QTest::addColumn<int>("errorCode");
+    QTest::newRow("reading a folder") << false << u"folder"_s << EISDIR;
+    QTest::newRow("writing over a folder") << true << u"folder"_s << EISDIR;
+    QTest::newRow("writing into a missing folder") << true << u"missing/NwConfig.dat"_s << ENOENT;
+    QTest::newRow("writing below a file") << true << u"file.dat/NwConfig.dat"_s << ENOTDIR;
+}
+
+void TestTextFile::failuresGiveTheSystemReason()
+{
+    QFETCH(bool, write);
+    QFETCH(QString, path);
+    QFETCH(int, errorCode);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"folder"_s));
+    QVERIFY(WriteBytes(dir.filePath(u"file.dat"_s), "x\r\n"));
+    const QString full = dir.filePath(path);
+    if (write) {
+        const WriteResult result = WriteTextFile(full, {u"agroup=3"_s}, TextEncoding::Windows1252);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.reason, SystemErrorReason(errorCode));
+    } else {
+        const TextReadResult result = ReadTextFile(full);
+        QCOMPARE(result.status, ReadStatus::Failed);
+        QCOMPARE(result.reason, SystemErrorReason(errorCode));
+    }
+}
+
 void TestTextFile::failedWriteReportsPathAndReason()
 {
     // Tests run as root, so permissions cannot stop a write; a folder where the file must go can.
@@ -269,7 +333,7 @@ void TestTextFile::failedWriteKeepsOldFile()
     QVERIFY(!result.ok);
     QCOMPARE(result.path, path);
     // The system's reason for the user, not a placeholder such as "Unknown error".
-    QCOMPARE(result.reason, qt_error_string(EFBIG));
+    QCOMPARE(result.reason, SystemErrorReason(EFBIG));
     QCOMPARE(ReadBytes(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{u"NwAnDb.dat"_s});

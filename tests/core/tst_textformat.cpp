@@ -16,6 +16,8 @@ private slots:
     void fitLeftAndRight();
     void twoDigits_data();
     void twoDigits();
+    void shortDate_data();
+    void shortDate();
     void fileNamePart_data();
     void fileNamePart();
     void buildStamp_data();
@@ -63,6 +65,22 @@ void TestTextFormat::twoDigits()
     QFETCH(int, value);
     QFETCH(QString, text);
     QCOMPARE(TwoDigits(value), text);
+}
+
+void TestTextFormat::shortDate_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ordinary") << QDate(2025, 10, 26) << u"26.10.25"_s;
+    QTest::newRow("single digits padded") << QDate(2026, 1, 2) << u"02.01.26"_s;
+    QTest::newRow("year 2000") << QDate(2000, 12, 31) << u"31.12.00"_s;
+}
+
+void TestTextFormat::shortDate()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, text);
+    QCOMPARE(ShortDate(date), text);
 }
 
 void TestTextFormat::fileNamePart_data()

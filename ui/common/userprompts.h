@@ -6,16 +6,20 @@
 enum MessageMode
 {
     ModeOk = 0,
-    ModeYesNo = 10,
+    ModeYesNo = 10,           // "Ja", "Nein"; Enter answers "Nein"
+    ModeYesNoDefaultYes = 11, // "Ja", "Nein"; Enter answers "Ja"
     ModeTextCsv = 12,
     ModeOkCancel = 20,
+    ModeYesNoCancel = 30, // "Ja", "Nein", "Abbrechen"; Enter answers "Ja"
 };
 
-// Answers: the left button, the right button (or the single "OK"), closed without a button.
+// Answers: the left button, the right button (or the single "OK", or "Nein" of three), the
+// third button ("Abbrechen"), closed without a button.
 enum MessageAnswer
 {
     AnswerLeft = 1,
     AnswerRight = 0,
+    AnswerThird = 2,
     AnswerClosed = 99,
 };
 
@@ -25,7 +29,7 @@ struct FileDialogRequest
 {
     QString title;
     QString initialFolder;
-    QString filter;           // Qt filter text, e.g. "Text files (*.txt *.TXT)"
+    QString filter;           // Qt filter text, e.g. "Textdateien (*.txt *.TXT)"
     QString defaultExtension; // added to a name typed without one
     QString proposedName;     // file name for the name field, without a folder
 };
@@ -40,7 +44,7 @@ public:
     // The message window with a single "OK"; 0 after OK, 99 otherwise.
     virtual int showNotice(const QString &text) = 0;
 
-    // The message window with the buttons of mode; 1, 0 or 99.
+    // The message window with the buttons of mode; 1, 0, 2 (third button) or 99.
     virtual int askUser(const QString &text, MessageMode mode) = 0;
 
     // The platform's plain message box: the text, OK, the application title as caption.

@@ -1,9 +1,11 @@
 #include "tlebmittplusform.h"
 
 #include "foodiddraw.h"
+#include "foodlistcolumns.h"
+#include "foodrowsmodel.h"
+#include "foodrowsview.h"
 #include "foodstore.h"
 #include "formkit.h"
-#include "listcompare.h"
 #include "userprompts.h"
 
 #include <QFrame>
@@ -12,18 +14,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <algorithm>
-#include <numeric>
 #include <utility>
-#include <vector>
 
 namespace {
 
 constexpr int ColumnPitch = 54; // distance between the value columns
 constexpr int ValueLeft = 457;  // left of the first value field and list column in the window
 constexpr int FieldWidth = 50;
+
+// The list's cells for one food, in FoodColumn order.
+QStringList FoodCells(const QString &name, const QString &id, const QString &amount,
+                      const QStringList &values)
+{
+    QStringList cells = {name, QStringLiteral("NwAnDb"), id, amount};
+    cells.append(values);
+    return cells;
+}
 
 } // namespace
 
@@ -96,26 +105,18 @@ void TLebmittPlusForm::createControls()
     connect(removeButton, &QPushButton::clicked, this, &TLebmittPlusForm::LebMitLoeschenBtnClick);
     connect(changeButton, &QPushButton::clicked, this, &TLebmittPlusForm::LebMitAendernBtnClick);
 
-    m_list = new QTableWidget(0, ColumnCount, this);
-    m_list->setObjectName(QStringLiteral("NwAnDbListView"));
-    m_list->setGeometry(8, 232, 1177, 313);
     QStringList captions = {QStringLiteral("Lebensmittel"), QStringLiteral("DbTyp"), QStringLiteral("ID"),
                             QStringLiteral("Bez.Menge")};
     for (const NutrientEntry &nutrient : catalogue)
         captions.append(nutrient.shortName);
-    m_list->setHorizontalHeaderLabels(captions);
-    for (int column = 0; column < ColumnCount; ++column) {
-        const int width = column == NameColumn ? 340 : ColumnPitch;
+    m_model = new FoodRowsModel(captions, this);
+    m_list = MakeFoodRowsView(this, QStringLiteral("NwAnDbListView"), m_model, QRect(8, 232, 1177, 313));
+    for (int column = 0; column < FoodColumn::Count; ++column) {
+        const int width = column == FoodColumn::Name ? 340 : ColumnPitch;
         m_list->setColumnWidth(column, width);
-        QTableWidgetItem *head = m_list->horizontalHeaderItem(column);
-        head->setFont(HeaderCaptionFont(m_list, captions.at(column), width));
+        m_model->setCaptionFont(column, HeaderCaptionFont(m_list, captions.at(column), width));
     }
-    m_list->setColumnHidden(DbTypeColumn, true);
-    SetUpRowList(m_list, 18);
-    m_list->horizontalHeader()->setSectionsClickable(true);
-    m_list->horizontalHeader()->setHighlightSections(false);
-    m_list->setSortingEnabled(false);
-    m_list->setWordWrap(false);
+    m_list->setColumnHidden(FoodColumn::Db, true);
     connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &TLebmittPlusForm::NwAnDbListViewColumnClick);
 
@@ -136,19 +137,18 @@ void TLebmittPlusForm::createControls()
 void TLebmittPlusForm::OpenAdditionalFoods()
 {
     m_list->clearSelection();
-    m_list->setRowCount(0);
     const QList<AdditionalFoodRow> stored = AdditionalFoodRows(m_store.additionalLines());
-    for (const AdditionalFoodRow &food : stored) {
-        QStringList cells = {food.name, QStringLiteral("NwAnDb"), food.id, food.referenceAmount};
-        cells.append(food.values);
-        appendRow(cells);
-    }
+    QList<QStringList> rows;
+    rows.reserve(stored.size());
+    for (const AdditionalFoodRow &food : stored)
+        rows.append(FoodCells(food.name, food.id, food.referenceAmount, food.values));
+    m_model->setRows(rows);
     clearInputFields();
     m_countLabel->setText(QString::number(std::max<qsizetype>(m_store.additionalLines().size() - 2, 0)));
     m_changed = false;
 }
 
-void TLebmittPlusForm::open(const QPoint &mainTopLeft)
+void TLebmittPlusForm::editAdditionalFoods(const QPoint &mainTopLeft)
 {
     OpenAdditionalFoods();
     move(mainTopLeft + QPoint(8, 28));
@@ -158,11 +158,10 @@ void TLebmittPlusForm::open(const QPoint &mainTopLeft)
 QList<AdditionalFoodRow> TLebmittPlusForm::rows() const
 {
     QList<AdditionalFoodRow> result;
-    result.reserve(m_list->rowCount());
-    for (int row = 0; row < m_list->rowCount(); ++row) {
-        const QStringList cells = rowCells(row);
-        result.append({cells.at(IdColumn), cells.at(NameColumn), cells.at(AmountColumn),
-                       cells.mid(FirstValueColumn, NutrientCount)});
+    result.reserve(m_model->rowCount());
+    for (const QStringList &cells : m_model->rows()) {
+        result.append({cells.at(FoodColumn::Id), cells.at(FoodColumn::Name), cells.at(FoodColumn::Amount),
+                       cells.mid(FoodColumn::FirstValue, NutrientCount)});
     }
     return result;
 }
@@ -182,13 +181,11 @@ void TLebmittPlusForm::LebMitEinfgBtnClick()
         offending->setFocus();
         return;
     }
-    for (int row = 0; row < m_list->rowCount(); ++row) {
-        if (m_list->item(row, NameColumn)->text() == name) {
-            m_list->scrollToItem(m_list->item(row, NameColumn));
-            m_list->selectRow(row);
-            m_prompts->showNotice(QStringLiteral("Das Lebensmittel ist schon in der Liste vorhanden!"));
-            return;
-        }
+    if (const int row = m_model->findRow(FoodColumn::Name, name); row >= 0) {
+        m_list->scrollTo(m_model->index(row, FoodColumn::Name));
+        m_list->selectRow(row);
+        m_prompts->showNotice(QStringLiteral("Das Lebensmittel ist schon in der Liste vorhanden!"));
+        return;
     }
     const QString amount = m_amountEdit->text();
     if (amount != QLatin1String("100") && amount != QLatin1String("1")) {
@@ -200,8 +197,8 @@ void TLebmittPlusForm::LebMitEinfgBtnClick()
     QString id = m_idLabel->text();
     if (id.isEmpty()) {
         QSet<QString> taken;
-        for (int row = 0; row < m_list->rowCount(); ++row)
-            taken.insert(m_list->item(row, IdColumn)->text());
+        for (const QStringList &cells : m_model->rows())
+            taken.insert(cells.at(FoodColumn::Id));
         id = DrawOwnFoodId(taken, quint32(m_clock().toSecsSinceEpoch()));
         if (id.isEmpty()) {
             m_prompts->showNotice(QStringLiteral("Es sind keine freien Lebensmittel-IDs mehr vorhanden!"));
@@ -209,10 +206,10 @@ void TLebmittPlusForm::LebMitEinfgBtnClick()
         }
     }
 
-    QStringList cells = {name, QStringLiteral("NwAnDb"), id, amount};
+    QStringList values;
     for (const QLineEdit *edit : m_valueEdits)
-        cells.append(edit->text().isEmpty() ? QStringLiteral("k.A.") : edit->text());
-    appendRow(cells);
+        values.append(edit->text().isEmpty() ? QStringLiteral("k.A.") : edit->text());
+    m_model->appendRow(FoodCells(name, id, amount, values));
     showRowCount();
     clearInputFields();
     m_changed = true;
@@ -224,7 +221,7 @@ void TLebmittPlusForm::LebMitLoeschenBtnClick()
     if (row < 0) {
         m_prompts->showNotice(QStringLiteral("Es ist keine Zeile ausgewählt!"));
     } else {
-        m_list->removeRow(row);
+        m_model->takeRow(row);
         showRowCount();
     }
     m_changed = true;
@@ -237,14 +234,13 @@ void TLebmittPlusForm::LebMitAendernBtnClick()
         m_prompts->showPlainMessage(QStringLiteral("Es ist keine Zeile ausgewählt!"));
         return;
     }
-    const QStringList cells = rowCells(row);
-    m_nameEdit->setText(cells.at(NameColumn));
-    m_idLabel->setText(cells.at(IdColumn));
-    m_amountEdit->setText(cells.at(AmountColumn));
+    const QStringList cells = m_model->takeRow(row);
+    m_nameEdit->setText(cells.at(FoodColumn::Name));
+    m_idLabel->setText(cells.at(FoodColumn::Id));
+    m_amountEdit->setText(cells.at(FoodColumn::Amount));
     for (int k = 0; k < NutrientCount; ++k)
-        m_valueEdits[k]->setText(cells.at(FirstValueColumn + k));
+        m_valueEdits[k]->setText(cells.at(FoodColumn::Value(k)));
     m_changed = true;
-    m_list->removeRow(row);
     showRowCount();
 }
 
@@ -294,55 +290,10 @@ void TLebmittPlusForm::done(int result)
 
 void TLebmittPlusForm::NwAnDbListViewColumnClick(int column)
 {
-    m_sortDescending = column != m_sortColumn ? true : !m_sortDescending;
-    m_sortColumn = column;
-
-    const int count = m_list->rowCount();
-    QList<QStringList> before;
-    before.reserve(count);
-    for (int row = 0; row < count; ++row)
-        before.append(rowCells(row));
-    std::vector<int> order(static_cast<size_t>(count));
-    std::iota(order.begin(), order.end(), 0);
-    // A stable sort copes with the comparison mixing numeric and text order, which is not a
-    // strict weak order for every mix of cells.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareListCells(before.at(a).at(column), before.at(b).at(column), column, m_sortDescending) <
-               0;
-    });
-
-    const int selected = selectedRow();
-    m_list->clearSelection();
-    for (int row = 0; row < count; ++row) {
-        setRowCells(row, before.at(order[size_t(row)]));
-        if (order[size_t(row)] == selected)
-            m_list->selectRow(row);
-    }
+    m_sort.click(column);
+    m_model->sortRows(column, m_sort.descending);
     // The saved order follows the displayed order.
     m_changed = true;
-}
-
-void TLebmittPlusForm::appendRow(const QStringList &cells)
-{
-    const int row = m_list->rowCount();
-    m_list->insertRow(row);
-    for (int column = 0; column < ColumnCount; ++column)
-        m_list->setItem(row, column, new QTableWidgetItem(cells.value(column)));
-}
-
-QStringList TLebmittPlusForm::rowCells(int row) const
-{
-    QStringList cells;
-    cells.reserve(ColumnCount);
-    for (int column = 0; column < ColumnCount; ++column)
-        cells.append(m_list->item(row, column)->text());
-    return cells;
-}
-
-void TLebmittPlusForm::setRowCells(int row, const QStringList &cells)
-{
-    for (int column = 0; column < ColumnCount; ++column)
-        m_list->item(row, column)->setText(cells.at(column));
 }
 
 int TLebmittPlusForm::selectedRow() const
@@ -362,7 +313,7 @@ void TLebmittPlusForm::clearInputFields()
 
 void TLebmittPlusForm::showRowCount()
 {
-    m_countLabel->setText(QString::number(m_list->rowCount()));
+    m_countLabel->setText(QString::number(m_model->rowCount()));
 }
 
 QLineEdit *TLebmittPlusForm::fieldWithSemicolon() const

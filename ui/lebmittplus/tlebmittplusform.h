@@ -2,20 +2,22 @@
 
 #include "appinfo.h"
 #include "fooddata.h"
+#include "listcompare.h"
 #include "nutrients.h"
 
 #include <QDialog>
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
 #include <array>
 
+class FoodRowsModel;
 class FoodStore;
 class QLabel;
 class QLineEdit;
-class QPushButton;
-class QTableWidget;
+class QTableView;
 class UserPrompts;
 
 // The own-foods window: enter, remove, change and sort the user's own foods and save them to
@@ -26,37 +28,28 @@ class TLebmittPlusForm : public QDialog
     Q_OBJECT
 
 public:
-    // List columns: name, hidden DbTyp, ID, Bez.Menge, then the thirteen nutrients.
-    static constexpr int NameColumn = 0;
-    static constexpr int DbTypeColumn = 1;
-    static constexpr int IdColumn = 2;
-    static constexpr int AmountColumn = 3;
-    static constexpr int FirstValueColumn = 4;
-    static constexpr int ColumnCount = FirstValueColumn + NutrientCount;
-
     // prompts is not owned and must outlive the window; store holds the food lines and index;
     // clock dates the saved file and seeds the id draw.
     TLebmittPlusForm(UserPrompts *prompts, FoodStore &store, Clock clock, QWidget *parent = nullptr);
-
-    using QDialog::open;
 
     // Everything of an opening but the showing: the rows from the store's own-food lines in
     // file order, empty input fields, the row count, nothing changed.
     void OpenAdditionalFoods();
 
-    // OpenAdditionalFoods, then places the window at mainTopLeft + (8, 28) and shows it modally.
-    void open(const QPoint &mainTopLeft);
+    // Runs the window: OpenAdditionalFoods, then places it at mainTopLeft + (8, 28) and shows
+    // it modally until it closes. Every save is reported by foodsSaved as it happens.
+    void editAdditionalFoods(const QPoint &mainTopLeft);
 
     // The rows in display order, as they would be saved.
     QList<AdditionalFoodRow> rows() const;
 
     bool additionalFoodsChanged() const { return m_changed; }
-    int sortColumn() const { return m_sortColumn; }
-    bool sortDescending() const { return m_sortDescending; }
+    const ListSortState &sortState() const { return m_sort; }
 
 signals:
-    // NwAnDb.dat was written and the index rebuilt; the main window updates its counts and
-    // empties the food selection list.
+    // NwAnDb.dat was written and the store's index rebuilt, while the window stays open: the
+    // main window behind it follows at once with its counts and empties the food selection
+    // list, whose rows point into the replaced index.
     void foodsSaved();
 
 public slots:
@@ -82,9 +75,6 @@ private:
     void createControls();
     // Saves when something changed; false only when the file could not be written.
     bool saveRows();
-    void appendRow(const QStringList &cells);
-    QStringList rowCells(int row) const;
-    void setRowCells(int row, const QStringList &cells);
     int selectedRow() const;
     void clearInputFields();
     void showRowCount();
@@ -95,10 +85,10 @@ private:
     FoodStore &m_store;
     Clock m_clock;
     bool m_changed = false;
-    int m_sortColumn = -1;
-    bool m_sortDescending = false;
+    ListSortState m_sort;
 
-    QTableWidget *m_list = nullptr;
+    FoodRowsModel *m_model = nullptr;
+    QTableView *m_list = nullptr;
     QLineEdit *m_nameEdit = nullptr;
     QLabel *m_idLabel = nullptr;
     QLineEdit *m_amountEdit = nullptr;

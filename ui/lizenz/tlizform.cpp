@@ -84,7 +84,7 @@ TLizForm::TLizForm(UserPrompts *prompts, QString buildStamp, QString programFile
     m_closeBtn->installEventFilter(this);
 }
 
-void TLizForm::open(QPoint mainTopLeft)
+void TLizForm::showUsage(QPoint mainTopLeft)
 {
     move(mainTopLeft + QPoint(148, 28));
     setWindowTitle(QStringLiteral("  Bedienung und Lizenzvereinbarung"));

@@ -27,10 +27,9 @@ public:
     // programFilePath is the running program file, whose existence the version lookup tests.
     TLizForm(UserPrompts *prompts, QString buildStamp, QString programFilePath, QWidget *parent = nullptr);
 
-    using QDialog::open;
     // Places the window at the main window's top left + (148, 28), sets caption and title
     // label, and shows it modally; returns when it has been closed.
-    void open(QPoint mainTopLeft);
+    void showUsage(QPoint mainTopLeft);
 
     // Sets FileVersionText from the version information; keeps the previous text when the
     // program file does not exist or there is no version information at all.

@@ -1,17 +1,26 @@
+#include "appicon.h"
 #include "appinfo.h"
 #include "instancelock.h"
 #include "mainwindowcontext.h"
 #include "messagewindowprompts.h"
+#include "qtgerman.h"
 #include "quitwhenshown.h"
 #include "tmainform.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppTitle());
+    // The desktop matches the windows to the installed entry and shows its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.kostbilanz.Kostbilanz"));
+    QApplication::setWindowIcon(ApplicationIcon());
+    // Without the translation Qt's dialogs stay English; the program itself runs the same.
+    QTranslator qtGerman;
+    InstallQtGermanTexts(qtGerman);
 
     // A second copy says so and ends before it loads or touches any file.
     InstanceLock lock(InstanceLock::DefaultFolder());

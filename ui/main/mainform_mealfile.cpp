@@ -10,10 +10,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
 
-const QString MealFileFilter = QStringLiteral("Text files (*.txt *.TXT)");
+const QString MealFileFilter = QStringLiteral("Textdateien (*.txt *.TXT)");
 const QString NameTestMessage = QStringLiteral(" Der Dateinamen muss die Endung '.txt' haben! ");
 
 } // namespace
@@ -109,23 +110,25 @@ void TMainForm::ReadMealFile()
 
     // Every food goes through the same checks as one entered by hand, with its values taken
     // afresh from the current food data; a refused line is reported and skipped.
-    for (int i = 1; i < lines.size(); ++i) {
-        const MealFileLine line = ParseMealFileLine(lines.at(i));
-        if (line.meal >= 1 && line.meal <= MealCount)
-            setActiveMeal(line.meal);
-        const int position = m_store.index().findById(line.id);
-        if (position < 0) {
-            prompts->showNotice(QStringLiteral("Lebensmittel-ID %1 nicht in Liste vorhanden !").arg(line.id));
-            continue;
-        }
-        m_inputLine.amount = line.amount;
-        ShowFoodInInputLine(position);
-        EnterFood();
-    }
-
+    const MealFileLoad load = LoadMealFileLines(lines, m_store.index(), m_plan.activeMeal());
+    MealPlan plan = load.plan;
+    plan.setLoadedMealFilePath(m_plan.loadedMealFilePath());
+    plan.setChosenMealFileName(m_plan.chosenMealFileName());
+    m_plan = plan;
     m_inputLine.clearFood();
     m_inputLine.amount.clear();
+    // The unit captions keep the unit of the last food read, as they would after entering
+    // the same foods by hand.
+    if (!load.unitCaption.isEmpty())
+        m_inputLine.unitCaption = load.unitCaption;
     showInputLine();
+    showAllMeals();
+    RecomputeBalance();
     setActiveMeal(1);
-    m_plan.setChanged(false);
+
+    for (const MealFileRefusal &refusal : load.refusals) {
+        prompts->showNotice(refusal.message);
+        if (refusal.focusAmount)
+            m_amountEdit->setFocus();
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "tmainform.h"
 
+#include "foodlistcolumns.h"
 #include "userprompts.h"
 
 #include <QItemSelectionModel>
@@ -53,15 +54,15 @@ void TMainForm::RecomputeBalance()
     m_balance = ComputeBalance(m_plan, m_requirements.active);
 
     for (int n = 1; n <= MealCount; ++n) {
-        const QStringList texts = SumTexts(m_balance.mealSums[n - 1], m_context.locale);
-        setLabelText(QStringLiteral("MengLabelSu%1").arg(n), texts.value(0));
+        const SumRowTexts texts = SumTexts(m_balance.mealSums[n - 1], m_context.locale);
+        setLabelText(QStringLiteral("MengLabelSu%1").arg(n), texts.amount);
         for (int k = 0; k < NutrientCount; ++k)
-            setLabelText(QStringLiteral("LabelMa%1Su%2").arg(n).arg(k), texts.value(k + 1));
+            setLabelText(QStringLiteral("LabelMa%1Su%2").arg(n).arg(k), texts.nutrients.value(k));
     }
-    const QStringList dayTexts = SumTexts(m_balance.daySums, m_context.locale);
-    setLabelText(QStringLiteral("MengLabelTaSu"), dayTexts.value(0));
+    const SumRowTexts dayTexts = SumTexts(m_balance.daySums, m_context.locale);
+    setLabelText(QStringLiteral("MengLabelTaSu"), dayTexts.amount);
     for (int k = 0; k < NutrientCount; ++k)
-        setLabelText(QStringLiteral("LabelTaSu%1").arg(k), dayTexts.value(k + 1));
+        setLabelText(QStringLiteral("LabelTaSu%1").arg(k), dayTexts.nutrients.value(k));
 
     for (int k = 0; k < NutrientCount; ++k) {
         QLabel *label = labelNamed(QStringLiteral("ProzLabel%1").arg(k));
@@ -110,12 +111,13 @@ void TMainForm::showMeal(int meal)
     const Qt::Alignment numbers = Qt::AlignRight | Qt::AlignVCenter;
     for (int row = 0; row < entries.size(); ++row) {
         const MealEntry &entry = entries.at(row);
+        // In FoodColumn order.
         const QStringList cells =
             QStringList{entry.name, entry.dbCode, entry.id, entry.amount} + entry.values;
         for (int column = 0; column < cells.size() && column < list->columnCount(); ++column) {
             auto *item = new QTableWidgetItem(cells.at(column));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (column >= 3)
+            if (column >= FoodColumn::Amount)
                 item->setTextAlignment(numbers);
             list->setItem(row, column, item);
         }

@@ -6,55 +6,11 @@
 #include "reportfile.h"
 #include "userprompts.h"
 
-#include <QLabel>
-#include <QTableWidget>
-
-DayReport TMainForm::DisplayedDayReport(const QDateTime &created) const
+DayReport TMainForm::dayReport(const QDateTime &created) const
 {
-    // A snapshot of what the window shows; the report never recomputes a figure.
-    DayReport report = EmptyDayReport();
-    report.created = created;
-    report.loadedMealFilePath = m_plan.loadedMealFilePath();
-
-    auto text = [this](const QString &name) {
-        const QLabel *label = labelNamed(name);
-        return label != nullptr ? label->text() : QString();
-    };
-
-    for (int n = 1; n <= MealCount; ++n) {
-        DayReportMeal &meal = report.meals[n - 1];
-        const QTableWidget *list = mealList(n);
-        for (int row = 0; row < list->rowCount(); ++row) {
-            auto cell = [list, row](int column) {
-                const QTableWidgetItem *item = list->item(row, column);
-                return item != nullptr ? item->text() : QString();
-            };
-            DayReportRow reportRow;
-            reportRow.name = cell(0);
-            reportRow.dbCode = cell(1);
-            reportRow.amount = cell(3);
-            for (int k = 0; k < NutrientCount; ++k)
-                reportRow.values.append(cell(4 + k));
-            meal.rows.append(reportRow);
-        }
-        meal.amountSum = text(QStringLiteral("MengLabelSu%1").arg(n));
-        meal.sums.clear();
-        for (int k = 0; k < NutrientCount; ++k)
-            meal.sums.append(text(QStringLiteral("LabelMa%1Su%2").arg(n).arg(k)));
-    }
-
-    report.dayAmountSum = text(QStringLiteral("MengLabelTaSu"));
-    report.daySums.clear();
-    report.requirements.clear();
-    report.percentages.clear();
-    for (int k = 0; k < NutrientCount; ++k) {
-        report.daySums.append(text(QStringLiteral("LabelTaSu%1").arg(k)));
-        report.requirements.append(text(QStringLiteral("TaBedLabel%1").arg(k)));
-        report.percentages.append(text(QStringLiteral("ProzLabel%1").arg(k)));
-    }
-    report.requirementTitle = text(QStringLiteral("KohorteLabel"));
-    report.percentClasses = m_balance.classes;
-    return report;
+    // Built from what the labels were filled from, so the report shows the figures of the
+    // window without reading them back out of it.
+    return DayReportFromPlan(m_plan, m_balance, m_requirements.active, m_context.locale, created);
 }
 
 void TMainForm::SaveDayBalance()
@@ -80,7 +36,7 @@ void TMainForm::SaveDayBalance()
     if (path.isEmpty())
         return;
 
-    const DayReport report = DisplayedDayReport(created);
+    const DayReport report = dayReport(created);
     const WriteResult written =
         WriteReportFile(path, asText ? FormatDayReportText(report) : FormatDayReportCsv(report));
     if (!written.ok) {

@@ -38,39 +38,42 @@ void TMainForm::OpenAdditionalFoods()
 {
     if (m_additionalFoodsWindow == nullptr) {
         m_additionalFoodsWindow = new TLebmittPlusForm(m_context.prompts, m_store, m_context.clock, this);
+        // A save rebuilds the store's index while the window stays open; the counts follow at
+        // once, and the selection list, whose rows are positions in the old index, is emptied.
         connect(m_additionalFoodsWindow, &TLebmittPlusForm::foodsSaved, this, [this] {
             showFoodCounts();
-            // The selection list refers to positions of the old index.
             if (m_selectionWindow != nullptr)
                 m_selectionWindow->clearList();
         });
     }
-    m_additionalFoodsWindow->open(dialogOrigin());
+    m_additionalFoodsWindow->editAdditionalFoods(dialogOrigin());
 }
 
 void TMainForm::OpenRequirementsWindow()
 {
     if (m_requirementsWindow == nullptr) {
-        m_requirementsWindow = new TNaewBedarfForm(m_context.prompts, m_requirements, m_context.dataDirectory,
-                                                   m_context.clock, this);
-        connect(m_requirementsWindow, &TNaewBedarfForm::referenceTakenOver, this, [this] {
-            ShowActiveReference();
-            RecomputeBalance();
-        });
+        m_requirementsWindow =
+            new TNaewBedarfForm(m_context.prompts, m_context.dataDirectory, m_context.clock, this);
     }
-    m_requirementsWindow->open(dialogOrigin());
+    const RequirementsResult result = m_requirementsWindow->chooseRequirement(m_requirements, dialogOrigin());
+    // The own values the window took into the table count even when nothing was taken over.
+    m_requirements = result.state;
+    if (result.takenOver) {
+        ShowActiveReference();
+        RecomputeBalance();
+    }
 }
 
 void TMainForm::OpenInfoWindow()
 {
     if (m_infoWindow == nullptr)
         m_infoWindow = new TLizForm(m_context.prompts, m_context.buildStamp, m_context.programFilePath, this);
-    m_infoWindow->open(dialogOrigin());
+    m_infoWindow->showUsage(dialogOrigin());
 }
 
 void TMainForm::OpenMaxValues()
 {
     if (m_maxValuesWindow == nullptr)
         m_maxValuesWindow = new TMaxWerteForm(this);
-    m_maxValuesWindow->open(m_store.index(), dialogOrigin());
+    m_maxValuesWindow->showFoods(m_store.index(), dialogOrigin());
 }

@@ -1,6 +1,7 @@
 #include "tmainform.h"
 
 #include "ellipseshape.h"
+#include "foodlistcolumns.h"
 #include "formkit.h"
 #include "mainformpictures.h"
 #include "nutrients.h"
@@ -87,7 +88,8 @@ const char *const MealSumCaptions[MealCount] = {"Mahlzeit 1  - Summen  ", "Mahlz
                                                 "Mahlzeit 5 - Summen  ",  "Mahlzeit 6 - Summen "};
 const int MarkerLefts[MealCount] = {36, 122, 210, 296, 380, 466};
 
-constexpr int MealListColumns = 4 + NutrientCount;
+// The meal lists' widths of name, Db, id (hidden) and amount; the values take ValuePitch.
+constexpr int MealListLeadWidths[FoodColumn::FirstValue] = {340, 28, 0, 66};
 
 // A button of a row of commands: its name, left edge and width, caption and what it does.
 struct CommandButton
@@ -319,7 +321,6 @@ void TMainForm::buildMealPages()
     // One tab per meal marker: the markers stand 86 pixels apart, so the tabs are as wide.
     m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: 86px; }"));
 
-    const int widths[MealListColumns - NutrientCount] = {340, 28, 0, 66};
     QStringList heads = {QStringLiteral("Lebensmittel"), QStringLiteral("Db"), QStringLiteral("ID"),
                          QStringLiteral("Menge")};
     for (const NutrientEntry &nutrient : NutrientCatalogue())
@@ -335,7 +336,7 @@ void TMainForm::buildMealPages()
         // captions again at every step of it, the column count included.
         auto *list = new QTableWidget(page);
         list->horizontalHeader()->hide();
-        list->setColumnCount(MealListColumns);
+        list->setColumnCount(FoodColumn::Count);
         list->setObjectName(QStringLiteral("AnzeigeListView%1").arg(n));
         list->setGeometry(8, 8, 1145, 256);
         SetUpRowList(list, LabelHeight);
@@ -352,9 +353,10 @@ void TMainForm::buildMealPages()
             // Unshown, the list needs no word of the new widths: each would queue a relayout
             // that measures the head again, on the hidden pages too. Showing lays it out.
             const QSignalBlocker quiet(list->horizontalHeader());
-            for (int column = 0; column < MealListColumns; ++column)
-                list->setColumnWidth(column, column < 4 ? widths[column] : ValuePitch);
-            list->setColumnHidden(2, true);
+            for (int column = 0; column < FoodColumn::Count; ++column)
+                list->setColumnWidth(column,
+                                     column < FoodColumn::FirstValue ? MealListLeadWidths[column] : ValuePitch);
+            list->setColumnHidden(FoodColumn::Id, true);
         }
         list->horizontalHeader()->show();
 

@@ -81,8 +81,9 @@ public:
     void OpenInfoWindow();
     void OpenMaxValues();
 
-    // The day as the window shows it, ready for a report written at created.
-    DayReport DisplayedDayReport(const QDateTime &created) const;
+    // The day as the window shows it (meals, the balance last computed, the requirement in
+    // force), ready for a report written at created.
+    DayReport dayReport(const QDateTime &created) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,8 +1,7 @@
 #include "maxvaluesrows.h"
 
-#include "listcompare.h"
-
-#include <algorithm>
+#include "foodlistcolumns.h"
+#include "nutrients.h"
 
 QStringList MaxValuesCaptions()
 {
@@ -13,30 +12,17 @@ QStringList MaxValuesCaptions()
     return captions;
 }
 
-QList<MaxValuesRow> BuildMaxValuesRows(const FoodIndex &index)
+QList<QStringList> BuildMaxValuesRows(const FoodIndex &index)
 {
-    QList<MaxValuesRow> rows;
+    QList<QStringList> rows;
     rows.reserve(index.count());
     for (int position = 0; position < index.count(); ++position) {
         const FoodRecord record = index.record(position);
-        MaxValuesRow row = {record.name, DbCodeFor(record.dbType), record.id, record.referenceAmount};
+        QStringList row = {record.name, DbCodeFor(record.dbType), record.id, record.referenceAmount};
+        row.reserve(FoodColumn::Count);
         for (int k = 0; k < NutrientCount; ++k)
             row.append(record.values.value(k));
         rows.append(row);
     }
     return rows;
-}
-
-int CompareMaxValuesRows(const MaxValuesRow &a, const MaxValuesRow &b, int column, bool descending)
-{
-    return CompareListCells(a.at(column), b.at(column), column, descending);
-}
-
-void SortMaxValuesOrder(std::vector<int> &order, const QList<MaxValuesRow> &rows, int column, bool descending)
-{
-    // Stable, and safe with a comparison that mixes numeric and text order: for some mixes
-    // of cells that is not a strict weak order, which an unstable sort may not survive.
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareMaxValuesRows(rows.at(a), rows.at(b), column, descending) < 0;
-    });
 }

@@ -2,8 +2,11 @@
 
 #include "appinfo.h"
 #include "foodindex.h"
+#include "foodlistcolumns.h"
+#include "foodrowsmodel.h"
+#include "foodrowsview.h"
 #include "formkit.h"
-#include "maxvaluesmodel.h"
+#include "maxvaluesrows.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -19,14 +22,14 @@ namespace {
 int ColumnWidth(int column)
 {
     switch (column) {
-    case MaxValuesNameColumn:
+    case FoodColumn::Name:
         return 340;
-    case MaxValuesDbColumn:
+    case FoodColumn::Db:
         return 28;
-    case MaxValuesIdColumn:
+    case FoodColumn::Id:
         return 0;
-    case MaxValuesFirstValueColumn + 4:
-    case MaxValuesFirstValueColumn + 11:
+    case FoodColumn::Value(4):
+    case FoodColumn::Value(11):
         return 50;
     default:
         return 54;
@@ -64,27 +67,17 @@ void TMaxWerteForm::createControls()
     m_statusLabel->setAlignment(Qt::AlignCenter);
     SetBackground(m_statusLabel, QColor(234, 234, 0));
 
-    m_model = new MaxValuesModel(this);
-    m_list = new QTableView(this);
-    m_list->setObjectName(QStringLiteral("MaxWerteListView"));
-    m_list->setModel(m_model);
-    m_list->setGeometry(8, 104, 1164, 404);
+    m_model = new FoodRowsModel(MaxValuesCaptions(), this);
+    m_list = MakeFoodRowsView(this, QStringLiteral("MaxWerteListView"), m_model, QRect(8, 104, 1164, 404));
     QPalette grey = m_list->palette();
     grey.setColor(QPalette::Base, QColor(228, 228, 228));
     m_list->setPalette(grey);
-    SetUpRowList(m_list, 18);
-    m_list->horizontalHeader()->setSectionsClickable(true);
-    m_list->horizontalHeader()->setHighlightSections(false);
-    m_list->horizontalHeader()->setStretchLastSection(false);
-    // The window sorts on its own rules; the view must not sort by itself.
-    m_list->setSortingEnabled(false);
-    m_list->setWordWrap(false);
     connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &TMaxWerteForm::MaxWerteListViewColumnClick);
 
     // The footer labels stand under their columns.
     int left = m_list->x() + m_list->frameWidth();
-    for (int column = 0; column < MaxValuesColumnCount; ++column) {
+    for (int column = 0; column < FoodColumn::Count; ++column) {
         const int width = ColumnWidth(column);
         if (width == 0) {
             m_list->setColumnHidden(column, true);
@@ -92,11 +85,11 @@ void TMaxWerteForm::createControls()
             m_list->setColumnWidth(column, width);
             m_model->setCaptionFont(column, HeaderCaptionFont(m_list, m_model->caption(column), width));
         }
-        if (column == MaxValuesAmountColumn) {
+        if (column == FoodColumn::Amount) {
             MakeLabel(this, QStringLiteral("Label13"), QStringLiteral("g , St"), QRect(left, 514, width, 17),
                       Qt::AlignCenter);
-        } else if (column >= MaxValuesFirstValueColumn) {
-            const int k = column - MaxValuesFirstValueColumn;
+        } else if (column >= FoodColumn::FirstValue) {
+            const int k = column - FoodColumn::FirstValue;
             MakeLabel(this, QStringLiteral("KopfLabel%1").arg(k), NutrientCatalogue().at(k).unitLabel,
                       QRect(left, 514, width, 17), Qt::AlignCenter);
         }
@@ -114,7 +107,7 @@ void TMaxWerteForm::fill(const FoodIndex &index)
     m_statusLabel->setText(QStringLiteral("Es erfolgte noch keine Sortierung"));
 }
 
-void TMaxWerteForm::open(const FoodIndex &index, const QPoint &mainTopLeft)
+void TMaxWerteForm::showFoods(const FoodIndex &index, const QPoint &mainTopLeft)
 {
     fill(index);
     move(mainTopLeft + QPoint(32, 28));
@@ -123,17 +116,12 @@ void TMaxWerteForm::open(const FoodIndex &index, const QPoint &mainTopLeft)
 
 void TMaxWerteForm::MaxWerteListViewColumnClick(int column)
 {
-    m_sortColumn = column;
-    m_descending = !m_descending;
-    if (m_lastSortColumn != column)
-        m_descending = true;
-    m_lastSortColumn = column;
-
-    m_model->sortRows(m_sortColumn, m_descending);
+    m_sort.click(column);
+    m_model->sortRows(column, m_sort.descending);
     if (m_model->rowCount() > 0)
         m_list->scrollTo(m_model->index(0, 0));
-    const QString message = m_descending ? QStringLiteral("Die Spalte '%1' wurde absteigend sortiert.")
-                                         : QStringLiteral("Die Spalte '%1' wurde aufsteigend sortiert.");
+    const QString message = m_sort.descending ? QStringLiteral("Die Spalte '%1' wurde absteigend sortiert.")
+                                              : QStringLiteral("Die Spalte '%1' wurde aufsteigend sortiert.");
     m_statusLabel->setText(message.arg(m_model->caption(column)));
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "listcompare.h"
+
 #include <QDialog>
 #include <QPoint>
 
 class FoodIndex;
-class MaxValuesModel;
+class FoodRowsModel;
 class QLabel;
 class QTableView;
 
@@ -18,19 +20,16 @@ class TMaxWerteForm : public QDialog
 public:
     explicit TMaxWerteForm(QWidget *parent = nullptr);
 
-    using QDialog::open;
 
     // Everything of an opening but the showing: the rows of index in index order, the row
     // count and "Es erfolgte noch keine Sortierung". The sort state is kept.
     void fill(const FoodIndex &index);
 
     // fill, then places the window at mainTopLeft + (32, 28) and shows it modally.
-    void open(const FoodIndex &index, const QPoint &mainTopLeft);
+    void showFoods(const FoodIndex &index, const QPoint &mainTopLeft);
 
-    bool descending() const { return m_descending; }
-    int sortColumn() const { return m_sortColumn; }
-    int lastSortColumn() const { return m_lastSortColumn; }
-    const MaxValuesModel *model() const { return m_model; }
+    const ListSortState &sortState() const { return m_sort; }
+    const FoodRowsModel *model() const { return m_model; }
 
 public slots:
     // A click on a column head: the first click on a column sorts it descending, each further
@@ -41,11 +40,9 @@ public slots:
 private:
     void createControls();
 
-    bool m_descending = false;
-    int m_sortColumn = 0;
-    int m_lastSortColumn = -1;
+    ListSortState m_sort;
 
-    MaxValuesModel *m_model = nullptr;
+    FoodRowsModel *m_model = nullptr;
     QTableView *m_list = nullptr;
     QLabel *m_statusLabel = nullptr;
     QLabel *m_countLabel = nullptr;

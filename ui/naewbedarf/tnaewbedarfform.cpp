@@ -31,9 +31,8 @@ constexpr int DefaultRadioRow = 3; // RadioButton4
 
 } // namespace
 
-TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, RequirementState &state, QString dataDirectory,
-                                 Clock clock, QWidget *parent)
-    : QDialog(parent), m_prompts(prompts), m_state(state), m_dataDirectory(std::move(dataDirectory)),
+TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QWidget *parent)
+    : QDialog(parent), m_prompts(prompts), m_dataDirectory(std::move(dataDirectory)),
       m_clock(std::move(clock))
 {
     SetUpFixedWindow(this, QStringLiteral("NaewBedarfForm"), QSize(944, 433), QColor(240, 240, 240));
@@ -136,30 +135,35 @@ void TNaewBedarfForm::createControls()
     }
 }
 
-void TNaewBedarfForm::prepareOpening()
+void TNaewBedarfForm::prepareOpening(const RequirementState &state)
 {
-    if (m_state.ageGroup >= 0 && m_state.ageGroup < ReferenceRowCount)
-        m_radioGroup->button(m_state.ageGroup)->setChecked(true);
+    m_result = RequirementsResult{state};
+    const int ageGroup = m_result.state.ageGroup;
+    if (ageGroup >= 0 && ageGroup < ReferenceRowCount)
+        m_radioGroup->button(ageGroup)->setChecked(true);
     m_ownValuesChanged = false;
     FillRequirementsWindow();
 }
 
-void TNaewBedarfForm::open(const QPoint &mainTopLeft)
+RequirementsResult TNaewBedarfForm::chooseRequirement(const RequirementState &state,
+                                                      const QPoint &mainTopLeft)
 {
-    prepareOpening();
+    prepareOpening(state);
     move(mainTopLeft + QPoint(148, 28));
     exec();
+    return m_result;
 }
 
 void TNaewBedarfForm::FillRequirementsWindow()
 {
+    const ReferenceTable &table = m_result.state.table;
     for (int row = 0; row < DgeRowCount; ++row) {
         for (int k = 0; k < NutrientCount; ++k)
-            m_listModel->item(row, ListValueColumn + k)->setText(QString::number(m_state.table[row][k]));
+            m_listModel->item(row, ListValueColumn + k)->setText(QString::number(table[row][k]));
     }
     for (int k = 0; k < NutrientCount; ++k) {
-        ownEdit(0, k)->setText(QString::number(m_state.table[OwnMaleRow][k]));
-        ownEdit(1, k)->setText(QString::number(m_state.table[OwnFemaleRow][k]));
+        ownEdit(0, k)->setText(QString::number(table[OwnMaleRow][k]));
+        ownEdit(1, k)->setText(QString::number(table[OwnFemaleRow][k]));
     }
     // Writing the fields fired their change handler; a fresh fill is not an edit.
     m_ownValuesChanged = false;
@@ -172,9 +176,10 @@ bool TNaewBedarfForm::SaveOwnValues()
 
 TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
 {
+    RequirementState &state = m_result.state;
     // A failed write must not leave values in the table that the file does not hold.
-    const ReferenceRow previousMale = m_state.table[OwnMaleRow];
-    const ReferenceRow previousFemale = m_state.table[OwnFemaleRow];
+    const ReferenceRow previousMale = state.table[OwnMaleRow];
+    const ReferenceRow previousFemale = state.table[OwnFemaleRow];
 
     QStringList texts[2];
     for (int ownRow = 0; ownRow < 2; ++ownRow) {
@@ -191,16 +196,16 @@ TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
                 value = QStringLiteral("0");
                 edit->setText(value);
             }
-            m_state.table[OwnMaleRow + ownRow][k] = ParseWholeNumber(value);
+            state.table[OwnMaleRow + ownRow][k] = ParseWholeNumber(value);
             texts[ownRow].append(value);
         }
     }
 
     const WriteResult written =
-        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), m_state.ownValuesEncoding);
+        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), state.ownValuesEncoding);
     if (!written.ok) {
-        m_state.table[OwnMaleRow] = previousMale;
-        m_state.table[OwnFemaleRow] = previousFemale;
+        state.table[OwnMaleRow] = previousMale;
+        state.table[OwnFemaleRow] = previousFemale;
         m_prompts->showPlainMessage(written.message());
         return SaveOutcome::WriteFailed;
     }
@@ -217,27 +222,21 @@ void TNaewBedarfForm::TakeOverReference()
         m_ownValuesChanged = false;
     }
 
+    // Every field the window shows is in the table now: the list was filled from it, and the
+    // own values were taken in by the save above or never edited.
+    RequirementState &state = m_result.state;
     const int row = selectedRow();
-    ReferenceSet chosen;
-    chosen.title = ReferenceTitle(row, TitleVariant::TakeOver);
-    for (int k = 0; k < NutrientCount; ++k) {
-        // The values as the window shows them; after the save above they equal the table.
-        const QString text = row < DgeRowCount ? m_listModel->item(row, ListValueColumn + k)->text()
-                                               : ownEdit(row - OwnMaleRow, k)->text();
-        chosen.values[k] = ParseWholeNumber(text);
-    }
-
     // Stored on a copy so that a failed write leaves the settings as they were.
-    SettingsList settings = m_state.settings;
+    SettingsList settings = state.settings;
     const WriteResult stored = StoreAgeGroup(settings, row, m_dataDirectory);
     if (!stored.ok) {
         m_prompts->showPlainMessage(stored.message());
         return;
     }
-    m_state.settings = settings;
-    m_state.ageGroup = row;
-    m_state.active = chosen;
-    emit referenceTakenOver();
+    state.settings = settings;
+    state.ageGroup = row;
+    state.active = ReferenceSetForRow(state.table, row, TitleVariant::TakeOver);
+    m_result.takenOver = true;
     close();
 }
 

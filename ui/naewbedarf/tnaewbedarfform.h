@@ -5,6 +5,7 @@
 #include "reference.h"
 
 #include <QDialog>
+#include <QPoint>
 #include <QString>
 
 #include <array>
@@ -18,27 +19,40 @@ class QTableView;
 class UserPrompts;
 class WrapButton;
 
+// What the user changed in the requirements window, for the main window to take over.
+struct RequirementsResult
+{
+    // The requirement state as the window leaves it: the own rows of the table as the window
+    // took them in (saved, or accepted up to a refused field), and after a take-over the row
+    // in force, its age group and the stored settings.
+    RequirementState state;
+    // A row was put in force: the main window shows it and recomputes the balance.
+    bool takenOver = false;
+};
+
 // The requirements window: picks the requirement row in force (eight DGE rows, two rows of
-// own values) and edits and saves the own values. It works on the RequirementState the main
-// window holds for the whole run; it keeps no values of its own beyond its controls' texts.
+// own values) and edits and saves the own values. It works on a copy of the run's
+// requirement state and hands the changed copy back when it closes.
 class TNaewBedarfForm : public QDialog
 {
     Q_OBJECT
 
 public:
-    // prompts is not owned and must outlive the window; state is the run's requirement state;
-    // dataDirectory holds NwRefWerteAnw.dat and NwConfig.dat; clock dates the own-values file.
-    TNaewBedarfForm(UserPrompts *prompts, RequirementState &state, QString dataDirectory, Clock clock,
-                    QWidget *parent = nullptr);
+    // prompts is not owned and must outlive the window; dataDirectory holds NwRefWerteAnw.dat
+    // and NwConfig.dat; clock dates the own-values file.
+    TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QWidget *parent = nullptr);
 
-    using QDialog::open;
+    // Everything of an opening but the showing: takes state as the window's copy with nothing
+    // taken over yet, selects the radio button of the age group in force (only when it is
+    // 0..9) and fills list and fields from the table.
+    void prepareOpening(const RequirementState &state);
 
-    // Everything of an opening but the showing: selects the radio button of the age group in
-    // force (only when it is 0..9) and fills list and fields from the table.
-    void prepareOpening();
+    // Runs the window: prepareOpening, then places it at mainTopLeft + (148, 28) and shows it
+    // modally until it closes. Returns what the user changed.
+    RequirementsResult chooseRequirement(const RequirementState &state, const QPoint &mainTopLeft);
 
-    // prepareOpening, then places the window at mainTopLeft + (148, 28) and shows it modally.
-    void open(const QPoint &mainTopLeft);
+    // What the user has changed since the opening.
+    const RequirementsResult &result() const { return m_result; }
 
     // Writes rows 0..7 of the table into the list and rows 8 and 9 into the 26 fields, then
     // clears the changed flag (the fill itself fires the fields' change events).
@@ -53,8 +67,9 @@ public:
 
     // Saves pending own values first and stops when that fails. Then puts the selected row in
     // force and stores it as the age group; only when NwConfig.dat was written does anything
-    // change: state.active and state.ageGroup are set, referenceTakenOver is emitted and the
-    // window closes. A failed write shows its message and leaves the state and window as they were.
+    // change: the result's state gets the row in force, its age group and the settings,
+    // takenOver is set and the window closes. A failed write shows its message and leaves the
+    // result and the window as they were.
     void TakeOverReference();
 
     // The row whose radio button is selected, 0..9.
@@ -62,11 +77,6 @@ public:
 
     // True once a field was edited since the last fill or save.
     bool ownValuesChanged() const { return m_ownValuesChanged; }
-
-signals:
-    // state.active and state.ageGroup have changed; the main window shows the row and
-    // recomputes the balance.
-    void referenceTakenOver();
 
 public slots:
     void SpeichernBtnClick();
@@ -98,7 +108,7 @@ private:
     QLineEdit *ownEdit(int ownRow, int nutrient) const { return m_ownEdits.at(ownRow).at(nutrient); }
 
     UserPrompts *m_prompts;
-    RequirementState &m_state;
+    RequirementsResult m_result;
     QString m_dataDirectory;
     Clock m_clock;
     bool m_ownValuesChanged = false;

@@ -16,6 +16,11 @@ constexpr int LineUnitHeight = 17;
 constexpr int ButtonBand = 48;
 constexpr int ButtonFromBottom = 40;
 constexpr int ButtonGap = 4;
+// Three buttons stand 8 pixels apart, centred as a group; the window is at least wide
+// enough for them and the margins.
+constexpr int ThreeButtonGap = 8;
+constexpr int ThreeButtonGroupWidth = 3 * MessageButtonWidth + 2 * ThreeButtonGap;
+constexpr int ThreeButtonMinClientWidth = ThreeButtonGroupWidth + 2 * Margin;
 
 } // namespace
 
@@ -41,7 +46,9 @@ MessageLayout LayOutMessageWindow(const QString &text, int mode,
 
     int base = layout.widestLine <= WrapWidth ? layout.widestLine + Margin : WrapWidth;
     base = qMax(base, MinLabelBase);
-    const int labelWidth = base + 8;
+    int labelWidth = base + 8;
+    if (mode == ModeYesNoCancel)
+        labelWidth = qMax(labelWidth, ThreeButtonMinClientWidth - 2 * Margin);
     const int labelHeight = LineUnitHeight * layout.lineUnits;
     layout.label = QRect(Margin, Margin, labelWidth, labelHeight);
     layout.client = QSize(2 * Margin + labelWidth, Margin + labelHeight + ButtonBand);
@@ -52,6 +59,17 @@ MessageLayout LayOutMessageWindow(const QString &text, int mode,
     case ModeYesNo:
         layout.leftCaption = QStringLiteral("Ja");
         layout.rightCaption = QStringLiteral("Nein");
+        break;
+    case ModeYesNoDefaultYes:
+        layout.leftCaption = QStringLiteral("Ja");
+        layout.rightCaption = QStringLiteral("Nein");
+        layout.leftIsDefault = true;
+        break;
+    case ModeYesNoCancel:
+        layout.leftCaption = QStringLiteral("Ja");
+        layout.rightCaption = QStringLiteral("Nein");
+        layout.thirdCaption = QStringLiteral("Abbrechen");
+        layout.leftIsDefault = true;
         break;
     case ModeTextCsv:
         layout.leftCaption = QStringLiteral("Text");
@@ -66,7 +84,14 @@ MessageLayout LayOutMessageWindow(const QString &text, int mode,
         break;
     }
     layout.leftVisible = !layout.leftCaption.isEmpty();
-    if (layout.leftVisible) {
+    layout.thirdVisible = !layout.thirdCaption.isEmpty();
+    if (layout.thirdVisible) {
+        const int left = (w - ThreeButtonGroupWidth) / 2;
+        const int step = MessageButtonWidth + ThreeButtonGap;
+        layout.leftButton = QRect(left, top, MessageButtonWidth, MessageButtonHeight);
+        layout.rightButton = QRect(left + step, top, MessageButtonWidth, MessageButtonHeight);
+        layout.thirdButton = QRect(left + 2 * step, top, MessageButtonWidth, MessageButtonHeight);
+    } else if (layout.leftVisible) {
         layout.rightButton = QRect(w / 2 + ButtonGap, top, MessageButtonWidth, MessageButtonHeight);
         layout.leftButton =
             QRect(w / 2 - MessageButtonWidth - ButtonGap, top, MessageButtonWidth, MessageButtonHeight);

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-// Size of both buttons of the message window.
+// Size of every button of the message window.
 constexpr int MessageButtonWidth = 75;
 constexpr int MessageButtonHeight = 25;
 
@@ -24,6 +24,10 @@ struct MessageLayout
     QString rightCaption; // NeinBtn
     QRect leftButton;     // JaBtn; empty when hidden
     QRect rightButton;    // NeinBtn
+    bool thirdVisible = false;
+    QString thirdCaption; // AbbrechenBtn
+    QRect thirdButton;    // AbbrechenBtn; empty when hidden
+    bool leftIsDefault = false; // Enter answers with the left button instead of the right
 };
 
 // Lays the window out for text and mode (a MessageMode value; an unknown value is shown as

@@ -67,6 +67,9 @@ QString MessageWindowPrompts::runFileDialog(bool save, DialogSettings &settings,
     dialog.setObjectName(save ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Qt's own dialog speaks the program's German; a desktop's native one follows the
+    // system's language instead.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     if (save)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!settings.filter.isEmpty()) {

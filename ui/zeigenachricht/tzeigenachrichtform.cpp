@@ -39,14 +39,13 @@ TZeigeNachrichtForm::TZeigeNachrichtForm(QWidget *parent)
     m_neinBtn = new QPushButton(this);
     m_neinBtn->setObjectName(QStringLiteral("NeinBtn"));
     m_neinBtn->setGeometry(121, 127, MessageButtonWidth, MessageButtonHeight);
-
-    // The right button comes first, so the Enter key answers with it (the harmless answer
-    // of every question).
-    setTabOrder(m_neinBtn, m_jaBtn);
-    m_neinBtn->setDefault(true);
+    m_abbrechenBtn = new QPushButton(this);
+    m_abbrechenBtn->setObjectName(QStringLiteral("AbbrechenBtn"));
+    m_abbrechenBtn->hide();
 
     connect(m_jaBtn, &QPushButton::clicked, this, &TZeigeNachrichtForm::JaBtnClick);
     connect(m_neinBtn, &QPushButton::clicked, this, &TZeigeNachrichtForm::NeinBtnClick);
+    connect(m_abbrechenBtn, &QPushButton::clicked, this, &TZeigeNachrichtForm::AbbrechenBtnClick);
 }
 
 int TZeigeNachrichtForm::ask(const QString &text, MessageMode mode)
@@ -62,7 +61,12 @@ int TZeigeNachrichtForm::ask(const QString &text, MessageMode mode)
     QScreen *screen = QGuiApplication::primaryScreen();
     if (screen != nullptr)
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->geometry()));
-    m_neinBtn->setFocus();
+    // Enter answers with the button that has the focus: the right one (the harmless answer
+    // of most questions) unless the mode makes "Ja" the default.
+    QPushButton *focused = m_leftIsDefault ? m_jaBtn : m_neinBtn;
+    m_jaBtn->setDefault(focused == m_jaBtn);
+    m_neinBtn->setDefault(focused == m_neinBtn);
+    focused->setFocus();
     exec();
     return m_answer;
 }
@@ -88,6 +92,15 @@ void TZeigeNachrichtForm::FormShow()
         m_jaBtn->setText(layout.leftCaption);
         m_jaBtn->setGeometry(layout.leftButton);
     }
+    m_leftIsDefault = layout.leftIsDefault;
+    m_abbrechenBtn->setVisible(layout.thirdVisible);
+    if (layout.thirdVisible) {
+        m_abbrechenBtn->setText(layout.thirdCaption);
+        m_abbrechenBtn->setGeometry(layout.thirdButton);
+    }
+    // Tab walks the buttons left to right, starting at the focused one.
+    setTabOrder(m_jaBtn, m_neinBtn);
+    setTabOrder(m_neinBtn, m_abbrechenBtn);
     m_answer = AnswerClosed;
 }
 
@@ -100,5 +113,11 @@ void TZeigeNachrichtForm::JaBtnClick()
 void TZeigeNachrichtForm::NeinBtnClick()
 {
     m_answer = AnswerRight;
+    accept();
+}
+
+void TZeigeNachrichtForm::AbbrechenBtnClick()
+{
+    m_answer = AnswerThird;
     accept();
 }

@@ -9,7 +9,7 @@
 class QLabel;
 class QPushButton;
 
-// The message window: one text, one or two buttons, sized to the text at every showing.
+// The message window: one text, one to three buttons, sized to the text at every showing.
 class TZeigeNachrichtForm : public QDialog
 {
     Q_OBJECT
@@ -18,8 +18,8 @@ public:
     explicit TZeigeNachrichtForm(QWidget *parent = nullptr);
 
     // Shows text with the buttons of mode, modally and centred on the screen, and returns
-    // 1 (left button), 0 (right button, or the single "OK") or 99 (closed by the close box,
-    // Escape or the system). A call while the window is on the screen shows nothing and
+    // 1 (left button), 0 (right button, or the single "OK"), 2 (third button) or 99 (closed
+    // by the close box, Escape or the system). A call while the window is on the screen shows nothing and
     // returns 99 at once.
     int ask(const QString &text, MessageMode mode);
 
@@ -32,6 +32,7 @@ public:
 private slots:
     void JaBtnClick();
     void NeinBtnClick();
+    void AbbrechenBtnClick();
 
 private:
     void FormShow();
@@ -39,7 +40,9 @@ private:
     QLabel *m_label = nullptr;
     QPushButton *m_jaBtn = nullptr;
     QPushButton *m_neinBtn = nullptr;
+    QPushButton *m_abbrechenBtn = nullptr;
     QString m_messageText;
     int m_mode = ModeOk;
     int m_answer = AnswerClosed;
+    bool m_leftIsDefault = false;
 };

@@ -1,5 +1,6 @@
 #include "tlebmittplusform.h"
 
+#include "foodlistcolumns.h"
 #include "foodstore.h"
 #include "scriptedprompts.h"
 #include "shortrandom.h"
@@ -15,7 +16,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -43,7 +44,12 @@ private:
     {
         return m_form->findChild<QPushButton *>(QLatin1String(name));
     }
-    QTableWidget *list() const { return m_form->findChild<QTableWidget *>(QStringLiteral("NwAnDbListView")); }
+    QTableView *list() const { return m_form->findChild<QTableView *>(QStringLiteral("NwAnDbListView")); }
+    int rowCount() const { return list()->model()->rowCount(); }
+    QString cell(int row, int columnIndex) const
+    {
+        return list()->model()->index(row, columnIndex).data().toString();
+    }
 
     void makeForm()
     {
@@ -66,12 +72,12 @@ private:
     QStringList column(int columnIndex) const
     {
         QStringList cells;
-        for (int row = 0; row < list()->rowCount(); ++row)
-            cells.append(list()->item(row, columnIndex)->text());
+        for (int row = 0; row < rowCount(); ++row)
+            cells.append(cell(row, columnIndex));
         return cells;
     }
 
-    QStringList names() const { return column(TLebmittPlusForm::NameColumn); }
+    QStringList names() const { return column(FoodColumn::Name); }
 
     QStringList inputTexts() const
     {
@@ -121,10 +127,10 @@ private slots:
     {
         QCOMPARE(m_form->size(), QSize(1192, 593));
         QCOMPARE(m_form->windowTitle(), AppTitle());
-        QCOMPARE(list()->columnCount(), 17);
-        QVERIFY(list()->isColumnHidden(TLebmittPlusForm::DbTypeColumn));
-        QCOMPARE(list()->horizontalHeaderItem(3)->text(), QStringLiteral("Bez.Menge"));
-        QCOMPARE(list()->horizontalHeaderItem(16)->text(), QStringLiteral("Wasser"));
+        QCOMPARE(list()->model()->columnCount(), 17);
+        QVERIFY(list()->isColumnHidden(FoodColumn::Db));
+        QCOMPARE(list()->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Bez.Menge"));
+        QCOMPARE(list()->model()->headerData(16, Qt::Horizontal).toString(), QStringLiteral("Wasser"));
         QCOMPARE(list()->columnWidth(0), 340);
         QCOMPARE(list()->columnWidth(4), 54);
         QCOMPARE(edit(QStringLiteral("InpLebeEdit"))->maxLength(), 40);
@@ -145,13 +151,15 @@ private slots:
                      qPrintable(shown->objectName()));
         }
         const int headerMargins = 2 * list()->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, list());
-        for (int c = 0; c < list()->columnCount(); ++c) {
+        for (int c = 0; c < list()->model()->columnCount(); ++c) {
             if (list()->isColumnHidden(c))
                 continue;
-            const QTableWidgetItem *head = list()->horizontalHeaderItem(c);
-            QVERIFY2(QFontMetrics(head->font()).horizontalAdvance(head->text()) + headerMargins <=
-                         list()->columnWidth(c),
-                     qPrintable(head->text()));
+            const QString head = list()->model()->headerData(c, Qt::Horizontal).toString();
+            const QVariant font = list()->model()->headerData(c, Qt::Horizontal, Qt::FontRole);
+            const QFontMetrics metrics(font.isValid() ? font.value<QFont>()
+                                                      : list()->horizontalHeader()->font());
+            QVERIFY2(metrics.horizontalAdvance(head) + headerMargins <= list()->columnWidth(c),
+                     qPrintable(head));
         }
         const QList<QPushButton *> buttons = m_form->findChildren<QPushButton *>();
         for (const QPushButton *pushButton : buttons) {
@@ -168,9 +176,9 @@ private slots:
     {
         QCOMPARE(names(), (QStringList{QStringLiteral("Apfelmus"), QStringLiteral("Brot"),
                                        QStringLiteral("Zitrone"), QString::fromUtf8("Öl unbekannt")}));
-        QCOMPARE(column(TLebmittPlusForm::DbTypeColumn), QStringList(4, QStringLiteral("NwAnDb")));
-        QCOMPARE(column(TLebmittPlusForm::IdColumn).at(2), QStringLiteral("30300"));
-        QCOMPARE(column(TLebmittPlusForm::AmountColumn).at(2), QStringLiteral("1"));
+        QCOMPARE(column(FoodColumn::Db), QStringList(4, QStringLiteral("NwAnDb")));
+        QCOMPARE(column(FoodColumn::Id).at(2), QStringLiteral("30300"));
+        QCOMPARE(column(FoodColumn::Amount).at(2), QStringLiteral("1"));
         QCOMPARE(label("Label16")->text(), QStringLiteral("4"));
 
         QPoint shownAt;
@@ -179,7 +187,7 @@ private slots:
             button("SpeichernBtn")->click();
             m_form->close();
         });
-        m_form->open(QPoint(100, 50));
+        m_form->editAdditionalFoods(QPoint(100, 50));
         QCOMPARE(shownAt, QPoint(108, 78));
         // Right after opening there is nothing to save, and closing asks nothing.
         QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
@@ -191,7 +199,7 @@ private slots:
     {
         QVERIFY(QFile::remove(dataPath(QStringLiteral("NwAnDb.dat"))));
         makeForm();
-        QCOMPARE(list()->rowCount(), 0);
+        QCOMPARE(rowCount(), 0);
         QCOMPARE(label("Label16")->text(), QStringLiteral("0"));
     }
 
@@ -202,11 +210,11 @@ private slots:
         typeFood(QStringLiteral("Honig"), QStringLiteral("100"), {QStringLiteral("304")});
         m_form->LebMitEinfgBtnClick();
         QCOMPARE(m_prompts.calls.size(), 0);
-        QCOMPARE(list()->rowCount(), 5);
+        QCOMPARE(rowCount(), 5);
         const QStringList cells = [&] {
             QStringList row;
-            for (int c = 0; c < TLebmittPlusForm::ColumnCount; ++c)
-                row.append(list()->item(4, c)->text());
+            for (int c = 0; c < FoodColumn::Count; ++c)
+                row.append(cell(4, c));
             return row;
         }();
         QCOMPARE(cells.at(0), QStringLiteral("Honig"));
@@ -226,9 +234,9 @@ private slots:
         typeFood(QStringLiteral("honig"), QStringLiteral("1"));
         m_form->LebMitEinfgBtnClick();
         QCOMPARE(m_prompts.calls.size(), 0);
-        QCOMPARE(list()->rowCount(), 6);
-        QVERIFY(list()->item(5, 2)->text() != cells.at(2));
-        QVERIFY(!fixtureIds.contains(list()->item(5, 2)->text()));
+        QCOMPARE(rowCount(), 6);
+        QVERIFY(cell(5, 2) != cells.at(2));
+        QVERIFY(!fixtureIds.contains(cell(5, 2)));
     }
 
     void refusalsChangeNothing_data()
@@ -296,23 +304,23 @@ private slots:
             lines.append(QStringLiteral("%1;Essen %1;100;1;;;;;;;;;;;;;").arg(id));
         QVERIFY(WriteBytes(dataPath(QStringLiteral("NwAnDb.dat")), CrLfLines(lines)));
         makeForm();
-        QCOMPARE(list()->rowCount(), 1001);
+        QCOMPARE(rowCount(), 1001);
 
         typeFood(QStringLiteral("Neu"), QStringLiteral("100"), {QStringLiteral("5")});
         m_form->LebMitEinfgBtnClick();
         QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
                  QStringList{QStringLiteral("Es sind keine freien Lebensmittel-IDs mehr vorhanden!")});
-        QCOMPARE(list()->rowCount(), 1001);
+        QCOMPARE(rowCount(), 1001);
         QCOMPARE(edit(QStringLiteral("InpLebeEdit"))->text(), QStringLiteral("Neu"));
         QVERIFY(!m_form->additionalFoodsChanged());
 
         selectRow(500);
-        QCOMPARE(list()->item(500, 2)->text(), QStringLiteral("30500"));
+        QCOMPARE(cell(500, 2), QStringLiteral("30500"));
         m_form->LebMitLoeschenBtnClick();
         m_form->LebMitEinfgBtnClick();
-        QCOMPARE(list()->rowCount(), 1001);
-        QCOMPARE(list()->item(1000, 0)->text(), QStringLiteral("Neu"));
-        QCOMPARE(list()->item(1000, 2)->text(), QStringLiteral("30500"));
+        QCOMPARE(rowCount(), 1001);
+        QCOMPARE(cell(1000, 0), QStringLiteral("Neu"));
+        QCOMPARE(cell(1000, 2), QStringLiteral("30500"));
     }
 
     void removeAndChangeNeedASelection()
@@ -325,7 +333,7 @@ private slots:
         m_form->LebMitAendernBtnClick();
         QCOMPARE(m_prompts.texts(QStringLiteral("plain")),
                  QStringList{QString::fromUtf8("Es ist keine Zeile ausgewählt!")});
-        QCOMPARE(list()->rowCount(), 4);
+        QCOMPARE(rowCount(), 4);
         QCOMPARE(inputTexts(), QStringList(16));
 
         selectRow(2);
@@ -340,7 +348,7 @@ private slots:
         selectRow(0);
         m_form->LebMitAendernBtnClick();
         QVERIFY(m_form->additionalFoodsChanged());
-        QCOMPARE(list()->rowCount(), 3);
+        QCOMPARE(rowCount(), 3);
         QCOMPARE(label("Label16")->text(), QStringLiteral("3"));
         QStringList expected = {QStringLiteral("Apfelmus"), QStringLiteral("30100"), QStringLiteral("100")};
         expected += QStringLiteral("52;12;10,5;0,1;k.A.;0,2;0;0,1;3;4;0;0;86").split(QLatin1Char(';'));
@@ -419,14 +427,14 @@ private slots:
         QVERIFY(!m_prompts.texts(QStringLiteral("plain")).first().isEmpty());
         QCOMPARE(saved.size(), 0);
         QVERIFY(m_form->additionalFoodsChanged());
-        QCOMPARE(list()->rowCount(), 5);
+        QCOMPARE(rowCount(), 5);
         QCOMPARE(m_store->index().findById(honigId), -1);
 
         // Answering "Ja" when closing cannot save either: the window stays open with the rows.
         m_prompts.answers = {AnswerLeft};
         button("CloseBtn")->click();
         QVERIFY(m_form->isVisible());
-        QCOMPARE(list()->rowCount(), 5);
+        QCOMPARE(rowCount(), 5);
         m_prompts.answers = {AnswerRight};
         button("CloseBtn")->click();
         QVERIFY(!m_form->isVisible());
@@ -458,34 +466,34 @@ private slots:
         QCOMPARE(m_store->index().findById(QStringLiteral("30100")) < 0, written);
         // The next opening shows the store's lines again.
         m_form->OpenAdditionalFoods();
-        QCOMPARE(list()->rowCount(), written ? 3 : 4);
+        QCOMPARE(rowCount(), written ? 3 : 4);
     }
 
     void sortingTheEnergyColumn()
     {
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-        const int energy = TLebmittPlusForm::FirstValueColumn;
+        const int energy = FoodColumn::FirstValue;
         selectRow(0); // Apfelmus, 52
         clickHeader(energy);
         QCOMPARE(column(energy), (QStringList{"250", "52", "9,5", "k.A."}));
         QCOMPARE(list()->selectionModel()->selectedRows().value(0).row(), 1);
-        QVERIFY(m_form->sortDescending());
+        QVERIFY(m_form->sortState().descending);
         QVERIFY(m_form->additionalFoodsChanged());
         clickHeader(energy);
         QCOMPARE(column(energy), (QStringList{"9,5", "52", "250", "k.A."}));
-        QVERIFY(!m_form->sortDescending());
+        QVERIFY(!m_form->sortState().descending);
 
         // Names: first click from Z to A, with Ö after Z.
-        clickHeader(TLebmittPlusForm::NameColumn);
+        clickHeader(FoodColumn::Name);
         QCOMPARE(names(), (QStringList{QString::fromUtf8("Öl unbekannt"), QStringLiteral("Zitrone"),
                                        QStringLiteral("Brot"), QStringLiteral("Apfelmus")}));
 
         // The sort state outlives a reopening: the next click on the name column reverses.
         m_form->OpenAdditionalFoods();
         QVERIFY(!m_form->additionalFoodsChanged());
-        QCOMPARE(m_form->sortColumn(), int(TLebmittPlusForm::NameColumn));
-        clickHeader(TLebmittPlusForm::NameColumn);
+        QCOMPARE(m_form->sortState().column, int(FoodColumn::Name));
+        clickHeader(FoodColumn::Name);
         QCOMPARE(names(), (QStringList{QStringLiteral("Apfelmus"), QStringLiteral("Brot"),
                                        QStringLiteral("Zitrone"), QString::fromUtf8("Öl unbekannt")}));
         // After a sort, saving writes the new order.

@@ -37,7 +37,7 @@ void whileOpen(TLizForm &form, QPoint mainTopLeft, const std::function<void()> &
         if (form.isVisible())
             form.reject();
     });
-    form.open(mainTopLeft);
+    form.showUsage(mainTopLeft);
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 #include "appinfo.h"
 #include "fooddata.h"
 #include "foodindex.h"
+#include "foodlistcolumns.h"
+#include "foodrowsmodel.h"
 #include "listcompare.h"
-#include "maxvaluesmodel.h"
+#include "maxvaluesrows.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -88,11 +90,11 @@ private slots:
         const QStringList own = {QStringLiteral("Zusätzliche Lebensmittel"), QStringLiteral("ID;"),
                                  OwnLine(QStringLiteral("30100"), QStringLiteral("Ei"), QStringLiteral("1"),
                                          {QStringLiteral("80"), QStringLiteral("k.A.")})};
-        const QList<MaxValuesRow> rows = BuildMaxValuesRows(BuildFoodIndex(swiss, own));
+        const QList<QStringList> rows = BuildMaxValuesRows(BuildFoodIndex(swiss, own));
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows.at(0).mid(0, 6), (QStringList{"Apfel", "1", "17", "100", "52", "11,4"}));
         QCOMPARE(rows.at(1).mid(0, 6), (QStringList{"Ei", "2", "30100", "1", "80", "k.A."}));
-        QCOMPARE(rows.at(1).size(), MaxValuesColumnCount);
+        QCOMPARE(rows.at(1).size(), FoodColumn::Count);
         QCOMPARE(BuildMaxValuesRows(FoodIndex()).size(), 0);
     }
 
@@ -157,7 +159,7 @@ private slots:
             shownCount = form.findChild<QLabel *>(QStringLiteral("Label16"))->text();
             form.findChild<QPushButton *>(QStringLiteral("CloseBtn"))->click();
         });
-        form.open(OwnFoods({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), QPoint(100, 50));
+        form.showFoods(OwnFoods({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}), QPoint(100, 50));
         QCOMPARE(shownAt, QPoint(132, 78));
         QCOMPARE(shownStatus, QStringLiteral("Es erfolgte noch keine Sortierung"));
         QCOMPARE(shownCount, QStringLiteral("3"));
@@ -173,8 +175,8 @@ private slots:
         form.fill(index);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const int energy = MaxValuesFirstValueColumn;
-        const int fat = MaxValuesFirstValueColumn + 3;
+        const int energy = FoodColumn::FirstValue;
+        const int fat = FoodColumn::Value(3);
 
         clickHeader(form, energy);
         QCOMPARE(column(form, energy), (QStringList{"300", "20", "4"}));
@@ -188,10 +190,10 @@ private slots:
 
         // Reopening shows the index order, but the next click on Fett continues from there.
         form.fill(index);
-        QCOMPARE(column(form, MaxValuesNameColumn), (QStringList{"a", "b", "c"}));
+        QCOMPARE(column(form, FoodColumn::Name), (QStringList{"a", "b", "c"}));
         QCOMPARE(status(form), QStringLiteral("Es erfolgte noch keine Sortierung"));
-        QVERIFY(form.descending());
-        QCOMPARE(form.lastSortColumn(), fat);
+        QVERIFY(form.sortState().descending);
+        QCOMPARE(form.sortState().column, fat);
         form.MaxWerteListViewColumnClick(fat);
         QCOMPARE(column(form, fat), (QStringList{"1", "2", "3"}));
         QCOMPARE(status(form), QStringLiteral("Die Spalte 'Fett' wurde aufsteigend sortiert."));
@@ -225,7 +227,7 @@ private slots:
             names.append(QStringLiteral("Food %1").arg(i));
         TMaxWerteForm form;
         form.fill(OwnFoods(names, cells));
-        const int energy = MaxValuesFirstValueColumn;
+        const int energy = FoodColumn::FirstValue;
         form.MaxWerteListViewColumnClick(energy);
         QCOMPARE(column(form, energy), descending);
         form.MaxWerteListViewColumnClick(energy);
@@ -237,13 +239,13 @@ private slots:
         TMaxWerteForm form;
         form.fill(OwnFoods({QString::fromUtf8("Äpfel"), QStringLiteral("Zwieback"), QStringLiteral("apfel"),
                             QStringLiteral("BROT"), QStringLiteral("Brot")}));
-        form.MaxWerteListViewColumnClick(MaxValuesNameColumn);
+        form.MaxWerteListViewColumnClick(FoodColumn::Name);
         QCOMPARE(status(form), QStringLiteral("Die Spalte 'Lebensmittel' wurde absteigend sortiert."));
-        QCOMPARE(column(form, MaxValuesNameColumn),
+        QCOMPARE(column(form, FoodColumn::Name),
                  (QStringList{QString::fromUtf8("Äpfel"), "Zwieback", "BROT", "Brot", "apfel"}));
-        form.MaxWerteListViewColumnClick(MaxValuesNameColumn);
+        form.MaxWerteListViewColumnClick(FoodColumn::Name);
         // Names equal but for the case of a to z keep their order.
-        QCOMPARE(column(form, MaxValuesNameColumn),
+        QCOMPARE(column(form, FoodColumn::Name),
                  (QStringList{"apfel", "BROT", "Brot", "Zwieback", QString::fromUtf8("Äpfel")}));
     }
 
@@ -254,11 +256,11 @@ private slots:
                            {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
         auto *view = form.findChild<QTableView *>(QStringLiteral("MaxWerteListView"));
         view->selectRow(0);
-        form.MaxWerteListViewColumnClick(MaxValuesFirstValueColumn);
+        form.MaxWerteListViewColumnClick(FoodColumn::FirstValue);
         const QModelIndexList selected = view->selectionModel()->selectedRows();
         QCOMPARE(selected.size(), 1);
         QCOMPARE(selected.first().row(), 2);
-        QCOMPARE(form.model()->cell(2, MaxValuesNameColumn), QStringLiteral("a"));
+        QCOMPARE(form.model()->cell(2, FoodColumn::Name), QStringLiteral("a"));
     }
 
     void everyColumnOfTheShippedTableSortsInOrder()
@@ -279,12 +281,13 @@ private slots:
         QVERIFY(form.model()->rowCount() >= 1000);
         QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Label16"))->text(),
                  QString::number(form.model()->rowCount()));
-        for (int c = 0; c < MaxValuesColumnCount; ++c) {
+        for (int c = 0; c < FoodColumn::Count; ++c) {
             for (int pass = 0; pass < 2; ++pass) {
                 form.MaxWerteListViewColumnClick(c);
                 const QStringList cells = column(form, c);
                 for (int row = 1; row < cells.size(); ++row) {
-                    QVERIFY2(CompareListCells(cells.at(row - 1), cells.at(row), c, form.descending()) <= 0,
+                    QVERIFY2(CompareListCells(cells.at(row - 1), cells.at(row), c,
+                                              form.sortState().descending) <= 0,
                              qPrintable(QStringLiteral("column %1 row %2: '%3' before '%4'")
                                             .arg(c)
                                             .arg(row)

@@ -55,11 +55,14 @@ private slots:
     void layoutCutsLongTextAndLongLines();
     void layoutButtons_data();
     void layoutButtons();
+    void layoutThreeButtons_data();
+    void layoutThreeButtons();
 
     void windowAppliesLayout();
     void answers_data();
     void answers();
     void enterPressesRightButton();
+    void enterKey();
     void callWhileShowingReturns99();
 
     void plainMessageBox();
@@ -136,6 +139,8 @@ void TestMessageWindow::layoutButtons_data()
 
     QTest::newRow("notice") << int(ModeOk) << false << QString() << QStringLiteral("OK");
     QTest::newRow("yes/no") << int(ModeYesNo) << true << QStringLiteral("Ja") << QStringLiteral("Nein");
+    QTest::newRow("yes/no, yes the default") << int(ModeYesNoDefaultYes) << true << QStringLiteral("Ja")
+                                             << QStringLiteral("Nein");
     QTest::newRow("text/csv") << int(ModeTextCsv) << true << QStringLiteral("Text") << QStringLiteral("CSV");
     QTest::newRow("ok/cancel") << int(ModeOkCancel) << true << QStringLiteral("OK")
                                << QStringLiteral("Abbrechen");
@@ -161,6 +166,39 @@ void TestMessageWindow::layoutButtons()
     } else {
         QCOMPARE(layout.rightButton, QRect(188 - 37, 58, 75, 25));
     }
+}
+
+void TestMessageWindow::layoutThreeButtons_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("clientWidth");
+
+    // 10 pixels a character: a short question is widened to hold the three buttons.
+    QTest::newRow("short text widened to 273") << QStringLiteral("Änderungen speichern?") << 273;
+    QTest::newRow("long text keeps its width") << QString(60, QLatin1Char('x')) << 32 + 600 + 16 + 8;
+}
+
+void TestMessageWindow::layoutThreeButtons()
+{
+    QFETCH(QString, text);
+    QFETCH(int, clientWidth);
+
+    const MessageLayout layout = LayOutMessageWindow(text, ModeYesNoCancel, FakeWidth);
+    QCOMPARE(layout.client.width(), clientWidth);
+    QCOMPARE(layout.label.width(), clientWidth - 32);
+    QVERIFY(layout.leftVisible);
+    QVERIFY(layout.thirdVisible);
+    QVERIFY(layout.leftIsDefault);
+    QCOMPARE(layout.leftCaption, QStringLiteral("Ja"));
+    QCOMPARE(layout.rightCaption, QStringLiteral("Nein"));
+    QCOMPARE(layout.thirdCaption, QStringLiteral("Abbrechen"));
+
+    // 75 pixels each, 8 apart, the group centred.
+    const int left = (clientWidth - 241) / 2;
+    const int top = layout.client.height() - 40;
+    QCOMPARE(layout.leftButton, QRect(left, top, 75, 25));
+    QCOMPARE(layout.rightButton, QRect(left + 83, top, 75, 25));
+    QCOMPARE(layout.thirdButton, QRect(left + 166, top, 75, 25));
 }
 
 void TestMessageWindow::windowAppliesLayout()
@@ -224,6 +262,11 @@ void TestMessageWindow::answers_data()
     QTest::newRow("close box") << int(ModeTextCsv) << QStringLiteral("close") << 99;
     QTest::newRow("Escape") << int(ModeYesNo) << QStringLiteral("escape") << 99;
     QTest::newRow("OK of a notice") << int(ModeOk) << QStringLiteral("NeinBtn") << 0;
+    QTest::newRow("Ja of three") << int(ModeYesNoCancel) << QStringLiteral("JaBtn") << 1;
+    QTest::newRow("Nein of three") << int(ModeYesNoCancel) << QStringLiteral("NeinBtn") << 0;
+    QTest::newRow("Abbrechen of three") << int(ModeYesNoCancel) << QStringLiteral("AbbrechenBtn") << 2;
+    QTest::newRow("Escape with three") << int(ModeYesNoCancel) << QStringLiteral("escape") << 99;
+    QTest::newRow("close box with three") << int(ModeYesNoCancel) << QStringLiteral("close") << 99;
 }
 
 void TestMessageWindow::answers()
@@ -257,6 +300,33 @@ void TestMessageWindow::enterPressesRightButton()
     });
     QCOMPARE(form.ask(QStringLiteral("Änderungen speichern?"), ModeYesNo), 0);
     QCOMPARE(focused, QStringLiteral("NeinBtn"));
+}
+
+void TestMessageWindow::enterKey()
+{
+    // One window for the modes in turn: a mode with "Ja" as default must not leave it the
+    // default for the next question.
+    const struct
+    {
+        MessageMode mode;
+        const char *focused;
+        int answer;
+    } rows[] = {
+        {ModeYesNoDefaultYes, "JaBtn", 1},
+        {ModeYesNoCancel, "JaBtn", 1}, // so Enter saves
+        {ModeYesNo, "NeinBtn", 0},
+    };
+    TZeigeNachrichtForm form;
+    for (const auto &row : rows) {
+        QString shownFocus;
+        WhenModalShown([&shownFocus](QWidget *window) {
+            QWidget *target = window->focusWidget();
+            shownFocus = target != nullptr ? target->objectName() : QString();
+            QTest::keyClick(target != nullptr ? target : window, Qt::Key_Return);
+        });
+        QCOMPARE(form.ask(QStringLiteral("Änderungen speichern?"), row.mode), row.answer);
+        QCOMPARE(shownFocus, QString::fromLatin1(row.focused));
+    }
 }
 
 void TestMessageWindow::callWhileShowingReturns99()
@@ -305,6 +375,7 @@ void TestMessageWindow::saveDialogKeepsSettingsOfLastUse()
         QString title, folder, suffix, selected;
         QStringList filters;
         bool confirmsOverwrite = true;
+        bool native = true;
     };
     Seen seen;
     const auto inspect = [&seen](QFileDialog *dialog) {
@@ -313,6 +384,7 @@ void TestMessageWindow::saveDialogKeepsSettingsOfLastUse()
         seen.suffix = dialog->defaultSuffix();
         seen.filters = dialog->nameFilters();
         seen.confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        seen.native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
         seen.selected = dialog->selectedFiles().value(0);
     };
 
@@ -327,7 +399,7 @@ void TestMessageWindow::saveDialogKeepsSettingsOfLastUse()
     FileDialogRequest meal;
     meal.title = QStringLiteral("Speichern als");
     meal.initialFolder = folder.path();
-    meal.filter = QStringLiteral("Text files (*.txt *.TXT)");
+    meal.filter = QStringLiteral("Textdateien (*.txt *.TXT)");
     meal.defaultExtension = QStringLiteral("txt");
     meal.proposedName = QStringLiteral("Montag");
     const QString chosen = prompts.getSaveFileName(meal);
@@ -337,6 +409,8 @@ void TestMessageWindow::saveDialogKeepsSettingsOfLastUse()
     QCOMPARE(seen.filters, QStringList{meal.filter});
     QCOMPARE(seen.suffix, QStringLiteral("txt"));
     QVERIFY(!seen.confirmsOverwrite);
+    // Qt's own dialog, which speaks German, not the desktop's.
+    QVERIFY(!seen.native);
 
     // A report save sets title and name only; the rest stays as the meal save left it.
     WhenModalShown([&inspect](QWidget *window) {
