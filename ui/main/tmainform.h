@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -50,7 +51,7 @@ public:
 
     // Input line and meals.
     void ShowFoodInInputLine(int position); // the food at position of the index, amount untouched
-    void EnterFood();                       // "Lebensmittel eintragen"
+    void EnterFood();                       // "Lebensmittel eintragen", and Enter in the amount
     void RecomputeBalance();
     void UpdateMealMarkers();
     void ShowWaterShares();
@@ -74,7 +75,7 @@ public:
     void SaveDayBalance();
 
     // The other windows.
-    void OpenFoodSelection();
+    void OpenFoodSelection(); // the food magnifier, Ctrl+F and F3; after a pick the amount has the focus
     void OpenAdditionalFoods();
     void OpenRequirementsWindow();
     void OpenInfoWindow();
@@ -121,6 +122,7 @@ private:
     DayBalance m_balance;
 
     QTabWidget *m_pages = nullptr;
+    QFrame *m_foodPanel = nullptr; // LupeLebePanel
     QLineEdit *m_amountEdit = nullptr;
     QTableWidget *m_mealLists[MealCount] = {};
     QWidget *m_markers[MealCount] = {};
