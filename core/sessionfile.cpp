@@ -2,7 +2,6 @@
 
 #include "datafiles.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 
@@ -38,9 +37,35 @@ QString EscapeField(const QString &text)
     return escaped;
 }
 
+// Only the four escapes EscapeField writes are undone; the text stays UTF-16 throughout, so
+// even a name no encoding could hold comes back as it was.
 QString UnescapeField(QStringView field)
 {
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(field.toUtf8()));
+    static const struct
+    {
+        QLatin1String code;
+        char16_t character;
+    } Escapes[] = {{QLatin1String("%25"), u'%'},
+                   {QLatin1String("%3B"), u';'},
+                   {QLatin1String("%0D"), u'\r'},
+                   {QLatin1String("%0A"), u'\n'}};
+    QString text;
+    text.reserve(field.size());
+    qsizetype i = 0;
+    while (i < field.size()) {
+        bool escaped = false;
+        for (const auto &escape : Escapes) {
+            if (field.mid(i, 3).compare(escape.code, Qt::CaseInsensitive) == 0) {
+                text += QChar(escape.character);
+                i += 3;
+                escaped = true;
+                break;
+            }
+        }
+        if (!escaped)
+            text += field.at(i++);
+    }
+    return text;
 }
 
 // "MahlzeitN=" with N 1..6: exactly what SessionFileLines writes for an entry.
