@@ -98,7 +98,7 @@ void TestRecovery::changesReachTheRecoveryFile()
     QFETCH(QStringList, steps);
     QFETCH(bool, kept);
 
-    MainFormSession session(QStringLiteral("good"), {}, 0);
+    MainFormSession session(QStringLiteral("good"), {}, {}, 0);
     session.readMealFile(QStringLiteral("tag.txt"), {Header, QStringLiteral("Mahlzeit1=1;1001;150,0;"),
                                                      QStringLiteral("Mahlzeit1=1;1002;250,0;")});
     session.prompts.savePaths.append(session.path(QStringLiteral("gesichert.txt")));
@@ -128,7 +128,7 @@ void TestRecovery::changesReachTheRecoveryFile()
 
 void TestRecovery::writtenAtMostOneDelayAfterTheFirstChange()
 {
-    MainFormSession session(QStringLiteral("good"), {}, 10000);
+    MainFormSession session(QStringLiteral("good"), {}, {}, 10000);
     const auto *timer = session.form->findChild<QTimer *>(QStringLiteral("SessionTimer"));
     QVERIFY(timer != nullptr);
     QVERIFY(!timer->isActive());
@@ -229,7 +229,7 @@ void TestRecovery::offersTheDayBack()
 
 void TestRecovery::killedAndStartedAgainGivesTheSameDay()
 {
-    MainFormSession session(QStringLiteral("good"), {}, 0);
+    MainFormSession session(QStringLiteral("good"), {}, {}, 0);
     // A folder name with the field separator of the session line in it.
     const QString folder = session.path(QStringLiteral("Wo;che 50%"));
     QVERIFY(QDir().mkpath(folder));
