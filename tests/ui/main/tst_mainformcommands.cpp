@@ -274,6 +274,10 @@ void TestMainFormCommands::readRefusals_data()
     QTest::newRow("binary file") << good << QStringLiteral("bild.txt") << true
                                  << QStringList{QString::fromLatin1("\x89PNG\x1A\x00\x00\x00\x0DIHDR", 12)}
                                  << QStringList{InvalidFile} << true << earlier;
+    // Said in a plain message box, not as a notice.
+    QTest::newRow("unreadable: a folder")
+        << good << QStringLiteral("ordner.txt") << true << QStringList{QStringLiteral("<folder>")}
+        << QStringList() << true << earlier;
 }
 
 void TestMainFormCommands::readRefusals()
@@ -295,7 +299,9 @@ void TestMainFormCommands::readRefusals()
         QVERIFY(session.form->mealPlan().changed());
     }
     const QString target = fileName.isEmpty() ? QString() : session.path(fileName);
-    if (create)
+    if (create && lines == QStringList{QStringLiteral("<folder>")})
+        QVERIFY(QDir().mkpath(target));
+    else if (create)
         QVERIFY(WriteBytes(target, CrLfLines(lines)));
     session.prompts.clear();
     session.prompts.answers.append(AnswerRight); // "Änderungen speichern?": Nein
@@ -304,6 +310,8 @@ void TestMainFormCommands::readRefusals()
     session.click(QStringLiteral("MzDateiEinlesenBtn"));
 
     QTEST(session.prompts.texts(QStringLiteral("notice")), "notices");
+    QCOMPARE(session.prompts.texts(QStringLiteral("plain")).size(),
+             fileName == QLatin1String("ordner.txt") ? 1 : 0);
     QCOMPARE(session.prompts.texts(QStringLiteral("open")).size(), dialogOpened ? 1 : 0);
     const MealPlan &plan = session.form->mealPlan();
     QCOMPARE(plan.chosenMealFileName(), dialogOpened ? target : QString());
