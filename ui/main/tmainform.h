@@ -14,6 +14,7 @@
 
 #include <functional>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -52,7 +53,7 @@ public:
 
     // Input line and meals.
     void ShowFoodInInputLine(int position); // the food at position of the index, amount untouched
-    void EnterFood();                       // "Lebensmittel eintragen"
+    void EnterFood();                       // "Lebensmittel eintragen", and Enter in the amount
     void RecomputeBalance();
     void UpdateMealMarkers();
     void ShowWaterShares();
@@ -80,7 +81,7 @@ public:
     void SaveDayBalance();
 
     // The other windows.
-    void OpenFoodSelection();
+    void OpenFoodSelection(); // the food magnifier, Ctrl+F and F3; after a pick the amount has the focus
     void OpenAdditionalFoods();
     void OpenRequirementsWindow();
     void OpenInfoWindow();
@@ -141,6 +142,7 @@ private:
     QString m_lastReportFolder; // where the last report went; empty until then
 
     QTabWidget *m_pages = nullptr;
+    QFrame *m_foodPanel = nullptr; // LupeLebePanel
     QLineEdit *m_amountEdit = nullptr;
     QTableWidget *m_mealLists[MealCount] = {};
     QWidget *m_markers[MealCount] = {};

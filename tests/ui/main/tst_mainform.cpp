@@ -148,8 +148,8 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         QCOMPARE(session.text(name), caption);
 
     const QList<QPair<QString, QString>> hints = {
-        {QStringLiteral("LupeLebePanel"), QStringLiteral("Lebensmittel auswählen")},
-        {QStringLiteral("LebeLupeImage"), QStringLiteral("Lebensmittel auswählen")},
+        {QStringLiteral("LupeLebePanel"), QStringLiteral("Lebensmittel auswählen (Strg+F, F3)")},
+        {QStringLiteral("LebeLupeImage"), QStringLiteral("Lebensmittel auswählen (Strg+F, F3)")},
         {QStringLiteral("NwMengeLabel"), QStringLiteral("Bezugsmenge")},
         {QStringLiteral("NwBezLabel4"), QStringLiteral("gesättigte Fettsäuren")},
         {QStringLiteral("DelZeileSBtn"), QStringLiteral("Auswahlzeile löschen")},
