@@ -5,6 +5,7 @@
 #include "formkit.h"
 #include "mainformpictures.h"
 #include "nutrients.h"
+#include "sessionfile.h"
 #include "settings.h"
 #include "userprompts.h"
 #include "wrapbutton.h"
@@ -24,6 +25,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -109,6 +111,15 @@ TMainForm::TMainForm(const MainWindowContext &context, QWidget *parent)
     buildLayout();
     setWindowTitle(AppTitle());
     setActiveMeal(1);
+    // Single-shot and not restarted by later changes, so a day is on disk at most one delay
+    // after its first unsaved change, however long the typing goes on; precise, since a coarse
+    // timer may fire a twentieth of its interval late.
+    m_sessionTimer = new QTimer(this);
+    m_sessionTimer->setObjectName(QStringLiteral("SessionTimer"));
+    m_sessionTimer->setTimerType(Qt::PreciseTimer);
+    m_sessionTimer->setSingleShot(true);
+    m_sessionTimer->setInterval(context.sessionSaveDelayMs);
+    connect(m_sessionTimer, &QTimer::timeout, this, [this] { writeSession(); });
     loadDataFiles();
 }
 
@@ -504,9 +515,13 @@ void TMainForm::setLabelText(const QString &name, const QString &text)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // The question may save, be cancelled or be refused; the window closes in every case.
-    if (m_plan.changed() &&
-        m_context.prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft)
-        SaveMealFile();
+    // A cancelled, refused or failed save keeps the window open with the meals as they are.
+    if (!offerToSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    // A normal end: whatever was not saved, the user chose to leave.
+    m_sessionTimer->stop();
+    RemoveSessionFile(m_context.dataDirectory);
     event->accept();
 }
