@@ -2,6 +2,7 @@
 
 #include "fooddata.h"
 #include "foodindex.h"
+#include "foodwords.h"
 
 #include <QLocale>
 
@@ -11,18 +12,25 @@ class FoodStore
 public:
     explicit FoodStore(QString dataDirectory, QLocale locale = QLocale());
 
-    // Reads NwChDb.dat then NwAnDb.dat. Returns the plain messages to show, in order.
+    // Reads NwChDb.dat then NwAnDb.dat, and the word table NwWortliste.dat (which has no
+    // message). Returns the plain messages to show, in order.
     // The index is not built here: start-up reads the settings first.
     QStringList loadFiles();
 
     void buildIndex();
 
     // Replaces the own foods' lines by rows (in display order), writes NwAnDb.dat in the
-    // encoding it was read in and, only when that worked, rebuilds the index.
+    // encoding it was read in and, only when that worked, rebuilds the index. A protected
+    // file is not written: the save is refused like a failed write.
     WriteResult saveAdditionalFoods(const QList<AdditionalFoodRow> &rows, const QDate &today);
+
+    // Set by loadFiles when NwAnDb.dat was there but could not be read or is not the own-foods
+    // file: it is then never written in this run.
+    const FileProtection &additionalProtection() const { return m_additionalProtection; }
 
     const QStringList &swissLines() const { return m_swissLines; }
     const QStringList &additionalLines() const { return m_additionalLines; }
+    const QList<FoodWordPair> &words() const { return m_words; }
     const FoodIndex &index() const { return m_index; }
     QString dataDirectory() const { return m_dataDirectory; }
 
@@ -32,5 +40,7 @@ private:
     QStringList m_swissLines;
     QStringList m_additionalLines;
     TextEncoding m_additionalEncoding = TextEncoding::Windows1252;
+    QList<FoodWordPair> m_words;
+    FileProtection m_additionalProtection;
     FoodIndex m_index;
 };

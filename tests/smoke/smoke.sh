@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb from a fresh folder that holds only the shipped data,
 # as a person would: waits for the main window, takes a screenshot, checks that a second
-# start is refused, closes the window with its "Beenden" button and checks that the program
-# ended with 0 and wrote nothing into its folder.
+# start is refused (also one with other runtime and temporary folders), closes the window
+# with its "Beenden" button and checks that the program ended with 0 and wrote nothing into
+# its folder. Then the crash: reads a meal file, moves a food, kills the program once the day
+# is in the recovery file, starts it again, takes the day back with Enter, saves it to a new
+# file and compares that with the day on screen before the kill.
 #   tests/smoke/smoke.sh <build folder> [screenshot.png]
 set -euo pipefail
 BUILD=$(cd "${1:?build folder}" && pwd)
@@ -15,13 +18,18 @@ APPDIR=$(mktemp -d)
 RUNTIME=$(mktemp -d)
 chmod 700 "$RUNTIME"
 trap 'kill ${XVFB_PID:-} ${APP_PID:-} 2>/dev/null || true; rm -rf "$APPDIR" "$RUNTIME"' EXIT
-cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" "$APPDIR/"
+cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" \
+    "$BUILD/bin/NwWortliste.dat" "$APPDIR/"
 before=$(cd "$APPDIR" && ls -A | sort)
 
-DISPLAY_NUMBER=97
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and names it; -noreset keeps the server as it is when the killed
+# program, its only client, goes.
+Xvfb -displayfd 5 -screen 0 1400x900x24 -nolisten tcp -noreset 5>"$RUNTIME/display" 2>/dev/null &
 XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER" XDG_RUNTIME_DIR="$RUNTIME" QT_QPA_PLATFORM=xcb
+for _ in $(seq 100); do [ -s "$RUNTIME/display" ] && break; sleep 0.1; done
+[ -s "$RUNTIME/display" ] || { echo "smoke: Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$(head -n 1 "$RUNTIME/display")"
+export DISPLAY XDG_RUNTIME_DIR="$RUNTIME" QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 fail() { echo "smoke: $*" >&2; exit 1; }
@@ -37,6 +45,20 @@ wait_window() {
     return 1
 }
 
+# press <window id> <keys...>: keys typed into that window as a person would, through the
+# keyboard (xdotool's XTEST), so every press has its release.
+press() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" key --delay 50 "$@"
+}
+
+# wait_gone <pid> <seconds>: true once the process has ended
+wait_gone() {
+    for _ in $(seq $(( $2 * 10 ))); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+
 "$APPDIR/kostbilanz" &
 APP_PID=$!
 MAIN=$(wait_window '^Kostbilanz 25\.12$' 30) || fail "the main window did not appear"
@@ -44,21 +66,34 @@ sleep 1
 import -window root "$SHOT"
 echo "smoke: main window shown, screenshot $SHOT"
 
+# expect_refused <pid> <what>: the start with that process id must show its refusal box and,
+# once OK is pressed, end by itself with 0.
+expect_refused() {
+    wait_window 'C-Programm-Meldung' 20 >/dev/null || fail "$2 showed no refusal"
+    # Press OK on the box (Enter on whichever of its windows takes it) until the process ends.
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || break
+        for box in $(xdotool search --onlyvisible --name 'C-Programm-Meldung' 2>/dev/null); do
+            xdotool windowfocus --sync "$box" key Return 2>/dev/null || true
+        done
+        sleep 0.2
+    done
+    kill -0 "$1" 2>/dev/null && fail "$2 did not end"
+    wait "$1" || fail "$2 ended with an error"
+}
+
 # A second start must be refused with its own message box and end by itself.
 "$APPDIR/kostbilanz" &
-SECOND_PID=$!
-wait_window 'C-Programm-Meldung' 20 >/dev/null || fail "the second start showed no refusal"
-# Press OK on the box (Enter on whichever of its windows takes it) until the process ends.
-for _ in $(seq 50); do
-    kill -0 "$SECOND_PID" 2>/dev/null || break
-    for box in $(xdotool search --onlyvisible --name 'C-Programm-Meldung' 2>/dev/null); do
-        xdotool windowfocus --sync "$box" key Return 2>/dev/null || true
-    done
-    sleep 0.2
-done
-kill -0 "$SECOND_PID" 2>/dev/null && fail "the second start did not end"
-wait "$SECOND_PID" || fail "the second start ended with an error"
+expect_refused $! "the second start"
 echo "smoke: second start refused"
+
+# So must one started with another runtime and temporary folder: it finds the lock in the
+# data folder.
+OTHER_RUNTIME=$RUNTIME/other
+mkdir -m 700 "$OTHER_RUNTIME"
+XDG_RUNTIME_DIR="$OTHER_RUNTIME" TMPDIR="$OTHER_RUNTIME" "$APPDIR/kostbilanz" &
+expect_refused $! "a start with other runtime and temporary folders"
+echo "smoke: start with other runtime and temporary folders refused"
 
 # Click "Beenden" where a person would: the command bar starts at 17,6 and the button at
 # 744,12 inside it, 42 pixels high.
@@ -71,3 +106,62 @@ APP_PID=
 after=$(cd "$APPDIR" && ls -A | sort)
 [ "$before" = "$after" ] || fail "the program wrote into its folder: $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"
 echo "smoke: closed with Beenden, exit code 0, nothing written"
+
+# ---- a crash loses nothing ------------------------------------------------------------------
+# Positions in the main window: the command bar at 17,6 with its buttons at top 12, 42 high;
+# the meal pages at 17,220, whose tab bar and frame take 26 pixels, then the list at 8,8 with a
+# 21-pixel head and rows of 18, and the arrow buttons at 42,272 on the page.
+click_command() { xdotool mousemove --window "$MAIN" $((17 + $1 + 20)) $((6 + 12 + 21)) click 1; }
+PAGE_TOP=$((220 + 26))
+RECOVERY="$APPDIR/NwSitzung.dat"
+printf 'VNR=Mz251026\r\nMahlzeit1=1;1;150,0;\r\nMahlzeit1=1;2;80,0;\r\nMahlzeit3=1;3;200,0;\r\n' >"$APPDIR/tag.txt"
+
+"$APPDIR/kostbilanz" &
+APP_PID=$!
+MAIN=$(wait_window '^Kostbilanz 25\.12$' 30) || fail "the main window did not appear again"
+sleep 1
+click_command 10 # "Mahlzeiten - Datei einlesen"
+DIALOG=$(wait_window '^Mahlzeiten einlesen$' 10) || fail "the open dialog did not appear"
+xdotool windowfocus --sync "$DIALOG" type --delay 30 'tag.txt'
+press "$DIALOG" Return
+sleep 1
+[ -e "$RECOVERY" ] && fail "a day just read went to the recovery file"
+# Select the second food of meal 1 and move it up: the day on screen is no longer the file's.
+xdotool mousemove --window "$MAIN" 200 $((PAGE_TOP + 8 + 21 + 18 + 9)) click 1
+sleep 0.3
+xdotool mousemove --window "$MAIN" $((17 + 1 + 42 + 12)) $((PAGE_TOP + 272 + 12)) click 1
+printf 'VNR=Mz251026\r\nMahlzeit1=1;2;80,0;\r\nMahlzeit1=1;1;150,0;\r\nMahlzeit3=1;3;200,0;\r\n' >"$RUNTIME/on-screen.txt"
+# At most two seconds after the change the day is on disk; a little more for a busy machine.
+for _ in $(seq 30); do [ -e "$RECOVERY" ] && break; sleep 0.1; done
+[ -e "$RECOVERY" ] || fail "the changed day did not reach the recovery file within three seconds"
+kill -KILL "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+APP_PID=
+echo "smoke: meal file read, a food moved, program killed with the day in the recovery file"
+
+"$APPDIR/kostbilanz" &
+APP_PID=$!
+QUESTION=$(wait_window '^  Kostbilanz 25\.12$' 30) || fail "the restart did not offer the day back"
+press "$QUESTION" Return
+MAIN=$(wait_window '^Kostbilanz 25\.12$' 10) || fail "no main window after the recovery question"
+sleep 1
+import -window root "${SHOT%.png}-recovered.png"
+click_command 122 # "Mahlzeiten in Datei speichern"
+DIALOG=$(wait_window '^Speichern als$' 10) || fail "the save dialog did not appear"
+# The dialog proposes the file the day came from; the day goes to a new one.
+xdotool windowfocus --sync "$DIALOG" key ctrl+a type --delay 30 'gerettet.txt'
+press "$DIALOG" Return
+NOTICE=$(wait_window '^  Kostbilanz 25\.12$' 10) || fail "no notice after saving"
+press "$NOTICE" Return
+sleep 0.5
+cmp -s "$RUNTIME/on-screen.txt" "$APPDIR/gerettet.txt" ||
+    fail "the saved day differs from the one on screen before the kill: $(od -c "$APPDIR/gerettet.txt" 2>&1 | head -n 5)"
+[ -e "$RECOVERY" ] && fail "the recovery file was left after the save"
+echo "smoke: restarted, day taken back with Enter, saved to a new file as it was on screen"
+
+click_command 744 # "Beenden": saved, so nothing is asked
+wait_gone "$APP_PID" 10 || fail "the program did not end after Beenden"
+wait "$APP_PID" || fail "the program ended with exit code $?"
+APP_PID=
+[ -e "$RECOVERY" ] && fail "the recovery file was left after a normal end"
+echo "smoke: closed with Beenden, no recovery file left"

@@ -1,6 +1,7 @@
 #include "appicon.h"
 #include "appinfo.h"
 #include "instancelock.h"
+#include "programlocks.h"
 #include "mainwindowcontext.h"
 #include "messagewindowprompts.h"
 #include "qtgerman.h"
@@ -41,7 +42,8 @@ int main(int argc, char *argv[])
     InstallQtGermanTexts(qtGerman);
 
     // A second copy says so and ends before it loads or touches any file.
-    InstanceLock lock(InstanceLock::DefaultFolder());
+    const QString dataDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    ProgramLocks lock(InstanceLock::DefaultFolder(), dataDirectory);
     if (!lock.tryAcquire()) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("  C-Programm-Meldung "),
                         QStringLiteral(" Das C-Programm läuft bereits "), QMessageBox::Ok);
@@ -51,7 +53,7 @@ int main(int argc, char *argv[])
 
     MessageWindowPrompts prompts;
     MainWindowContext context;
-    context.dataDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    context.dataDirectory = dataDirectory;
     context.prompts = &prompts;
     context.clock = SystemClock();
     context.locale = QLocale();
@@ -62,9 +64,13 @@ int main(int argc, char *argv[])
     prompts.setDialogParent(&mainForm);
     // For timing a whole start-up from outside (bench/): with KOSTBILANZ_QUIT_WHEN_SHOWN=1 the
     // program ends as soon as the main window has first been painted, without any question.
-    if (qEnvironmentVariableIntValue("KOSTBILANZ_QUIT_WHEN_SHOWN") == 1)
+    const bool quitWhenShown = qEnvironmentVariableIntValue("KOSTBILANZ_QUIT_WHEN_SHOWN") == 1;
+    if (quitWhenShown)
         new QuitWhenShown(&mainForm);
     mainForm.show();
+    // Asked over the window, so the day taken back appears in it at once.
+    if (!quitWhenShown)
+        mainForm.OfferSessionRecovery();
     const int result = application.exec();
     lock.release();
     return result;

@@ -47,6 +47,7 @@ void TMainForm::EnterFood()
     UpdateMealMarkers();
     RecomputeBalance();
     showInputLine();
+    keepSession();
 }
 
 void TMainForm::RecomputeBalance()
@@ -89,7 +90,7 @@ void TMainForm::ShowWaterShares()
 void TMainForm::ShowActiveReference()
 {
     setLabelText(QStringLiteral("KohorteLabel"), m_requirements.active.title);
-    const QStringList texts = ReferenceValueTexts(m_requirements.active);
+    const QStringList texts = ReferenceValueTexts(m_requirements.active, m_context.locale);
     for (int k = 0; k < NutrientCount; ++k)
         setLabelText(QStringLiteral("TaBedLabel%1").arg(k), texts.value(k));
 }

@@ -31,9 +31,10 @@ constexpr int DefaultRadioRow = 3; // RadioButton4
 
 } // namespace
 
-TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QWidget *parent)
+TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QLocale locale,
+                                 QWidget *parent)
     : QDialog(parent), m_prompts(prompts), m_dataDirectory(std::move(dataDirectory)),
-      m_clock(std::move(clock))
+      m_clock(std::move(clock)), m_locale(std::move(locale))
 {
     SetUpFixedWindow(this, QStringLiteral("NaewBedarfForm"), QSize(944, 433), QColor(240, 240, 240));
     setWindowTitle(AppTitle());
@@ -159,11 +160,11 @@ void TNaewBedarfForm::FillRequirementsWindow()
     const ReferenceTable &table = m_result.state.table;
     for (int row = 0; row < DgeRowCount; ++row) {
         for (int k = 0; k < NutrientCount; ++k)
-            m_listModel->item(row, ListValueColumn + k)->setText(QString::number(table[row][k]));
+            m_listModel->item(row, ListValueColumn + k)->setText(ReferenceValueText(table[row][k], m_locale));
     }
     for (int k = 0; k < NutrientCount; ++k) {
-        ownEdit(0, k)->setText(QString::number(table[OwnMaleRow][k]));
-        ownEdit(1, k)->setText(QString::number(table[OwnFemaleRow][k]));
+        ownEdit(0, k)->setText(ReferenceValueText(table[OwnMaleRow][k], m_locale));
+        ownEdit(1, k)->setText(ReferenceValueText(table[OwnFemaleRow][k], m_locale));
     }
     // Writing the fields fired their change handler; a fresh fill is not an edit.
     m_ownValuesChanged = false;
@@ -176,12 +177,8 @@ bool TNaewBedarfForm::SaveOwnValues()
 
 TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
 {
-    RequirementState &state = m_result.state;
-    // A failed write must not leave values in the table that the file does not hold.
-    const ReferenceRow previousMale = state.table[OwnMaleRow];
-    const ReferenceRow previousFemale = state.table[OwnFemaleRow];
-
-    QStringList texts[2];
+    // Every field is tested before any is taken in, so that a refused save leaves rows 8 and
+    // 9 and the fields as they were.
     for (int ownRow = 0; ownRow < 2; ++ownRow) {
         for (int k = 0; k < NutrientCount; ++k) {
             QLineEdit *edit = ownEdit(ownRow, k);
@@ -191,18 +188,30 @@ TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
                 m_prompts->showNotice(QStringLiteral(" Der markierte Wert ist nicht nummerisch !"));
                 return SaveOutcome::NotNumeric;
             }
+        }
+    }
+
+    RequirementState &state = m_result.state;
+    // A failed write must not leave values in the table that the file does not hold.
+    const ReferenceRow previousMale = state.table[OwnMaleRow];
+    const ReferenceRow previousFemale = state.table[OwnFemaleRow];
+
+    QStringList texts[2];
+    for (int ownRow = 0; ownRow < 2; ++ownRow) {
+        for (int k = 0; k < NutrientCount; ++k) {
+            QLineEdit *edit = ownEdit(ownRow, k);
             QString value = edit->text();
             if (value.isEmpty()) {
                 value = QStringLiteral("0");
                 edit->setText(value);
             }
-            state.table[OwnMaleRow + ownRow][k] = ParseWholeNumber(value);
+            state.table[OwnMaleRow + ownRow][k] = ParseReferenceValue(value);
             texts[ownRow].append(value);
         }
     }
 
     const WriteResult written =
-        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), state.ownValuesEncoding);
+        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), state);
     if (!written.ok) {
         state.table[OwnMaleRow] = previousMale;
         state.table[OwnFemaleRow] = previousFemale;
@@ -224,18 +233,13 @@ void TNaewBedarfForm::TakeOverReference()
 
     // Every field the window shows is in the table now: the list was filled from it, and the
     // own values were taken in by the save above or never edited.
-    RequirementState &state = m_result.state;
-    const int row = selectedRow();
-    // Stored on a copy so that a failed write leaves the settings as they were.
-    SettingsList settings = state.settings;
-    const WriteResult stored = StoreAgeGroup(settings, row, m_dataDirectory);
-    if (!stored.ok) {
-        m_prompts->showPlainMessage(stored.message());
+    const TakeOverOutcome outcome = TakeOverRow(m_result.state, selectedRow(), m_dataDirectory);
+    if (!outcome.failure.isEmpty())
+        m_prompts->showPlainMessage(outcome.failure);
+    if (!outcome.notice.isEmpty())
+        m_prompts->showNotice(outcome.notice);
+    if (!outcome.inForce)
         return;
-    }
-    state.settings = settings;
-    state.ageGroup = row;
-    state.active = ReferenceSetForRow(state.table, row, TitleVariant::TakeOver);
     m_result.takenOver = true;
     close();
 }
@@ -287,18 +291,22 @@ bool TNaewBedarfForm::FormClose()
 {
     if (!m_ownValuesChanged)
         return true;
-    if (m_prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
-        // Closing after the file could not be written would throw away the values the user
-        // just asked to keep.
-        if (saveOwnValues() == SaveOutcome::WriteFailed)
+    switch (m_prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNoCancel)) {
+    case AnswerLeft:
+        // Closing after a refused field or a failed write would throw away the values the
+        // user just asked to keep; the save has said why, once.
+        if (saveOwnValues() != SaveOutcome::Saved)
             return false;
-        // A field that is not numeric leaves the flag set, so the take-over tries once more
-        // and stops there.
+        // A successful take-over closes the window itself; a failed one keeps it open.
         TakeOverReference();
-    } else {
+        return m_result.takenOver;
+    case AnswerRight:
         m_prompts->showNotice(QStringLiteral("Die Änderungen wurden nicht gespeichert"));
+        return true;
+    default:
+        // "Abbrechen" or the question closed: the user goes on where they were.
+        return false;
     }
-    return true;
 }
 
 void TNaewBedarfForm::done(int result)

@@ -5,6 +5,7 @@
 #include "reference.h"
 
 #include <QDialog>
+#include <QLocale>
 #include <QPoint>
 #include <QString>
 
@@ -22,9 +23,8 @@ class WrapButton;
 // What the user changed in the requirements window, for the main window to take over.
 struct RequirementsResult
 {
-    // The requirement state as the window leaves it: the own rows of the table as the window
-    // took them in (saved, or accepted up to a refused field), and after a take-over the row
-    // in force, its age group and the stored settings.
+    // The requirement state as the window leaves it: the own rows of the table as last saved,
+    // and after a take-over the row in force, its age group and the stored settings.
     RequirementState state;
     // A row was put in force: the main window shows it and recomputes the balance.
     bool takenOver = false;
@@ -39,8 +39,10 @@ class TNaewBedarfForm : public QDialog
 
 public:
     // prompts is not owned and must outlive the window; dataDirectory holds NwRefWerteAnw.dat
-    // and NwConfig.dat; clock dates the own-values file.
-    TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QWidget *parent = nullptr);
+    // and NwConfig.dat; clock dates the own-values file; locale gives the values' decimal
+    // separator, as in the main window's sums.
+    TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QLocale locale,
+                    QWidget *parent = nullptr);
 
     // Everything of an opening but the showing: takes state as the window's copy with nothing
     // taken over yet, selects the radio button of the age group in force (only when it is
@@ -59,17 +61,18 @@ public:
     void FillRequirementsWindow();
 
     // Tests the 26 fields in order (row 8, then row 9). The first one that is not numeric gets
-    // the focus with its text selected, a notice is shown and false returned; the fields before
-    // it stay accepted in the table. Empty fields become "0". Then writes NwRefWerteAnw.dat and
-    // confirms. When the file cannot be written the write's message is shown, rows 8 and 9 of
-    // the table are put back as they were and false returned.
+    // the focus with its text selected, a notice is shown and false returned; nothing is taken
+    // in. Otherwise empty fields become "0", rows 8 and 9 take the values, NwRefWerteAnw.dat is
+    // written and the save confirmed. When the file cannot be written, or is protected for this
+    // run, the write's message is shown, rows 8 and 9 of the table are put back as they were
+    // and false returned.
     bool SaveOwnValues();
 
     // Saves pending own values first and stops when that fails. Then puts the selected row in
-    // force and stores it as the age group; only when NwConfig.dat was written does anything
-    // change: the result's state gets the row in force, its age group and the settings,
-    // takenOver is set and the window closes. A failed write shows its message and leaves the
-    // result and the window as they were.
+    // force and stores it as the age group (TakeOverRow): the result's state gets the row in
+    // force, its age group and the settings, takenOver is set and the window closes. A failed
+    // write shows its message and leaves the result and the window as they were; a protected
+    // NwConfig.dat leaves the row in force for this run, with a notice saying so.
     void TakeOverReference();
 
     // The row whose radio button is selected, 0..9.
@@ -87,8 +90,9 @@ public slots:
     void Label20Click();
     void Label2Click();
     void NwRefEdit81Change();
-    // The unsaved-changes question; runs whenever the window closes. False (the window stays
-    // open) only when the user chose to save and NwRefWerteAnw.dat could not be written.
+    // The unsaved-changes question ("Ja", "Nein", "Abbrechen"); runs whenever the window
+    // closes. "Ja" saves and takes the selected row over. False (the window stays open with the
+    // user's values) on "Abbrechen" and when the save or the take-over did not go through.
     bool FormClose();
 
 protected:
@@ -111,6 +115,7 @@ private:
     RequirementsResult m_result;
     QString m_dataDirectory;
     Clock m_clock;
+    QLocale m_locale;
     bool m_ownValuesChanged = false;
     bool m_closing = false;
 
