@@ -27,11 +27,13 @@ BenchResult MeasureSummary(const QString &dataDirectory, const FoodIndex &index,
         for (int meal = 1; meal <= MealCount; ++meal) {
             for (int entry = 0; entry < MaxEntriesPerMeal; ++entry) {
                 const FoodRecord food = index.record(position);
-                lines.append(QStringLiteral("Mahlzeit%1=%2;%3;125,0;").arg(meal).arg(DbCodeFor(food.dbType), food.id));
+                lines.append(
+                    QStringLiteral("Mahlzeit%1=%2;%3;125,0;").arg(meal).arg(DbCodeFor(food.dbType), food.id));
                 position = (position + 13) % index.count();
             }
         }
-        const QString path = QDir(folder.path()).filePath(QStringLiteral("Tag%1.txt").arg(day + 1, 3, 10, QLatin1Char('0')));
+        const QString path =
+            QDir(folder.path()).filePath(QStringLiteral("Tag%1.txt").arg(day + 1, 3, 10, QLatin1Char('0')));
         if (!WriteTextFile(path, lines, TextEncoding::Windows1252).ok) {
             result.failure = QStringLiteral("cannot write ") + path;
             return result;
@@ -39,7 +41,8 @@ BenchResult MeasureSummary(const QString &dataDirectory, const FoodIndex &index,
         paths.append(path);
     }
 
-    const ReferenceSet requirement = LoadReferenceValues(dataDirectory, LoadSettings(dataDirectory)).state.active;
+    const ReferenceSet requirement =
+        LoadReferenceValues(dataDirectory, LoadSettings(dataDirectory)).state.active;
     // One uncounted run brings the files into the cache, as for a user who runs it twice.
     DaySummary summary = SummariseMealFiles(paths, index, requirement);
     for (int run = 0; run < runs; ++run)

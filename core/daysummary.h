@@ -13,15 +13,12 @@
 
 // Several meal files read as one day each and averaged against the requirement in force.
 
-// A meal file larger than this is left out unread: no day of six meals comes near it.
-constexpr qint64 MaxMealFileBytes = 1048576;
-
 // One meal file that was read: a day, also when it holds no entries (a day of zeros).
 struct SummaryDay
 {
     QString path;
-    QString fileName; // without folder
-    SumRow sums;      // the day sums as the day panel computes them
+    QString fileName;                            // without folder
+    SumRow sums;                                 // the day sums as the day panel computes them
     std::array<int, NutrientCount> nonNumeric{}; // entries whose value was no number
 };
 
@@ -43,16 +40,18 @@ struct SummaryRefusedLine
 
 struct DaySummary
 {
-    QList<SummaryDay> days;             // in the order the paths were given
-    QList<SummarySkippedFile> skipped;  // in the order the paths were given
-    QList<SummaryRefusedLine> refused;  // file by file, each in line order
+    QList<SummaryDay> days;            // in the order the paths were given
+    QList<SummarySkippedFile> skipped; // in the order the paths were given
+    QList<SummaryRefusedLine> refused; // file by file, each in line order
     ReferenceSet requirement;
-    SumRow average;                     // of the days' sums; zeros when no day was read
-    PercentRating rating;               // of the average against the requirement
+    SumRow average;                              // of the days' sums; zeros when no day was read
+    PercentRating rating;                        // of the average against the requirement
     std::array<int, NutrientCount> nonNumeric{}; // over all days
 };
 
 // Reads every path as a meal file with its foods taken afresh from index (one file, one day),
-// sums each day as the day panel does and averages the days. Files that cannot be read, are
-// larger than MaxMealFileBytes or have no valid meal-file header are left out with a reason.
-DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index, const ReferenceSet &requirement);
+// sums each day as the day panel does and averages the days. Files that ReadMealFileAt refuses
+// (missing, unreadable, larger than MaxMealFileBytes, no meal-file header) are left out with a
+// reason.
+DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,
+                              const ReferenceSet &requirement);

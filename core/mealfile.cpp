@@ -155,6 +155,7 @@ MealFileRead ReadMealFileAt(const QString &path, const FoodIndex &index, int sta
         return result;
     if (read.status != ReadStatus::Ok) {
         result.status = MealFileReadStatus::Unreadable;
+        result.reason = read.reason;
         result.message = QStringLiteral("Die Datei \"") + QDir::toNativeSeparators(path) +
                          QStringLiteral("\" konnte nicht gelesen werden:\n") + read.reason;
         return result;

@@ -79,6 +79,7 @@ struct MealFileRead
 {
     MealFileReadStatus status = MealFileReadStatus::Missing;
     QString message;   // what to tell the user when the file was refused; empty otherwise
+    QString reason;    // the system's reason alone when Unreadable (see SystemErrorReason)
     MealFileLoad load; // the meals read; only when status is Ok
 };
 

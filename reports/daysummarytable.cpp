@@ -7,7 +7,8 @@
 
 namespace {
 
-DaySummaryRow SumRowCells(SummaryRowKind kind, const QString &label, const SumRow &sums, const QLocale &locale)
+DaySummaryRow SumRowCells(SummaryRowKind kind, const QString &label, const SumRow &sums,
+                          const QLocale &locale)
 {
     const SumRowTexts texts = SumTexts(sums, locale);
     DaySummaryRow row;

@@ -27,9 +27,9 @@ enum class SummaryRowKind
 struct DaySummaryRow
 {
     SummaryRowKind kind = SummaryRowKind::Day;
-    QString label;      // file name, "Durchschnitt", the requirement's title, "Prozent", "Unvollständig"
-    QString amount;     // empty in the last three rows
-    QStringList cells;  // NutrientCount texts
+    QString label;     // file name, "Durchschnitt", the requirement's title, "Prozent", "Unvollständig"
+    QString amount;    // empty in the last three rows
+    QStringList cells; // NutrientCount texts
     std::array<PercentClass, NutrientCount> classes{}; // the percentages' classes; Unrated elsewhere
 };
 

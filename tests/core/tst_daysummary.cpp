@@ -1,5 +1,6 @@
 #include "daysummary.h"
 
+#include "mealfile.h"
 #include "numbertext.h"
 #include "testfiles.h"
 

@@ -102,10 +102,12 @@ void TestDaySummaryTable::messagesNameFileAndLine()
     DaySummary summary;
     summary.skipped.append({QStringLiteral("/tmp/notiz.txt"), QStringLiteral("notiz.txt"),
                             QStringLiteral("Es ist keine gültige Mahlzeiten-Datei !")});
-    summary.refused.append({QStringLiteral("Montag.txt"), 4, QStringLiteral("Lebensmittel-ID 7 nicht in Liste vorhanden !")});
-    QCOMPARE(DaySummaryMessages(summary),
-             (QStringList{QStringLiteral("/tmp/notiz.txt: Es ist keine gültige Mahlzeiten-Datei !"),
-                          QStringLiteral("Montag.txt, Zeile 4: Lebensmittel-ID 7 nicht in Liste vorhanden !")}));
+    summary.refused.append(
+        {QStringLiteral("Montag.txt"), 4, QStringLiteral("Lebensmittel-ID 7 nicht in Liste vorhanden !")});
+    QCOMPARE(
+        DaySummaryMessages(summary),
+        (QStringList{QStringLiteral("/tmp/notiz.txt: Es ist keine gültige Mahlzeiten-Datei !"),
+                     QStringLiteral("Montag.txt, Zeile 4: Lebensmittel-ID 7 nicht in Liste vorhanden !")}));
 }
 
 QTEST_GUILESS_MAIN(TestDaySummaryTable)

@@ -130,9 +130,10 @@ ChartData AveragePercentChart(const DaySummary &summary, const QLocale &locale)
 {
     ChartData data;
     data.locale = locale;
-    data.title = summary.days.size() == 1
-                     ? QStringLiteral("1 Tag: Prozent des Tagesbedarfs")
-                     : QStringLiteral("Durchschnitt von %1 Tagen: Prozent des Tagesbedarfs").arg(summary.days.size());
+    data.title =
+        summary.days.size() == 1
+            ? QStringLiteral("1 Tag: Prozent des Tagesbedarfs")
+            : QStringLiteral("Durchschnitt von %1 Tagen: Prozent des Tagesbedarfs").arg(summary.days.size());
     data.referenceLine = 100;
     data.referenceText = QStringLiteral("100 %");
     const auto &catalogue = NutrientCatalogue();
@@ -163,7 +164,8 @@ ChartData NutrientPerDayChart(const DaySummary &summary, int nutrient, const QLo
     const double need = summary.requirement.values[nutrient];
     if (need > 0) {
         data.referenceLine = need;
-        data.referenceText = QStringLiteral("Tagesbedarf ") + FormatGeneral(need, locale) + QLatin1Char(' ') + unit;
+        data.referenceText =
+            QStringLiteral("Tagesbedarf ") + FormatGeneral(need, locale) + QLatin1Char(' ') + unit;
     }
     for (const SummaryDay &day : summary.days) {
         ChartBar bar;
@@ -224,8 +226,9 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
         painter.setPen(QColor(210, 210, 210));
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(area.left(), y - metrics.height() / 2, plot.left() - area.left() - 6, metrics.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, FormatGeneral(value, data.locale));
+        painter.drawText(
+            QRect(area.left(), y - metrics.height() / 2, plot.left() - area.left() - 6, metrics.height()),
+            Qt::AlignRight | Qt::AlignVCenter, FormatGeneral(value, data.locale));
     }
 
     const int captionSpace = int(layout.slot) - 2;
@@ -258,9 +261,10 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
             painter.drawText(textRect, Qt::AlignCenter, bar.valueText);
         }
         if (captionSpace >= metrics.averageCharWidth() * 3) {
-            painter.drawText(QRect(int(layout.slotLeft(i)), plot.bottom() + 3, int(layout.slot), metrics.height()),
-                             Qt::AlignHCenter | Qt::AlignTop,
-                             metrics.elidedText(bar.caption, Qt::ElideRight, captionSpace));
+            painter.drawText(
+                QRect(int(layout.slotLeft(i)), plot.bottom() + 3, int(layout.slot), metrics.height()),
+                Qt::AlignHCenter | Qt::AlignTop,
+                metrics.elidedText(bar.caption, Qt::ElideRight, captionSpace));
         }
     }
 

@@ -22,7 +22,8 @@ constexpr int Failed = 2;
 
 QString UsageLine()
 {
-    return QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE]   (mehr mit: kostbilanz --help)");
+    return QStringLiteral(
+        "Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE]   (mehr mit: kostbilanz --help)");
 }
 
 CommandLine Wrong(const QString &error)
@@ -33,7 +34,8 @@ CommandLine Wrong(const QString &error)
     return commandLine;
 }
 
-int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out, QTextStream &err)
+int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
+               QTextStream &err)
 {
     // The German format whatever the user's settings, like the CSV of the window.
     const QLocale german(QLocale::German, QLocale::Germany);
@@ -71,7 +73,8 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
     out.flush();
 
     if (!commandLine.csvPath.isEmpty()) {
-        const WriteResult written = WriteReportFile(commandLine.csvPath, FormatDaySummaryCsv(summary, german));
+        const WriteResult written =
+            WriteReportFile(commandLine.csvPath, FormatDaySummaryCsv(summary, german));
         if (!written.ok) {
             err << written.message() << '\n';
             return Failed;
@@ -154,7 +157,8 @@ QString CommandLineHelp()
         "     AUSGABE nicht schreibbar oder eine Datei des Programms\n");
 }
 
-int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out, QTextStream &err)
+int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
+                   QTextStream &err)
 {
     switch (commandLine.mode) {
     case CommandLineMode::Help:

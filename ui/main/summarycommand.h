@@ -33,4 +33,5 @@ QString CommandLineHelp();
 // Runs a mode other than Window with the data files of dataDirectory: the table to out, every
 // notice and refusal to err. Returns the exit status: 0 every file read, 1 some left out, 2
 // nothing read, wrong arguments, no Swiss foods, or OUT not written or one of the data files.
-int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out, QTextStream &err);
+int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
+                   QTextStream &err);

@@ -47,8 +47,8 @@ QTableWidgetItem *Cell(const QString &text, Qt::Alignment alignment)
 
 TMehrereTageForm::TMehrereTageForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QLocale locale,
                                    QWidget *parent)
-    : QDialog(parent), m_prompts(prompts), m_dataDirectory(std::move(dataDirectory)), m_clock(std::move(clock)),
-      m_locale(std::move(locale))
+    : QDialog(parent), m_prompts(prompts), m_dataDirectory(std::move(dataDirectory)),
+      m_clock(std::move(clock)), m_locale(std::move(locale))
 {
     SetUpFixedWindow(this, QStringLiteral("MehrereTageForm"), QSize(1180, 720), QColor(192, 192, 192));
     setWindowTitle(AppTitle());
@@ -61,14 +61,14 @@ void TMehrereTageForm::createControls()
 {
     QFrame *panel = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 1164, 56));
     MakeTitleLabel(panel, QStringLiteral("Label1"), QStringLiteral("Mehrere Tage"), QRect(12, 8, 1, 19));
-    MakeFittedLabel(panel, QStringLiteral("Label2"),
-                    QStringLiteral("Ein Klick auf die Überschrift eines Nährwerts zeigt ihn je Tag im Diagramm"),
-                    12, 32);
-    QPushButton *choose = MakeButton(panel, QStringLiteral("DateienWaehlenBtn"), QStringLiteral("Dateien wählen ..."),
-                                     QRect(708, 8, 140, 40));
+    MakeFittedLabel(
+        panel, QStringLiteral("Label2"),
+        QStringLiteral("Ein Klick auf die Überschrift eines Nährwerts zeigt ihn je Tag im Diagramm"), 12, 32);
+    QPushButton *choose = MakeButton(panel, QStringLiteral("DateienWaehlenBtn"),
+                                     QStringLiteral("Dateien wählen ..."), QRect(708, 8, 140, 40));
     connect(choose, &QPushButton::clicked, this, &TMehrereTageForm::DateienWaehlenBtnClick);
-    QPushButton *save = MakeButton(panel, QStringLiteral("CsvSpeichernBtn"), QStringLiteral("Als CSV speichern ..."),
-                                   QRect(856, 8, 160, 40));
+    QPushButton *save = MakeButton(panel, QStringLiteral("CsvSpeichernBtn"),
+                                   QStringLiteral("Als CSV speichern ..."), QRect(856, 8, 160, 40));
     connect(save, &QPushButton::clicked, this, &TMehrereTageForm::CsvSpeichernBtnClick);
     QPushButton *close =
         MakeButton(panel, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(1058, 8, 97, 40));
@@ -107,7 +107,8 @@ void TMehrereTageForm::createControls()
     m_messages->setGeometry(8, 645, 1164, 67);
 }
 
-void TMehrereTageForm::prepare(const FoodIndex &index, bool swissFoodsMissing, const ReferenceSet &requirement)
+void TMehrereTageForm::prepare(const FoodIndex &index, bool swissFoodsMissing,
+                               const ReferenceSet &requirement)
 {
     m_index = index;
     m_swissFoodsMissing = swissFoodsMissing;
@@ -117,8 +118,8 @@ void TMehrereTageForm::prepare(const FoodIndex &index, bool swissFoodsMissing, c
         summarise(m_paths);
 }
 
-void TMehrereTageForm::showDays(const FoodIndex &index, bool swissFoodsMissing, const ReferenceSet &requirement,
-                                const QPoint &mainTopLeft)
+void TMehrereTageForm::showDays(const FoodIndex &index, bool swissFoodsMissing,
+                                const ReferenceSet &requirement, const QPoint &mainTopLeft)
 {
     prepare(index, swissFoodsMissing, requirement);
     move(mainTopLeft + QPoint(32, 28));
@@ -211,7 +212,8 @@ void TMehrereTageForm::showChart()
 void TMehrereTageForm::TageListViewColumnClick(int column)
 {
     const int nutrient = column - 2;
-    m_chartNutrient = nutrient >= 0 && nutrient < NutrientCount && nutrient != m_chartNutrient ? nutrient : -1;
+    m_chartNutrient =
+        nutrient >= 0 && nutrient < NutrientCount && nutrient != m_chartNutrient ? nutrient : -1;
     showChart();
 }
 

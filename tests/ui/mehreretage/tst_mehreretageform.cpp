@@ -27,10 +27,11 @@ QString SwissLine(const QString &id, const QString &name, const QStringList &val
 // Bread per 100 g, with its iron unknown.
 FoodIndex Bread()
 {
-    return BuildFoodIndex({QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
-                           SwissLine(QStringLiteral("1001"), QStringLiteral("Brot"),
-                                     QString::fromUtf8("250|50|2|1|0.5|8|1.2|k.A.|50|30|0|0|35").split(u'|'))},
-                          {});
+    return BuildFoodIndex(
+        {QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
+         SwissLine(QStringLiteral("1001"), QStringLiteral("Brot"),
+                   QString::fromUtf8("250|50|2|1|0.5|8|1.2|k.A.|50|30|0|0|35").split(u'|'))},
+        {});
 }
 
 ReferenceSet Requirement()
@@ -86,7 +87,8 @@ void TestMehrereTageForm::init()
     m_dir = std::make_unique<QTemporaryDir>();
     const QByteArray header = "VNR=Mz251026\r\n";
     // Monday: 300 g bread; Tuesday 100 g: the average is 200 g, 500 kcal.
-    QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("Montag.txt")), header + "Mahlzeit1=1;1001;300,0;\r\n"));
+    QVERIFY(
+        WriteBytes(m_dir->filePath(QStringLiteral("Montag.txt")), header + "Mahlzeit1=1;1001;300,0;\r\n"));
     QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("Dienstag.txt")),
                        header + "Mahlzeit1=1;1001;100,0;\r\nMahlzeit2=1;4711;10,0;\r\n"));
     QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("Notiz.txt")), "Brot kaufen\r\n"));
@@ -129,8 +131,9 @@ void TestMehrereTageForm::twoDaysAveragedAndCharted()
     };
     QCOMPARE(rowTexts(0), QStringLiteral("Dienstag.txt|100|250|50|2|1|0.5|8|1.2|0|50|30|0|0|35"));
     QCOMPARE(rowTexts(1), QStringLiteral("Montag.txt|300|750|150|6|3|1.5|24|3.6|0|150|90|0|0|105"));
-    QCOMPARE(rowTexts(2),
-             QStringLiteral("Durchschnitt|200,0|500,0|100,0|4,0|2,0|1,0|16,0|2,4|0,0|100,0|60,0|0,0|0,0|70,0"));
+    QCOMPARE(
+        rowTexts(2),
+        QStringLiteral("Durchschnitt|200,0|500,0|100,0|4,0|2,0|1,0|16,0|2,4|0,0|100,0|60,0|0,0|0,0|70,0"));
     QCOMPARE(rowTexts(5), QStringLiteral("Unvollständig||0|0|0|0|0|0|0|2|0|0|0|0|0"));
     QCOMPARE(list->item(4, 0)->text(), QStringLiteral("Prozent"));
     // Sugar: 4 g against 3 is 133 %, orange; fat 3,3 %, green.
@@ -140,7 +143,8 @@ void TestMehrereTageForm::twoDaysAveragedAndCharted()
 
     auto *messages = m_form->findChild<QListWidget *>(QStringLiteral("MeldungenListBox"));
     QCOMPARE(messages->count(), 2);
-    QVERIFY(messages->item(0)->text().endsWith(QStringLiteral("Notiz.txt: Es ist keine gültige Mahlzeiten-Datei !")));
+    QVERIFY(messages->item(0)->text().endsWith(
+        QStringLiteral("Notiz.txt: Es ist keine gültige Mahlzeiten-Datei !")));
     QCOMPARE(messages->item(1)->text(),
              QStringLiteral("Dienstag.txt, Zeile 3: Lebensmittel-ID 4711 nicht in Liste vorhanden !"));
 
@@ -200,7 +204,8 @@ void TestMehrereTageForm::csvGoesThroughTheSaveChecks()
     const QString dataFile = m_dir->filePath(QStringLiteral("NwConfig.dat"));
     m_prompts.savePaths = {dataFile};
     save->click();
-    QCOMPARE(m_prompts.calls.first().request.proposedName, QStringLiteral("NW-Mehrere-Tage-251026-143005.csv"));
+    QCOMPARE(m_prompts.calls.first().request.proposedName,
+             QStringLiteral("NW-Mehrere-Tage-251026-143005.csv"));
     QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
              QStringList{QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")});
     QVERIFY(!QFile::exists(dataFile));
@@ -220,7 +225,8 @@ void TestMehrereTageForm::csvGoesThroughTheSaveChecks()
              QStringList{QStringLiteral("Die Übersicht wurde als CSV-Datei gespeichert !")});
     const QList<QByteArray> lines = ReadBytes(target).split('\n');
     QCOMPARE(lines.size(), 8); // seven lines, each ended by CR LF
-    QCOMPARE(lines.at(3), QByteArray("Durchschnitt;200,0;500,0;100,0;4,0;2,0;1,0;16,0;2,4;0,0;100,0;60,0;0,0;0,0;70,0\r"));
+    QCOMPARE(lines.at(3),
+             QByteArray("Durchschnitt;200,0;500,0;100,0;4,0;2,0;1,0;16,0;2,4;0,0;100,0;60,0;0,0;0,0;70,0\r"));
     QCOMPARE(lines.at(1), QByteArray("Dienstag.txt;100;250;50;2;1;0,5;8;1,2;0;50;30;0;0;35\r"));
 }
 
