@@ -133,34 +133,63 @@ bool ReadDecimalText(const QString &text, double *value)
     return true;
 }
 
-QString FormatOneDecimal(double value)
+QString FormatDecimals(double value, int decimals)
 {
     if (!std::isfinite(value))
         return NonFiniteText(value);
+    // The expansion holds 18 digits; more decimals than that would only repeat its zeros.
+    decimals = qBound(0, decimals, 17);
     const DecimalExpansion expansion = Expand(value);
-    // Number of leading digits that stand at the places 10^exponent down to 10^-1.
-    const int keep = expansion.exponent + 2;
-    QByteArray tenths; // |value| * 10, rounded, as decimal digits
+    // Number of leading digits that stand at the places 10^exponent down to 10^-decimals.
+    const int keep = expansion.exponent + 1 + decimals;
+    QByteArray scaled; // |value| * 10^decimals, rounded, as decimal digits
     if (keep < 0) {
-        tenths = "0";
+        scaled = "0";
     } else if (keep == 0) {
-        tenths = expansion.digits.at(0) >= '5' ? "1" : "0";
+        scaled = expansion.digits.at(0) >= '5' ? "1" : "0";
     } else if (keep >= expansion.digits.size()) {
-        tenths = expansion.digits + QByteArray(keep - expansion.digits.size(), '0');
+        scaled = expansion.digits + QByteArray(keep - expansion.digits.size(), '0');
     } else {
-        tenths = expansion.digits.left(keep);
-        if (expansion.digits.at(keep) >= '5' && IncrementDigits(tenths))
-            tenths.prepend('1');
+        scaled = expansion.digits.left(keep);
+        if (expansion.digits.at(keep) >= '5' && IncrementDigits(scaled))
+            scaled.prepend('1');
     }
-    while (tenths.size() > 1 && tenths.at(0) == '0')
-        tenths.remove(0, 1);
-    const bool isZero = tenths == "0";
-    QString text =
-        tenths.size() == 1 ? QStringLiteral("0") : QString::fromLatin1(tenths.left(tenths.size() - 1));
-    text += QLatin1Char(',') + QLatin1Char(tenths.back());
+    while (scaled.size() > 1 && scaled.at(0) == '0')
+        scaled.remove(0, 1);
+    const bool isZero = scaled == "0";
+    // At least one digit before the comma: 0,042 rather than ,042.
+    if (scaled.size() <= decimals)
+        scaled.prepend(QByteArray(decimals + 1 - scaled.size(), '0'));
+    QString text = QString::fromLatin1(scaled.left(scaled.size() - decimals));
+    if (decimals > 0)
+        text += QLatin1Char(',') + QString::fromLatin1(scaled.right(decimals));
     if (expansion.negative && !isZero)
         text.prepend(QLatin1Char('-'));
     return text;
+}
+
+QString FormatOneDecimal(double value)
+{
+    return FormatDecimals(value, 1);
+}
+
+QString FormatFittedDecimal(double value, int maxLength, int maxDecimals)
+{
+    if (!std::isfinite(value))
+        return QString();
+    for (int decimals = maxDecimals; decimals >= 0; --decimals) {
+        QString text = FormatDecimals(value, decimals);
+        if (decimals > 0) {
+            // The comma stops the loop: every text made with decimals holds one.
+            while (text.endsWith(QLatin1Char('0')))
+                text.chop(1);
+            if (text.endsWith(QLatin1Char(',')))
+                text.chop(1);
+        }
+        if (text.size() <= maxLength)
+            return text;
+    }
+    return QString();
 }
 
 QString FormatGeneral(double value, const QLocale &locale)
