@@ -90,6 +90,28 @@ FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory)
     return load;
 }
 
+QString OwnFoodSemicolonRefusal()
+{
+    return QStringLiteral("Das Zeichen ';' ist in Bezeichnung und Werten nicht erlaubt!");
+}
+
+QString OwnFoodDuplicateRefusal()
+{
+    return QStringLiteral("Das Lebensmittel ist schon in der Liste vorhanden!");
+}
+
+QString OwnFoodNameRefusal(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("Keine Lebensmittel-Bezeichnung eingegeben!");
+    if (name.contains(QLatin1Char(';')))
+        return OwnFoodSemicolonRefusal();
+    if (name.size() > OwnFoodNameMaxLength)
+        return QStringLiteral("Die Lebensmittel-Bezeichnung darf höchstens %1 Zeichen lang sein!")
+            .arg(OwnFoodNameMaxLength);
+    return QString();
+}
+
 QStringList AdditionalFoodFileLines(const QList<AdditionalFoodRow> &rows, const QDate &date)
 {
     QStringList lines;

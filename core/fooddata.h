@@ -51,6 +51,19 @@ struct AdditionalFoodRow
     QStringList values; // NutrientCount texts, "k.A." where the user typed nothing
 };
 
+// An own food's name takes at most this many characters.
+constexpr int OwnFoodNameMaxLength = 40;
+
+// The notice for a ';' in an own food's name or values: it separates the fields of the file.
+QString OwnFoodSemicolonRefusal();
+
+// The notice refusing a second own food of a name already taken (letter case counts).
+QString OwnFoodDuplicateRefusal();
+
+// The notice refusing name for an own food: empty ("Keine Lebensmittel-Bezeichnung
+// eingegeben!"), holding ';', or longer than OwnFoodNameMaxLength. Empty when name may be used.
+QString OwnFoodNameRefusal(const QString &name);
+
 // Reads DataDirectory/NwAnDb.dat. Missing: no lines, no message; line 0 not starting with
 // "Zusätzliche Lebensmittel": "Die Datei enthält nicht die eigene Nährwertdatenbank".
 FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory);
