@@ -116,7 +116,8 @@ Recipe RecipeFromMeal(const QList<MealEntry> &entries, const FoodIndex &index, c
                           RecipeField::Weight);
         double weight = 0;
         if (!ReadDecimalText(request.weightText, &weight) || !std::isfinite(weight))
-            return Refuse(recipe, QStringLiteral("Das Gewicht ist kein nummerischer Wert!"), RecipeField::Weight);
+            return Refuse(recipe, QStringLiteral("Das Gewicht ist kein nummerischer Wert!"),
+                          RecipeField::Weight);
         if (!(weight > 0))
             return Refuse(recipe, QStringLiteral("Das Gewicht muss größer 0 sein!"), RecipeField::Weight);
         divisor = weight / 100;
@@ -140,8 +141,10 @@ Recipe RecipeFromMeal(const QList<MealEntry> &entries, const FoodIndex &index, c
         if (text.isEmpty()) {
             const QString nutrient = NutrientCatalogue().at(k).shortName;
             const QString message =
-                value < 0 ? QStringLiteral("Der Wert für %1 ist kleiner als -99999 und kann nicht gespeichert werden!")
-                          : QStringLiteral("Der Wert für %1 ist größer als 999999 und kann nicht gespeichert werden!");
+                value < 0 ? QStringLiteral(
+                                "Der Wert für %1 ist kleiner als -99999 und kann nicht gespeichert werden!")
+                          : QStringLiteral(
+                                "Der Wert für %1 ist größer als 999999 und kann nicht gespeichert werden!");
             return Refuse(recipe, message.arg(nutrient), RecipeField::None);
         }
         recipe.row.values.append(text);

@@ -20,7 +20,7 @@ class FoodStore;
 // What the ingredients of a meal add up to, before anything is divided.
 struct RecipeIngredients
 {
-    int count = 0;                             // the meal's entries
+    int count = 0;                              // the meal's entries
     std::array<double, NutrientCount> totals{}; // the known values, each scaled to its amount
     std::array<int, NutrientCount> missing{};   // ingredients without a value, per nutrient
     double gramWeight = 0;                      // the amounts of the foods counted in grams

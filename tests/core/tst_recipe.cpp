@@ -75,10 +75,10 @@ struct RecipeCase
     RecipeBasis basis = RecipeBasis::PerHundredGrams;
     QString weight;
     QString portions;
-    QString proposal;     // the weight proposed for the meal
-    QStringList values;   // the thirteen texts; empty when refused
-    QString incomplete;   // IncompleteNutrientsText
-    QString message;      // the refusal; empty when made
+    QString proposal;   // the weight proposed for the meal
+    QStringList values; // the thirteen texts; empty when refused
+    QString incomplete; // IncompleteNutrientsText
+    QString message;    // the refusal; empty when made
     RecipeField field = RecipeField::None;
 };
 
@@ -231,8 +231,7 @@ void TestRecipe::recipeFromMeal()
     if (made.ok) {
         QCOMPARE(made.row.name, u"Suppe"_s);
         QCOMPARE(made.row.id, QString());
-        QCOMPARE(made.row.referenceAmount,
-                 recipe.basis == RecipeBasis::PerHundredGrams ? u"100"_s : u"1"_s);
+        QCOMPARE(made.row.referenceAmount, recipe.basis == RecipeBasis::PerHundredGrams ? u"100"_s : u"1"_s);
     }
 }
 
@@ -241,8 +240,9 @@ void TestRecipe::savedAsNewOwnFood()
     QTemporaryDir dir;
     const auto store = storeWith(dir, FoodLines.mid(0, 2));
     const QDateTime now(QDate(2026, 3, 5), QTime(12, 0));
-    const Recipe recipe = RecipeFromMeal(Meal({{u"30001"_s, u"100"_s}, {u"30002"_s, u"200"_s}}),
-                                         store->index(), {u"Milchreis"_s, RecipeBasis::PerPortion, {}, u"3"_s});
+    const Recipe recipe =
+        RecipeFromMeal(Meal({{u"30001"_s, u"100"_s}, {u"30002"_s, u"200"_s}}), store->index(),
+                       {u"Milchreis"_s, RecipeBasis::PerPortion, {}, u"3"_s});
     QVERIFY(recipe.ok);
 
     const RecipeSave saved = SaveRecipeAsOwnFood(*store, recipe.row, false, now);
@@ -276,16 +276,19 @@ void TestRecipe::sameNameReplacedInPlaceOnlyWhenAllowed()
     QCOMPARE(FindOwnFoodByName(store->additionalLines(), u"Milch"_s), 1);
     QCOMPARE(FindOwnFoodByName(store->additionalLines(), u"milch"_s), -1);
 
-    const RecipeSave refused = SaveRecipeAsOwnFood(*store, recipe, false, QDateTime(QDate(2026, 3, 5), QTime()));
+    const RecipeSave refused =
+        SaveRecipeAsOwnFood(*store, recipe, false, QDateTime(QDate(2026, 3, 5), QTime()));
     QVERIFY(!refused.saved);
     QCOMPARE(refused.notice, u"Das Lebensmittel ist schon in der Liste vorhanden!"_s);
     QCOMPARE(ReadBytes(path), before);
 
-    const RecipeSave replaced = SaveRecipeAsOwnFood(*store, recipe, true, QDateTime(QDate(2026, 3, 5), QTime()));
+    const RecipeSave replaced =
+        SaveRecipeAsOwnFood(*store, recipe, true, QDateTime(QDate(2026, 3, 5), QTime()));
     QVERIFY(replaced.saved);
     QCOMPARE(replaced.id, u"30002"_s);
-    QCOMPARE(store->additionalLines().mid(2),
-             (QStringList{FoodLines.at(0), u"30002;Milch;100;1;1;1;1;1;1;1;1;1;1;1;1;1;"_s, FoodLines.at(2)}));
+    QCOMPARE(
+        store->additionalLines().mid(2),
+        (QStringList{FoodLines.at(0), u"30002;Milch;100;1;1;1;1;1;1;1;1;1;1;1;1;1;"_s, FoodLines.at(2)}));
     QCOMPARE(store->index().record(store->index().findById(u"30002"_s)).values.first(), u"1"_s);
 }
 
@@ -301,7 +304,8 @@ void TestRecipe::refusedNamesAndFailedWrite()
     const QList<QPair<QString, QString>> names = {
         {QString(), u"Keine Lebensmittel-Bezeichnung eingegeben!"_s},
         {u"Suppe; scharf"_s, u"Das Zeichen ';' ist in Bezeichnung und Werten nicht erlaubt!"_s},
-        {QString(41, QLatin1Char('x')), u"Die Lebensmittel-Bezeichnung darf höchstens 40 Zeichen lang sein!"_s},
+        {QString(41, QLatin1Char('x')),
+         u"Die Lebensmittel-Bezeichnung darf höchstens 40 Zeichen lang sein!"_s},
     };
     for (const auto &[name, message] : names) {
         recipe.name = name;

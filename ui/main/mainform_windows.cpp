@@ -7,6 +7,8 @@
 #include "tlizform.h"
 #include "tmaxwerteform.h"
 #include "tnaewbedarfform.h"
+#include "trezeptform.h"
+#include "userprompts.h"
 
 #include <QLineEdit>
 
@@ -74,4 +76,32 @@ void TMainForm::OpenMaxValues()
     if (m_maxValuesWindow == nullptr)
         m_maxValuesWindow = new TMaxWerteForm(this);
     m_maxValuesWindow->showFoods(m_store.index(), dialogOrigin());
+}
+
+void TMainForm::SaveMealAsRecipe(int meal)
+{
+    if (m_plan.entryCount(meal) == 0) {
+        m_context.prompts->showNotice(QStringLiteral("Die Mahlzeit ist leer !"));
+        return;
+    }
+    if (m_recipeWindow == nullptr)
+        m_recipeWindow = new TRezeptForm(m_context.prompts, this);
+    const RecipeChoice choice =
+        m_recipeWindow->saveAsRecipe(meal, m_plan.meal(meal), m_store, dialogOrigin());
+    if (!choice.accepted)
+        return;
+    const RecipeSave saved =
+        SaveRecipeAsOwnFood(m_store, choice.row, choice.replaceExisting, m_context.clock());
+    if (!saved.plainMessage.isEmpty()) {
+        m_context.prompts->showPlainMessage(saved.plainMessage);
+        return;
+    }
+    if (saved.saved) {
+        // As after a save in the own-foods window: the counts follow, and the selection list,
+        // whose rows are positions in the old index, is emptied.
+        showFoodCounts();
+        if (m_selectionWindow != nullptr)
+            m_selectionWindow->clearList();
+    }
+    m_context.prompts->showNotice(saved.notice);
 }

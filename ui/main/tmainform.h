@@ -22,6 +22,7 @@ class TLebmittPlusForm;
 class TLizForm;
 class TMaxWerteForm;
 class TNaewBedarfForm;
+class TRezeptForm;
 struct DayReport;
 
 // The main window: the input line, the six meals with their sums, the day balance against
@@ -79,6 +80,8 @@ public:
     void OpenRequirementsWindow();
     void OpenInfoWindow();
     void OpenMaxValues();
+    // "Als Rezept speichern": the meal as one own food, through the recipe dialog.
+    void SaveMealAsRecipe(int meal);
 
     // The day as the window shows it (meals, the balance last computed, the requirement in
     // force), ready for a report written at created.
@@ -137,4 +140,5 @@ private:
     TNaewBedarfForm *m_requirementsWindow = nullptr;
     TLizForm *m_infoWindow = nullptr;
     TMaxWerteForm *m_maxValuesWindow = nullptr;
+    TRezeptForm *m_recipeWindow = nullptr;
 };
