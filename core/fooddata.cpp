@@ -8,13 +8,12 @@
 
 namespace {
 
-// Reads a food file and checks that line 0 begins with the expected title; case and accents
+// Takes a food file's lines when line 0 begins with the expected title; case and accents
 // count. A file with no lines at all is accepted as it is.
-FoodFileLoad LoadFoodFile(const QString &path, const QString &title, const QString &missingMessage,
-                          const QString &wrongFileMessage)
+FoodFileLoad CheckFoodFile(const TextReadResult &read, const QString &title, const QString &missingMessage,
+                           const QString &wrongFileMessage)
 {
     FoodFileLoad load;
-    const TextReadResult read = ReadTextFile(path);
     if (read.status != ReadStatus::Ok) {
         // A file that exists but cannot be read is as useless as a missing one.
         load.outcome = FoodFileOutcome::NotFound;
@@ -47,9 +46,10 @@ QString FieldText(const QString &text)
 
 FoodFileLoad LoadSwissDatabase(const QString &dataDirectory)
 {
-    return LoadFoodFile(DataFilePath(dataDirectory, SwissFoodFileName), QStringLiteral("Schweizer Nährwert"),
-                        QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),
-                        QStringLiteral("Die Datei enthält nicht die Schweizer Nährwertdatenbank"));
+    return CheckFoodFile(ReadTextFile(DataFilePath(dataDirectory, SwissFoodFileName)),
+                         QStringLiteral("Schweizer Nährwert"),
+                         QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),
+                         QStringLiteral("Die Datei enthält nicht die Schweizer Nährwertdatenbank"));
 }
 
 void SplitFoodLine(QStringView line, int limit, LineFieldViews &fields)
@@ -84,9 +84,21 @@ QStringList SplitFoodLine(const QString &line, int limit)
 
 FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory)
 {
-    FoodFileLoad load =
-        LoadFoodFile(DataFilePath(dataDirectory, OwnFoodFileName), QStringLiteral("Zusätzliche Lebensmittel"),
-                     QString(), QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank"));
+    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, OwnFoodFileName));
+    // Either way the user's own foods may well be in the file, so it must survive this run.
+    if (read.status == ReadStatus::Failed) {
+        FoodFileLoad load;
+        load.outcome = FoodFileOutcome::Unreadable;
+        load.protection = ProtectUnreadableFile(OwnFoodFileName, read.reason);
+        load.message = load.protection.startMessage;
+        return load;
+    }
+    FoodFileLoad load = CheckFoodFile(read, QStringLiteral("Zusätzliche Lebensmittel"), QString(),
+                                      QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank"));
+    if (load.outcome == FoodFileOutcome::WrongFile) {
+        load.protection.fileName = OwnFoodFileName;
+        load.protection.finding = QStringLiteral("enthält nicht die eigene Nährwertdatenbank");
+    }
     return load;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileprotection.h"
 #include "textfile.h"
 
 #include <QDate>
@@ -18,6 +19,7 @@ enum class FoodFileOutcome
     Loaded,
     NotFound,
     WrongFile,
+    Unreadable, // there, but it could not be read (the own-foods file; the Swiss one is NotFound)
 };
 
 struct FoodFileLoad
@@ -26,6 +28,8 @@ struct FoodFileLoad
     TextEncoding encoding = TextEncoding::Windows1252; // how to write the file back
     FoodFileOutcome outcome = FoodFileOutcome::NotFound;
     QString message; // plain message box text to show at start-up; empty for none
+    // Set when the file is there but was not taken in: it must not be written in this run.
+    FileProtection protection;
 };
 
 // Reads DataDirectory/NwChDb.dat. Missing: "Schweizer Nährwertdatenbank nicht gefunden!";
@@ -65,7 +69,9 @@ QString OwnFoodDuplicateRefusal();
 QString OwnFoodNameRefusal(const QString &name);
 
 // Reads DataDirectory/NwAnDb.dat. Missing: no lines, no message; line 0 not starting with
-// "Zusätzliche Lebensmittel": "Die Datei enthält nicht die eigene Nährwertdatenbank".
+// "Zusätzliche Lebensmittel": "Die Datei enthält nicht die eigene Nährwertdatenbank"; a file
+// that cannot be read: Unreadable, with a message naming the file and the reason. Both of the
+// latter protect the file.
 FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory);
 
 // The full file text for rows in display order, header dated with date.

@@ -20,6 +20,7 @@ QStringList FoodStore::loadFiles()
     const FoodFileLoad additional = LoadAdditionalFoods(m_dataDirectory);
     m_additionalLines = additional.lines;
     m_additionalEncoding = additional.encoding;
+    m_additionalProtection = additional.protection;
     if (!additional.message.isEmpty())
         messages.append(additional.message);
     return messages;
@@ -35,9 +36,13 @@ WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows,
     // The lines are replaced before writing: after a failed write they hold what the user
     // meant to save, while the index still shows what the file on disk holds.
     m_additionalLines = AdditionalFoodFileLines(rows, today);
-    const WriteResult result = WriteTextFile(DataFilePath(m_dataDirectory, OwnFoodFileName),
-                                             m_additionalLines, m_additionalEncoding);
-    if (result.ok)
+    const QString path = DataFilePath(m_dataDirectory, OwnFoodFileName);
+    if (m_additionalProtection.isProtected())
+        return m_additionalProtection.refusedWrite(path);
+    const WriteResult result = WriteTextFile(path, m_additionalLines, m_additionalEncoding);
+    if (result.ok) {
+        m_additionalEncoding = result.encoding;
         buildIndex();
+    }
     return result;
 }

@@ -18,8 +18,13 @@ public:
     void buildIndex();
 
     // Replaces the own foods' lines by rows (in display order), writes NwAnDb.dat in the
-    // encoding it was read in and, only when that worked, rebuilds the index.
+    // encoding it was read in and, only when that worked, rebuilds the index. A protected
+    // file is not written: the save is refused like a failed write.
     WriteResult saveAdditionalFoods(const QList<AdditionalFoodRow> &rows, const QDate &today);
+
+    // Set by loadFiles when NwAnDb.dat was there but could not be read or is not the own-foods
+    // file: it is then never written in this run.
+    const FileProtection &additionalProtection() const { return m_additionalProtection; }
 
     const QStringList &swissLines() const { return m_swissLines; }
     const QStringList &additionalLines() const { return m_additionalLines; }
@@ -32,5 +37,6 @@ private:
     QStringList m_swissLines;
     QStringList m_additionalLines;
     TextEncoding m_additionalEncoding = TextEncoding::Windows1252;
+    FileProtection m_additionalProtection;
     FoodIndex m_index;
 };

@@ -36,12 +36,17 @@ QString ReferenceTitle(int row, TitleVariant variant)
     return QStringLiteral(" ???");
 }
 
+double ParseReferenceValue(const QString &text)
+{
+    return LeadingNumber(CommaToPoint(text));
+}
+
 ReferenceRow ParseReferenceLine(const QString &line)
 {
     ReferenceRow row{};
     const QStringList fields = SplitFoodLine(line, NutrientCount);
     for (int k = 0; k < NutrientCount; ++k)
-        row[k] = ParseWholeNumber(fields.at(k));
+        row[k] = ParseReferenceValue(fields.at(k));
     return row;
 }
 
@@ -81,6 +86,8 @@ ReferenceLoad LoadReferenceValues(const QString &dataDirectory, const SettingsLi
     const TextReadResult own = ReadTextFile(DataFilePath(dataDirectory, OwnReferenceFileName));
     if (own.status == ReadStatus::Ok)
         state.ownValuesEncoding = own.file.encoding;
+    else if (own.status == ReadStatus::Failed)
+        state.ownValuesProtection = ProtectUnreadableFile(OwnReferenceFileName, own.reason);
 
     const QStringList dataLines = ReferenceDataLines(dge) + ReferenceDataLines(own);
     if (dataLines.isEmpty()) {
@@ -96,12 +103,17 @@ ReferenceLoad LoadReferenceValues(const QString &dataDirectory, const SettingsLi
     return load;
 }
 
-QStringList ReferenceValueTexts(const ReferenceSet &set)
+QString ReferenceValueText(double value, const QLocale &locale)
+{
+    return FormatGeneral(value, locale);
+}
+
+QStringList ReferenceValueTexts(const ReferenceSet &set, const QLocale &locale)
 {
     QStringList texts;
     texts.reserve(NutrientCount);
     for (const double value : set.values)
-        texts.append(QString::number(value, 'f', 0));
+        texts.append(ReferenceValueText(value, locale));
     return texts;
 }
 
@@ -123,8 +135,32 @@ QStringList OwnValuesFileLines(const QStringList &row8Texts, const QStringList &
 }
 
 WriteResult WriteOwnValuesFile(const QString &dataDirectory, const QStringList &row8Texts,
-                               const QStringList &row9Texts, const QDate &date, TextEncoding encoding)
+                               const QStringList &row9Texts, const QDate &date, const RequirementState &state)
 {
-    return WriteTextFile(DataFilePath(dataDirectory, OwnReferenceFileName),
-                         OwnValuesFileLines(row8Texts, row9Texts, date), encoding);
+    const QString path = DataFilePath(dataDirectory, OwnReferenceFileName);
+    if (state.ownValuesProtection.isProtected())
+        return state.ownValuesProtection.refusedWrite(path);
+    return WriteTextFile(path, OwnValuesFileLines(row8Texts, row9Texts, date), state.ownValuesEncoding);
+}
+
+TakeOverOutcome TakeOverRow(RequirementState &state, int row, const QString &dataDirectory)
+{
+    TakeOverOutcome outcome;
+    // Stored on a copy, so that a failed write leaves the settings as they were.
+    SettingsList settings = state.settings;
+    const WriteResult stored = StoreAgeGroup(settings, row, dataDirectory);
+    if (!stored.ok && !stored.refused()) {
+        outcome.failure = stored.message();
+        return outcome;
+    }
+    // A protected settings file only keeps the choice from lasting beyond this run; the
+    // user still gets the row asked for.
+    if (stored.refused())
+        outcome.notice =
+            settings.protection.refusal(QStringLiteral("; die Auswahl gilt nur bis zum Programmende."));
+    state.settings = settings;
+    state.ageGroup = row;
+    state.active = ReferenceSetForRow(state.table, row, TitleVariant::TakeOver);
+    outcome.inForce = true;
+    return outcome;
 }

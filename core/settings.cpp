@@ -10,6 +10,8 @@ SettingsList LoadSettings(const QString &dataDirectory)
     if (read.status == ReadStatus::Ok) {
         settings.lines = read.file.lines;
         settings.encoding = read.file.encoding;
+    } else if (read.status == ReadStatus::Failed) {
+        settings.protection = ProtectUnreadableFile(SettingsFileName, read.reason);
     }
     return settings;
 }
@@ -46,5 +48,11 @@ WriteResult StoreAgeGroup(SettingsList &settings, int row, const QString &dataDi
     } else {
         settings.lines.append(name + QLatin1Char('=') + QString::number(row));
     }
-    return WriteTextFile(DataFilePath(dataDirectory, SettingsFileName), settings.lines, settings.encoding);
+    const QString path = DataFilePath(dataDirectory, SettingsFileName);
+    if (settings.protection.isProtected())
+        return settings.protection.refusedWrite(path);
+    const WriteResult result = WriteTextFile(path, settings.lines, settings.encoding);
+    if (result.ok)
+        settings.encoding = result.encoding;
+    return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileprotection.h"
 #include "textfile.h"
 
 #include <QString>
@@ -11,9 +12,11 @@ struct SettingsList
 {
     QStringList lines;
     TextEncoding encoding = TextEncoding::Windows1252;
+    FileProtection protection; // set when the file was there but could not be read
 };
 
-// Missing or unreadable file: empty list, no message.
+// Missing file: empty list, no message. A file that exists but cannot be read gives an empty
+// list too, and the protection with its start message: the file is never written in this run.
 SettingsList LoadSettings(const QString &dataDirectory);
 
 // Index of the first line whose name (text before the first '=') equals name ignoring
@@ -24,5 +27,7 @@ int FindSetting(const SettingsList &settings, const QString &name);
 QString SettingValue(const SettingsList &settings, int line);
 
 // Puts "agroup" = row into the list (replacing the first match's value, or appending
-// "agroup=row") and writes the whole list to NwConfig.dat.
+// "agroup=row") and writes the whole list to NwConfig.dat, or refuses to when the file is
+// protected (the list holds the row either way). After a write the list's encoding is the
+// one written in.
 WriteResult StoreAgeGroup(SettingsList &settings, int row, const QString &dataDirectory);

@@ -42,15 +42,87 @@ QString DecodeWindows1252(const QByteArray &bytes, qsizetype from)
     return text;
 }
 
-char EncodeWindows1252Char(char16_t unit)
+// The byte of a character in Windows-1252; -1 when the code page has none.
+int Windows1252Byte(char16_t unit)
 {
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return static_cast<char>(unit);
+        return unit;
     for (int k = 0; k < 32; ++k) {
         if (Cp1252High[k] == unit)
-            return static_cast<char>(0x80 + k);
+            return 0x80 + k;
     }
-    return '?';
+    return -1;
+}
+
+char EncodeWindows1252Char(char16_t unit)
+{
+    const int byte = Windows1252Byte(unit);
+    return byte < 0 ? '?' : static_cast<char>(byte);
+}
+
+bool FitsWindows1252(const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        for (const QChar ch : line) {
+            if (ch.unicode() >= 0x80 && Windows1252Byte(ch.unicode()) < 0)
+                return false;
+        }
+    }
+    return true;
+}
+
+// True when bytes are well-formed UTF-8 throughout (no overlong forms, no surrogates, nothing
+// beyond U+10FFFF) and hold at least one multi-byte sequence. Windows-1252 text with letters
+// such as 'ä' practically never passes: a lead byte followed by the right number of
+// continuation bytes does not occur in German words.
+bool IsMultiByteUtf8(QByteArrayView bytes)
+{
+    const auto *byte = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    bool multiByte = false;
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char lead = byte[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The second byte's range depends on the lead byte; it is what rules out overlong
+        // forms, surrogates and code points above U+10FFFF.
+        int length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead == 0xE0) {
+            length = 3;
+            low = 0xA0;
+        } else if (lead == 0xED) {
+            length = 3;
+            high = 0x9F;
+        } else if (lead >= 0xE1 && lead <= 0xEF) {
+            length = 3;
+        } else if (lead == 0xF0) {
+            length = 4;
+            low = 0x90;
+        } else if (lead >= 0xF1 && lead <= 0xF3) {
+            length = 4;
+        } else if (lead == 0xF4) {
+            length = 4;
+            high = 0x8F;
+        } else {
+            return false;
+        }
+        if (size - i < length || byte[i + 1] < low || byte[i + 1] > high)
+            return false;
+        for (int k = 2; k < length; ++k) {
+            if ((byte[i + k] & 0xC0) != 0x80)
+                return false;
+        }
+        i += length;
+        multiByte = true;
+    }
+    return multiByte;
 }
 
 // Decoded by hand rather than through QStringDecoder so that an odd trailing byte yields a
@@ -146,10 +218,21 @@ QString SystemErrorReason(int errorCode)
     }
 }
 
+WriteResult WriteResult::Refused(const QString &path, const QString &refusal)
+{
+    WriteResult result;
+    result.ok = false;
+    result.path = path;
+    result.refusal = refusal;
+    return result;
+}
+
 QString WriteResult::message() const
 {
     if (ok)
         return QString();
+    if (refused())
+        return refusal;
     return QStringLiteral("Die Datei \"") + QDir::toNativeSeparators(path) +
            QStringLiteral("\" konnte nicht geschrieben werden:\n") + reason;
 }
@@ -173,6 +256,11 @@ TextFile DecodeTextLines(const QByteArray &bytes)
     } else if (StartsWith(bytes, "\xFE\xFF", 2)) {
         file.encoding = TextEncoding::Utf16BeBom;
         text = DecodeUtf16(bytes, 2, true);
+    } else if (IsMultiByteUtf8(bytes)) {
+        // Well-formed throughout, so the conversion loses nothing and writing gives the same
+        // bytes back.
+        file.encoding = TextEncoding::Utf8;
+        text = QString::fromUtf8(QByteArrayView(bytes));
     } else {
         file.encoding = TextEncoding::Windows1252;
         text = DecodeWindows1252(bytes, 0);
@@ -217,7 +305,9 @@ QByteArray EncodeTextLines(const QStringList &lines, TextEncoding encoding)
         }
         break;
     case TextEncoding::Utf8Bom:
-        out.append("\xEF\xBB\xBF");
+    case TextEncoding::Utf8:
+        if (encoding == TextEncoding::Utf8Bom)
+            out.append("\xEF\xBB\xBF");
         for (const QString &line : lines) {
             out.append(line.toUtf8());
             out.append("\r\n");
@@ -311,7 +401,18 @@ WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
     return result;
 }
 
+TextEncoding EncodingForWriting(const QStringList &lines, TextEncoding wanted)
+{
+    // Every reader of the program takes the mark, so the switch costs nothing but the mark.
+    if (wanted == TextEncoding::Windows1252 && !FitsWindows1252(lines))
+        return TextEncoding::Utf8Bom;
+    return wanted;
+}
+
 WriteResult WriteTextFile(const QString &path, const QStringList &lines, TextEncoding encoding)
 {
-    return WriteFileAtomically(path, EncodeTextLines(lines, encoding));
+    const TextEncoding used = EncodingForWriting(lines, encoding);
+    WriteResult result = WriteFileAtomically(path, EncodeTextLines(lines, used));
+    result.encoding = used;
+    return result;
 }

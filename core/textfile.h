@@ -5,9 +5,10 @@
 #include <QStringList>
 
 // The one place where the program turns files into lines and lines into files.
-// Reading detects a byte-order mark (UTF-8, UTF-16 LE/BE); without one the bytes are
-// Windows-1252. Lines end at CR LF, a lone CR or a lone LF. Writing puts the mark back
-// (if the encoding has one), ends every line with CR LF and replaces the file atomically.
+// Reading detects a byte-order mark (UTF-8, UTF-16 LE/BE); without one the bytes are UTF-8
+// when all of them are well-formed UTF-8 with at least one multi-byte sequence, else
+// Windows-1252. Lines end at CR LF, a lone CR or a lone LF. Writing puts the mark back (if the
+// encoding has one), ends every line with CR LF and replaces the file atomically.
 
 enum class TextEncoding
 {
@@ -15,6 +16,7 @@ enum class TextEncoding
     Utf8Bom,     // EF BB BF
     Utf16LeBom,  // FF FE
     Utf16BeBom,  // FE FF
+    Utf8,        // no mark: what most editors on Linux save
 };
 
 struct TextFile
@@ -42,9 +44,17 @@ struct WriteResult
 {
     bool ok = true;
     QString path;
-    QString reason; // the system's reason when !ok, see SystemErrorReason
+    QString reason;  // the system's reason when !ok, see SystemErrorReason
+    QString refusal; // set when the write was not even tried: the whole text for the user
+    TextEncoding encoding = TextEncoding::Windows1252; // what the file now holds, when ok
 
-    // German text for the user naming the path and the reason; empty when ok.
+    // A result for a file that is kept as it is on purpose; refusal is the text for the user.
+    static WriteResult Refused(const QString &path, const QString &refusal);
+
+    bool refused() const { return !refusal.isEmpty(); }
+
+    // German text for the user: the refusal, or one naming the path and the reason; empty
+    // when ok.
     QString message() const;
 };
 
@@ -59,6 +69,10 @@ QStringList SplitTextLines(const QString &text);
 // Characters outside Windows-1252 become '?'.
 QByteArray EncodeTextLines(const QStringList &lines, TextEncoding encoding);
 
+// The encoding a file of these lines is written in: the one asked for, except that lines
+// Windows-1252 cannot hold go to UTF-8 with its mark instead of losing characters to '?'.
+TextEncoding EncodingForWriting(const QStringList &lines, TextEncoding wanted);
+
 // The system's reason for a failed read or write (an errno value) as the user reads it: German
 // for the common cases, the system's own text for the rare rest.
 QString SystemErrorReason(int errorCode);
@@ -68,4 +82,5 @@ TextReadResult ReadTextFile(const QString &path);
 // Writes bytes to a temporary file beside path and renames it over path.
 WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes);
 
+// Writes lines in EncodingForWriting(lines, encoding); the result names the one used.
 WriteResult WriteTextFile(const QString &path, const QStringList &lines, TextEncoding encoding);

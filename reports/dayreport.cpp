@@ -76,7 +76,7 @@ DayReport DayReportFromPlan(const MealPlan &plan, const DayBalance &balance, con
     report.dayAmountSum = daySums.amount;
     report.daySums = daySums.nutrients;
     report.requirementTitle = requirement.title;
-    report.requirements = ReferenceValueTexts(requirement);
+    report.requirements = ReferenceValueTexts(requirement, locale);
     for (int k = 0; k < NutrientCount; ++k) {
         report.percentages[k] = PercentText(balance.percent[k]);
         report.percentClasses[k] = balance.classes[k];

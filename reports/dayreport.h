@@ -49,7 +49,7 @@ DayReport EmptyDayReport();
 
 // The snapshot of what the main window shows after balance was computed for plan against
 // requirement: the entries as stored, sums in FormatGeneral of locale, the requirement as
-// ReferenceValueTexts, percentages as PercentText, and the plan's loaded meal file path.
+// ReferenceValueTexts of locale, percentages as PercentText, and the plan's loaded meal file path.
 DayReport DayReportFromPlan(const MealPlan &plan, const DayBalance &balance, const ReferenceSet &requirement,
                             const QLocale &locale, const QDateTime &created);
 

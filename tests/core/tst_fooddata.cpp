@@ -58,9 +58,8 @@ void TestFoodData::swissHeader_data()
         << QString() << 3;
     QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBFSchweizer N\xC3\xA4hrwert\r\n")
                                      << FoodFileOutcome::Loaded << QString() << 1;
-    QTest::newRow("UTF-8 without mark reads as Windows-1252")
-        << QByteArray("Schweizer N\xC3\xA4hrwertdatenbank\r\n") << FoodFileOutcome::WrongFile << SwissWrong
-        << 0;
+    QTest::newRow("UTF-8 without mark") << QByteArray("Schweizer N\xC3\xA4hrwertdatenbank\r\n")
+                                        << FoodFileOutcome::Loaded << QString() << 1;
     QTest::newRow("lower-case s") << QByteArray("schweizer N\xE4hrwert\r\n") << FoodFileOutcome::WrongFile
                                   << SwissWrong << 0;
     QTest::newRow("ae for the umlaut")
@@ -115,7 +114,11 @@ void TestFoodData::additionalHeader_data()
         << QByteArray("\xFF\xFEZ\0u\0s\0\xE4\0t\0z\0l\0i\0c\0h\0e\0 \0L\0e\0b\0e\0n\0s\0m\0i\0t\0t\0e\0l\0",
                       50)
         << FoodFileOutcome::Loaded << QString() << TextEncoding::Utf16LeBom;
-    QTest::newRow("wrong file keeps its encoding for the next save")
+    // As most editors on Linux save it.
+    QTest::newRow("UTF-8 without mark")
+        << QByteArray("Zus\xC3\xA4tzliche Lebensmittel;;Stand;09.12.25;\r\n") << FoodFileOutcome::Loaded
+        << QString() << TextEncoding::Utf8;
+    QTest::newRow("wrong file: its encoding is still told")
         << QByteArray("\xEF\xBB\xBFVNR=Mz251026\r\n") << FoodFileOutcome::WrongFile << OwnWrong
         << TextEncoding::Utf8Bom;
 }

@@ -34,7 +34,10 @@ private slots:
     void messagesInStartOrder();
     void saveRebuildsIndexInReadEncoding();
     void saveWithoutFileCreatesWindows1252();
+    void namesBeyondWindows1252SurviveARestart();
     void failedSaveKeepsIndexAndFile();
+    void fileNotTakenInIsNeverWritten_data();
+    void fileNotTakenInIsNeverWritten();
     void hostileFiles_data();
     void hostileFiles();
 };
@@ -149,6 +152,26 @@ void TestFoodStore::saveWithoutFileCreatesWindows1252()
     QCOMPARE(store.index().findById(u"30900"_s), 0);
 }
 
+void TestFoodStore::namesBeyondWindows1252SurviveARestart()
+{
+    QTemporaryDir dir;
+    FoodStore store(dir.path(), German);
+    store.loadFiles();
+    QList<AdditionalFoodRow> rows = OneRow();
+    rows.first().name = u"Čevapčići"_s;
+    QVERIFY(store.saveAdditionalFoods(rows, QDate(2025, 12, 9)).ok);
+    QVERIFY(ReadBytes(dir.filePath(u"NwAnDb.dat"_s)).startsWith("\xEF\xBB\xBF"));
+
+    FoodStore next(dir.path(), German);
+    QCOMPARE(next.loadFiles(), QStringList{u"Schweizer Nährwertdatenbank nicht gefunden!"_s});
+    next.buildIndex();
+    QCOMPARE(next.index().record(next.index().findById(u"30900"_s)).name, u"Čevapčići"_s);
+
+    // Once UTF-8, the file stays so when a later save of the same run would fit Windows-1252.
+    QVERIFY(store.saveAdditionalFoods(OneRow(), QDate(2025, 12, 9)).ok);
+    QVERIFY(ReadBytes(dir.filePath(u"NwAnDb.dat"_s)).startsWith("\xEF\xBB\xBF"));
+}
+
 void TestFoodStore::failedSaveKeepsIndexAndFile()
 {
     QTemporaryDir dir;
@@ -171,6 +194,56 @@ void TestFoodStore::failedSaveKeepsIndexAndFile()
     QCOMPARE(store.additionalLines().last().left(6), u"30900;"_s);
     QCOMPARE(store.index().additionalCountText(), u"  2"_s);
     QVERIFY(store.index().findById(u"30512"_s) >= 0);
+    QCOMPARE(store.index().findById(u"30900"_s), -1);
+}
+
+void TestFoodStore::fileNotTakenInIsNeverWritten_data()
+{
+    QTest::addColumn<bool>("unreadable"); // else: a file that is not the own-foods file
+    QTest::addColumn<QString>("startMessage");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("not the own-foods file")
+        << false << u"Die Datei enthält nicht die eigene Nährwertdatenbank"_s
+        << u"Die Datei „NwAnDb.dat“ enthält nicht die eigene Nährwertdatenbank und wird nicht überschrieben."_s;
+    QTest::newRow("unreadable")
+        << true
+        << u"Die Datei „NwAnDb.dat“ konnte nicht gelesen werden:\nDas ist ein Ordner, keine Datei\n"
+           "Sie wird bis zum Programmende nicht überschrieben."_s
+        << u"Die Datei „NwAnDb.dat“ konnte beim Start nicht gelesen werden und wird nicht überschrieben."_s;
+}
+
+void TestFoodStore::fileNotTakenInIsNeverWritten()
+{
+    QFETCH(bool, unreadable);
+    QFETCH(QString, startMessage);
+    QFETCH(QString, refusal);
+
+    QTemporaryDir dir;
+    QVERIFY(CopyFolderFiles(FixtureDir(), dir.path()));
+    const QString path = dir.filePath(u"NwAnDb.dat"_s);
+    // The title mistyped in an editor, say: the foods below it are still the user's.
+    const QByteArray foreign("Zusaetzliche Lebensmittel;;Stand;01.01.25;\r\n30512;Haferbrei;100;\r\n");
+    QVERIFY(QFile::remove(path));
+    if (unreadable)
+        QVERIFY(QDir(dir.path()).mkdir(u"NwAnDb.dat"_s));
+    else
+        QVERIFY(WriteBytes(path, foreign));
+    FoodStore store(dir.path(), German);
+    QCOMPARE(store.loadFiles(), QStringList{startMessage});
+    store.buildIndex();
+    QVERIFY(store.additionalProtection().isProtected());
+    if (unreadable) {
+        // By the time of the save the file can be read; it stays as it is all the same.
+        QVERIFY(QDir(dir.path()).rmdir(u"NwAnDb.dat"_s));
+        QVERIFY(WriteBytes(path, foreign));
+    }
+
+    const WriteResult result = store.saveAdditionalFoods(OneRow(), QDate(2026, 3, 5));
+    QVERIFY(!result.ok);
+    QCOMPARE(result.path, path);
+    QCOMPARE(result.message(), refusal);
+    QCOMPARE(ReadBytes(path), foreign);
     QCOMPARE(store.index().findById(u"30900"_s), -1);
 }
 

@@ -82,6 +82,9 @@ private slots:
     void ownValuesFileLines();
     void ownValuesWrittenAndReadBack();
     void ownValuesKeepTheirEncoding();
+    void unreadableOwnValuesAreNeverWritten();
+    void takeOverRow_data();
+    void takeOverRow();
     void hostileFiles_data();
     void hostileFiles();
 };
@@ -123,22 +126,24 @@ void TestReference::titles()
 void TestReference::parseReferenceLine_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QList<int>>("leading"); // the values before the trailing zeros
-    QTest::newRow("two fields") << u"1800;62"_s << QList<int>{1800, 62};
-    QTest::newRow("final separator changes nothing") << u"1800;62;"_s << QList<int>{1800, 62};
-    QTest::newRow("empty line") << QString() << QList<int>();
+    QTest::addColumn<QList<double>>("leading"); // the values before the trailing zeros
+    QTest::newRow("two fields") << u"1800;62"_s << QList<double>{1800, 62};
+    QTest::newRow("final separator changes nothing") << u"1800;62;"_s << QList<double>{1800, 62};
+    QTest::newRow("empty line") << QString() << QList<double>();
     QTest::newRow("twenty fields use the first thirteen")
         << u"1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20"_s
-        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-    QTest::newRow("whole-number prefixes") << u" -5;2,5;abc;-;+7;;9x"_s << QList<int>{-5, 2, 0, 0, 7, 0, 9};
-    QTest::newRow("only separators") << QString(10000, u';') << QList<int>();
-    QTest::newRow("huge number saturates") << u"99999999999999;1"_s << QList<int>{INT_MAX, 1};
+        << QList<double>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    // Own values keep their decimals, with a comma or a point.
+    QTest::newRow("decimals") << u"2,4;0.8;-1,5;,5;12,;1,2,3"_s << QList<double>{2.4, 0.8, -1.5, 0.5, 12, 1.2};
+    QTest::newRow("leading numbers") << u"-5;abc;-;+7;;9x; 3"_s << QList<double>{-5, 0, 0, 7, 0, 9, 0};
+    QTest::newRow("only separators") << QString(10000, u';') << QList<double>();
+    QTest::newRow("huge number") << u"99999999999999;1"_s << QList<double>{99999999999999.0, 1};
 }
 
 void TestReference::parseReferenceLine()
 {
     QFETCH(QString, line);
-    QFETCH(QList<int>, leading);
+    QFETCH(QList<double>, leading);
     const ReferenceRow row = ParseReferenceLine(line);
     for (int k = 0; k < NutrientCount; ++k)
         QCOMPARE(row[k], leading.value(k, 0));
@@ -170,6 +175,14 @@ void TestReference::builtInReference()
     negative.values[0] = -5;
     negative.values[1] = 62;
     QCOMPARE(ReferenceValueTexts(negative).mid(0, 2), (QStringList{u"-5"_s, u"62"_s}));
+
+    // Decimals are shown like the sums, in the decimal separator of the locale.
+    ReferenceSet decimals;
+    decimals.values[10] = 2.4;
+    decimals.values[11] = 0.1 + 0.2;
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QCOMPARE(ReferenceValueTexts(decimals, german).mid(10, 2), (QStringList{u"2,4"_s, u"0,3"_s}));
+    QCOMPARE(ReferenceValueTexts(decimals, QLocale::c()).at(10), u"2.4"_s);
 }
 
 void TestReference::rowsFromFiles_data()
@@ -299,14 +312,13 @@ void TestReference::ownValuesWrittenAndReadBack()
     QVERIFY(WriteLines(dir.filePath(u"NwRefWerteDge.dat"_s), ReferenceFile(8, 1000)));
     const QStringList row8{u"2500"_s, u"2,5"_s, u"-"_s};
     const QStringList row9{u"1900"_s, u"-3"_s};
-    const WriteResult written =
-        WriteOwnValuesFile(dir.path(), row8, row9, QDate(2025, 12, 9), TextEncoding::Windows1252);
+    const WriteResult written = WriteOwnValuesFile(dir.path(), row8, row9, QDate(2025, 12, 9), RequirementState());
     QVERIFY2(written.ok, qPrintable(written.message()));
 
     const ReferenceLoad load = LoadReferenceValues(dir.path(), Settings({u"agroup=9"_s}));
     ReferenceRow expected8{};
     expected8[0] = 2500;
-    expected8[1] = 2; // the whole-number prefix of "2,5"
+    expected8[1] = 2.5;
     ReferenceRow expected9{};
     expected9[0] = 1900;
     expected9[1] = -3;
@@ -323,21 +335,102 @@ void TestReference::ownValuesKeepTheirEncoding()
     QVERIFY(WriteLines(path, ReferenceFile(2, 5000), TextEncoding::Utf16BeBom));
     const ReferenceLoad load = LoadReferenceValues(dir.path(), SettingsList());
     QCOMPARE(load.state.ownValuesEncoding, TextEncoding::Utf16BeBom);
-    QVERIFY(WriteOwnValuesFile(dir.path(), {}, {}, QDate(2025, 12, 9), load.state.ownValuesEncoding).ok);
+    QVERIFY(WriteOwnValuesFile(dir.path(), {}, {}, QDate(2025, 12, 9), load.state).ok);
 
     const TextFile back = DecodeTextLines(ReadBytes(path));
     QCOMPARE(back.encoding, TextEncoding::Utf16BeBom);
     QCOMPARE(back.lines.at(1), Names().join(u';') + u';');
     QCOMPARE(back.lines.at(2), u"0;"_s.repeated(NutrientCount));
 
-    // Unreadable own file: no message, and it is written as Windows-1252 later.
-    QTemporaryDir other;
-    QVERIFY(QDir(other.path()).mkdir(u"NwRefWerteAnw.dat"_s));
-    QVERIFY(WriteLines(other.filePath(u"NwRefWerteDge.dat"_s), ReferenceFile(8, 1000)));
-    const ReferenceLoad odd = LoadReferenceValues(other.path(), SettingsList());
-    QCOMPARE(odd.message, QString());
-    QCOMPARE(odd.state.ownValuesEncoding, TextEncoding::Windows1252);
-    QVERIFY(!WriteOwnValuesFile(other.path(), {}, {}, QDate(2025, 12, 9), odd.state.ownValuesEncoding).ok);
+}
+
+void TestReference::unreadableOwnValuesAreNeverWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwRefWerteAnw.dat"_s);
+    QVERIFY(QDir(dir.path()).mkdir(u"NwRefWerteAnw.dat"_s));
+    QVERIFY(WriteLines(dir.filePath(u"NwRefWerteDge.dat"_s), ReferenceFile(8, 1000)));
+    const ReferenceLoad load = LoadReferenceValues(dir.path(), SettingsList());
+    QCOMPARE(load.message, QString());
+    QCOMPARE(load.state.ownValuesProtection.startMessage,
+             u"Die Datei „NwRefWerteAnw.dat“ konnte nicht gelesen werden:\nDas ist ein Ordner, keine Datei\n"
+             "Sie wird bis zum Programmende nicht überschrieben."_s);
+    QVERIFY(load.state.table[8] == ReferenceRow{});
+
+    // Whatever the file holds by the time of the save, it is left as it is.
+    QVERIFY(QDir(dir.path()).rmdir(u"NwRefWerteAnw.dat"_s));
+    const QByteArray bytes("Eigene Referenzwerte\r\nkaputt\xFF");
+    QVERIFY(WriteBytes(path, bytes));
+    const WriteResult result =
+        WriteOwnValuesFile(dir.path(), {u"2500"_s}, {u"2000"_s}, QDate(2025, 12, 9), load.state);
+    QVERIFY(result.refused());
+    QCOMPARE(result.message(),
+             u"Die Datei „NwRefWerteAnw.dat“ konnte beim Start nicht gelesen werden und wird nicht überschrieben."_s);
+    QCOMPARE(ReadBytes(path), bytes);
+}
+
+void TestReference::takeOverRow_data()
+{
+    QTest::addColumn<QString>("settingsFile"); // "file", "folder at start" or "folder now"
+    QTest::addColumn<bool>("inForce");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("stored") << u"file"_s << true << QString() << true;
+    QTest::newRow("unreadable at start: in force for this run")
+        << u"folder at start"_s << true
+        << u"Die Datei „NwConfig.dat“ konnte beim Start nicht gelesen werden und wird nicht überschrieben; "
+           "die Auswahl gilt nur bis zum Programmende."_s
+        << false;
+    QTest::newRow("write fails: nothing changes") << u"folder now"_s << false << QString() << false;
+}
+
+void TestReference::takeOverRow()
+{
+    QFETCH(QString, settingsFile);
+    QFETCH(bool, inForce);
+    QFETCH(QString, notice);
+    QFETCH(bool, written);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwConfig.dat"_s);
+    QVERIFY(WriteLines(dir.filePath(u"NwRefWerteDge.dat"_s), ReferenceFile(8, 1000)));
+    QVERIFY(WriteLines(dir.filePath(u"NwRefWerteAnw.dat"_s), {u"h1"_s, u"h2"_s, u"2500;2,4"_s, u"2000"_s}));
+    if (settingsFile == u"folder at start")
+        QVERIFY(QDir(dir.path()).mkdir(u"NwConfig.dat"_s));
+    else
+        QVERIFY(WriteBytes(path, "farbe=blau\r\nagroup=1\r\n"));
+    RequirementState state = LoadReferenceValues(dir.path(), LoadSettings(dir.path())).state;
+    const RequirementState before = state;
+    // The file the take-over meets: a protected one is kept even when it could be written now.
+    if (settingsFile == u"folder at start") {
+        QVERIFY(QDir(dir.path()).rmdir(u"NwConfig.dat"_s));
+        QVERIFY(WriteBytes(path, "agroup=1\r\n"));
+    } else if (settingsFile == u"folder now") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir(dir.path()).mkdir(u"NwConfig.dat"_s));
+    }
+    const QByteArray bytesBefore = ReadBytes(path);
+
+    const TakeOverOutcome outcome = TakeOverRow(state, 8, dir.path());
+    QCOMPARE(outcome.inForce, inForce);
+    QCOMPARE(outcome.notice, notice);
+    QCOMPARE(outcome.failure.isEmpty(), inForce);
+    if (inForce) {
+        QCOMPARE(state.ageGroup, 8);
+        QCOMPARE(state.active.title, u"Tagesbedarf eigene Werte (m) "_s);
+        QCOMPARE(state.active.values[1], 2.4);
+        QCOMPARE(SettingValue(state.settings, FindSetting(state.settings, u"agroup"_s)), u"8"_s);
+    } else {
+        QVERIFY(outcome.failure.startsWith(u"Die Datei \""_s));
+        QCOMPARE(state.ageGroup, before.ageGroup);
+        QCOMPARE(state.active.title, before.active.title);
+        QCOMPARE(state.settings.lines, before.settings.lines);
+    }
+    if (written)
+        QCOMPARE(ReadBytes(path), QByteArray("farbe=blau\r\nagroup=8\r\n"));
+    else
+        QCOMPARE(ReadBytes(path), bytesBefore);
 }
 
 void TestReference::hostileFiles_data()

@@ -19,6 +19,7 @@ private slots:
     void storeAgeGroup_data();
     void storeAgeGroup();
     void storeKeepsEncoding();
+    void protectedFileIsNeverWritten();
     void failedStoreReportsAndKeepsFile();
 };
 
@@ -37,10 +38,17 @@ void TestSettings::loadSettings()
     QCOMPARE(marked.lines, (QStringList{u"a=1"_s, u"x"_s}));
     QCOMPARE(marked.encoding, TextEncoding::Utf16LeBom);
 
-    // Something that cannot be read is treated like no file.
+    QVERIFY(!marked.protection.isProtected());
+
+    // Something that cannot be read gives no settings, and is said once and protected.
     QTemporaryDir other;
     QVERIFY(QDir(other.path()).mkdir(u"NwConfig.dat"_s));
-    QVERIFY(LoadSettings(other.path()).lines.isEmpty());
+    const SettingsList unreadable = LoadSettings(other.path());
+    QVERIFY(unreadable.lines.isEmpty());
+    QVERIFY(unreadable.protection.isProtected());
+    QCOMPARE(unreadable.protection.startMessage,
+             u"Die Datei „NwConfig.dat“ konnte nicht gelesen werden:\nDas ist ein Ordner, keine Datei\n"
+             "Sie wird bis zum Programmende nicht überschrieben."_s);
 }
 
 void TestSettings::findSetting_data()
@@ -109,6 +117,27 @@ void TestSettings::storeKeepsEncoding()
     QVERIFY(StoreAgeGroup(settings, 2, dir.path()).ok);
     QCOMPARE(ReadBytes(dir.filePath(u"NwConfig.dat"_s)),
              QByteArray("\xEF\xBB\xBFnotiz=\xC3\xA4\r\nagroup=2\r\n"));
+}
+
+void TestSettings::protectedFileIsNeverWritten()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwConfig.dat"_s);
+    QVERIFY(QDir(dir.path()).mkdir(u"NwConfig.dat"_s));
+    SettingsList settings = LoadSettings(dir.path());
+    // Whatever the file holds by the time of the store, it is left as it is.
+    QVERIFY(QDir(dir.path()).rmdir(u"NwConfig.dat"_s));
+    const QByteArray bytes("agroup=1\r\nfarbe=blau");
+    QVERIFY(WriteBytes(path, bytes));
+
+    const WriteResult result = StoreAgeGroup(settings, 5, dir.path());
+    QVERIFY(!result.ok);
+    QVERIFY(result.refused());
+    QCOMPARE(result.path, path);
+    QCOMPARE(result.message(),
+             u"Die Datei „NwConfig.dat“ konnte beim Start nicht gelesen werden und wird nicht überschrieben."_s);
+    QCOMPARE(ReadBytes(path), bytes);
+    QCOMPARE(settings.lines, QStringList{u"agroup=5"_s});
 }
 
 void TestSettings::failedStoreReportsAndKeepsFile()

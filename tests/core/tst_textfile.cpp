@@ -36,11 +36,15 @@ class TestTextFile : public QObject
 private slots:
     void readAndWriteBack_data();
     void readAndWriteBack();
+    void encodingWithoutMark_data();
+    void encodingWithoutMark();
     void lineEnds_data();
     void lineEnds();
     void everyWindows1252ByteSurvives();
     void unencodableCharacters_data();
     void unencodableCharacters();
+    void textBeyondWindows1252IsWrittenAsUtf8_data();
+    void textBeyondWindows1252IsWrittenAsUtf8();
     void brokenInput_data();
     void brokenInput();
     void missingAndUnreadableFiles();
@@ -85,6 +89,8 @@ void TestTextFile::readAndWriteBack_data()
         << QStringList{QChar(0xFEFF) + u"x"_s};
     QTest::newRow("empty file") << QByteArray() << TextEncoding::Windows1252 << QStringList();
     QTest::newRow("mark only") << QByteArray("\xEF\xBB\xBF") << TextEncoding::Utf8Bom << QStringList();
+    // As most editors on Linux save: no mark, yet the text is UTF-8.
+    QTest::newRow("UTF-8 without mark") << text.toUtf8() << TextEncoding::Utf8 << lines;
 }
 
 void TestTextFile::readAndWriteBack()
@@ -105,6 +111,50 @@ void TestTextFile::readAndWriteBack()
     QVERIFY2(written.ok, qPrintable(written.message()));
     QVERIFY(written.message().isEmpty());
     QCOMPARE(ReadBytes(copy), bytes);
+}
+
+void TestTextFile::encodingWithoutMark_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QString>("firstLine");
+
+    const TextEncoding cp1252 = TextEncoding::Windows1252;
+    const TextEncoding utf8 = TextEncoding::Utf8;
+    QTest::newRow("ASCII only") << QByteArray("agroup=3\r\n") << cp1252 << u"agroup=3"_s;
+    QTest::newRow("Windows-1252 umlaut") << QByteArray("M\xFCsli\r\n") << cp1252 << u"Müsli"_s;
+    QTest::newRow("two bytes") << QByteArray("M\xC3\xBCsli\r\n") << utf8 << u"Müsli"_s;
+    QTest::newRow("three bytes") << QByteArray("\xE2\x82\xAC 5\r\n") << utf8 << u"€ 5"_s;
+    QTest::newRow("four bytes, the last code point")
+        << QByteArray("\xF4\x8F\xBF\xBF\r\n") << utf8 << QString::fromUcs4(U"\U0010FFFF");
+    QTest::newRow("noncharacter") << QByteArray("\xEF\xBF\xBF\r\n") << utf8 << QString(QChar(0xFFFF));
+    QTest::newRow("NUL inside UTF-8") << QByteArray("\xC3\xA4\0x\r\n", 6) << utf8
+                                      << u"ä"_s + QChar(0) + u"x"_s;
+    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF\r\n") << cp1252 << u"À¯"_s;
+    QTest::newRow("overlong three bytes") << QByteArray("\xE0\x80\xAF\r\n") << cp1252 << u"à€¯"_s;
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80\r\n") << cp1252 << u"í\u00A0€"_s;
+    QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80\r\n") << cp1252 << u"ô\u0090€€"_s;
+    QTest::newRow("cut off at the end") << QByteArray("\xC3\xA4\r\n\xC3") << cp1252 << u"Ã¤"_s;
+    QTest::newRow("follow byte missing") << QByteArray("\xE2\x82x\r\n") << cp1252 << u"â\u201Ax"_s;
+    QTest::newRow("UTF-8 first, one Windows-1252 byte later")
+        << QByteArray("M\xC3\xBCsli\r\nK\xE4se\r\n") << cp1252 << u"MÃ¼sli"_s;
+}
+
+void TestTextFile::encodingWithoutMark()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QString, firstLine);
+
+    const TextFile file = DecodeTextLines(bytes);
+    QCOMPARE(file.encoding, encoding);
+    QCOMPARE(file.lines.value(0), firstLine);
+    // Written back in the encoding it was read in, every byte is as it was (the file ends in
+    // a line end, as the program writes it).
+    QByteArray complete = bytes;
+    if (!complete.endsWith("\r\n"))
+        complete += "\r\n";
+    QCOMPARE(EncodeTextLines(file.lines, file.encoding), complete);
 }
 
 void TestTextFile::lineEnds_data()
@@ -178,6 +228,42 @@ void TestTextFile::unencodableCharacters()
     QFETCH(QString, line);
     QFETCH(QByteArray, bytes);
     QCOMPARE(EncodeTextLines({line}, TextEncoding::Windows1252), bytes);
+}
+
+void TestTextFile::textBeyondWindows1252IsWrittenAsUtf8_data()
+{
+    QTest::addColumn<TextEncoding>("asked");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<TextEncoding>("written");
+
+    const TextEncoding cp1252 = TextEncoding::Windows1252;
+    QTest::newRow("Čevapčići") << cp1252 << u"30001;Čevapčići;100;"_s << TextEncoding::Utf8Bom;
+    QTest::newRow("Łosoś") << cp1252 << u"Łosoś"_s << TextEncoding::Utf8Bom;
+    QTest::newRow("beyond the BMP") << cp1252 << u"a\U0001F34Eb"_s << TextEncoding::Utf8Bom;
+    QTest::newRow("C1 control without a byte") << cp1252 << QString(QChar(0x0080)) << TextEncoding::Utf8Bom;
+    QTest::newRow("the code page's own letters stay") << cp1252 << u"Müsli € „x“ Œ"_s << cp1252;
+    QTest::newRow("undefined byte's control stays") << cp1252 << QString(QChar(0x0081)) << cp1252;
+    QTest::newRow("UTF-16 stays") << TextEncoding::Utf16LeBom << u"Łosoś"_s << TextEncoding::Utf16LeBom;
+    QTest::newRow("UTF-8 without mark stays") << TextEncoding::Utf8 << u"Łosoś"_s << TextEncoding::Utf8;
+}
+
+void TestTextFile::textBeyondWindows1252IsWrittenAsUtf8()
+{
+    QFETCH(TextEncoding, asked);
+    QFETCH(QString, line);
+    QFETCH(TextEncoding, written);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwAnDb.dat"_s);
+    const QStringList lines{u"Zusätzliche Lebensmittel;;Stand;09.12.25;"_s, line};
+    const WriteResult result = WriteTextFile(path, lines, asked);
+    QVERIFY(result.ok);
+    QCOMPARE(result.encoding, written);
+    QCOMPARE(ReadBytes(path), EncodeTextLines(lines, written));
+    // Read back at the next start as it was typed, not as "?evap?i?i".
+    const TextReadResult back = ReadTextFile(path);
+    QCOMPARE(back.file.lines, lines);
+    QCOMPARE(back.file.encoding, written);
 }
 
 void TestTextFile::brokenInput_data()

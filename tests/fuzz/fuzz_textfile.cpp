@@ -1,5 +1,6 @@
-// Any bytes with any mark: decoding must not crash, and writing the decoded lines back in the
-// detected encoding must read back as the same lines.
+// Any bytes with any mark: decoding must not crash, writing the decoded lines back in the
+// detected encoding must read back as the same lines, and a file the program wrote comes out
+// of a read and a write byte for byte.
 #include "fuzzinput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -9,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const TextFile reread = DecodeTextLines(written);
     FuzzCheck(reread.encoding == decoded.encoding || decoded.lines.isEmpty());
     FuzzCheck(reread.lines == decoded.lines);
+    FuzzCheck(EncodeTextLines(reread.lines, reread.encoding) == written);
     SplitTextLines(QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)));
     return 0;
 }

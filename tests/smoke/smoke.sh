@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb from a fresh folder that holds only the shipped data,
 # as a person would: waits for the main window, takes a screenshot, checks that a second
-# start is refused, closes the window with its "Beenden" button and checks that the program
-# ended with 0 and wrote nothing into its folder.
+# start is refused (also one with other runtime and temporary folders), closes the window
+# with its "Beenden" button and checks that the program ended with 0 and wrote nothing into
+# its folder.
 #   tests/smoke/smoke.sh <build folder> [screenshot.png]
 set -euo pipefail
 BUILD=$(cd "${1:?build folder}" && pwd)
@@ -44,21 +45,34 @@ sleep 1
 import -window root "$SHOT"
 echo "smoke: main window shown, screenshot $SHOT"
 
+# expect_refused <pid> <what>: the start with that process id must show its refusal box and,
+# once OK is pressed, end by itself with 0.
+expect_refused() {
+    wait_window 'C-Programm-Meldung' 20 >/dev/null || fail "$2 showed no refusal"
+    # Press OK on the box (Enter on whichever of its windows takes it) until the process ends.
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || break
+        for box in $(xdotool search --onlyvisible --name 'C-Programm-Meldung' 2>/dev/null); do
+            xdotool windowfocus --sync "$box" key Return 2>/dev/null || true
+        done
+        sleep 0.2
+    done
+    kill -0 "$1" 2>/dev/null && fail "$2 did not end"
+    wait "$1" || fail "$2 ended with an error"
+}
+
 # A second start must be refused with its own message box and end by itself.
 "$APPDIR/kostbilanz" &
-SECOND_PID=$!
-wait_window 'C-Programm-Meldung' 20 >/dev/null || fail "the second start showed no refusal"
-# Press OK on the box (Enter on whichever of its windows takes it) until the process ends.
-for _ in $(seq 50); do
-    kill -0 "$SECOND_PID" 2>/dev/null || break
-    for box in $(xdotool search --onlyvisible --name 'C-Programm-Meldung' 2>/dev/null); do
-        xdotool windowfocus --sync "$box" key Return 2>/dev/null || true
-    done
-    sleep 0.2
-done
-kill -0 "$SECOND_PID" 2>/dev/null && fail "the second start did not end"
-wait "$SECOND_PID" || fail "the second start ended with an error"
+expect_refused $! "the second start"
 echo "smoke: second start refused"
+
+# So must one started with another runtime and temporary folder: it finds the lock in the
+# data folder.
+OTHER_RUNTIME=$RUNTIME/other
+mkdir -m 700 "$OTHER_RUNTIME"
+XDG_RUNTIME_DIR="$OTHER_RUNTIME" TMPDIR="$OTHER_RUNTIME" "$APPDIR/kostbilanz" &
+expect_refused $! "a start with other runtime and temporary folders"
+echo "smoke: start with other runtime and temporary folders refused"
 
 # Click "Beenden" where a person would: the command bar starts at 17,6 and the button at
 # 744,12 inside it, 42 pixels high.

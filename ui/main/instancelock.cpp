@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-InstanceLock::InstanceLock(const QString &folder, const QString &name)
-    : m_path(QDir(folder).filePath(name + QStringLiteral(".lock"))),
+InstanceLock::InstanceLock(const QString &folder, const QString &fileName)
+    : m_path(QDir(folder).filePath(fileName)),
       m_lock(std::make_unique<QLockFile>(m_path))
 {
     // The program may run for days; the lock must never go stale by age, only when the
@@ -51,6 +51,11 @@ bool InstanceLock::tryAcquire()
 bool InstanceLock::isHeld() const
 {
     return m_lock->isLocked();
+}
+
+bool InstanceLock::heldByAnother() const
+{
+    return !m_lock->isLocked() && m_lock->error() == QLockFile::LockFailedError;
 }
 
 void InstanceLock::release()

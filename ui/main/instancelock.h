@@ -5,14 +5,14 @@
 
 #include <memory>
 
-// The lock that keeps the program to one running copy: the file "<name>.lock" in a folder.
-// It belongs to the process that took it; once that process is gone, even killed, the lock
-// no longer blocks anyone.
+// The lock that keeps the program to one running copy: a lock file in a folder, by default
+// "C-Programm.lock". It belongs to the process that took it; once that process is gone, even
+// killed, the lock no longer blocks anyone.
 class InstanceLock
 {
 public:
-    // folder: where the lock file lives; name: the lock's name ("C-Programm").
-    InstanceLock(const QString &folder, const QString &name = QStringLiteral("C-Programm"));
+    // folder: where the lock file lives; fileName: the lock file's name.
+    InstanceLock(const QString &folder, const QString &fileName = QStringLiteral("C-Programm.lock"));
     ~InstanceLock();
 
     // The folder the program uses: the user's runtime folder, else the temporary folder.
@@ -23,6 +23,10 @@ public:
     bool tryAcquire();
 
     bool isHeld() const;
+
+    // After a refused tryAcquire: true when a living holder has the lock, false when the
+    // lock file could not be made at all (a folder that cannot be written, say).
+    bool heldByAnother() const;
     void release();
 
     QString lockFilePath() const { return m_path; }

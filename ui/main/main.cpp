@@ -1,6 +1,7 @@
 #include "appicon.h"
 #include "appinfo.h"
 #include "instancelock.h"
+#include "programlocks.h"
 #include "mainwindowcontext.h"
 #include "messagewindowprompts.h"
 #include "qtgerman.h"
@@ -23,7 +24,8 @@ int main(int argc, char *argv[])
     InstallQtGermanTexts(qtGerman);
 
     // A second copy says so and ends before it loads or touches any file.
-    InstanceLock lock(InstanceLock::DefaultFolder());
+    const QString dataDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    ProgramLocks lock(InstanceLock::DefaultFolder(), dataDirectory);
     if (!lock.tryAcquire()) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("  C-Programm-Meldung "),
                         QStringLiteral(" Das C-Programm läuft bereits "), QMessageBox::Ok);
@@ -33,7 +35,7 @@ int main(int argc, char *argv[])
 
     MessageWindowPrompts prompts;
     MainWindowContext context;
-    context.dataDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    context.dataDirectory = dataDirectory;
     context.prompts = &prompts;
     context.clock = SystemClock();
     context.locale = QLocale();

@@ -89,7 +89,7 @@ void TMainForm::ShowWaterShares()
 void TMainForm::ShowActiveReference()
 {
     setLabelText(QStringLiteral("KohorteLabel"), m_requirements.active.title);
-    const QStringList texts = ReferenceValueTexts(m_requirements.active);
+    const QStringList texts = ReferenceValueTexts(m_requirements.active, m_context.locale);
     for (int k = 0; k < NutrientCount; ++k)
         setLabelText(QStringLiteral("TaBedLabel%1").arg(k), texts.value(k));
 }

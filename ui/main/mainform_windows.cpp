@@ -52,8 +52,8 @@ void TMainForm::OpenAdditionalFoods()
 void TMainForm::OpenRequirementsWindow()
 {
     if (m_requirementsWindow == nullptr) {
-        m_requirementsWindow =
-            new TNaewBedarfForm(m_context.prompts, m_context.dataDirectory, m_context.clock, this);
+        m_requirementsWindow = new TNaewBedarfForm(m_context.prompts, m_context.dataDirectory,
+                                                   m_context.clock, m_context.locale, this);
     }
     const RequirementsResult result = m_requirementsWindow->chooseRequirement(m_requirements, dialogOrigin());
     // The own values the window took into the table count even when nothing was taken over.

@@ -433,6 +433,8 @@ void TMainForm::loadDataFiles()
         m_context.prompts->showPlainMessage(message);
 
     const SettingsList settings = LoadSettings(m_context.dataDirectory);
+    if (!settings.protection.startMessage.isEmpty())
+        m_context.prompts->showPlainMessage(settings.protection.startMessage);
     m_store.buildIndex();
     showFoodCounts();
 
@@ -440,6 +442,8 @@ void TMainForm::loadDataFiles()
     m_requirements = load.state;
     if (!load.message.isEmpty())
         m_context.prompts->showPlainMessage(load.message);
+    if (!m_requirements.ownValuesProtection.startMessage.isEmpty())
+        m_context.prompts->showPlainMessage(m_requirements.ownValuesProtection.startMessage);
     ShowActiveReference();
     UpdateMealMarkers();
 }

@@ -31,9 +31,10 @@ constexpr int DefaultRadioRow = 3; // RadioButton4
 
 } // namespace
 
-TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QWidget *parent)
+TNaewBedarfForm::TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QLocale locale,
+                                 QWidget *parent)
     : QDialog(parent), m_prompts(prompts), m_dataDirectory(std::move(dataDirectory)),
-      m_clock(std::move(clock))
+      m_clock(std::move(clock)), m_locale(std::move(locale))
 {
     SetUpFixedWindow(this, QStringLiteral("NaewBedarfForm"), QSize(944, 433), QColor(240, 240, 240));
     setWindowTitle(AppTitle());
@@ -159,11 +160,11 @@ void TNaewBedarfForm::FillRequirementsWindow()
     const ReferenceTable &table = m_result.state.table;
     for (int row = 0; row < DgeRowCount; ++row) {
         for (int k = 0; k < NutrientCount; ++k)
-            m_listModel->item(row, ListValueColumn + k)->setText(QString::number(table[row][k]));
+            m_listModel->item(row, ListValueColumn + k)->setText(ReferenceValueText(table[row][k], m_locale));
     }
     for (int k = 0; k < NutrientCount; ++k) {
-        ownEdit(0, k)->setText(QString::number(table[OwnMaleRow][k]));
-        ownEdit(1, k)->setText(QString::number(table[OwnFemaleRow][k]));
+        ownEdit(0, k)->setText(ReferenceValueText(table[OwnMaleRow][k], m_locale));
+        ownEdit(1, k)->setText(ReferenceValueText(table[OwnFemaleRow][k], m_locale));
     }
     // Writing the fields fired their change handler; a fresh fill is not an edit.
     m_ownValuesChanged = false;
@@ -196,13 +197,13 @@ TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
                 value = QStringLiteral("0");
                 edit->setText(value);
             }
-            state.table[OwnMaleRow + ownRow][k] = ParseWholeNumber(value);
+            state.table[OwnMaleRow + ownRow][k] = ParseReferenceValue(value);
             texts[ownRow].append(value);
         }
     }
 
     const WriteResult written =
-        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), state.ownValuesEncoding);
+        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), state);
     if (!written.ok) {
         state.table[OwnMaleRow] = previousMale;
         state.table[OwnFemaleRow] = previousFemale;
@@ -224,18 +225,13 @@ void TNaewBedarfForm::TakeOverReference()
 
     // Every field the window shows is in the table now: the list was filled from it, and the
     // own values were taken in by the save above or never edited.
-    RequirementState &state = m_result.state;
-    const int row = selectedRow();
-    // Stored on a copy so that a failed write leaves the settings as they were.
-    SettingsList settings = state.settings;
-    const WriteResult stored = StoreAgeGroup(settings, row, m_dataDirectory);
-    if (!stored.ok) {
-        m_prompts->showPlainMessage(stored.message());
+    const TakeOverOutcome outcome = TakeOverRow(m_result.state, selectedRow(), m_dataDirectory);
+    if (!outcome.failure.isEmpty())
+        m_prompts->showPlainMessage(outcome.failure);
+    if (!outcome.notice.isEmpty())
+        m_prompts->showNotice(outcome.notice);
+    if (!outcome.inForce)
         return;
-    }
-    state.settings = settings;
-    state.ageGroup = row;
-    state.active = ReferenceSetForRow(state.table, row, TitleVariant::TakeOver);
     m_result.takenOver = true;
     close();
 }

@@ -5,6 +5,7 @@
 #include "reference.h"
 
 #include <QDialog>
+#include <QLocale>
 #include <QPoint>
 #include <QString>
 
@@ -39,8 +40,10 @@ class TNaewBedarfForm : public QDialog
 
 public:
     // prompts is not owned and must outlive the window; dataDirectory holds NwRefWerteAnw.dat
-    // and NwConfig.dat; clock dates the own-values file.
-    TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QWidget *parent = nullptr);
+    // and NwConfig.dat; clock dates the own-values file; locale gives the values' decimal
+    // separator, as in the main window's sums.
+    TNaewBedarfForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QLocale locale,
+                    QWidget *parent = nullptr);
 
     // Everything of an opening but the showing: takes state as the window's copy with nothing
     // taken over yet, selects the radio button of the age group in force (only when it is
@@ -61,15 +64,15 @@ public:
     // Tests the 26 fields in order (row 8, then row 9). The first one that is not numeric gets
     // the focus with its text selected, a notice is shown and false returned; the fields before
     // it stay accepted in the table. Empty fields become "0". Then writes NwRefWerteAnw.dat and
-    // confirms. When the file cannot be written the write's message is shown, rows 8 and 9 of
-    // the table are put back as they were and false returned.
+    // confirms. When the file cannot be written, or is protected for this run, the write's
+    // message is shown, rows 8 and 9 of the table are put back as they were and false returned.
     bool SaveOwnValues();
 
     // Saves pending own values first and stops when that fails. Then puts the selected row in
-    // force and stores it as the age group; only when NwConfig.dat was written does anything
-    // change: the result's state gets the row in force, its age group and the settings,
-    // takenOver is set and the window closes. A failed write shows its message and leaves the
-    // result and the window as they were.
+    // force and stores it as the age group (TakeOverRow): the result's state gets the row in
+    // force, its age group and the settings, takenOver is set and the window closes. A failed
+    // write shows its message and leaves the result and the window as they were; a protected
+    // NwConfig.dat leaves the row in force for this run, with a notice saying so.
     void TakeOverReference();
 
     // The row whose radio button is selected, 0..9.
@@ -111,6 +114,7 @@ private:
     RequirementsResult m_result;
     QString m_dataDirectory;
     Clock m_clock;
+    QLocale m_locale;
     bool m_ownValuesChanged = false;
     bool m_closing = false;
 

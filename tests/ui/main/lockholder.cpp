@@ -1,23 +1,39 @@
-// Takes the program's instance lock in the folder given as its argument, says "locked" and
+// Takes the program's instance lock in the folder given as its first argument, and with a
+// second argument the locks a running copy takes with that data folder, says "locked" and
 // waits to be killed: the stand-in for a running copy of the program.
 #include "instancelock.h"
+#include "programlocks.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 #include <QThread>
 
-int main(int argc, char *argv[])
+namespace {
+
+int HoldUntilKilled(bool locked)
 {
-    QCoreApplication application(argc, argv);
-    if (argc < 2)
-        return 2;
-    InstanceLock lock(QString::fromLocal8Bit(argv[1]));
     QTextStream out(stdout);
-    if (!lock.tryAcquire()) {
+    if (!locked) {
         out << "refused" << Qt::endl;
         return 1;
     }
     out << "locked" << Qt::endl;
     for (;;)
         QThread::sleep(1);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    if (argc < 2)
+        return 2;
+    const QString runtimeFolder = QString::fromLocal8Bit(argv[1]);
+    if (argc > 2) {
+        ProgramLocks locks(runtimeFolder, QString::fromLocal8Bit(argv[2]));
+        return HoldUntilKilled(locks.tryAcquire());
+    }
+    InstanceLock lock(runtimeFolder);
+    return HoldUntilKilled(lock.tryAcquire());
 }

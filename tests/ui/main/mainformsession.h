@@ -25,14 +25,20 @@ class MainFormSession
 public:
     // fixture: a folder below fixtures/, or empty for a data folder without any file.
     // extraFiles: names and contents written into the data folder after the fixture's files,
-    // before the window starts.
+    // before the window starts. unreadable: names that stand as folders in the data folder
+    // when the window starts (the fixture's file of that name removed), so reading them fails.
     explicit MainFormSession(const QString &fixture = QString(),
-                             const QList<QPair<QString, QByteArray>> &extraFiles = {})
+                             const QList<QPair<QString, QByteArray>> &extraFiles = {},
+                             const QStringList &unreadable = {})
     {
         if (!fixture.isEmpty())
             CopyFolderFiles(QStringLiteral(KB_TEST_DIR "/fixtures/") + fixture, dir.path());
         for (const auto &[name, bytes] : extraFiles)
             WriteBytes(dir.filePath(name), bytes);
+        for (const QString &name : unreadable) {
+            QFile::remove(dir.filePath(name));
+            QDir(dir.path()).mkdir(name);
+        }
         MainWindowContext context;
         context.dataDirectory = dir.path() + QLatin1Char('/');
         context.prompts = &prompts;

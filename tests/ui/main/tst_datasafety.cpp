@@ -1,5 +1,6 @@
 // Every file the program writes, written when the disk is full: the earlier file stays as it
 // was, the user is told which file failed and why, and nothing in memory claims otherwise.
+// And a data file that start-up could not take in is never written over.
 
 #include "mainformsession.h"
 
@@ -66,6 +67,29 @@ bool WhileShown(const std::function<void()> &open, const std::function<void(Wind
 
 Q_DECLARE_METATYPE(Writer)
 
+namespace {
+
+// The data files the program writes, found at start in a state it cannot take in.
+enum class Found
+{
+    OwnFoodsNotTheFile,
+    OwnFoodsUnreadable,
+    OwnValuesUnreadable,
+    SettingsUnreadable,
+};
+
+// What a file or the folder standing in its place holds, to compare before and after.
+QByteArray Snapshot(const QString &path)
+{
+    if (QFileInfo(path).isDir())
+        return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(u'/').toUtf8() + "/";
+    return ReadBytes(path);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Found)
+
 class TestDataSafety : public QObject
 {
     Q_OBJECT
@@ -73,6 +97,9 @@ class TestDataSafety : public QObject
 private slots:
     void failedWriteKeepsEarlierFile_data();
     void failedWriteKeepsEarlierFile();
+
+    void fileNotTakenInIsKept_data();
+    void fileNotTakenInIsKept();
 
 private:
     void failOwnFoods(MainFormSession &session);
@@ -274,6 +301,123 @@ void TestDataSafety::failReport(MainFormSession &session, const QString &path, b
     }
     QCOMPARE(session.prompts.texts(QStringLiteral("save")).size(), 1);
     QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+}
+
+void TestDataSafety::fileNotTakenInIsKept_data()
+{
+    QTest::addColumn<Found>("found");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("startMessage");
+    QTest::addColumn<QString>("refusal"); // for a save; a take-over's notice for the settings
+
+    const QString folder = QStringLiteral("Das ist ein Ordner, keine Datei");
+    const auto unreadable = [&](const QString &name) {
+        return QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden:\n%2\n"
+                              "Sie wird bis zum Programmende nicht überschrieben.")
+            .arg(name, folder);
+    };
+    const QString notRead = QStringLiteral("Die Datei „%1“ konnte beim Start nicht gelesen werden und wird "
+                                           "nicht überschrieben.");
+    QTest::newRow("own foods: not the own-foods file")
+        << Found::OwnFoodsNotTheFile << QStringLiteral("NwAnDb.dat")
+        << QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank")
+        << QStringLiteral("Die Datei „NwAnDb.dat“ enthält nicht die eigene Nährwertdatenbank und wird nicht "
+                          "überschrieben.");
+    QTest::newRow("own foods: unreadable")
+        << Found::OwnFoodsUnreadable << QStringLiteral("NwAnDb.dat")
+        << unreadable(QStringLiteral("NwAnDb.dat")) << notRead.arg(QStringLiteral("NwAnDb.dat"));
+    QTest::newRow("own values: unreadable")
+        << Found::OwnValuesUnreadable << QStringLiteral("NwRefWerteAnw.dat")
+        << unreadable(QStringLiteral("NwRefWerteAnw.dat"))
+        << notRead.arg(QStringLiteral("NwRefWerteAnw.dat"));
+    QTest::newRow("settings: unreadable, the row is taken over for this run")
+        << Found::SettingsUnreadable << QStringLiteral("NwConfig.dat")
+        << unreadable(QStringLiteral("NwConfig.dat"))
+        << QStringLiteral("Die Datei „NwConfig.dat“ konnte beim Start nicht gelesen werden und wird nicht "
+                          "überschrieben; die Auswahl gilt nur bis zum Programmende.");
+}
+
+void TestDataSafety::fileNotTakenInIsKept()
+{
+    QFETCH(Found, found);
+    QFETCH(QString, fileName);
+    QFETCH(QString, startMessage);
+    QFETCH(QString, refusal);
+
+    // The user's own foods under a title mistyped in an editor.
+    const QByteArray mistyped("Zusaetzliche Lebensmittel;;Stand;01.01.25;\r\n"
+                              "30512;Haferbrei;100;68;12;0,5;1,4;0,3;2,4;0,1;k.A.;k.A.;20;0;0;84;\r\n");
+    QList<QPair<QString, QByteArray>> files{{QStringLiteral("NwRefWerteAnw.dat"), EarlierOwnValues},
+                                            {QStringLiteral("NwConfig.dat"), EarlierSettings}};
+    QStringList unreadable;
+    if (found == Found::OwnFoodsNotTheFile)
+        files.append({fileName, mistyped});
+    else
+        unreadable.append(fileName);
+    MainFormSession session(QStringLiteral("good"), files, unreadable);
+    // Said once, at start.
+    QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList{startMessage});
+    const QString path = session.path(fileName);
+    const QByteArray before = Snapshot(path);
+    session.prompts.clear();
+
+    switch (found) {
+    case Found::OwnFoodsNotTheFile:
+    case Found::OwnFoodsUnreadable: {
+        const bool ran = WhileShown<TLebmittPlusForm>(
+            [&] { session.form->OpenAdditionalFoods(); },
+            [&](TLebmittPlusForm *window) {
+                window->findChild<QLineEdit *>(QStringLiteral("InpLebeEdit"))
+                    ->setText(QStringLiteral("Grießbrei"));
+                window->findChild<QLineEdit *>(QStringLiteral("InpBMengEdit"))
+                    ->setText(QStringLiteral("100"));
+                window->LebMitEinfgBtnClick();
+                QSignalSpy saved(window, &TLebmittPlusForm::foodsSaved);
+                window->SpeichernBtnClick();
+                QCOMPARE(saved.count(), 0);
+                QVERIFY(window->additionalFoodsChanged());
+                QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList{refusal});
+                session.prompts.answers.append(AnswerRight); // "Änderungen speichern?": Nein
+            });
+        QVERIFY(ran);
+        QCOMPARE(session.text(QStringLiteral("Label2")), QStringLiteral("  0"));
+        break;
+    }
+    case Found::OwnValuesUnreadable: {
+        const ReferenceRow male = session.form->requirementState().table[8];
+        const bool ran = WhileShown<TNaewBedarfForm>(
+            [&] { session.form->OpenRequirementsWindow(); },
+            [&](TNaewBedarfForm *window) {
+                window->findChild<QLineEdit *>(QStringLiteral("NwRefEdit81"))
+                    ->setText(QStringLiteral("2700"));
+                window->SpeichernBtnClick();
+                QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList{refusal});
+                QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+                QVERIFY(window->result().state.table[8] == male);
+                session.prompts.answers.append(AnswerRight); // "Änderungen speichern?": Nein
+            });
+        QVERIFY(ran);
+        break;
+    }
+    case Found::SettingsUnreadable: {
+        const bool ran = WhileShown<TNaewBedarfForm>(
+            [&] { session.form->OpenRequirementsWindow(); },
+            [&](TNaewBedarfForm *window) {
+                window->findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+                window->UebernehmenBtnClick();
+                QVERIFY(window->result().takenOver);
+                QVERIFY(!window->isVisible());
+            });
+        QVERIFY(ran);
+        QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList{refusal});
+        QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList());
+        QCOMPARE(session.form->requirementState().ageGroup, 1);
+        QCOMPARE(session.text(QStringLiteral("KohorteLabel")),
+                 QStringLiteral("Tagesbedarf '19 bis unter 25' (w) "));
+        break;
+    }
+    }
+    QCOMPARE(Snapshot(path), before);
 }
 
 QTEST_MAIN(TestDataSafety)

@@ -1,6 +1,8 @@
-// The lock that keeps the program to one running copy.
+// The locks that keep the program to one running copy, and two copies off the same data files.
 
+#include "datafiles.h"
 #include "instancelock.h"
+#include "programlocks.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -19,6 +21,15 @@ private slots:
     void leftOverUnreadableLockFile_data();
     void leftOverUnreadableLockFile();
     void defaultFolderExists();
+    void dataFolderLockKeepsCopiesApart_data();
+    void dataFolderLockKeepsCopiesApart();
+    void dataFolderThatTakesNoFiles();
+
+private:
+    static QString lockHolder()
+    {
+        return QCoreApplication::applicationDirPath() + QStringLiteral("/kb_lockholder");
+    }
 };
 
 void TestInstanceLock::secondHolderIsRefused()
@@ -42,7 +53,7 @@ void TestInstanceLock::runningProcessBlocksUntilKilled()
 {
     QTemporaryDir dir;
     QProcess holder;
-    holder.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kb_lockholder"), {dir.path()});
+    holder.start(lockHolder(), {dir.path()});
     QVERIFY2(holder.waitForReadyRead(10000), qPrintable(holder.errorString()));
     QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("locked"));
 
@@ -87,6 +98,74 @@ void TestInstanceLock::leftOverUnreadableLockFile()
 void TestInstanceLock::defaultFolderExists()
 {
     QVERIFY(QFileInfo(InstanceLock::DefaultFolder()).isDir());
+}
+
+void TestInstanceLock::dataFolderLockKeepsCopiesApart_data()
+{
+    QTest::addColumn<bool>("sameRuntimeFolder");
+    QTest::addColumn<bool>("sameDataFolder");
+    QTest::addColumn<bool>("acquired");
+
+    // Started with another XDG_RUNTIME_DIR or TMPDIR, a copy looks for the instance lock
+    // elsewhere; the lock in the data folder still keeps it away from the same files.
+    QTest::newRow("other runtime folder, same data folder") << false << true << false;
+    QTest::newRow("same runtime folder, other data folder") << true << false << false;
+    QTest::newRow("nothing shared") << false << false << true;
+}
+
+void TestInstanceLock::dataFolderLockKeepsCopiesApart()
+{
+    QFETCH(bool, sameRuntimeFolder);
+    QFETCH(bool, sameDataFolder);
+    QFETCH(bool, acquired);
+
+    QTemporaryDir runtime;
+    QTemporaryDir data;
+    QTemporaryDir otherRuntime;
+    QTemporaryDir otherData;
+    QProcess holder;
+    holder.start(lockHolder(), {runtime.path(), data.path()});
+    QVERIFY2(holder.waitForReadyRead(10000), qPrintable(holder.errorString()));
+    QCOMPARE(holder.readAllStandardOutput().trimmed(), QByteArray("locked"));
+    QVERIFY(QFileInfo::exists(data.filePath(DataFolderLockFileName)));
+    // Among the program's own files, so no meal file or report is ever saved over it.
+    QVERIFY(IsProgramDataFile(ProgramLocks(runtime.path(), data.path()).dataLockPath(), data.path()));
+
+    ProgramLocks mine(sameRuntimeFolder ? runtime.path() : otherRuntime.path(),
+                      sameDataFolder ? data.path() : otherData.path());
+    QCOMPARE(mine.tryAcquire(), acquired);
+    if (!acquired) {
+        // A refused copy holds nothing: its own instance lock is not left behind.
+        if (!sameRuntimeFolder)
+            QVERIFY(!QFileInfo::exists(mine.instanceLockPath()));
+        if (!sameDataFolder)
+            QVERIFY(!QFileInfo::exists(mine.dataLockPath()));
+
+        // Once the running copy is gone, even killed, the next start goes ahead.
+        holder.kill();
+        QVERIFY(holder.waitForFinished(10000));
+        QVERIFY(mine.tryAcquire());
+    }
+    mine.release();
+    QVERIFY(!QFileInfo::exists(mine.instanceLockPath()));
+    QVERIFY(!QFileInfo::exists(mine.dataLockPath()));
+    holder.kill();
+    holder.waitForFinished(10000);
+}
+
+void TestInstanceLock::dataFolderThatTakesNoFiles()
+{
+    // A data folder no file can be made in (here: below a file) is only ever read, so the
+    // copy may run with the instance lock alone.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("file.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    ProgramLocks locks(dir.path(), dir.filePath(QStringLiteral("file.dat/daten")));
+    QVERIFY(locks.tryAcquire());
+    QVERIFY(QFileInfo::exists(locks.instanceLockPath()));
+    ProgramLocks second(dir.path(), dir.filePath(QStringLiteral("file.dat/daten")));
+    QVERIFY(!second.tryAcquire());
 }
 
 QTEST_GUILESS_MAIN(TestInstanceLock)

@@ -90,6 +90,7 @@ private slots:
     void opensBesideMainWindow_data();
     void opensBesideMainWindow();
     void takenOverRequirementRowReachesBalanceAndNextStart();
+    void ownValuesKeepTheirDecimals();
     void savedOwnFoodCanBePickedAtOnce();
     void mealSavedAsRecipeIsPickedAndEntered();
     void recipeButtonBesideTheArrowsRefusesAnEmptyMeal();
@@ -170,6 +171,38 @@ void TestMainFormWindows::opensBesideMainWindow()
     QCOMPARE(windows.at(0), windows.at(1));
     QVERIFY(!windows.at(0)->isVisible());
     QCOMPARE(session.prompts.calls.size(), 0);
+}
+
+void TestMainFormWindows::ownValuesKeepTheirDecimals()
+{
+    // Own row 8 with 2,4 µg vitamin B12 and 12,5 µg vitamin D, as the window saved them.
+    const QByteArray ownValues("Eigene Referenzwerte;;Stand;01.01.26;\r\n"
+                               "Energie;KoHydr;Zucker;Fett;Fet.ges\xE4;Protein;Salz;Eisen;Magn.;Calcium;"
+                               "Vit.B12;Vit.D;Wasser;\r\n"
+                               "2500;300;50;80;20;60;6;10;350;1000;2,4;12,5;2500;\r\n"
+                               "2000;250;40;60;15;50;5;15;300;1000;4;20;2000;\r\n");
+    MainFormSession session(QStringLiteral("good"), {{QStringLiteral("NwRefWerteAnw.dat"), ownValues},
+                                                     {QStringLiteral("NwConfig.dat"), "agroup=8\r\n"}});
+    QCOMPARE(session.text(QStringLiteral("KohorteLabel")), QStringLiteral("Tagesbedarf eigene Werte  (m) "));
+    QCOMPARE(session.text(QStringLiteral("TaBedLabel0")), QStringLiteral("2500"));
+    QCOMPARE(session.text(QStringLiteral("TaBedLabel10")), QStringLiteral("2,4"));
+    QCOMPARE(session.text(QStringLiteral("TaBedLabel11")), QStringLiteral("12,5"));
+
+    // 300 g of whole milk hold 1,2 µg vitamin B12: half of 2,4, not 60 % of 2.
+    session.enter(QStringLiteral("1002"), QStringLiteral("300"));
+    QCOMPARE(session.text(QStringLiteral("LabelTaSu10")), QStringLiteral("1,2"));
+    QCOMPARE(session.text(QStringLiteral("ProzLabel10")), QStringLiteral("  50.0%"));
+
+    // The window shows the decimals too, and taking the row over keeps them.
+    QString field;
+    WhileOpen(session, QStringLiteral("BedarfLupeImage"), [&](QDialog *window) {
+        field = window->findChild<QLineEdit *>(QStringLiteral("NwRefEdit91"))->text();
+        Click(window, QStringLiteral("UebernehmenBtn"));
+    });
+    QCOMPARE(field, QStringLiteral("2,4"));
+    QCOMPARE(session.text(QStringLiteral("KohorteLabel")), QStringLiteral("Tagesbedarf eigene Werte (m) "));
+    QCOMPARE(session.text(QStringLiteral("TaBedLabel10")), QStringLiteral("2,4"));
+    QCOMPARE(session.text(QStringLiteral("ProzLabel10")), QStringLiteral("  50.0%"));
 }
 
 void TestMainFormWindows::takenOverRequirementRowReachesBalanceAndNextStart()

@@ -96,7 +96,8 @@ private slots:
         QCOMPARE(m_state.table[8][0], FixtureValue(8, 0));
         m_prompts = ScriptedPrompts();
         const Clock clock = [] { return QDateTime(QDate(2026, 3, 5), QTime(10, 0)); };
-        m_form = std::make_unique<TNaewBedarfForm>(&m_prompts, m_dir->path(), clock);
+        m_form = std::make_unique<TNaewBedarfForm>(&m_prompts, m_dir->path(), clock,
+                                                   QLocale(QLocale::German, QLocale::Germany));
     }
 
     void cleanup()
@@ -238,11 +239,13 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::addColumn<int>("inTable");
-        QTest::newRow("empty field") << 85 << QString() << QStringLiteral("0") << 0;
-        QTest::newRow("comma decimal") << 82 << QStringLiteral("1,5") << QStringLiteral("1,5") << 1;
-        QTest::newRow("lone minus") << 103 << QStringLiteral("-") << QStringLiteral("-") << 0;
-        QTest::newRow("negative") << 113 << QStringLiteral("-12") << QStringLiteral("-12") << -12;
+        QTest::addColumn<double>("inTable");
+        QTest::newRow("empty field") << 85 << QString() << QStringLiteral("0") << 0.0;
+        // Own values keep their decimals in the table, so the percentages use them.
+        QTest::newRow("comma decimal") << 82 << QStringLiteral("1,5") << QStringLiteral("1,5") << 1.5;
+        QTest::newRow("point decimal") << 91 << QStringLiteral("2.4") << QStringLiteral("2.4") << 2.4;
+        QTest::newRow("lone minus") << 103 << QStringLiteral("-") << QStringLiteral("-") << 0.0;
+        QTest::newRow("negative") << 113 << QStringLiteral("-12") << QStringLiteral("-12") << -12.0;
     }
 
     void savingWritesTheTypedTexts()
@@ -250,7 +253,7 @@ private slots:
         QFETCH(int, field);
         QFETCH(QString, typed);
         QFETCH(QString, written);
-        QFETCH(int, inTable);
+        QFETCH(double, inTable);
         showForm();
         ownEdit(field)->setText(typed);
         QVERIFY(m_form->ownValuesChanged());
