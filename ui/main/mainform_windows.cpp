@@ -84,6 +84,12 @@ void TMainForm::SaveMealAsRecipe(int meal)
         m_context.prompts->showNotice(QStringLiteral("Die Mahlzeit ist leer !"));
         return;
     }
+    // An own-foods file found at start but not taken in is kept as it is; said before the
+    // dialog asks for anything, since the save would be refused anyway.
+    if (const FileProtection &protection = m_store.additionalProtection(); protection.isProtected()) {
+        m_context.prompts->showPlainMessage(protection.refusal());
+        return;
+    }
     if (m_recipeWindow == nullptr)
         m_recipeWindow = new TRezeptForm(m_context.prompts, this);
     const RecipeChoice choice =
