@@ -47,7 +47,7 @@ StartupFigures MeasureStartup(const QString &programPath, const QString &baselin
     }
     const QDir data(shippedDataDirectory);
     const QStringList sources = {programPath, baselinePath, data.filePath(SwissFoodFileName),
-                                 data.filePath(DgeReferenceFileName)};
+                                 data.filePath(DgeReferenceFileName), data.filePath(WordListFileName)};
     for (const QString &source : sources) {
         if (!CopyInto(source, folder.path())) {
             figures.failure = QStringLiteral("cannot copy %1").arg(source);

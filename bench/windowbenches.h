@@ -1,6 +1,7 @@
 #pragma once
 
 #include "benchresult.h"
+#include "samples.h"
 
 #include <QString>
 
@@ -14,9 +15,24 @@ class FoodIndex;
 // dataDirectory, and building the whole food index, its sorted list included.
 BenchResult MeasureLoading(const QString &dataDirectory, int runs);
 
-// One key release in the food selection window's search field over every food of index:
-// the filter, the refilled list and its repaint. The keys type a word and erase it again.
-BenchResult MeasureFiltering(const FoodIndex &index, int rounds);
+// Making the folded texts the food search looks in, once per index, for the foods of
+// dataDirectory: paid when the food selection window first opens on that index.
+BenchResult MeasureSearchTexts(const QString &dataDirectory, int runs);
+
+// One key release in the food selection window's search field over every food of index. The
+// keys type two words and erase them again, rounds times. Each key is timed twice: until the
+// list has its new rows (the filter and the list refill) and until it is repainted. The worst
+// key is the one whose median over the rounds is the highest.
+struct FilteringResult
+{
+    BenchResult withRepaint; // every key release, the repaint included; the note says what ran
+    Samples refill;          // every key release, until the list has its new rows
+    double worstRefillMs = 0;
+    QString worstRefillKey; // e.g. typed "apfel r"
+    double worstWithRepaintMs = 0;
+    QString worstWithRepaintKey;
+};
+FilteringResult MeasureFiltering(const FoodIndex &index, int rounds);
 
 // One mouse click on the head of column in the maximum-values window over every food of
 // index: the sort and the repaint of the list. Each click reverses the direction.

@@ -118,9 +118,6 @@ QString OwnFoodNameRefusal(const QString &name)
         return QStringLiteral("Keine Lebensmittel-Bezeichnung eingegeben!");
     if (name.contains(QLatin1Char(';')))
         return OwnFoodSemicolonRefusal();
-    if (name.size() > OwnFoodNameMaxLength)
-        return QStringLiteral("Die Lebensmittel-Bezeichnung darf höchstens %1 Zeichen lang sein!")
-            .arg(OwnFoodNameMaxLength);
     return QString();
 }
 

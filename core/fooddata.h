@@ -55,7 +55,8 @@ struct AdditionalFoodRow
     QStringList values; // NutrientCount texts, "k.A." where the user typed nothing
 };
 
-// An own food's name takes at most this many characters.
+// The input fields for an own food's name take at most this many typed characters; a longer
+// name from the file (an earlier version, an editor) is kept whole.
 constexpr int OwnFoodNameMaxLength = 40;
 
 // The notice for a ';' in an own food's name or values: it separates the fields of the file.
@@ -65,7 +66,7 @@ QString OwnFoodSemicolonRefusal();
 QString OwnFoodDuplicateRefusal();
 
 // The notice refusing name for an own food: empty ("Keine Lebensmittel-Bezeichnung
-// eingegeben!"), holding ';', or longer than OwnFoodNameMaxLength. Empty when name may be used.
+// eingegeben!") or holding ';'. Empty when name may be used.
 QString OwnFoodNameRefusal(const QString &name);
 
 // Reads DataDirectory/NwAnDb.dat. Missing: no lines, no message; line 0 not starting with

@@ -2,6 +2,7 @@
 
 #include "datafiles.h"
 #include "fooddata.h"
+#include "foodsearchtexts.h"
 
 #include <QCollator>
 #include <QSet>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <numeric>
 
 namespace {
 
@@ -39,29 +41,44 @@ QString CountText(qsizetype lineCount, qsizetype headerLines)
     return QStringLiteral("  ") + QString::number(foods);
 }
 
-// The 'id=name' texts in collation order. Case-only duplicates are dropped first, in index
-// order, so the food that comes first (a Swiss one before an own one) keeps its spelling; the
-// stable sort then keeps texts that collate equal but differ in more than case in index order.
-QStringList SortedIdNames(const QStringList &texts, const QLocale &locale)
+// The 'id=name' texts in collation order, and for each the position of the index text it was
+// taken from. Case-only duplicates are dropped first, in index order, so the food that comes
+// first (a Swiss one before an own one) keeps its spelling; the stable sort then keeps texts
+// that collate equal but differ in more than case in index order.
+void SortIdNames(const QStringList &texts, const QLocale &locale, QStringList &sorted, QList<int> &positions)
 {
     QStringList idNames;
+    QList<int> kept;
     idNames.reserve(texts.size());
+    kept.reserve(texts.size());
     QSet<QString> seen;
     seen.reserve(texts.size());
-    for (const QString &text : texts) {
+    for (int position = 0; position < texts.size(); ++position) {
+        const QString &text = texts.at(position);
         const QString idName = text.left(text.indexOf(QLatin1Char(';')));
         const QString folded = idName.toCaseFolded();
         if (seen.contains(folded))
             continue;
         seen.insert(folded);
         idNames.append(idName);
+        kept.append(position);
     }
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false); // ids sort as text: '100' before '20'
-    std::stable_sort(idNames.begin(), idNames.end(),
-                     [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
-    return idNames;
+    QList<int> order(idNames.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&collator, &idNames](int a, int b) {
+        return collator.compare(idNames.at(a), idNames.at(b)) < 0;
+    });
+    sorted.clear();
+    positions.clear();
+    sorted.reserve(order.size());
+    positions.reserve(order.size());
+    for (const int i : std::as_const(order)) {
+        sorted.append(idNames.at(i));
+        positions.append(kept.at(i));
+    }
 }
 
 } // namespace
@@ -72,6 +89,9 @@ struct FoodIndex::Derived
     QHash<QString, int> positions; // case-folded id to its first position
     std::once_flag sortedMade;
     QStringList sorted;
+    QList<int> sortedPositions; // the index position each sorted text was taken from
+    std::once_flag searchMade;
+    FoodSearchTexts search;
 };
 
 FoodIndex::FoodIndex() : m_derived(std::make_shared<Derived>()) {}
@@ -95,8 +115,22 @@ const QHash<QString, int> &FoodIndex::positionsByFoldedId() const
 
 const QStringList &FoodIndex::sortedTexts() const
 {
-    std::call_once(m_derived->sortedMade, [this] { m_derived->sorted = SortedIdNames(m_texts, m_locale); });
+    std::call_once(m_derived->sortedMade,
+                   [this] { SortIdNames(m_texts, m_locale, m_derived->sorted, m_derived->sortedPositions); });
     return m_derived->sorted;
+}
+
+const FoodSearchTexts &FoodIndex::searchTexts() const
+{
+    std::call_once(m_derived->searchMade, [this] {
+        const QStringList &sorted = sortedTexts();
+        QStringList synonyms;
+        synonyms.reserve(sorted.size());
+        for (const int position : std::as_const(m_derived->sortedPositions))
+            synonyms.append(m_synonyms.at(position));
+        m_derived->search = FoodSearchTexts(sorted, synonyms, m_words);
+    });
+    return m_derived->search;
 }
 
 QString DbCodeFor(const QString &dbType)
@@ -154,19 +188,20 @@ QString FoodIndex::sortedName(int position) const
 }
 
 FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,
-                         const QLocale &locale)
+                         const QLocale &locale, const QList<FoodWordPair> &words)
 {
     FoodIndex index;
     index.m_texts.reserve(qMax<qsizetype>(0, swissLines.size() - SwissFoodHeaderLines) +
                           qMax<qsizetype>(0, additionalLines.size() - OwnFoodHeaderLines));
+    index.m_synonyms.reserve(index.m_texts.capacity());
     const QStringView semicolon(u";");
     LineFieldViews fields;
     Pieces pieces;
 
-    // The fields are cut as views, and only up to the last one the index takes: the index is
-    // built from a thousand lines at every start, and a copy of each of their fifty fields
-    // would cost more than all the rest of the building.
-    int swissFieldsUsed = 2;
+    // The fields are cut as views, and only up to the last one the index takes (the synonyms,
+    // field 2, included): the index is built from a thousand lines at every start, and a copy
+    // of each of their fifty fields would cost more than all the rest of the building.
+    int swissFieldsUsed = 3;
     for (const NutrientEntry &entry : NutrientCatalogue())
         swissFieldsUsed = qMax(swissFieldsUsed, entry.swissColumn + 1);
     index.m_swissCount = CountText(swissLines.size(), SwissFoodHeaderLines);
@@ -180,6 +215,7 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
         pieces.append(SwissDbType);
         pieces.append(semicolon);
         index.m_texts.append(Joined(pieces));
+        index.m_synonyms.append(fields.at(2).toString());
     }
 
     index.m_additionalCount = CountText(additionalLines.size(), OwnFoodHeaderLines);
@@ -193,8 +229,10 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
         pieces.append(AdditionalDbType);
         pieces.append(semicolon);
         index.m_texts.append(Joined(pieces));
+        index.m_synonyms.append(QString()); // own foods have none
     }
 
     index.m_locale = locale;
+    index.m_words = words;
     return index;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foodwords.h"
 #include "nutrients.h"
 
 #include <QHash>
@@ -8,6 +9,8 @@
 #include <QStringList>
 
 #include <memory>
+
+class FoodSearchTexts;
 
 // Both food files joined into one list: the Swiss foods in file order, then the user's own.
 // Every food is an index text 'id=name;ref;v0;...;v12;DbType;'.
@@ -49,25 +52,37 @@ public:
     QString sortedId(int position) const;
     QString sortedName(int position) const;
 
+    // The synonyms of the food at position: field 2 of a Swiss food line, empty for own foods.
+    QString synonyms(int position) const { return m_synonyms.at(position); }
+
+    // The folded texts the food search looks in, one entry per sorted 'id=name' text (the
+    // synonyms of the food that text was taken from, and the word table's words). Worked
+    // out on first use and shared like the sorted list.
+    const FoodSearchTexts &searchTexts() const;
+
     // Captions beside "in Schweizer Liste" and "in zusätzlicher Liste": "  999", "  0".
     QString swissCountText() const { return m_swissCount; }
     QString additionalCountText() const { return m_additionalCount; }
 
 private:
-    friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &);
+    friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &,
+                                    const QList<FoodWordPair> &);
     struct Derived;
     const QHash<QString, int> &positionsByFoldedId() const;
 
     QStringList m_texts;
+    QStringList m_synonyms; // one per text
+    QList<FoodWordPair> m_words;
     QLocale m_locale;
-    // The id look-up and the sorted list, made from m_texts when first asked for.
+    // The id look-up, the sorted list and the search texts, made from m_texts when first
+    // asked for.
     std::shared_ptr<Derived> m_derived;
     QString m_swissCount = QStringLiteral("  0");
     QString m_additionalCount = QStringLiteral("  0");
 };
 
-// Builds the index from the two line lists (never from the files).
+// Builds the index from the two line lists (never from the files) and the word table.
 FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,
-                         const QLocale &locale = QLocale());
+                         const QLocale &locale = QLocale(), const QList<FoodWordPair> &words = {});
 
 inline int FindFoodById(const FoodIndex &index, const QString &id) { return index.findById(id); }

@@ -1,70 +1,95 @@
 #include "foodsearch.h"
 
 #include "foodindex.h"
+#include "foodsearchtexts.h"
+#include "searchfold.h"
 
 #include <QStringView>
-#include <QVarLengthArray>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
-constexpr int IdWidth = 14;
-constexpr int GapWidth = 3;
-constexpr int NameWidth = 100;
-constexpr int SearchWidth = 14;
-constexpr int LineWidth = IdWidth + GapWidth + NameWidth;
+// The search by characters takes this much of the field.
+constexpr int CharacterSearchWidth = 14;
 
-// Only the ASCII capitals fold, so the rule is the same on every system whatever its locale:
-// 'Ä' and 'ä' stay different letters here.
-inline char16_t FoldAsciiCapital(char16_t c)
+QString AsciiLowered(QStringView text)
 {
-    return (c >= u'A' && c <= u'Z') ? char16_t(c - u'A' + u'a') : c;
-}
-
-using LineBuffer = QVarLengthArray<char16_t, LineWidth>;
-
-void AppendFolded(LineBuffer &buffer, QStringView text)
-{
-    for (const QChar c : text)
-        buffer.append(FoldAsciiCapital(c.unicode()));
-}
-
-// The folded search line of id and name, written into buffer (reused between foods, so the
-// filter over the whole list allocates nothing per food).
-void FillFoldedLine(LineBuffer &buffer, QStringView id, QStringView name)
-{
-    buffer.clear();
-    AppendFolded(buffer, id.left(IdWidth));
-    while (buffer.size() < IdWidth + GapWidth)
-        buffer.append(u' ');
-    AppendFolded(buffer, name.left(NameWidth));
-}
-
-inline QStringView View(const LineBuffer &buffer)
-{
-    return QStringView(buffer.constData(), buffer.size());
+    QString lowered = text.toString();
+    for (QChar &c : lowered) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    }
+    return lowered;
 }
 
 } // namespace
 
 QList<int> FilterFoodPositions(const FoodIndex &index, const QString &searchFieldText)
 {
-    const QStringList &texts = index.sortedTexts();
+    const FoodSearchTexts &texts = index.searchTexts();
+    const int count = texts.count();
     QList<int> positions;
-    positions.reserve(texts.size());
-
-    LineBuffer search;
-    AppendFolded(search, QStringView(searchFieldText).left(SearchWidth));
-    const QStringView searchView = View(search);
-
-    LineBuffer line;
-    for (int i = 0; i < texts.size(); ++i) {
-        const QStringView text(texts.at(i));
-        const qsizetype equals = text.indexOf(u'=');
-        const QStringView id = equals < 0 ? text : text.left(equals);
-        const QStringView name = equals < 0 ? QStringView() : text.mid(equals + 1);
-        FillFoldedLine(line, id, name);
-        if (View(line).contains(searchView))
-            positions.append(i);
+    if (searchFieldText.isEmpty()) {
+        positions.resize(count);
+        std::iota(positions.begin(), positions.end(), 0);
+        return positions;
     }
+
+    std::vector<quint8> found(static_cast<size_t>(count), 0);
+    texts.markLinesContaining(AsciiLowered(QStringView(searchFieldText).left(CharacterSearchWidth)), found);
+
+    const QString folded = FoldForSearch(searchFieldText);
+    const QList<QStringView> words = SearchWords(folded);
+    if (!words.isEmpty()) {
+        std::vector<quint8> hasAll;
+        std::vector<quint8> hasWord(static_cast<size_t>(count));
+        for (const QStringView word : words) {
+            std::fill(hasWord.begin(), hasWord.end(), quint8(0));
+            texts.markTextsContaining(word, hasWord);
+            if (hasAll.empty()) {
+                hasAll = hasWord;
+            } else {
+                for (size_t e = 0; e < hasAll.size(); ++e)
+                    hasAll[e] &= hasWord[e];
+            }
+        }
+        for (size_t e = 0; e < found.size(); ++e)
+            found[e] |= hasAll[e];
+    }
+
+    positions.reserve(count);
+    if (words.isEmpty()) {
+        for (int e = 0; e < count; ++e) {
+            if (found[size_t(e)])
+                positions.append(e);
+        }
+        return positions;
+    }
+
+    // The groups of the order; an entry's group is the first that takes it.
+    const QStringView wholeText = QStringView(folded).trimmed();
+    const QStringView firstWord = words.first();
+    QList<int> byName;
+    QList<int> byNameWord;
+    QList<int> rest;
+    for (int e = 0; e < count; ++e) {
+        if (!found[size_t(e)])
+            continue;
+        const QStringView name = texts.foldedName(e);
+        if (texts.foldedId(e) == wholeText)
+            positions.append(e);
+        else if (!name.isEmpty() && name.front() == firstWord.front() && name.startsWith(firstWord))
+            byName.append(e);
+        else if (texts.nameWordStartsWithAny(e, words))
+            byNameWord.append(e);
+        else
+            rest.append(e);
+    }
+    positions += byName;
+    positions += byNameWord;
+    positions += rest;
     return positions;
 }

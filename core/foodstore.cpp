@@ -23,12 +23,14 @@ QStringList FoodStore::loadFiles()
     m_additionalProtection = additional.protection;
     if (!additional.message.isEmpty())
         messages.append(additional.message);
+
+    m_words = LoadFoodWords(m_dataDirectory);
     return messages;
 }
 
 void FoodStore::buildIndex()
 {
-    m_index = BuildFoodIndex(m_swissLines, m_additionalLines, m_locale);
+    m_index = BuildFoodIndex(m_swissLines, m_additionalLines, m_locale, m_words);
 }
 
 WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows, const QDate &today)

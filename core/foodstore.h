@@ -2,6 +2,7 @@
 
 #include "fooddata.h"
 #include "foodindex.h"
+#include "foodwords.h"
 
 #include <QLocale>
 
@@ -11,7 +12,8 @@ class FoodStore
 public:
     explicit FoodStore(QString dataDirectory, QLocale locale = QLocale());
 
-    // Reads NwChDb.dat then NwAnDb.dat. Returns the plain messages to show, in order.
+    // Reads NwChDb.dat then NwAnDb.dat, and the word table NwWortliste.dat (which has no
+    // message). Returns the plain messages to show, in order.
     // The index is not built here: start-up reads the settings first.
     QStringList loadFiles();
 
@@ -28,6 +30,7 @@ public:
 
     const QStringList &swissLines() const { return m_swissLines; }
     const QStringList &additionalLines() const { return m_additionalLines; }
+    const QList<FoodWordPair> &words() const { return m_words; }
     const FoodIndex &index() const { return m_index; }
     QString dataDirectory() const { return m_dataDirectory; }
 
@@ -37,6 +40,7 @@ private:
     QStringList m_swissLines;
     QStringList m_additionalLines;
     TextEncoding m_additionalEncoding = TextEncoding::Windows1252;
+    QList<FoodWordPair> m_words;
     FileProtection m_additionalProtection;
     FoodIndex m_index;
 };

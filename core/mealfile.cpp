@@ -2,10 +2,15 @@
 
 #include "fooddata.h"
 #include "numbertext.h"
+#include "textfile.h"
+#include "textformat.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
-const QLatin1String HeaderValue("Mz251026");
+const QLatin1String HeaderValue = MealFileHeaderLine.mid(4); // behind "VNR="
 
 // The part before the first '=' and the part after it; a line without '=' has neither.
 // Views into the line: a meal file is read line by line into the plan, and nothing of a line
@@ -29,7 +34,7 @@ NameValue SplitNameValue(QStringView line)
 QStringList MealFileLines(const MealPlan &plan)
 {
     QStringList lines;
-    lines.append(QStringLiteral("VNR=") + HeaderValue);
+    lines.append(MealFileHeaderLine);
     for (int meal = 1; meal <= MealCount; ++meal) {
         const QString name = QStringLiteral("Mahlzeit") + QString::number(meal) + QLatin1Char('=');
         for (const MealEntry &entry : plan.meal(meal)) {
@@ -131,4 +136,45 @@ MealFileLoad LoadMealFileLines(const QStringList &lines, const FoodIndex &index,
     load.plan.setActiveMeal(1);
     load.plan.setChanged(false);
     return load;
+}
+
+MealFileRead ReadMealFileAt(const QString &path, const FoodIndex &index, int startMeal)
+{
+    MealFileRead result;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return result;
+    if (info.isFile() && info.size() > MaxMealFileBytes) {
+        result.status = MealFileReadStatus::TooLarge;
+        result.message =
+            QStringLiteral("Die Datei „%1“ ist zu groß für eine Mahlzeiten-Datei.").arg(FileNamePart(path));
+        return result;
+    }
+    const TextReadResult read = ReadTextFile(path);
+    if (read.status == ReadStatus::Missing)
+        return result;
+    if (read.status != ReadStatus::Ok) {
+        result.status = MealFileReadStatus::Unreadable;
+        result.message = QStringLiteral("Die Datei \"") + QDir::toNativeSeparators(path) +
+                         QStringLiteral("\" konnte nicht gelesen werden:\n") + read.reason;
+        return result;
+    }
+    if (!IsValidMealFileHeader(read.file.lines)) {
+        result.status = MealFileReadStatus::InvalidHeader;
+        result.message = QStringLiteral("Es ist keine gültige Mahlzeiten-Datei !");
+        return result;
+    }
+    result.status = MealFileReadStatus::Ok;
+    result.load = LoadMealFileLines(read.file.lines, index, startMeal);
+    return result;
+}
+
+QList<MealFileRefusal> RefusalsToShow(const QList<MealFileRefusal> &refusals)
+{
+    if (refusals.size() <= MaxShownRefusals)
+        return refusals;
+    QList<MealFileRefusal> shown = refusals.mid(0, MaxShownRefusals);
+    shown.append({0, QStringLiteral("Weitere %1 Zeilen wurden nicht übernommen.")
+                         .arg(refusals.size() - MaxShownRefusals)});
+    return shown;
 }

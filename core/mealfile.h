@@ -13,6 +13,7 @@
 // readers skip it.
 
 constexpr int MealFileHeaderLines = 1; // the VNR line
+inline constexpr QLatin1String MealFileHeaderLine("VNR=Mz251026");
 
 // The lines to write for the plan, meals in order, entries in list order.
 QStringList MealFileLines(const MealPlan &plan);
@@ -57,3 +58,34 @@ struct MealFileLoad
 // one naming a meal 1..6 go to startMeal (1..6; 1 for any other number). A line whose id is
 // not in index is refused with "Lebensmittel-ID <id> nicht in Liste vorhanden !".
 MealFileLoad LoadMealFileLines(const QStringList &lines, const FoodIndex &index, int startMeal);
+
+// A meal file is a few hundred bytes a day; anything over this is refused before it is read,
+// so a wrong file chosen by mistake cannot stall the program.
+constexpr qint64 MaxMealFileBytes = 1048576;
+
+// At most this many refusals of one reading are shown, then one line for the rest.
+constexpr int MaxShownRefusals = 5;
+
+enum class MealFileReadStatus
+{
+    Ok,
+    Missing,       // no file at the path: nothing to say
+    TooLarge,      // over MaxMealFileBytes; not read
+    Unreadable,    // could not be opened or read
+    InvalidHeader, // read, but not a meal file
+};
+
+struct MealFileRead
+{
+    MealFileReadStatus status = MealFileReadStatus::Missing;
+    QString message;   // what to tell the user when the file was refused; empty otherwise
+    MealFileLoad load; // the meals read; only when status is Ok
+};
+
+// Reading a meal file as one task: the size check, reading, the header test, then
+// LoadMealFileLines. Only an Ok result holds meals; nothing else is to be replaced otherwise.
+MealFileRead ReadMealFileAt(const QString &path, const FoodIndex &index, int startMeal);
+
+// The refusals one reading shows: the first MaxShownRefusals as they are, then one
+// "Weitere %i Zeilen wurden nicht übernommen." (line 0) counting the rest.
+QList<MealFileRefusal> RefusalsToShow(const QList<MealFileRefusal> &refusals);

@@ -1,4 +1,5 @@
 #include "foodindex.h"
+#include "foodsearchtexts.h"
 
 #include <QtTest>
 
@@ -43,6 +44,7 @@ private slots:
     void findById();
     void sortedList_data();
     void sortedList();
+    void searchTextsFollowTheSortedList();
     void countCaptions_data();
     void countCaptions();
     void emptyIndex();
@@ -103,6 +105,7 @@ void TestFoodIndex::recordFields()
     QCOMPARE(swiss.dbType, u"NwChDb"_s);
     QCOMPARE(DbCodeFor(swiss.dbType), u"1"_s);
     QCOMPARE(index.id(0), u"1234"_s);
+    QCOMPARE(index.synonyms(0), u"x"_s);
 
     const FoodRecord own = index.record(1);
     QCOMPARE(own.id, u"30512"_s);
@@ -112,6 +115,7 @@ void TestFoodIndex::recordFields()
     QCOMPARE(own.dbType, u"NwAnDb"_s);
     QCOMPARE(DbCodeFor(own.dbType), u"2"_s);
     QCOMPARE(DbCodeFor(u"nwchdb"_s), u"2"_s);
+    QCOMPARE(index.synonyms(1), QString()); // field 2 of an own food is its reference amount
 }
 
 void TestFoodIndex::findById_data()
@@ -173,6 +177,25 @@ void TestFoodIndex::sortedList()
         const QString &text = sorted.at(i);
         QCOMPARE(index.sortedId(i) + u'=' + index.sortedName(i), text);
     }
+}
+
+void TestFoodIndex::searchTextsFollowTheSortedList()
+{
+    // The own 'APFEL' is a case-only duplicate: its entry is the Swiss food's, with its synonyms.
+    const FoodIndex index = BuildFoodIndex(
+        WithSwissHeader({u"20;Zwieback;Brot"_s, u"3;Äpfel;Obst, Kernobst"_s}),
+        WithOwnHeader({u"3;ÄPFEL;1"_s, u"4;Mus aus Äpfeln;1"_s}), German, {{u"Frucht"_s, u"Obst"_s}});
+    const FoodSearchTexts &texts = index.searchTexts();
+    QCOMPARE(index.sortedTexts(), (QStringList{u"20=Zwieback"_s, u"3=Äpfel"_s, u"4=Mus aus Äpfeln"_s}));
+    QCOMPARE(texts.count(), 3);
+    QCOMPARE(texts.foldedTexts(0), u"20 zwieback brot"_s);
+    QCOMPARE(texts.foldedTexts(1), u"3 apfel obst, kernobst frucht"_s);
+    QCOMPARE(texts.foldedTexts(2), u"4 mus aus apfeln "_s);
+    QCOMPARE(texts.foldedId(1), u"3"_s);
+    QCOMPARE(texts.foldedName(2), u"mus aus apfeln"_s);
+    // Every copy of the index shares what was worked out once.
+    const FoodIndex copy = index;
+    QCOMPARE(&copy.searchTexts(), &texts);
 }
 
 void TestFoodIndex::countCaptions_data()

@@ -1,5 +1,8 @@
 #include "mealfile.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
@@ -91,6 +94,10 @@ private slots:
     void normalisesIds();
     void loadsLines_data();
     void loadsLines();
+    void readsFileAsOneTask_data();
+    void readsFileAsOneTask();
+    void capsRefusalsShown_data();
+    void capsRefusalsShown();
 };
 
 void TestMealFile::writesOneLinePerEntry()
@@ -331,6 +338,98 @@ void TestMealFile::loadsLines()
     QCOMPARE(load.unitCaption, row.unitCaption);
     QCOMPARE(load.plan.activeMeal(), 1);
     QVERIFY(!load.plan.changed());
+}
+
+void TestMealFile::readsFileAsOneTask_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // "<folder>": a folder in the file's place
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("entries");
+
+    const QByteArray header("VNR=Mz251026\r\n");
+    const QByteArray apple("Mahlzeit2=1;1001;150;\r\n");
+    const auto padded = [&](qint64 size) -> QByteArray {
+        const QByteArray bytes = header + apple;
+        return bytes + QByteArray(size - bytes.size() - 2, ' ') + "\r\n"; // a blank line, id 0
+    };
+    const QString tooLarge = QStringLiteral("Die Datei „tag.txt“ ist zu groß für eine Mahlzeiten-Datei.");
+    const QString invalid = QStringLiteral("Es ist keine gültige Mahlzeiten-Datei !");
+
+    QTest::newRow("meal file") << QByteArray(header + apple) << int(MealFileReadStatus::Ok) << QString() << 1;
+    QTest::newRow("no file") << QByteArray() << int(MealFileReadStatus::Missing) << QString() << 0;
+    QTest::newRow("exactly the limit")
+        << padded(MaxMealFileBytes) << int(MealFileReadStatus::Ok) << QString() << 1;
+    QTest::newRow("a byte over the limit")
+        << padded(MaxMealFileBytes + 1) << int(MealFileReadStatus::TooLarge) << tooLarge << 0;
+    QTest::newRow("empty file") << QByteArray("") << int(MealFileReadStatus::InvalidHeader) << invalid << 0;
+    QTest::newRow("binary") << QByteArray("\x7F"
+                                          "ELF\x02\x01\x01\x00\x00\x00",
+                                          10)
+                            << int(MealFileReadStatus::InvalidHeader) << invalid << 0;
+    QTest::newRow("folder") << QByteArray("<folder>") << int(MealFileReadStatus::Unreadable)
+                            << QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden:\n") << 0;
+}
+
+void TestMealFile::readsFileAsOneTask()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QFETCH(int, entries);
+
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tag.txt"));
+    if (bytes == "<folder>") {
+        QVERIFY(QDir().mkpath(path));
+        message = message.arg(QDir::toNativeSeparators(path));
+    } else if (!bytes.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    const MealFileRead read = ReadMealFileAt(path, TestIndex(), 2);
+
+    QCOMPARE(int(read.status), status);
+    QVERIFY2(read.message.startsWith(message) && (message.isEmpty() == read.message.isEmpty()),
+             qPrintable(read.message));
+    QCOMPARE(read.load.plan.entryCount(2), entries);
+}
+
+void TestMealFile::capsRefusalsShown_data()
+{
+    QTest::addColumn<int>("refused");
+    QTest::addColumn<QString>("last"); // the last message shown
+
+    QTest::newRow("none") << 0 << QString();
+    QTest::newRow("five, all shown") << 5 << QStringLiteral("Zeile 6");
+    QTest::newRow("six: five and one for the rest")
+        << 6 << QStringLiteral("Weitere 1 Zeilen wurden nicht übernommen.");
+    QTest::newRow("two million") << 2000000
+                                 << QStringLiteral("Weitere 1999995 Zeilen wurden nicht übernommen.");
+}
+
+void TestMealFile::capsRefusalsShown()
+{
+    QFETCH(int, refused);
+    QFETCH(QString, last);
+
+    QList<MealFileRefusal> refusals;
+    for (int line = 2; line < refused + 2; ++line)
+        refusals.append({line, QStringLiteral("Zeile %1").arg(line), line == 3});
+
+    const QList<MealFileRefusal> shown = RefusalsToShow(refusals);
+
+    QCOMPARE(shown.size(), refused == 0 ? 0 : refused <= 5 ? refused : 6);
+    QCOMPARE(shown.isEmpty() ? QString() : shown.last().message, last);
+    // The shown ones are the first, as they were, the focus wish included.
+    for (int i = 0; i < shown.size() && i < 5; ++i) {
+        QCOMPARE(shown.at(i).line, i + 2);
+        QCOMPARE(shown.at(i).focusAmount, i == 1);
+    }
+    if (refused > 5)
+        QVERIFY(!shown.last().focusAmount);
 }
 
 QTEST_GUILESS_MAIN(TestMealFile)

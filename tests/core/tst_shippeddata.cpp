@@ -1,7 +1,10 @@
+#include "foodsearch.h"
+#include "foodsearchtexts.h"
 #include "foodstore.h"
 #include "numbertext.h"
 #include "nutrients.h"
 #include "reference.h"
+#include "searchfold.h"
 #include "testfiles.h"
 
 #include <QtTest>
@@ -44,6 +47,9 @@ private slots:
     void knownFoods();
     void everyValueIsANumberOrMissing();
     void matchesTheSwissTable();
+    void everySwissWordIsInTheTable();
+    void searchesAsPeopleType_data();
+    void searchesAsPeopleType();
     void dgeRows();
 
 private:
@@ -61,6 +67,7 @@ void TestShippedData::filesAreWindows1252WithCrLf_data()
     QTest::addColumn<QString>("fileName");
     QTest::newRow("Swiss foods") << u"NwChDb.dat"_s;
     QTest::newRow("DGE rows") << u"NwRefWerteDge.dat"_s;
+    QTest::newRow("word table") << u"NwWortliste.dat"_s;
 }
 
 void TestShippedData::filesAreWindows1252WithCrLf()
@@ -199,6 +206,65 @@ void TestShippedData::matchesTheSwissTable()
         }
     }
     QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 10).join(u'\n')));
+}
+
+// A pair whose Swiss word no food holds would be dead weight in the word table, and most
+// likely a misspelling.
+void TestShippedData::everySwissWordIsInTheTable()
+{
+    const QList<FoodWordPair> &words = m_store.words();
+    QVERIFY(words.size() >= 30);
+    const FoodSearchTexts &texts = m_store.index().searchTexts();
+    for (const FoodWordPair &pair : words) {
+        const QString swissWord = FoldForSearch(pair.swissWord);
+        const QString word = FoldForSearch(pair.word);
+        int holding = 0;
+        int gaining = 0;
+        for (int entry = 0; entry < texts.count(); ++entry) {
+            const QStringView foodTexts = texts.foldedTexts(entry);
+            if (foodTexts.sliced(texts.foldedId(entry).size()).contains(swissWord)) {
+                ++holding;
+                gaining += foodTexts.contains(word) ? 1 : 0;
+            }
+        }
+        const QString what = pair.word + u';' + pair.swissWord;
+        QVERIFY2(holding > 0, qPrintable(what));
+        QCOMPARE(gaining, holding);
+    }
+}
+
+void TestShippedData::searchesAsPeopleType_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QStringList>("ids"); // found, among others
+    QTest::addColumn<QString>("firstId"); // the first row shown, where the order decides
+
+    // The words a new user tried first, each for a food the table names otherwise.
+    QTest::newRow("walnuss") << u"walnuss"_s << QStringList{u"271"_s, u"831"_s, u"13402"_s} << QString();
+    QTest::newRow("feldsalat") << u"feldsalat"_s << QStringList{u"372"_s} << QString();
+    QTest::newRow("sahne") << u"sahne"_s << QStringList{u"65"_s, u"69"_s, u"574"_s} << QString();
+    QTest::newRow("möhre") << u"möhre"_s << QStringList{u"355"_s, u"566"_s, u"1002"_s} << QString();
+    QTest::newRow("hähnchen") << u"hähnchen"_s << QStringList{u"20"_s, u"22"_s, u"1675"_s} << QString();
+    QTest::newRow("brötchen") << u"brötchen"_s << QStringList{u"822"_s, u"844"_s, u"1463"_s} << QString();
+    QTest::newRow("apfel roh") << u"apfel roh"_s << QStringList{u"378"_s, u"13882"_s} << u"378"_s;
+    QTest::newRow("älpler") << u"älpler"_s << QStringList{u"1478"_s} << u"1478"_s;
+    QTest::newRow("essig-öl") << u"essig-öl"_s << QStringList{u"1199"_s, u"1517"_s, u"1613"_s} << u"1199"_s;
+    QTest::newRow("an id") << u"378"_s << QStringList{u"378"_s} << u"378"_s;
+}
+
+void TestShippedData::searchesAsPeopleType()
+{
+    QFETCH(QString, search);
+    QFETCH(QStringList, ids);
+    QFETCH(QString, firstId);
+    const FoodIndex &index = m_store.index();
+    QStringList found;
+    for (const int position : FilterFoodPositions(index, search))
+        found.append(index.sortedId(position));
+    for (const QString &id : ids)
+        QVERIFY2(found.contains(id), qPrintable(id));
+    if (!firstId.isEmpty())
+        QCOMPARE(found.first(), firstId);
 }
 
 void TestShippedData::dgeRows()

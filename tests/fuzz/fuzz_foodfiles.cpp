@@ -1,13 +1,19 @@
 // Food files of any content: building the index and walking every record must not crash,
-// and every food in the index must be found again by its id.
+// and every food in the index must be found again by its id. The same lines serve as word
+// table and, cut to the search field's length, as search texts: the search must not crash
+// and must name every entry at most once.
 #include "fooddata.h"
 #include "foodindex.h"
+#include "foodsearch.h"
+#include "foodwords.h"
 #include "fuzzinput.h"
+
+#include <QSet>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const TextFile file = FuzzTextFile(data, size);
-    const FoodIndex index = BuildFoodIndex(file.lines, file.lines, QLocale::c());
+    const FoodIndex index = BuildFoodIndex(file.lines, file.lines, QLocale::c(), FoodWordPairs(file.lines));
     for (int i = 0; i < index.count(); ++i) {
         const FoodRecord record = index.record(i);
         FuzzCheck(record.values.size() == NutrientCount);
@@ -18,6 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         index.sortedId(i);
         index.sortedName(i);
     }
+    for (const QString &line : file.lines.mid(0, 4)) {
+        const QList<int> positions = FilterFoodPositions(index, line.left(FoodSearchFieldLength));
+        const QSet<int> unique(positions.begin(), positions.end());
+        FuzzCheck(unique.size() == positions.size());
+        for (const int position : positions)
+            FuzzCheck(position >= 0 && position < index.sortedCount());
+    }
+    FuzzCheck(FilterFoodPositions(index, QString()).size() == index.sortedCount());
     const QList<AdditionalFoodRow> rows = AdditionalFoodRows(file.lines);
     for (const AdditionalFoodRow &row : rows)
         FuzzCheck(row.values.size() == NutrientCount);

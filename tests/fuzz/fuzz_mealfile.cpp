@@ -1,8 +1,11 @@
 // Meal files of any content: the header test, the parsing of every line and the loading of
 // all of them into a plan must not crash; a parsed meal number is always 0 (keep the previous
-// meal) or 1 to 6, and no meal ever holds more than twelve entries.
+// meal) or 1 to 6, and no meal ever holds more than twelve entries. The same lines read as a
+// recovery file must not crash either, and any two of them kept there as path and label come
+// back unchanged.
 #include "fuzzinput.h"
 #include "mealfile.h"
+#include "sessionfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -24,5 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FuzzCheck(load.plan.entryCount(meal) <= MaxEntriesPerMeal);
     for (const MealFileRefusal &refusal : load.refusals)
         FuzzCheck(refusal.line >= 2 && refusal.line <= file.lines.size() && !refusal.message.isEmpty());
+    FuzzCheck(RefusalsToShow(load.refusals).size() <= MaxShownRefusals + 1);
+
+    const SessionFile session = ParseSessionFileLines(file.lines);
+    FuzzCheck(session.status != SessionFileStatus::Ok || session.entryCount > 0);
+    FuzzCheck(session.status == SessionFileStatus::Damaged ||
+              session.mealLines.size() == session.entryCount + 1);
+    MealPlan plan = load.plan;
+    plan.setLoadedMealFilePath(file.lines.value(0));
+    const QString label = file.lines.value(1);
+    const SessionFile kept = ParseSessionFileLines(SessionFileLines(plan, label));
+    FuzzCheck(kept.status != SessionFileStatus::Damaged);
+    FuzzCheck(kept.loadedMealFilePath == plan.loadedMealFilePath() && kept.fileLabel == label);
     return 0;
 }

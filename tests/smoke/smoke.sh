@@ -3,7 +3,9 @@
 # as a person would: waits for the main window, takes a screenshot, checks that a second
 # start is refused (also one with other runtime and temporary folders), closes the window
 # with its "Beenden" button and checks that the program ended with 0 and wrote nothing into
-# its folder.
+# its folder. Then the crash: reads a meal file, moves a food, kills the program once the day
+# is in the recovery file, starts it again, takes the day back with Enter, saves it to a new
+# file and compares that with the day on screen before the kill.
 #   tests/smoke/smoke.sh <build folder> [screenshot.png]
 set -euo pipefail
 BUILD=$(cd "${1:?build folder}" && pwd)
@@ -16,13 +18,18 @@ APPDIR=$(mktemp -d)
 RUNTIME=$(mktemp -d)
 chmod 700 "$RUNTIME"
 trap 'kill ${XVFB_PID:-} ${APP_PID:-} 2>/dev/null || true; rm -rf "$APPDIR" "$RUNTIME"' EXIT
-cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" "$APPDIR/"
+cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" \
+    "$BUILD/bin/NwWortliste.dat" "$APPDIR/"
 before=$(cd "$APPDIR" && ls -A | sort)
 
-DISPLAY_NUMBER=97
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1400x900x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and names it; -noreset keeps the server as it is when the killed
+# program, its only client, goes.
+Xvfb -displayfd 5 -screen 0 1400x900x24 -nolisten tcp -noreset 5>"$RUNTIME/display" 2>/dev/null &
 XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER" XDG_RUNTIME_DIR="$RUNTIME" QT_QPA_PLATFORM=xcb
+for _ in $(seq 100); do [ -s "$RUNTIME/display" ] && break; sleep 0.1; done
+[ -s "$RUNTIME/display" ] || { echo "smoke: Xvfb did not start" >&2; exit 1; }
+DISPLAY=":$(head -n 1 "$RUNTIME/display")"
+export DISPLAY XDG_RUNTIME_DIR="$RUNTIME" QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 fail() { echo "smoke: $*" >&2; exit 1; }
@@ -35,6 +42,20 @@ wait_window() {
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
+    return 1
+}
+
+# press <window id> <keys...>: keys typed into that window as a person would, through the
+# keyboard (xdotool's XTEST), so every press has its release.
+press() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" key --delay 50 "$@"
+}
+
+# wait_gone <pid> <seconds>: true once the process has ended
+wait_gone() {
+    for _ in $(seq $(( $2 * 10 ))); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
     return 1
 }
 
@@ -85,3 +106,62 @@ APP_PID=
 after=$(cd "$APPDIR" && ls -A | sort)
 [ "$before" = "$after" ] || fail "the program wrote into its folder: $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"
 echo "smoke: closed with Beenden, exit code 0, nothing written"
+
+# ---- a crash loses nothing ------------------------------------------------------------------
+# Positions in the main window: the command bar at 17,6 with its buttons at top 12, 42 high;
+# the meal pages at 17,220, whose tab bar and frame take 26 pixels, then the list at 8,8 with a
+# 21-pixel head and rows of 18, and the arrow buttons at 42,272 on the page.
+click_command() { xdotool mousemove --window "$MAIN" $((17 + $1 + 20)) $((6 + 12 + 21)) click 1; }
+PAGE_TOP=$((220 + 26))
+RECOVERY="$APPDIR/NwSitzung.dat"
+printf 'VNR=Mz251026\r\nMahlzeit1=1;1;150,0;\r\nMahlzeit1=1;2;80,0;\r\nMahlzeit3=1;3;200,0;\r\n' >"$APPDIR/tag.txt"
+
+"$APPDIR/kostbilanz" &
+APP_PID=$!
+MAIN=$(wait_window '^Kostbilanz 25\.12$' 30) || fail "the main window did not appear again"
+sleep 1
+click_command 10 # "Mahlzeiten - Datei einlesen"
+DIALOG=$(wait_window '^Mahlzeiten einlesen$' 10) || fail "the open dialog did not appear"
+xdotool windowfocus --sync "$DIALOG" type --delay 30 'tag.txt'
+press "$DIALOG" Return
+sleep 1
+[ -e "$RECOVERY" ] && fail "a day just read went to the recovery file"
+# Select the second food of meal 1 and move it up: the day on screen is no longer the file's.
+xdotool mousemove --window "$MAIN" 200 $((PAGE_TOP + 8 + 21 + 18 + 9)) click 1
+sleep 0.3
+xdotool mousemove --window "$MAIN" $((17 + 1 + 42 + 12)) $((PAGE_TOP + 272 + 12)) click 1
+printf 'VNR=Mz251026\r\nMahlzeit1=1;2;80,0;\r\nMahlzeit1=1;1;150,0;\r\nMahlzeit3=1;3;200,0;\r\n' >"$RUNTIME/on-screen.txt"
+# At most two seconds after the change the day is on disk; a little more for a busy machine.
+for _ in $(seq 30); do [ -e "$RECOVERY" ] && break; sleep 0.1; done
+[ -e "$RECOVERY" ] || fail "the changed day did not reach the recovery file within three seconds"
+kill -KILL "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+APP_PID=
+echo "smoke: meal file read, a food moved, program killed with the day in the recovery file"
+
+"$APPDIR/kostbilanz" &
+APP_PID=$!
+QUESTION=$(wait_window '^  Kostbilanz 25\.12$' 30) || fail "the restart did not offer the day back"
+press "$QUESTION" Return
+MAIN=$(wait_window '^Kostbilanz 25\.12$' 10) || fail "no main window after the recovery question"
+sleep 1
+import -window root "${SHOT%.png}-recovered.png"
+click_command 122 # "Mahlzeiten in Datei speichern"
+DIALOG=$(wait_window '^Speichern als$' 10) || fail "the save dialog did not appear"
+# The dialog proposes the file the day came from; the day goes to a new one.
+xdotool windowfocus --sync "$DIALOG" key ctrl+a type --delay 30 'gerettet.txt'
+press "$DIALOG" Return
+NOTICE=$(wait_window '^  Kostbilanz 25\.12$' 10) || fail "no notice after saving"
+press "$NOTICE" Return
+sleep 0.5
+cmp -s "$RUNTIME/on-screen.txt" "$APPDIR/gerettet.txt" ||
+    fail "the saved day differs from the one on screen before the kill: $(od -c "$APPDIR/gerettet.txt" 2>&1 | head -n 5)"
+[ -e "$RECOVERY" ] && fail "the recovery file was left after the save"
+echo "smoke: restarted, day taken back with Enter, saved to a new file as it was on screen"
+
+click_command 744 # "Beenden": saved, so nothing is asked
+wait_gone "$APP_PID" 10 || fail "the program did not end after Beenden"
+wait "$APP_PID" || fail "the program ended with exit code $?"
+APP_PID=
+[ -e "$RECOVERY" ] && fail "the recovery file was left after a normal end"
+echo "smoke: closed with Beenden, no recovery file left"

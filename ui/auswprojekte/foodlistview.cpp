@@ -1,5 +1,7 @@
 #include "foodlistview.h"
 
+#include <QKeyEvent>
+
 FoodListView::FoodListView(QWidget *parent) : QTableView(parent) {}
 
 void FoodListView::mouseReleaseEvent(QMouseEvent *event)
@@ -12,4 +14,14 @@ void FoodListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableView::mouseDoubleClickEvent(event);
     emit listDoubleClicked();
+}
+
+void FoodListView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit enterPressed();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }

@@ -10,11 +10,10 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <numeric>
 
 namespace {
 
@@ -55,7 +54,8 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
     m_panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(16, 8, 804, 41));
     m_staticText2 = MakePlainLabel(m_panel1, QStringLiteral("StaticText2"),
                                    QStringLiteral("Suche nach                "), QPoint(30, 12));
-    m_suchEdit = MakeEdit(m_panel1, QStringLiteral("SuchEdit"), QRect(127, 10, 314, 21), 16);
+    m_suchEdit =
+        MakeEdit(m_panel1, QStringLiteral("SuchEdit"), QRect(127, 10, 314, 21), FoodSearchFieldLength);
     m_suchEdit->installEventFilter(this);
 
     m_staticText3 = MakePlainLabel(
@@ -95,6 +95,11 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
     connect(m_filterListView, &FoodListView::listClicked, this, &TAuswProjekteForm::FilterListViewClick);
     connect(m_filterListView, &FoodListView::listDoubleClicked, this,
             &TAuswProjekteForm::UebernehmenBtnClick);
+    connect(m_filterListView, &FoodListView::enterPressed, this, &TAuswProjekteForm::takeOverByKey);
+    // A row chosen with the keys counts as a click. New rows drop the selection without a
+    // signal, so "Übernehmen " keeps its state then, as it does after a click.
+    connect(m_filterListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TAuswProjekteForm::FilterListViewClick);
     connect(m_cancelBtn, &QPushButton::clicked, this, &TAuswProjekteForm::CancelBtnClick);
     connect(m_uebernehmenBtn, &QPushButton::clicked, this, &TAuswProjekteForm::UebernehmenBtnClick);
 }
@@ -102,9 +107,10 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
 FoodSelection TAuswProjekteForm::selectFood(const FoodIndex &index, const QPoint &mainTopLeft)
 {
     m_index = index;
-    QList<int> all(m_index.sortedCount());
-    std::iota(all.begin(), all.end(), 0);
-    m_model->setRows(m_index.sortedTexts(), all);
+    // The empty search finds every food in list order. Asked here, it also works out the
+    // index's search texts once, so that no key release waits for them.
+    m_model->setRows(m_index.sortedTexts(), FilterFoodPositions(m_index, QString()));
+    m_filteredText.clear();
     showCount();
 
     m_result = FoodSelection();
@@ -121,7 +127,23 @@ void TAuswProjekteForm::clearList()
 
 bool TAuswProjekteForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_suchEdit && event->type() == QEvent::KeyRelease)
+    if (watched == m_suchEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Down) {
+            if (m_model->rowCount() > 0) {
+                m_filterListView->setFocus(Qt::TabFocusReason);
+                selectFirstRow();
+            }
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            takeOverByKey();
+            return true;
+        }
+    }
+    // A key that leaves the text as it was (an arrow, Shift, the release of the Down that moved
+    // into the list) would only make the same rows again and lose the selection.
+    if (watched == m_suchEdit && event->type() == QEvent::KeyRelease && m_suchEdit->text() != m_filteredText)
         SuchEditKeyUp();
     return QDialog::eventFilter(watched, event);
 }
@@ -149,13 +171,29 @@ void TAuswProjekteForm::SuchEditKeyUp()
 {
     // New rows drop the selection; "Übernehmen " keeps its state and then reports that
     // nothing is selected.
-    m_model->setRows(m_index.sortedTexts(), FilterFoodPositions(m_index, m_suchEdit->text()));
+    m_filteredText = m_suchEdit->text();
+    m_model->setRows(m_index.sortedTexts(), FilterFoodPositions(m_index, m_filteredText));
     showCount();
 }
 
 void TAuswProjekteForm::FilterListViewClick()
 {
     m_uebernehmenBtn->setEnabled(m_filterListView->selectionModel()->hasSelection());
+}
+
+void TAuswProjekteForm::selectFirstRow()
+{
+    const QModelIndex first = m_model->index(0, 0);
+    m_filterListView->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect |
+                                                                   QItemSelectionModel::Rows);
+    m_filterListView->scrollTo(first);
+}
+
+void TAuswProjekteForm::takeOverByKey()
+{
+    if (!m_filterListView->selectionModel()->hasSelection() && m_model->rowCount() > 0)
+        selectFirstRow();
+    UebernehmenBtnClick();
 }
 
 void TAuswProjekteForm::UebernehmenBtnClick()

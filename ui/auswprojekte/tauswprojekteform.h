@@ -21,7 +21,9 @@ struct FoodSelection
 };
 
 // The food selection window: lists every food, narrows the list while the user types, and
-// hands the chosen food back to the main window.
+// hands the chosen food back to the main window. It works from the keyboard alone: Down in
+// the search field goes to the first row, Enter in the field or the list takes the selected
+// row (the first one when none is), Escape closes without a pick.
 class TAuswProjekteForm : public QDialog
 {
     Q_OBJECT
@@ -51,10 +53,13 @@ private slots:
 private:
     void FormShow();
     void showCount();
+    void selectFirstRow();
+    void takeOverByKey(); // Enter in the search field or the list
 
     UserPrompts *m_prompts;
     FoodIndex m_index;
     FoodSelection m_result;
+    QString m_filteredText; // the search text the rows were made for
     FoodListModel *m_model = nullptr;
     QFrame *m_panel1 = nullptr;
     QLabel *m_staticText2 = nullptr;

@@ -1,5 +1,6 @@
 #include "formkit.h"
 
+#include "typinglimit.h"
 #include "windowfont.h"
 #include "wrapbutton.h"
 
@@ -99,8 +100,14 @@ QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &box, int 
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setGeometry(box);
-    edit->setMaxLength(maxLength);
+    new TypingLimit(maxLength, edit);
     return edit;
+}
+
+int TypingLimitOf(const QLineEdit *edit)
+{
+    const auto *limit = qobject_cast<const TypingLimit *>(edit->validator());
+    return limit != nullptr ? limit->maxLength() : -1;
 }
 
 void SetUpRowList(QTableView *list, int rowHeight)

@@ -43,8 +43,12 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &tex
 // The same for a button whose caption breaks into lines (see WrapButton).
 WrapButton *MakeWrapButton(QWidget *parent, const QString &name, const QString &text, const QRect &box);
 
-// An input field in box taking at most maxLength characters.
+// An input field in box into which the user types at most maxLength characters; a longer text
+// the program puts in is shown and kept whole (see TypingLimit).
 QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &box, int maxLength);
+
+// The typing limit MakeEdit gave edit, or -1 for an edit made otherwise.
+int TypingLimitOf(const QLineEdit *edit);
 
 // A list of whole rows: no row numbers, every row rowHeight pixels high, one row selected at
 // a time, nothing edited in place, grid lines shown.

@@ -275,11 +275,18 @@ void TLebmittPlusForm::CloseBtnClick()
 
 bool TLebmittPlusForm::FormClose()
 {
-    if (m_changed && m_prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
-        // Closing after a failed save would drop the rows the user just asked to keep.
+    if (!m_changed)
+        return true;
+    switch (m_prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNoCancel)) {
+    case AnswerLeft:
+        // Closing after a refused or failed save would drop the rows the user just asked to keep.
         return saveRows();
+    case AnswerRight:
+        return true;
+    default:
+        // "Abbrechen" or the question closed: the user goes on where they were.
+        return false;
     }
-    return true;
 }
 
 void TLebmittPlusForm::done(int result)

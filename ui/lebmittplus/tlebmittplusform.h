@@ -62,8 +62,8 @@ public slots:
     // Saves the rows in display order; "Es wurde nichts geändert!" when nothing changed.
     void SpeichernBtnClick();
     void CloseBtnClick();
-    // The save question; runs whenever the window closes. False (the window stays open) only
-    // when the user chose to save and the file could not be written.
+    // The save question ("Ja", "Nein", "Abbrechen"); runs whenever the window closes. False
+    // (the window stays open, nothing changed) on "Abbrechen" and when the chosen save failed.
     bool FormClose();
     // The first click on a column sorts it descending, the next click reverses.
     void NwAnDbListViewColumnClick(int column);

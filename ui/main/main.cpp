@@ -46,9 +46,13 @@ int main(int argc, char *argv[])
     prompts.setDialogParent(&mainForm);
     // For timing a whole start-up from outside (bench/): with KOSTBILANZ_QUIT_WHEN_SHOWN=1 the
     // program ends as soon as the main window has first been painted, without any question.
-    if (qEnvironmentVariableIntValue("KOSTBILANZ_QUIT_WHEN_SHOWN") == 1)
+    const bool quitWhenShown = qEnvironmentVariableIntValue("KOSTBILANZ_QUIT_WHEN_SHOWN") == 1;
+    if (quitWhenShown)
         new QuitWhenShown(&mainForm);
     mainForm.show();
+    // Asked over the window, so the day taken back appears in it at once.
+    if (!quitWhenShown)
+        mainForm.OfferSessionRecovery();
     const int result = application.exec();
     lock.release();
     return result;

@@ -21,6 +21,7 @@ void TMainForm::RemoveEntry()
     // Even a press without a selection counts as a change, so closing asks about saving.
     m_plan.setChanged(true);
     UpdateMealMarkers();
+    keepSession();
 }
 
 void TMainForm::ChangeEntry()
@@ -46,6 +47,7 @@ void TMainForm::ChangeEntry()
     ShowFoodInInputLine(position);
     RemoveEntry();
     m_plan.setChanged(true);
+    keepSession();
 }
 
 void TMainForm::MoveEntryUp(int meal)
@@ -54,8 +56,11 @@ void TMainForm::MoveEntryUp(int meal)
     if (m_plan.entryCount(meal) == 0 || row <= 0)
         return;
     m_plan.swap(meal, row, row - 1);
+    // The order is what the next save writes, so a new order is a change.
+    m_plan.setChanged(true);
     showMeal(meal);
     selectEntry(meal, row - 1);
+    keepSession();
 }
 
 void TMainForm::MoveEntryDown(int meal)
@@ -64,15 +69,21 @@ void TMainForm::MoveEntryDown(int meal)
     if (m_plan.entryCount(meal) == 0 || row < 0 || row >= m_plan.entryCount(meal) - 1)
         return;
     m_plan.swap(meal, row, row + 1);
+    m_plan.setChanged(true);
     showMeal(meal);
     selectEntry(meal, row + 1);
+    keepSession();
 }
 
 void TMainForm::ClearMeal(int meal)
 {
+    // Emptying an empty meal changes nothing, and so asks nothing at the end.
+    if (m_plan.entryCount(meal) > 0)
+        m_plan.setChanged(true);
     m_plan.clear(meal);
     showMeal(meal);
     RecomputeBalance();
+    keepSession();
 }
 
 void TMainForm::ClearInputLine()
@@ -85,10 +96,9 @@ void TMainForm::ClearInputLine()
 
 void TMainForm::ResetAll()
 {
-    // Whatever the save does (written, cancelled, refused), the reset goes on.
-    if (m_plan.changed() &&
-        m_context.prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft)
-        SaveMealFile();
+    // Only a written file, or "Nein", lets the reset go on.
+    if (!offerToSaveChanges())
+        return;
 
     setLabelText(QStringLiteral("DateiNameLabel"), QString());
     m_plan.setLoadedMealFilePath(QString());
@@ -98,4 +108,5 @@ void TMainForm::ResetAll()
     RecomputeBalance();
     UpdateMealMarkers();
     setActiveMeal(1);
+    keepSession();
 }

@@ -3,11 +3,11 @@
 #include "tmainform.h"
 
 #include "mealfile.h"
+#include "savetarget.h"
 #include "textfile.h"
 #include "textformat.h"
 #include "userprompts.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +18,21 @@ const QString MealFileFilter = QStringLiteral("Textdateien (*.txt *.TXT)");
 const QString NameTestMessage = QStringLiteral(" Der Dateinamen muss die Endung '.txt' haben! ");
 
 } // namespace
+
+bool TMainForm::offerToSaveChanges()
+{
+    // With every meal empty there is nothing a save could write.
+    if (!m_plan.changed() || m_plan.allEmpty())
+        return true;
+    switch (m_context.prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNoCancel)) {
+    case AnswerLeft:
+        return SaveMealFile();
+    case AnswerRight:
+        return true;
+    default: // "Abbrechen", Escape or the close box
+        return false;
+    }
+}
 
 bool TMainForm::SaveMealFile()
 {
@@ -43,9 +58,12 @@ bool TMainForm::SaveMealFile()
         prompts->showNotice(NameTestMessage);
         return false;
     }
-    if (QFileInfo::exists(path) &&
-        prompts->askUser(QStringLiteral(" Soll die vorhandene Datei überschrieben werden? "), ModeYesNo) !=
-            AnswerLeft) {
+    switch (CheckSaveTarget(*prompts, path, m_context.dataDirectory)) {
+    case SaveTarget::Allowed:
+        break;
+    case SaveTarget::ProgramDataFile: // already said why
+        return false;
+    case SaveTarget::OverwriteDeclined:
         prompts->showNotice(QStringLiteral(" Speichern der Mahlzeit(en) wurden abgebrochen. "));
         return false;
     }
@@ -59,6 +77,7 @@ bool TMainForm::SaveMealFile()
     setLabelText(QStringLiteral("DateiNameLabel"), QStringLiteral("Datei ") + FileNamePart(path));
     prompts->showNotice(QStringLiteral(" Mahlzeit(en) wurden gespeichert. "));
     m_plan.setChanged(false);
+    keepSession();
     return true;
 }
 
@@ -69,7 +88,11 @@ void TMainForm::ReadMealFile()
         prompts->showNotice(QStringLiteral("Die Schweizer Nährwertliste ist leer!"));
         return;
     }
+    if (!offerToSaveChanges())
+        return;
 
+    // The meals on show keep the file they came from unless another file is read in their place.
+    const QString shownFilePath = m_plan.loadedMealFilePath();
     m_plan.setLoadedMealFilePath(QString());
     m_plan.setChosenMealFileName(QString());
     FileDialogRequest request;
@@ -87,34 +110,37 @@ void TMainForm::ReadMealFile()
     if (!QFileInfo::exists(path))
         return;
 
-    m_plan.setLoadedMealFilePath(path);
-    const TextReadResult read = ReadTextFile(path);
-    if (read.status == ReadStatus::Missing)
-        return;
-    if (read.status != ReadStatus::Ok) {
-        prompts->showPlainMessage(QStringLiteral("Die Datei \"") + QDir::toNativeSeparators(path) +
-                                  QStringLiteral("\" konnte nicht gelesen werden:\n") + read.reason);
-        return;
-    }
-    const QStringList &lines = read.file.lines;
-
-    m_plan.clearAll();
-    showAllMeals();
-    RecomputeBalance();
-
-    if (!IsValidMealFileHeader(lines)) {
-        prompts->showNotice(QStringLiteral("Es ist keine gültige Mahlzeiten-Datei !"));
-        return;
-    }
-    setLabelText(QStringLiteral("DateiNameLabel"), QStringLiteral("Datei ") + FileNamePart(path));
-
     // Every food goes through the same checks as one entered by hand, with its values taken
-    // afresh from the current food data; a refused line is reported and skipped.
-    const MealFileLoad load = LoadMealFileLines(lines, m_store.index(), m_plan.activeMeal());
-    MealPlan plan = load.plan;
-    plan.setLoadedMealFilePath(m_plan.loadedMealFilePath());
-    plan.setChosenMealFileName(m_plan.chosenMealFileName());
-    m_plan = plan;
+    // afresh from the current food data; a refused line is reported and skipped. Nothing of
+    // the day on show is touched until the whole file has been read.
+    const MealFileRead read = ReadMealFileAt(path, m_store.index(), m_plan.activeMeal());
+    switch (read.status) {
+    case MealFileReadStatus::Ok:
+        break;
+    case MealFileReadStatus::Missing:
+        return;
+    case MealFileReadStatus::Unreadable:
+        m_plan.setLoadedMealFilePath(shownFilePath);
+        prompts->showPlainMessage(read.message);
+        return;
+    case MealFileReadStatus::TooLarge:
+    case MealFileReadStatus::InvalidHeader:
+        m_plan.setLoadedMealFilePath(shownFilePath);
+        prompts->showNotice(read.message);
+        return;
+    }
+
+    MealFileLoad load = read.load;
+    load.plan.setLoadedMealFilePath(path);
+    load.plan.setChosenMealFileName(path);
+    setLabelText(QStringLiteral("DateiNameLabel"), QStringLiteral("Datei ") + FileNamePart(path));
+    showLoadedDay(load);
+    keepSession();
+}
+
+void TMainForm::showLoadedDay(const MealFileLoad &load)
+{
+    m_plan = load.plan;
     m_inputLine.clearFood();
     m_inputLine.amount.clear();
     // The unit captions keep the unit of the last food read, as they would after entering
@@ -125,9 +151,13 @@ void TMainForm::ReadMealFile()
     showAllMeals();
     RecomputeBalance();
     setActiveMeal(1);
+    showRefusals(load.refusals);
+}
 
-    for (const MealFileRefusal &refusal : load.refusals) {
-        prompts->showNotice(refusal.message);
+void TMainForm::showRefusals(const QList<MealFileRefusal> &refusals)
+{
+    for (const MealFileRefusal &refusal : RefusalsToShow(refusals)) {
+        m_context.prompts->showNotice(refusal.message);
         if (refusal.focusAmount)
             m_amountEdit->setFocus();
     }

@@ -47,6 +47,7 @@ void TMainForm::EnterFood()
     UpdateMealMarkers();
     RecomputeBalance();
     showInputLine();
+    keepSession();
 }
 
 void TMainForm::RecomputeBalance()

@@ -4,7 +4,10 @@
 
 #include "dayreport.h"
 #include "reportfile.h"
+#include "savetarget.h"
 #include "userprompts.h"
+
+#include <QFileInfo>
 
 DayReport TMainForm::dayReport(const QDateTime &created) const
 {
@@ -27,13 +30,18 @@ void TMainForm::SaveDayBalance()
             ModeTextCsv) == AnswerLeft;
 
     const QDateTime created = m_context.clock();
-    // The shared save dialog keeps folder, filter and extension from its last use.
+    const QString extension = asText ? QStringLiteral("txt") : QStringLiteral("csv");
     FileDialogRequest request;
     request.title = QStringLiteral("Speichern als");
-    request.proposedName = DefaultReportFileName(m_plan.chosenMealFileName(), created,
-                                                 asText ? QStringLiteral("txt") : QStringLiteral("csv"));
+    request.initialFolder = m_lastReportFolder.isEmpty() ? m_context.dataDirectory : m_lastReportFolder;
+    request.filter = asText ? QStringLiteral("Textdateien (*.txt)") : QStringLiteral("CSV-Dateien (*.csv)");
+    request.defaultExtension = extension;
+    request.proposedName = DefaultReportFileName(m_plan.chosenMealFileName(), created, extension);
     const QString path = prompts->getSaveFileName(request);
     if (path.isEmpty())
+        return;
+    // A refusal has said why; "Nein" to the overwrite question needs no further word.
+    if (CheckSaveTarget(*prompts, path, m_context.dataDirectory) != SaveTarget::Allowed)
         return;
 
     const DayReport report = dayReport(created);
@@ -43,6 +51,7 @@ void TMainForm::SaveDayBalance()
         prompts->showPlainMessage(written.message());
         return;
     }
+    m_lastReportFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
     prompts->showNotice(asText ? QStringLiteral("Die Tagesbilanz wurde als Textdatei gespeichert !")
                                : QStringLiteral("Die Tagesbilanz wurde als CSV-Datei gespeichert !"));
 }

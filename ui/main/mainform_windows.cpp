@@ -32,6 +32,8 @@ void TMainForm::OpenFoodSelection()
     m_amountEdit->clear();
     if (selection.position >= 0)
         ShowFoodInInputLine(selection.position);
+    // The amount is what the user types next.
+    m_amountEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::OpenAdditionalFoods()

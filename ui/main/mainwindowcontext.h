@@ -16,4 +16,5 @@ struct MainWindowContext
     QLocale locale;                 // decimal separator of the sum labels
     QString buildStamp;             // shown by the info window
     QString programFilePath;        // the running program file, for the info window
+    int sessionSaveDelayMs = 2000;  // longest wait from a change of the meals to the recovery file
 };

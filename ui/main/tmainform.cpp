@@ -5,6 +5,7 @@
 #include "formkit.h"
 #include "mainformpictures.h"
 #include "nutrients.h"
+#include "sessionfile.h"
 #include "settings.h"
 #include "userprompts.h"
 #include "wrapbutton.h"
@@ -13,15 +14,18 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -107,6 +111,15 @@ TMainForm::TMainForm(const MainWindowContext &context, QWidget *parent)
     buildLayout();
     setWindowTitle(AppTitle());
     setActiveMeal(1);
+    // Single-shot and not restarted by later changes, so a day is on disk at most one delay
+    // after its first unsaved change, however long the typing goes on; precise, since a coarse
+    // timer may fire a twentieth of its interval late.
+    m_sessionTimer = new QTimer(this);
+    m_sessionTimer->setObjectName(QStringLiteral("SessionTimer"));
+    m_sessionTimer->setTimerType(Qt::PreciseTimer);
+    m_sessionTimer->setSingleShot(true);
+    m_sessionTimer->setInterval(context.sessionSaveDelayMs);
+    connect(m_sessionTimer, &QTimer::timeout, this, [this] { writeSession(); });
     loadDataFiles();
 }
 
@@ -146,6 +159,19 @@ void TMainForm::onClick(QWidget *widget, std::function<void()> handler)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_foodPanel) {
+        // The food magnifier is the first stop of the keyboard road: Enter or Space on it
+        // opens the selection, and it shows by sinking in that it has the focus.
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                OpenFoodSelection();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            m_foodPanel->setFrameShadow(event->type() == QEvent::FocusIn ? QFrame::Sunken : QFrame::Raised);
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         auto *widget = qobject_cast<QWidget *>(watched);
@@ -217,9 +243,11 @@ void TMainForm::buildCommandBar()
 
 void TMainForm::buildInputLine()
 {
-    const QString chooseFood = QStringLiteral("Lebensmittel auswählen");
+    const QString chooseFood = QStringLiteral("Lebensmittel auswählen (Strg+F, F3)");
     QFrame *lupePanel = AddPanel(this, QStringLiteral("LupeLebePanel"), QRect(20, 84, 40, 40), HeadYellow);
     lupePanel->setToolTip(chooseFood);
+    lupePanel->setFocusPolicy(Qt::TabFocus);
+    m_foodPanel = lupePanel;
     auto *lupe = new QLabel(lupePanel);
     lupe->setObjectName(QStringLiteral("LebeLupeImage"));
     lupe->setGeometry(4, 4, 32, 32);
@@ -227,6 +255,8 @@ void TMainForm::buildInputLine()
     lupe->setToolTip(chooseFood);
     onClick(lupePanel, [this] { OpenFoodSelection(); });
     onClick(lupe, [this] { OpenFoodSelection(); });
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::Key_F3)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { OpenFoodSelection(); });
 
     QFrame *nameHead = AddPanel(this, QStringLiteral("Panel12"), QRect(64, 84, 330, 22), HeadYellow);
     addHeadLabel(nameHead, QStringLiteral("Label21"), QStringLiteral(" Lebensmittel"),
@@ -266,6 +296,8 @@ void TMainForm::buildInputLine()
     // "Lebensmittel ändern") is kept whole in the input line even where the field cuts it.
     connect(m_amountEdit, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_inputLine.amount = text; });
+    // Enter after the amount enters the food, as "Lebensmittel eintragen" does.
+    connect(m_amountEdit, &QLineEdit::returnPressed, this, [this] { EnterFood(); });
     addLabel(this, QStringLiteral("Label12"), QStringLiteral("g / St"), QRect(248, 140, 44, LabelHeight));
     addLabel(this, QStringLiteral("DbTypLabel"), QString(), QRect(296, 140, 54, LabelHeight))->hide();
     addLabel(this, QStringLiteral("IdLabel"), QString(), QRect(354, 140, 40, LabelHeight))->hide();
@@ -276,12 +308,19 @@ void TMainForm::buildInputLine()
         {"LebMitEntfernenBtn", 195, 155, QStringLiteral("Lebensmittel entfernen"), [this] { RemoveEntry(); }},
         {"LebMitAendernBtn", 361, 145, QStringLiteral("Lebensmittel ändern"), [this] { ChangeEntry(); }},
     };
+    QPushButton *enterButton = nullptr;
     for (const CommandButton &command : commands) {
         QPushButton *button = MakeButton(mealCommands, QLatin1String(command.name), command.caption,
                                          QRect(command.left, 4, command.width, 24));
         connect(button, &QPushButton::clicked, this, command.handler);
+        if (enterButton == nullptr)
+            enterButton = button;
     }
     addLabel(mealCommands, QStringLiteral("DateiNameLabel"), QString(), QRect(590, 7, 387, LabelHeight));
+
+    // Tab follows the road of one food: the magnifier, the amount, "Lebensmittel eintragen".
+    setTabOrder(lupePanel, m_amountEdit);
+    setTabOrder(m_amountEdit, enterButton);
 }
 
 void TMainForm::buildMealPages()
@@ -479,9 +518,13 @@ void TMainForm::setLabelText(const QString &name, const QString &text)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // The question may save, be cancelled or be refused; the window closes in every case.
-    if (m_plan.changed() &&
-        m_context.prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft)
-        SaveMealFile();
+    // A cancelled, refused or failed save keeps the window open with the meals as they are.
+    if (!offerToSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    // A normal end: whatever was not saved, the user chose to leave.
+    m_sessionTimer->stop();
+    RemoveSessionFile(m_context.dataDirectory);
     event->accept();
 }

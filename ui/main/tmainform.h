@@ -3,6 +3,7 @@
 #include "balance.h"
 #include "foodstore.h"
 #include "mainwindowcontext.h"
+#include "mealfile.h"
 #include "mealplan.h"
 #include "reference.h"
 
@@ -13,10 +14,12 @@
 
 #include <functional>
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTableWidget;
+class QTimer;
 class TAuswProjekteForm;
 class TLebmittPlusForm;
 class TLizForm;
@@ -51,7 +54,7 @@ public:
 
     // Input line and meals.
     void ShowFoodInInputLine(int position); // the food at position of the index, amount untouched
-    void EnterFood();                       // "Lebensmittel eintragen"
+    void EnterFood();                       // "Lebensmittel eintragen", and Enter in the amount
     void RecomputeBalance();
     void UpdateMealMarkers();
     void ShowWaterShares();
@@ -71,11 +74,15 @@ public:
     bool SaveMealFile();
     void ReadMealFile();
 
+    // At start, once the window is up: offers the day of the recovery file a run that did not
+    // end normally left behind, and removes the file unless the day is taken back.
+    void OfferSessionRecovery();
+
     // "Tagesbilanz in Datei speichern".
     void SaveDayBalance();
 
     // The other windows.
-    void OpenFoodSelection();
+    void OpenFoodSelection(); // the food magnifier, Ctrl+F and F3; after a pick the amount has the focus
     void OpenAdditionalFoods();
     void OpenRequirementsWindow();
     void OpenInfoWindow();
@@ -114,6 +121,18 @@ private:
     void selectEntry(int meal, int row);
     void showFoodCounts();
     void setLabelText(const QString &name, const QString &text);
+
+    // "Änderungen speichern?" before unsaved meals are closed, reset or replaced. True when the
+    // caller may go on: nothing to save, "Nein", or "Ja" and the file was written.
+    bool offerToSaveChanges();
+    // Takes over a day read from a file (the plan's file names set by the caller): meals, input
+    // line, sums and meal 1 shown, then the refusals of the reading.
+    void showLoadedDay(const MealFileLoad &load);
+    void showRefusals(const QList<MealFileRefusal> &refusals);
+    // After every change of the meals: a changed day goes to the recovery file within the
+    // delay, a saved or read one needs none.
+    void keepSession();
+    void writeSession();
     QPoint dialogOrigin() const;
 
     MainWindowContext m_context;
@@ -122,8 +141,11 @@ private:
     MealPlan m_plan;
     InputLine m_inputLine;
     DayBalance m_balance;
+    QTimer *m_sessionTimer = nullptr;
+    QString m_lastReportFolder; // where the last report went; empty until then
 
     QTabWidget *m_pages = nullptr;
+    QFrame *m_foodPanel = nullptr; // LupeLebePanel
     QLineEdit *m_amountEdit = nullptr;
     QTableWidget *m_mealLists[MealCount] = {};
     QWidget *m_markers[MealCount] = {};

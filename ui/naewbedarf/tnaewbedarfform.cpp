@@ -177,12 +177,8 @@ bool TNaewBedarfForm::SaveOwnValues()
 
 TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
 {
-    RequirementState &state = m_result.state;
-    // A failed write must not leave values in the table that the file does not hold.
-    const ReferenceRow previousMale = state.table[OwnMaleRow];
-    const ReferenceRow previousFemale = state.table[OwnFemaleRow];
-
-    QStringList texts[2];
+    // Every field is tested before any is taken in, so that a refused save leaves rows 8 and
+    // 9 and the fields as they were.
     for (int ownRow = 0; ownRow < 2; ++ownRow) {
         for (int k = 0; k < NutrientCount; ++k) {
             QLineEdit *edit = ownEdit(ownRow, k);
@@ -192,6 +188,18 @@ TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
                 m_prompts->showNotice(QStringLiteral(" Der markierte Wert ist nicht nummerisch !"));
                 return SaveOutcome::NotNumeric;
             }
+        }
+    }
+
+    RequirementState &state = m_result.state;
+    // A failed write must not leave values in the table that the file does not hold.
+    const ReferenceRow previousMale = state.table[OwnMaleRow];
+    const ReferenceRow previousFemale = state.table[OwnFemaleRow];
+
+    QStringList texts[2];
+    for (int ownRow = 0; ownRow < 2; ++ownRow) {
+        for (int k = 0; k < NutrientCount; ++k) {
+            QLineEdit *edit = ownEdit(ownRow, k);
             QString value = edit->text();
             if (value.isEmpty()) {
                 value = QStringLiteral("0");
@@ -283,18 +291,22 @@ bool TNaewBedarfForm::FormClose()
 {
     if (!m_ownValuesChanged)
         return true;
-    if (m_prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNo) == AnswerLeft) {
-        // Closing after the file could not be written would throw away the values the user
-        // just asked to keep.
-        if (saveOwnValues() == SaveOutcome::WriteFailed)
+    switch (m_prompts->askUser(QStringLiteral("Änderungen speichern?"), ModeYesNoCancel)) {
+    case AnswerLeft:
+        // Closing after a refused field or a failed write would throw away the values the
+        // user just asked to keep; the save has said why, once.
+        if (saveOwnValues() != SaveOutcome::Saved)
             return false;
-        // A field that is not numeric leaves the flag set, so the take-over tries once more
-        // and stops there.
+        // A successful take-over closes the window itself; a failed one keeps it open.
         TakeOverReference();
-    } else {
+        return m_result.takenOver;
+    case AnswerRight:
         m_prompts->showNotice(QStringLiteral("Die Änderungen wurden nicht gespeichert"));
+        return true;
+    default:
+        // "Abbrechen" or the question closed: the user goes on where they were.
+        return false;
     }
-    return true;
 }
 
 void TNaewBedarfForm::done(int result)

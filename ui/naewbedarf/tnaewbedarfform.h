@@ -23,9 +23,8 @@ class WrapButton;
 // What the user changed in the requirements window, for the main window to take over.
 struct RequirementsResult
 {
-    // The requirement state as the window leaves it: the own rows of the table as the window
-    // took them in (saved, or accepted up to a refused field), and after a take-over the row
-    // in force, its age group and the stored settings.
+    // The requirement state as the window leaves it: the own rows of the table as last saved,
+    // and after a take-over the row in force, its age group and the stored settings.
     RequirementState state;
     // A row was put in force: the main window shows it and recomputes the balance.
     bool takenOver = false;
@@ -62,10 +61,11 @@ public:
     void FillRequirementsWindow();
 
     // Tests the 26 fields in order (row 8, then row 9). The first one that is not numeric gets
-    // the focus with its text selected, a notice is shown and false returned; the fields before
-    // it stay accepted in the table. Empty fields become "0". Then writes NwRefWerteAnw.dat and
-    // confirms. When the file cannot be written, or is protected for this run, the write's
-    // message is shown, rows 8 and 9 of the table are put back as they were and false returned.
+    // the focus with its text selected, a notice is shown and false returned; nothing is taken
+    // in. Otherwise empty fields become "0", rows 8 and 9 take the values, NwRefWerteAnw.dat is
+    // written and the save confirmed. When the file cannot be written, or is protected for this
+    // run, the write's message is shown, rows 8 and 9 of the table are put back as they were
+    // and false returned.
     bool SaveOwnValues();
 
     // Saves pending own values first and stops when that fails. Then puts the selected row in
@@ -90,8 +90,9 @@ public slots:
     void Label20Click();
     void Label2Click();
     void NwRefEdit81Change();
-    // The unsaved-changes question; runs whenever the window closes. False (the window stays
-    // open) only when the user chose to save and NwRefWerteAnw.dat could not be written.
+    // The unsaved-changes question ("Ja", "Nein", "Abbrechen"); runs whenever the window
+    // closes. "Ja" saves and takes the selected row over. False (the window stays open with the
+    // user's values) on "Abbrechen" and when the save or the take-over did not go through.
     bool FormClose();
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "foodlistcolumns.h"
 #include "foodstore.h"
+#include "formkit.h"
 #include "scriptedprompts.h"
 #include "testfiles.h"
 
@@ -125,10 +126,10 @@ private slots:
         QCOMPARE(list()->model()->headerData(16, Qt::Horizontal).toString(), QStringLiteral("Wasser"));
         QCOMPARE(list()->columnWidth(0), 340);
         QCOMPARE(list()->columnWidth(4), 54);
-        QCOMPARE(edit(QStringLiteral("InpLebeEdit"))->maxLength(), 40);
-        QCOMPARE(edit(QStringLiteral("InpBMengEdit"))->maxLength(), 6);
+        QCOMPARE(TypingLimitOf(edit(QStringLiteral("InpLebeEdit"))), 40);
+        QCOMPARE(TypingLimitOf(edit(QStringLiteral("InpBMengEdit"))), 6);
         for (int k = 0; k < NutrientCount; ++k) {
-            QCOMPARE(valueEdit(k)->maxLength(), 6);
+            QCOMPARE(TypingLimitOf(valueEdit(k)), 6);
             QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("NwBezLabel%1").arg(k))->text(),
                      NutrientCatalogue().at(k).shortName);
             QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("KopfLabel%1").arg(k))->text(),
@@ -402,10 +403,26 @@ private slots:
         QCOMPARE(reread.constFirst().name, QStringLiteral("Honig"));
     }
 
+    void aFailedSaveKeepsRowsAndChanges_data()
+    {
+        QTest::addColumn<bool>("protectedAtStart");
+        QTest::newRow("the write fails") << false;
+        QTest::newRow("the file was not taken in at start") << true;
+    }
+
     void aFailedSaveKeepsRowsAndChanges()
     {
-        QVERIFY(QFile::remove(dataPath(QStringLiteral("NwAnDb.dat"))));
-        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("NwAnDb.dat")));
+        QFETCH(bool, protectedAtStart);
+        const QString path = dataPath(QStringLiteral("NwAnDb.dat"));
+        if (protectedAtStart) {
+            QVERIFY(WriteBytes(path, QByteArray("Meine Notizen\r\n")));
+            makeForm();
+        } else {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("NwAnDb.dat")));
+        }
+        const QByteArray fileBefore = ReadBytes(path);
+        const int rowsBefore = rowCount();
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
         QSignalSpy saved(m_form.get(), &TLebmittPlusForm::foodsSaved);
@@ -416,17 +433,22 @@ private slots:
         button("SpeichernBtn")->click();
         QCOMPARE(m_prompts.texts(QStringLiteral("notice")), QStringList());
         QCOMPARE(m_prompts.texts(QStringLiteral("plain")).size(), 1);
-        QVERIFY(!m_prompts.texts(QStringLiteral("plain")).first().isEmpty());
+        const QString failure = m_prompts.texts(QStringLiteral("plain")).first();
+        QVERIFY(!failure.isEmpty());
+        if (protectedAtStart)
+            QVERIFY2(failure.startsWith(QStringLiteral("Die Datei „NwAnDb.dat“")), qPrintable(failure));
         QCOMPARE(saved.size(), 0);
         QVERIFY(m_form->additionalFoodsChanged());
-        QCOMPARE(rowCount(), 5);
+        QCOMPARE(rowCount(), rowsBefore + 1);
         QCOMPARE(m_store->index().findById(honigId), -1);
 
         // Answering "Ja" when closing cannot save either: the window stays open with the rows.
         m_prompts.answers = {AnswerLeft};
         button("CloseBtn")->click();
         QVERIFY(m_form->isVisible());
-        QCOMPARE(rowCount(), 5);
+        QCOMPARE(rowCount(), rowsBefore + 1);
+        QCOMPARE(m_prompts.texts(QStringLiteral("plain")).size(), 2);
+        QCOMPARE(ReadBytes(path), fileBefore);
         m_prompts.answers = {AnswerRight};
         button("CloseBtn")->click();
         QVERIFY(!m_form->isVisible());
@@ -435,30 +457,84 @@ private slots:
     void closeQuestion_data()
     {
         QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("written");
-        QTest::newRow("Ja saves") << int(AnswerLeft) << true;
-        QTest::newRow("Nein drops the rows") << int(AnswerRight) << false;
-        QTest::newRow("question closed") << int(AnswerClosed) << false;
+        QTest::newRow("Ja saves") << int(AnswerLeft) << true << true;
+        QTest::newRow("Nein drops the rows") << int(AnswerRight) << true << false;
+        QTest::newRow("Abbrechen keeps everything") << int(AnswerThird) << false << false;
+        QTest::newRow("question closed keeps everything") << int(AnswerClosed) << false << false;
     }
 
     void closeQuestion()
     {
         QFETCH(int, answer);
+        QFETCH(bool, closes);
         QFETCH(bool, written);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
         selectRow(0);
         m_form->LebMitLoeschenBtnClick();
+        typeFood(QStringLiteral("Quark"), QStringLiteral("100"), {QStringLiteral("70")});
+        const QStringList namesBefore = names();
+        const QStringList inputBefore = inputTexts();
+        const QByteArray fileBefore = ReadBytes(dataPath(QStringLiteral("NwAnDb.dat")));
         m_prompts.answers = {answer};
+
         button("CloseBtn")->click();
-        QVERIFY(!m_form->isVisible());
-        QCOMPARE(m_prompts.calls.first().kind, QStringLiteral("ask"));
-        QCOMPARE(m_prompts.calls.first().text, QString::fromUtf8("Änderungen speichern?"));
-        QCOMPARE(m_prompts.calls.first().mode, int(ModeYesNo));
+
+        QCOMPARE(m_prompts.texts(QStringLiteral("ask")),
+                 QStringList{QString::fromUtf8("Änderungen speichern?")});
+        QCOMPARE(m_prompts.calls.first().mode, int(ModeYesNoCancel));
+        QCOMPARE(m_form->isVisible(), !closes);
         QCOMPARE(m_store->index().findById(QStringLiteral("30100")) < 0, written);
+        QCOMPARE(ReadBytes(dataPath(QStringLiteral("NwAnDb.dat"))) != fileBefore, written);
+        if (!closes) {
+            // Cancelled: the rows, the typed fields and the unsaved state are as they were, and
+            // the next close asks again.
+            QCOMPARE(names(), namesBefore);
+            QCOMPARE(inputTexts(), inputBefore);
+            QVERIFY(m_form->additionalFoodsChanged());
+            QCOMPARE(m_prompts.texts(QStringLiteral("notice")), QStringList());
+            m_prompts.answers = {AnswerRight};
+            m_form->close();
+            QVERIFY(!m_form->isVisible());
+            QCOMPARE(m_prompts.texts(QStringLiteral("ask")).size(), 2);
+        }
         // The next opening shows the store's lines again.
         m_form->OpenAdditionalFoods();
         QCOMPARE(rowCount(), written ? 3 : 4);
+    }
+
+    void aLongerRowIsTakenBackWhole()
+    {
+        // Written by hand or by an earlier version: longer than the fields let the user type.
+        const QString longName = QStringLiteral("Vollkornbrot mit Sonnenblumenkernen, gebacken");
+        QVERIFY(longName.size() > 40);
+        const QStringList lines = {
+            QString::fromUtf8("Zusätzliche Lebensmittel;;Stand;01.12.25;"), QStringLiteral("ID;"),
+            QStringLiteral("30500;%1;100;1234,567;48;3;1;0;9;1,2;2;40;20;0;k.A.;0,00125;").arg(longName)};
+        QVERIFY(WriteBytes(dataPath(QStringLiteral("NwAnDb.dat")), CrLfLines(lines)));
+        makeForm();
+        const AdditionalFoodRow stored = m_form->rows().constFirst();
+        QCOMPARE(stored.name, longName);
+
+        selectRow(0);
+        m_form->LebMitAendernBtnClick();
+        QCOMPARE(edit(QStringLiteral("InpLebeEdit"))->text(), longName);
+        QCOMPARE(valueEdit(0)->text(), QStringLiteral("1234,567"));
+        QCOMPARE(valueEdit(12)->text(), QStringLiteral("0,00125"));
+        m_form->LebMitEinfgBtnClick();
+        QCOMPARE(m_prompts.calls.size(), 0);
+        const AdditionalFoodRow entered = m_form->rows().constFirst();
+        QCOMPARE(entered.id, stored.id);
+        QCOMPARE(entered.name, stored.name);
+        QCOMPARE(entered.values, stored.values);
+
+        // Typing into the emptied fields still stops at their limits.
+        QTest::keyClicks(edit(QStringLiteral("InpLebeEdit")), longName);
+        QCOMPARE(edit(QStringLiteral("InpLebeEdit"))->text(), longName.left(40));
+        QTest::keyClicks(valueEdit(0), QStringLiteral("1234,567"));
+        QCOMPARE(valueEdit(0)->text(), QStringLiteral("1234,5"));
     }
 
     void sortingTheEnergyColumn()

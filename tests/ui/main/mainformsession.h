@@ -27,9 +27,11 @@ public:
     // extraFiles: names and contents written into the data folder after the fixture's files,
     // before the window starts. unreadable: names that stand as folders in the data folder
     // when the window starts (the fixture's file of that name removed), so reading them fails.
+    // sessionSaveDelayMs: the wait from a change of the meals to the recovery file.
     explicit MainFormSession(const QString &fixture = QString(),
                              const QList<QPair<QString, QByteArray>> &extraFiles = {},
-                             const QStringList &unreadable = {})
+                             const QStringList &unreadable = {},
+                             int sessionSaveDelayMs = MainWindowContext().sessionSaveDelayMs)
     {
         if (!fixture.isEmpty())
             CopyFolderFiles(QStringLiteral(KB_TEST_DIR "/fixtures/") + fixture, dir.path());
@@ -39,13 +41,22 @@ public:
             QFile::remove(dir.filePath(name));
             QDir(dir.path()).mkdir(name);
         }
-        MainWindowContext context;
         context.dataDirectory = dir.path() + QLatin1Char('/');
         context.prompts = &prompts;
         context.clock = [] { return QDateTime(QDate(2025, 10, 26), QTime(14, 30, 5)); };
         context.locale = QLocale(QLocale::German, QLocale::Germany);
         context.buildStamp = QStringLiteral("Kostbilanz 25.12 10.12.2025 17:53:49 ");
         context.programFilePath = QCoreApplication::applicationFilePath();
+        context.sessionSaveDelayMs = sessionSaveDelayMs;
+        form = std::make_unique<TMainForm>(context);
+    }
+
+    // The program gone without a word (as when it is killed) and started again on the same
+    // folder; the prompts' record is emptied.
+    void restart()
+    {
+        form.reset();
+        prompts.clear();
         form = std::make_unique<TMainForm>(context);
     }
 
@@ -127,5 +138,6 @@ public:
 
     QTemporaryDir dir;
     ScriptedPrompts prompts; // outlives the form, which points to it
+    MainWindowContext context;
     std::unique_ptr<TMainForm> form;
 };

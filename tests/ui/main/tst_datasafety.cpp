@@ -341,6 +341,7 @@ void TestDataSafety::failReport(MainFormSession &session, const QString &path, b
     session.enter(QStringLiteral("1002"), QStringLiteral("250"));
     session.prompts.clear();
     session.prompts.answers.append(asText ? AnswerLeft : AnswerRight); // "Text" or "CSV"
+    session.prompts.answers.append(AnswerLeft);                        // overwrite: Ja
     session.prompts.savePaths.append(path);
     {
         const FileSizeLimit limit(FullDiskLimit);

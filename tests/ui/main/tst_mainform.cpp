@@ -1,5 +1,6 @@
 // The main window's start-up, layout and the road of one food into the balance.
 
+#include "formkit.h"
 #include "mainformsession.h"
 
 #include "nutrients.h"
@@ -149,8 +150,8 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         QCOMPARE(session.text(name), caption);
 
     const QList<QPair<QString, QString>> hints = {
-        {QStringLiteral("LupeLebePanel"), QStringLiteral("Lebensmittel auswählen")},
-        {QStringLiteral("LebeLupeImage"), QStringLiteral("Lebensmittel auswählen")},
+        {QStringLiteral("LupeLebePanel"), QStringLiteral("Lebensmittel auswählen (Strg+F, F3)")},
+        {QStringLiteral("LebeLupeImage"), QStringLiteral("Lebensmittel auswählen (Strg+F, F3)")},
         {QStringLiteral("NwMengeLabel"), QStringLiteral("Bezugsmenge")},
         {QStringLiteral("NwBezLabel4"), QStringLiteral("gesättigte Fettsäuren")},
         {QStringLiteral("DelZeileSBtn"), QStringLiteral("Auswahlzeile löschen")},
@@ -190,7 +191,7 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         expect(QLatin1String(name));
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
 
-    QCOMPARE(session.amountEdit()->maxLength(), 6);
+    QCOMPARE(TypingLimitOf(session.amountEdit()), 6);
     QVERIFY(session.label(QStringLiteral("IdLabel"))->isHidden());
     QVERIFY(session.label(QStringLiteral("DbTypLabel"))->isHidden());
     QCOMPARE(session.marker(4)->geometry(), QRect(296, 212, 24, 16));

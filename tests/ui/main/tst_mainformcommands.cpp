@@ -92,15 +92,20 @@ private slots:
     void readRefusals_data();
     void readRefusals();
     void readEntersEveryLineThroughTheChecks();
+    void readLimits_data();
+    void readLimits();
     void editingEffects_data();
     void editingEffects();
     void changeEntryTakesFoodBack();
     void resetAll_data();
     void resetAll();
-    void closeQuestion_data();
-    void closeQuestion();
+    void saveQuestion_data();
+    void saveQuestion();
     void reportExport_data();
     void reportExport();
+    void reportSaveTarget_data();
+    void reportSaveTarget();
+    void reportOpensInTheLastReportFolder();
     void reportSnapshotIsWhatTheWindowShows();
     void reportProposedNames_data();
     void reportProposedNames();
@@ -243,28 +248,36 @@ void TestMainFormCommands::readRefusals_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("notices");
     QTest::addColumn<bool>("dialogOpened");
-    QTest::addColumn<bool>("loaded");       // LoadedMealFilePath holds the path afterwards
-    QTest::addColumn<bool>("mealsEmptied"); // else the earlier meal stays
+    QTest::addColumn<QString>("loadedAfter"); // LoadedMealFilePath afterwards: a file name or empty
 
     const QString good = QStringLiteral("good");
+    const QString earlier = QStringLiteral("vorher.txt");
     QTest::newRow("empty Swiss database")
         << QString() << QStringLiteral("tag.txt") << true << QStringList{Header}
-        << QStringList{QStringLiteral("Die Schweizer Nährwertliste ist leer!")} << false << false << false;
+        << QStringList{QStringLiteral("Die Schweizer Nährwertliste ist leer!")} << false << QString();
     QTest::newRow("dialog cancelled")
-        << good << QString() << false << QStringList() << QStringList() << true << false << false;
+        << good << QString() << false << QStringList() << QStringList() << true << QString();
     QTest::newRow("upper-case TXT") << good << QStringLiteral("essen.TXT") << true << QStringList{Header}
-                                    << QStringList{NameTest} << true << false << false;
+                                    << QStringList{NameTest} << true << QString();
     QTest::newRow("no file at the path") << good << QStringLiteral("fehlt.txt") << false << QStringList()
-                                         << QStringList() << true << false << false;
+                                         << QStringList() << true << QString();
+    // A file that fails keeps the day on show together with the file it came from.
     QTest::newRow("wrong version") << good << QStringLiteral("alt.txt") << true
                                    << QStringList{QStringLiteral("VNR=Mz251025"),
                                                   QStringLiteral("Mahlzeit1=1;1001;100,0;")}
-                                   << QStringList{InvalidFile} << true << true << true;
+                                   << QStringList{InvalidFile} << true << earlier;
     QTest::newRow("no VNR line") << good << QStringLiteral("ohne.txt") << true
                                  << QStringList{QStringLiteral("Mahlzeit1=1;1001;100,0;")}
-                                 << QStringList{InvalidFile} << true << true << true;
+                                 << QStringList{InvalidFile} << true << earlier;
     QTest::newRow("empty file") << good << QStringLiteral("leer.txt") << true << QStringList()
-                                << QStringList{InvalidFile} << true << true << true;
+                                << QStringList{InvalidFile} << true << earlier;
+    QTest::newRow("binary file") << good << QStringLiteral("bild.txt") << true
+                                 << QStringList{QString::fromLatin1("\x89PNG\x1A\x00\x00\x00\x0DIHDR", 12)}
+                                 << QStringList{InvalidFile} << true << earlier;
+    // Said in a plain message box, not as a notice.
+    QTest::newRow("unreadable: a folder")
+        << good << QStringLiteral("ordner.txt") << true << QStringList{QStringLiteral("<folder>")}
+        << QStringList() << true << earlier;
 }
 
 void TestMainFormCommands::readRefusals()
@@ -274,8 +287,7 @@ void TestMainFormCommands::readRefusals()
     QFETCH(bool, create);
     QFETCH(QStringList, lines);
     QFETCH(bool, dialogOpened);
-    QFETCH(bool, loaded);
-    QFETCH(bool, mealsEmptied);
+    QFETCH(QString, loadedAfter);
 
     MainFormSession session(fixture);
     const bool haveFoods = !fixture.isEmpty();
@@ -287,28 +299,28 @@ void TestMainFormCommands::readRefusals()
         QVERIFY(session.form->mealPlan().changed());
     }
     const QString target = fileName.isEmpty() ? QString() : session.path(fileName);
-    if (create)
+    if (create && lines == QStringList{QStringLiteral("<folder>")})
+        QVERIFY(QDir().mkpath(target));
+    else if (create)
         QVERIFY(WriteBytes(target, CrLfLines(lines)));
     session.prompts.clear();
+    session.prompts.answers.append(AnswerRight); // "Änderungen speichern?": Nein
     session.prompts.openPaths.append(target);
 
     session.click(QStringLiteral("MzDateiEinlesenBtn"));
 
     QTEST(session.prompts.texts(QStringLiteral("notice")), "notices");
+    QCOMPARE(session.prompts.texts(QStringLiteral("plain")).size(),
+             fileName == QLatin1String("ordner.txt") ? 1 : 0);
     QCOMPARE(session.prompts.texts(QStringLiteral("open")).size(), dialogOpened ? 1 : 0);
     const MealPlan &plan = session.form->mealPlan();
     QCOMPARE(plan.chosenMealFileName(), dialogOpened ? target : QString());
-    QCOMPARE(plan.loadedMealFilePath(), loaded ? target : QString());
+    QCOMPARE(plan.loadedMealFilePath(), loadedAfter.isEmpty() ? QString() : session.path(loadedAfter));
     if (!haveFoods)
         return;
-    if (mealsEmptied) {
-        QVERIFY(plan.allEmpty());
-        QCOMPARE(session.text(QStringLiteral("LabelTaSu0")), QStringLiteral("0"));
-        QVERIFY(session.marker(1)->isHidden());
-    } else {
-        QCOMPARE(session.names(1), (QStringList{Apple, Milk}));
-    }
-    // A refused read never claims the file, nor forgets unsaved changes.
+    // A refused read never claims the file, nor touches the meals or forgets unsaved changes.
+    QCOMPARE(session.names(1), (QStringList{Apple, Milk}));
+    QCOMPARE(session.text(QStringLiteral("LabelTaSu0")), QStringLiteral("182")); // 52 + 2 × 65
     QCOMPARE(session.text(QStringLiteral("DateiNameLabel")), QStringLiteral("Datei vorher.txt"));
     QVERIFY(plan.changed());
 }
@@ -348,6 +360,48 @@ void TestMainFormCommands::readEntersEveryLineThroughTheChecks()
     QCOMPARE(session.text(QStringLiteral("DateiNameLabel")), QStringLiteral("Datei viel.txt"));
 }
 
+void TestMainFormCommands::readLimits_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addRow("the largest meal file is read") << qint64(1048576);
+    QTest::addRow("one byte more is refused unread") << qint64(1048577);
+}
+
+void TestMainFormCommands::readLimits()
+{
+    QFETCH(qint64, size);
+
+    // A file of size bytes whose every line is refused: unknown ids, then one filler line.
+    const QByteArray refused("Mahlzeit1=1;999;1,0;\r\n");
+    QByteArray bytes("VNR=Mz251026\r\n");
+    const qint64 count = (size - bytes.size() - 8) / refused.size();
+    bytes += refused.repeated(count);
+    bytes += "X=" + QByteArray(size - bytes.size() - 4, 'x') + "\r\n"; // looks up id 0
+    QCOMPARE(bytes.size(), size);
+
+    MainFormSession session(QStringLiteral("good"));
+    session.readMealFile(QStringLiteral("vorher.txt"), {Header, QStringLiteral("Mahlzeit1=1;1001;100,0;")});
+    QVERIFY(WriteBytes(session.path(QStringLiteral("gross.txt")), bytes));
+    session.prompts.clear();
+    session.prompts.openPaths.append(session.path(QStringLiteral("gross.txt")));
+
+    session.click(QStringLiteral("MzDateiEinlesenBtn"));
+
+    if (size > 1048576) {
+        QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
+                 QStringList{QStringLiteral("Die Datei „gross.txt“ ist zu groß für eine Mahlzeiten-Datei.")});
+        QCOMPARE(session.names(1), QStringList{Apple});
+        QCOMPARE(session.text(QStringLiteral("DateiNameLabel")), QStringLiteral("Datei vorher.txt"));
+        return;
+    }
+    // Five refusals, then one line for all the others, however many there are.
+    QStringList expected(5, QStringLiteral("Lebensmittel-ID 999 nicht in Liste vorhanden !"));
+    expected.append(QStringLiteral("Weitere %1 Zeilen wurden nicht übernommen.").arg(count + 1 - 5));
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")), expected);
+    QVERIFY(session.form->mealPlan().allEmpty());
+    QCOMPARE(session.text(QStringLiteral("DateiNameLabel")), QStringLiteral("Datei gross.txt"));
+}
+
 void TestMainFormCommands::editingEffects_data()
 {
     QTest::addColumn<QString>("button");
@@ -374,14 +428,16 @@ void TestMainFormCommands::editingEffects_data()
     QTest::newRow("change without selection")
         << change << -1 << all << -1 << false << false << QStringList{NoRow};
     QTest::newRow("up from the second")
-        << up << 1 << QStringList{Milk, Apple, Butter} << 0 << false << false << none;
+        << up << 1 << QStringList{Milk, Apple, Butter} << 0 << false << true << none;
     QTest::newRow("up from the first") << up << 0 << all << 0 << false << false << none;
     QTest::newRow("up without selection") << up << -1 << all << -1 << false << false << none;
     QTest::newRow("down from the first")
-        << down << 0 << QStringList{Milk, Apple, Butter} << 1 << false << false << none;
+        << down << 0 << QStringList{Milk, Apple, Butter} << 1 << false << true << none;
     QTest::newRow("down from the last") << down << 2 << all << 2 << false << false << none;
-    QTest::newRow("clear meal") << QStringLiteral("DelSBtnSheet1") << 1 << QStringList() << -1 << true
-                                << false << none;
+    QTest::newRow("clear meal") << QStringLiteral("DelSBtnSheet1") << 1 << QStringList() << -1 << true << true
+                                << none;
+    QTest::newRow("clear an empty meal")
+        << QStringLiteral("DelSBtnSheet2") << 1 << all << 1 << true << false << none;
     QTest::newRow("clear input line")
         << QStringLiteral("DelZeileSBtn") << 1 << all << 1 << false << false << none;
 }
@@ -448,8 +504,7 @@ void TestMainFormCommands::resetAll_data()
 
     QTest::newRow("unchanged asks nothing") << false << -1 << false;
     QTest::newRow("changed, Nein") << true << 0 << false;
-    QTest::newRow("changed, question closed") << true << 99 << false;
-    QTest::newRow("changed, Ja, save cancelled") << true << 1 << true;
+    QTest::newRow("changed, Ja, saved") << true << 1 << true;
 }
 
 void TestMainFormCommands::resetAll()
@@ -460,6 +515,7 @@ void TestMainFormCommands::resetAll()
 
     MainFormSession session(QStringLiteral("good"));
     const QString file = session.path(QStringLiteral("tag.txt"));
+    const QString savedFile = session.path(QStringLiteral("gesichert.txt"));
     session.readMealFile(QStringLiteral("tag.txt"), {Header, QStringLiteral("Mahlzeit1=1;1001;150,0;"),
                                                      QStringLiteral("Mahlzeit3=1;1004;10,0;")});
     session.pages()->setCurrentIndex(2);
@@ -470,6 +526,7 @@ void TestMainFormCommands::resetAll()
     session.prompts.clear();
     if (answer >= 0)
         session.prompts.answers.append(answer);
+    session.prompts.savePaths.append(savedFile);
 
     session.click(QStringLiteral("DelFormValueBtn"));
 
@@ -477,11 +534,13 @@ void TestMainFormCommands::resetAll()
              changed ? QStringList{SaveChanges} : QStringList());
     QCOMPARE(session.prompts.texts(QStringLiteral("save")).size(), saveDialog ? 1 : 0);
     QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
-             saveDialog ? QStringList{SaveCancelled} : QStringList());
+             saveDialog ? QStringList{Saved} : QStringList());
+    QCOMPARE(QFileInfo::exists(savedFile), saveDialog);
 
     const MealPlan &plan = session.form->mealPlan();
     QVERIFY(plan.allEmpty());
-    QCOMPARE(plan.changed(), changed);
+    // Left as it was: a save clears it, "Nein" leaves it set.
+    QCOMPARE(plan.changed(), changed && !saveDialog);
     QCOMPARE(plan.activeMeal(), 1);
     QCOMPARE(session.pages()->currentIndex(), 0);
     QCOMPARE(plan.loadedMealFilePath(), QString());
@@ -502,59 +561,112 @@ void TestMainFormCommands::resetAll()
         QCOMPARE(session.background(QStringLiteral("ProzLabel%1").arg(k)), QColor(235, 235, 235));
     }
 
-    // After Nein the flag is still set, so closing asks again.
+    // With every meal empty there is nothing to save, so closing asks nothing even after Nein.
     session.prompts.clear();
-    session.prompts.answers.append(0);
     session.form->show();
     QVERIFY(session.form->close());
-    QCOMPARE(session.prompts.texts(QStringLiteral("ask")),
-             changed ? QStringList{SaveChanges} : QStringList());
+    QCOMPARE(session.prompts.texts(QStringLiteral("ask")), QStringList());
 }
 
-void TestMainFormCommands::closeQuestion_data()
+void TestMainFormCommands::saveQuestion_data()
 {
-    QTest::addColumn<bool>("changed");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("command"); // the button that asks before the day goes
+    QTest::addColumn<QString>("day");     // "changed", "unchanged" or "emptied" (changed, no entry)
+    QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<QString>("saveAs"); // file name given to the save dialog; empty: cancelled
-    QTest::addColumn<bool>("saveDialog");
+    QTest::addColumn<bool>("goesOn");    // the window closes, resets or reads
     QTest::addColumn<QStringList>("notices");
+    QTest::addColumn<int>("plainMessages");
 
-    QTest::newRow("unchanged") << false << -1 << QString() << false << QStringList();
-    QTest::newRow("changed, Nein") << true << 0 << QString() << false << QStringList();
-    QTest::newRow("changed, question closed") << true << 99 << QString() << false << QStringList();
-    QTest::newRow("changed, Ja, dialog cancelled")
-        << true << 1 << QString() << true << QStringList{SaveCancelled};
-    QTest::newRow("changed, Ja, saved")
-        << true << 1 << QStringLiteral("ende.txt") << true << QStringList{Saved};
+    const QString saveAs = QStringLiteral("ende.txt");
+    const QString existing = QStringLiteral("alt.txt");
+    const QString folder = QStringLiteral("ordner.txt"); // a folder: the write fails
+    const QList<int> ja{AnswerLeft};
+    const QList<int> none;
+    for (const QString &command : {QStringLiteral("BeendenBtn"), QStringLiteral("DelFormValueBtn"),
+                                   QStringLiteral("MzDateiEinlesenBtn")}) {
+        const auto row = [&command](const char *name) {
+            return &QTest::newRow(qPrintable(command + QStringLiteral(": ") + QLatin1String(name)));
+        };
+        *row("unchanged asks nothing")
+            << command << "unchanged" << none << QString() << true << QStringList() << 0;
+        *row("all meals empty asks nothing")
+            << command << "emptied" << none << QString() << true << QStringList() << 0;
+        *row("Nein") << command << "changed" << QList<int>{AnswerRight} << QString() << true << QStringList()
+                     << 0;
+        *row("Abbrechen") << command << "changed" << QList<int>{AnswerThird} << QString() << false
+                          << QStringList() << 0;
+        *row("Escape or close box") << command << "changed" << QList<int>{AnswerClosed} << QString() << false
+                                    << QStringList() << 0;
+        *row("Ja, saved") << command << "changed" << ja << saveAs << true << QStringList{Saved} << 0;
+        *row("Ja, dialog cancelled") << command << "changed" << ja << QString() << false
+                                     << QStringList{SaveCancelled} << 0;
+        *row("Ja, name refused") << command << "changed" << ja << QStringLiteral("ende.TXT") << false
+                                 << QStringList{NameTest} << 0;
+        *row("Ja, overwrite Nein") << command << "changed" << QList<int>{AnswerLeft, AnswerRight} << existing
+                                   << false << QStringList{OverwriteRefused} << 0;
+        *row("Ja, write failed") << command << "changed" << QList<int>{AnswerLeft, AnswerLeft} << folder
+                                 << false << QStringList() << 1;
+    }
 }
 
-void TestMainFormCommands::closeQuestion()
+void TestMainFormCommands::saveQuestion()
 {
-    QFETCH(bool, changed);
-    QFETCH(int, answer);
+    QFETCH(QString, command);
+    QFETCH(QString, day);
+    QFETCH(QList<int>, answers);
     QFETCH(QString, saveAs);
-    QFETCH(bool, saveDialog);
+    QFETCH(bool, goesOn);
+    QFETCH(int, plainMessages);
 
     MainFormSession session(QStringLiteral("good"));
+    QVERIFY(WriteBytes(session.path(QStringLiteral("alt.txt")), "earlier\r\n"));
+    QVERIFY(QDir().mkpath(session.path(QStringLiteral("ordner.txt"))));
+    QVERIFY(WriteBytes(session.path(QStringLiteral("neu.txt")),
+                       CrLfLines({Header, QStringLiteral("Mahlzeit1=1;1004;20,0;")})));
     session.readMealFile(QStringLiteral("tag.txt"), {Header, QStringLiteral("Mahlzeit1=1;1001;150,0;")});
-    if (changed)
+    if (day == QLatin1String("changed"))
         session.enter(QStringLiteral("1002"), QStringLiteral("100"));
+    if (day == QLatin1String("emptied"))
+        session.click(QStringLiteral("DelSBtnSheet1"));
+    QCOMPARE(session.form->mealPlan().changed(), day != QLatin1String("unchanged"));
+    const QStringList namesBefore = session.names(1);
     session.form->show();
     session.prompts.clear();
-    if (answer >= 0)
-        session.prompts.answers.append(answer);
+    session.prompts.answers = answers;
     session.prompts.savePaths.append(saveAs.isEmpty() ? QString() : session.path(saveAs));
+    session.prompts.openPaths.append(session.path(QStringLiteral("neu.txt")));
 
-    session.click(QStringLiteral("BeendenBtn"));
+    session.click(command);
 
-    QVERIFY(!session.form->isVisible()); // closed in every case
-    QCOMPARE(session.prompts.texts(QStringLiteral("ask")),
-             changed ? QStringList{SaveChanges} : QStringList());
-    QCOMPARE(session.prompts.texts(QStringLiteral("save")).size(), saveDialog ? 1 : 0);
+    const bool asked = day == QLatin1String("changed");
+    const QStringList asks = session.prompts.texts(QStringLiteral("ask"));
+    QCOMPARE(asks.isEmpty() ? QString() : asks.first(), asked ? SaveChanges : QString());
+    if (asked)
+        QCOMPARE(session.prompts.calls.first().mode, int(ModeYesNoCancel));
     QTEST(session.prompts.texts(QStringLiteral("notice")), "notices");
-    if (!saveAs.isEmpty())
+    QCOMPARE(session.prompts.texts(QStringLiteral("plain")).size(), plainMessages);
+    if (saveAs == QLatin1String("ende.txt"))
         QCOMPARE(MainFormSession::bytes(session.path(saveAs)),
                  QByteArray("VNR=Mz251026\r\nMahlzeit1=1;1001;150,0;\r\nMahlzeit1=1;1002;100,0;\r\n"));
+    QCOMPARE(MainFormSession::bytes(session.path(QStringLiteral("alt.txt"))), QByteArray("earlier\r\n"));
+
+    if (command == QLatin1String("BeendenBtn")) {
+        QCOMPARE(session.form->isVisible(), !goesOn);
+    } else if (command == QLatin1String("DelFormValueBtn")) {
+        QCOMPARE(session.form->mealPlan().allEmpty(), goesOn);
+    } else {
+        QCOMPARE(session.prompts.texts(QStringLiteral("open")).size(), goesOn ? 1 : 0);
+        if (goesOn)
+            QCOMPARE(session.names(1), QStringList{Butter});
+    }
+    if (!goesOn) {
+        // Stopped: the day, its file and its unsaved state stay as they were.
+        QCOMPARE(session.names(1), namesBefore);
+        QVERIFY(session.form->mealPlan().changed());
+        QCOMPARE(session.text(QStringLiteral("DateiNameLabel")), QStringLiteral("Datei tag.txt"));
+        QCOMPARE(session.form->mealPlan().loadedMealFilePath(), session.path(QStringLiteral("tag.txt")));
+    }
 }
 
 void TestMainFormCommands::reportExport_data()
@@ -584,13 +696,14 @@ void TestMainFormCommands::reportExport()
 
     QCOMPARE(session.prompts.texts(QStringLiteral("ask")), QStringList{TextOrCsv});
     QCOMPARE(session.prompts.calls.at(0).mode, int(ModeTextCsv));
-    // The shared save dialog gets only its title and a name; the rest stays as it was.
+    // The report's own filter and extension, in the data folder the first time.
     const FileDialogRequest request = session.prompts.calls.at(1).request;
     QCOMPARE(request.title, QStringLiteral("Speichern als"));
     QCOMPARE(request.proposedName, QStringLiteral("NW-Tagesbilanz--251026-143005.") + extension);
-    QCOMPARE(request.initialFolder, QString());
-    QCOMPARE(request.filter, QString());
-    QCOMPARE(request.defaultExtension, QString());
+    QCOMPARE(request.initialFolder, session.form->dataDirectory());
+    QCOMPARE(request.filter,
+             asText ? QStringLiteral("Textdateien (*.txt)") : QStringLiteral("CSV-Dateien (*.csv)"));
+    QCOMPARE(request.defaultExtension, extension);
     QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
              QStringList{asText ? QStringLiteral("Die Tagesbilanz wurde als Textdatei gespeichert !")
                                 : QStringLiteral("Die Tagesbilanz wurde als CSV-Datei gespeichert !")});
@@ -604,6 +717,86 @@ void TestMainFormCommands::reportExport()
     QCOMPARE(MainFormSession::bytes(target), expected);
     QVERIFY(expected.contains("Vollmilch"));
     QVERIFY(expected.contains("Erstellt am 26.10.25 14:30:05"));
+}
+
+void TestMainFormCommands::reportSaveTarget_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("overwriteAnswer"); // -1: not asked
+    QTest::addColumn<QStringList>("notices");
+    QTest::addColumn<bool>("written");
+
+    const QStringList savedCsv{QStringLiteral("Die Tagesbilanz wurde als CSV-Datei gespeichert !")};
+    const QStringList ownFile{
+        QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")};
+    QTest::newRow("new file") << "bericht.csv" << false << -1 << savedCsv << true;
+    QTest::newRow("existing file, Ja") << "bericht.csv" << true << 1 << savedCsv << true;
+    QTest::newRow("existing file, Nein: nothing more said")
+        << "bericht.csv" << true << 0 << QStringList() << false;
+    QTest::newRow("existing file, question closed") << "bericht.csv" << true << 99 << QStringList() << false;
+    QTest::newRow("the Swiss food table") << "NwChDb.dat" << true << -1 << ownFile << false;
+    QTest::newRow("the recovery file, other case") << "nwsitzung.DAT" << false << -1 << ownFile << false;
+    QTest::newRow("the settings, not there yet") << "NwConfig.dat" << false << -1 << ownFile << false;
+}
+
+void TestMainFormCommands::reportSaveTarget()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, exists);
+    QFETCH(int, overwriteAnswer);
+    QFETCH(bool, written);
+
+    MainFormSession session(QStringLiteral("good"));
+    session.enter(QStringLiteral("1002"), QStringLiteral("250"));
+    const QString target = session.path(fileName);
+    const QByteArray earlier("earlier\r\n");
+    if (exists && !QFileInfo::exists(target))
+        QVERIFY(WriteBytes(target, earlier));
+    const QByteArray before = MainFormSession::bytes(target);
+    session.prompts.clear();
+    session.prompts.answers.append(AnswerRight); // CSV
+    if (overwriteAnswer >= 0)
+        session.prompts.answers.append(overwriteAnswer);
+    session.prompts.savePaths.append(target);
+
+    session.click(QStringLiteral("TagBilanzSpeichernBtn"));
+
+    QStringList asks{TextOrCsv};
+    if (overwriteAnswer >= 0)
+        asks.append(QStringLiteral(" Soll die vorhandene Datei überschrieben werden? "));
+    QCOMPARE(session.prompts.texts(QStringLiteral("ask")), asks);
+    QTEST(session.prompts.texts(QStringLiteral("notice")), "notices");
+    QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList());
+    if (written) {
+        QVERIFY(MainFormSession::bytes(target).contains("Vollmilch"));
+    } else {
+        QCOMPARE(MainFormSession::bytes(target), before);
+        QCOMPARE(QFileInfo::exists(target), exists);
+    }
+}
+
+void TestMainFormCommands::reportOpensInTheLastReportFolder()
+{
+    MainFormSession session(QStringLiteral("good"));
+    session.enter(QStringLiteral("1002"), QStringLiteral("250"));
+    const QString elsewhere = session.path(QStringLiteral("berichte"));
+    QVERIFY(QDir().mkpath(elsewhere));
+    const auto report = [&session](const QString &path) {
+        session.prompts.clear();
+        session.prompts.answers.append(AnswerLeft); // Text
+        session.prompts.savePaths.append(path);
+        session.click(QStringLiteral("TagBilanzSpeichernBtn"));
+        return session.prompts.calls.at(1).request.initialFolder;
+    };
+
+    QCOMPARE(report(QString()), session.form->dataDirectory()); // cancelled: no report yet
+    QCOMPARE(report(elsewhere + QStringLiteral("/montag.txt")), session.form->dataDirectory());
+    QCOMPARE(report(QString()), elsewhere + QLatin1Char('/'));
+    // The meal file keeps its own folder.
+    session.prompts.clear();
+    session.form->SaveMealFile();
+    QCOMPARE(session.prompts.calls.at(0).request.initialFolder, session.form->dataDirectory());
 }
 
 void TestMainFormCommands::reportSnapshotIsWhatTheWindowShows()
@@ -738,7 +931,7 @@ void TestMainFormCommands::failedReportWrite()
     QVERIFY(QDir().mkpath(target));
     QVERIFY(WriteBytes(target + QStringLiteral("/inside.txt"), "keep"));
     session.prompts.clear();
-    session.prompts.answers.append(0);
+    session.prompts.answers << AnswerRight << AnswerLeft; // CSV, then overwrite: Ja
     session.prompts.savePaths.append(target);
 
     session.click(QStringLiteral("TagBilanzSpeichernBtn"));

@@ -80,6 +80,28 @@ QList<QPair<QString, QByteArray>> FolderFiles(const MainFormSession &session)
     return files;
 }
 
+// The control that has the focus in the active window: where the platform delivers a key.
+QWidget *FocusedControl()
+{
+    QWidget *window = QApplication::activeWindow();
+    return window != nullptr && window->focusWidget() != nullptr ? window->focusWidget() : window;
+}
+
+// Each key goes to whatever control has the focus, as a user's keys do.
+void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = FocusedControl();
+    QVERIFY(focus != nullptr);
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
+}
+
+void TypeKeys(const QString &text)
+{
+    QWidget *focus = FocusedControl();
+    QVERIFY(focus != nullptr);
+    QTest::keyClicks(focus, text);
+}
+
 } // namespace
 
 class TestMainFormWindows : public QObject
@@ -94,6 +116,9 @@ private slots:
     void savedOwnFoodCanBePickedAtOnce();
     void mealSavedAsRecipeIsPickedAndEntered();
     void recipeButtonBesideTheArrowsRefusesAnEmptyMeal();
+    void keyboardRoadEntersAFood();
+    void keysOpenTheFoodSelection_data();
+    void keysOpenTheFoodSelection();
 };
 
 void TestMainFormWindows::opensBesideMainWindow_data()
@@ -426,6 +451,103 @@ void TestMainFormWindows::recipeButtonBesideTheArrowsRefusesAnEmptyMeal()
     QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
              QStringList{QStringLiteral("Die Mahlzeit ist leer !")});
     QCOMPARE(session.text(QStringLiteral("Label2")), QStringLiteral("  2"));
+}
+
+void TestMainFormWindows::keyboardRoadEntersAFood()
+{
+    MainFormSession session(QStringLiteral("good"));
+    session.form->show();
+    QVERIFY(QTest::qWaitForWindowActive(session.form.get()));
+
+    QString shown;
+    QTimer::singleShot(0, session.form.get(), [&] {
+        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (window == nullptr)
+            return;
+        shown = QString::fromLatin1(window->metaObject()->className());
+        // A window manager gives the focus to a modal window that comes up; the offscreen
+        // platform leaves it with the main window.
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+        TypeKeys(QStringLiteral("vollmilch"));
+        PressKey(Qt::Key_Down);
+        PressKey(Qt::Key_Return);
+        if (window->isVisible())
+            window->hide();
+    });
+    PressKey(Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(shown, QStringLiteral("TAuswProjekteForm"));
+    QCOMPARE(session.text(QStringLiteral("BezeLabel")), QStringLiteral(" Vollmilch"));
+    // Back in the main window (which the window manager makes active again), the focus is in
+    // the amount.
+    session.form->activateWindow();
+    QTRY_VERIFY(session.form->isActiveWindow());
+    QCOMPARE(FocusedControl(), session.amountEdit());
+
+    // Enter runs every check of "Lebensmittel eintragen": first without an amount.
+    PressKey(Qt::Key_Return);
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Es ist keine Menge angegeben!")});
+    TypeKeys(QStringLiteral("200"));
+    PressKey(Qt::Key_Enter);
+    QCOMPARE(session.names(1), QStringList{QStringLiteral(" Vollmilch")});
+    QCOMPARE(session.form->mealList(1)->item(0, 3)->text(), QStringLiteral("200,0"));
+    QCOMPARE(session.text(QStringLiteral("LabelTaSu0")), QStringLiteral("130"));
+    QCOMPARE(session.prompts.calls.size(), 1);
+
+    // Tab follows the same road: the magnifier, the amount, "Lebensmittel eintragen".
+    auto *magnifier = session.form->findChild<QWidget *>(QStringLiteral("LupeLebePanel"));
+    magnifier->setFocus(Qt::TabFocusReason);
+    QCOMPARE(FocusedControl(), magnifier);
+    PressKey(Qt::Key_Tab);
+    QCOMPARE(FocusedControl(), session.amountEdit());
+    PressKey(Qt::Key_Tab);
+    QCOMPARE(FocusedControl()->objectName(), QStringLiteral("LebMitEintragenBtn"));
+}
+
+void TestMainFormWindows::keysOpenTheFoodSelection_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("onMagnifier"); // pressed with the focus on the magnifier
+
+    QTest::newRow("Ctrl+F") << int(Qt::Key_F) << int(Qt::ControlModifier) << false;
+    QTest::newRow("F3") << int(Qt::Key_F3) << int(Qt::NoModifier) << false;
+    QTest::newRow("Enter on the magnifier") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    QTest::newRow("Space on the magnifier") << int(Qt::Key_Space) << int(Qt::NoModifier) << true;
+}
+
+void TestMainFormWindows::keysOpenTheFoodSelection()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, onMagnifier);
+
+    MainFormSession session(QStringLiteral("good"));
+    session.form->show();
+    QVERIFY(QTest::qWaitForWindowActive(session.form.get()));
+    if (onMagnifier)
+        session.form->findChild<QWidget *>(QStringLiteral("LupeLebePanel"))->setFocus(Qt::TabFocusReason);
+    else
+        session.amountEdit()->setFocus(Qt::OtherFocusReason);
+
+    QString shown;
+    bool closedByEscape = false;
+    QTimer::singleShot(0, session.form.get(), [&] {
+        if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            shown = QString::fromLatin1(window->metaObject()->className());
+            window->activateWindow();
+            QTRY_VERIFY(window->isActiveWindow());
+            PressKey(Qt::Key_Escape);
+            closedByEscape = !window->isVisible();
+            if (window->isVisible())
+                window->hide();
+        }
+    });
+    PressKey(key, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(shown, QStringLiteral("TAuswProjekteForm"));
+    QVERIFY(closedByEscape);
+    QCOMPARE(session.text(QStringLiteral("BezeLabel")), QString()); // nothing picked
 }
 
 QTEST_MAIN(TestMainFormWindows)

@@ -1,6 +1,7 @@
 #include "tnaewbedarfform.h"
 
 #include "fooddata.h"
+#include "formkit.h"
 #include "scriptedprompts.h"
 #include "settings.h"
 #include "testfiles.h"
@@ -116,7 +117,7 @@ private slots:
         for (int k = 0; k < NutrientCount; ++k) {
             for (const int first : {81, 101}) {
                 QVERIFY(ownEdit(first + k));
-                QCOMPARE(ownEdit(first + k)->maxLength(), 6);
+                QCOMPARE(TypingLimitOf(ownEdit(first + k)), 6);
             }
             QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("NwBezLabel%1").arg(k))->text(),
                      NutrientCatalogue().at(k).shortName);
@@ -280,9 +281,10 @@ private slots:
         QCOMPARE(state().active.title, QStringLiteral("Tagesbedarf '25 bis unter 51' (w) "));
     }
 
-    void aLetterStopsTheSaveAtItsField()
+    void aLetterStopsTheSaveAndChangesNothing()
     {
         showForm();
+        const ReferenceTable tableBefore = m_state.table;
         ownEdit(81)->setText(QStringLiteral("111"));
         ownEdit(93)->clear();
         ownEdit(101)->setText(QStringLiteral("7"));
@@ -300,14 +302,11 @@ private slots:
         QCOMPARE(fileBytes(QStringLiteral("NwRefWerteAnw.dat")), before);
         QVERIFY(m_form->ownValuesChanged());
 
-        // Row 8 and the first three fields of row 9 are already taken into the table.
-        QCOMPARE(state().table[8][0], 111);
-        QCOMPARE(state().table[8][12], 0);
-        QCOMPARE(ownEdit(93)->text(), QStringLiteral("0"));
-        QCOMPARE(state().table[9][0], 7);
-        QCOMPARE(state().table[9][2], 9);
-        QCOMPARE(state().table[9][3], FixtureValue(9, 3));
-        QCOMPARE(state().table[9][4], FixtureValue(9, 4));
+        // The fields before the refused one are not taken in either: rows 8 and 9 stay as the
+        // file has them, and the fields as the user left them.
+        QVERIFY(state().table == tableBefore);
+        QCOMPARE(ownEdit(81)->text(), QStringLiteral("111"));
+        QCOMPARE(ownEdit(93)->text(), QString());
     }
 
     void takeOverAfterAnEditSavesFirst()
@@ -329,10 +328,14 @@ private slots:
     void takeOverStopsWhenTheSaveIsRefused()
     {
         showForm();
-        ownEdit(81)->setText(QStringLiteral("a"));
+        ownEdit(81)->setText(QStringLiteral("5"));
+        ownEdit(90)->setText(QStringLiteral("a"));
         const ReferenceSet before = m_state.active;
         button("UebernehmenBtn")->click();
+        QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+                 QStringList{QStringLiteral(" Der markierte Wert ist nicht nummerisch !")});
         QVERIFY(!m_form->result().takenOver);
+        QVERIFY(state().table == m_state.table);
         QCOMPARE(state().active.title, before.title);
         QCOMPARE(state().ageGroup, 3);
         QVERIFY(m_form->isVisible());
@@ -343,15 +346,18 @@ private slots:
         QTest::addColumn<bool>("edited");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("takenOver");
         const QString ask = QStringLiteral("ask:") + QString::fromUtf8("Änderungen speichern?");
         const QString notSaved = QStringLiteral("notice:Die Änderungen wurden nicht gespeichert");
-        QTest::newRow("nothing edited asks nothing") << false << 1 << QStringList() << false;
+        QTest::newRow("nothing edited asks nothing") << false << 1 << QStringList() << true << false;
         QTest::newRow("Ja saves and takes over")
             << true << 1 << QStringList{ask, QStringLiteral("notice:Eigene Werte wurden gespeichert.")}
-            << true;
-        QTest::newRow("Nein") << true << 0 << QStringList{ask, notSaved} << false;
-        QTest::newRow("question closed") << true << 99 << QStringList{ask, notSaved} << false;
+            << true << true;
+        QTest::newRow("Nein") << true << 0 << QStringList{ask, notSaved} << true << false;
+        QTest::newRow("Abbrechen keeps the window as it was")
+            << true << 2 << QStringList{ask} << false << false;
+        QTest::newRow("question closed is Abbrechen") << true << 99 << QStringList{ask} << false << false;
     }
 
     void closeQuestion()
@@ -359,6 +365,7 @@ private slots:
         QFETCH(bool, edited);
         QFETCH(int, answer);
         QFETCH(QStringList, calls);
+        QFETCH(bool, closes);
         QFETCH(bool, takenOver);
         showForm();
         radio(9)->click();
@@ -369,45 +376,98 @@ private slots:
 
         button("CloseBtn")->click();
 
-        QVERIFY(!m_form->isVisible());
+        QCOMPARE(m_form->isVisible(), !closes);
         QStringList seen;
         for (const ScriptedPrompts::Call &call : m_prompts.calls)
             seen.append(call.kind + QLatin1Char(':') + call.text);
         QCOMPARE(seen, calls);
-        if (edited && answer == AnswerLeft)
-            QCOMPARE(m_prompts.calls.first().mode, int(ModeYesNo));
+        if (edited)
+            QCOMPARE(m_prompts.calls.first().mode, int(ModeYesNoCancel));
         QCOMPARE(m_form->result().takenOver, takenOver);
         QCOMPARE(state().table[8][0], takenOver ? 77 : FixtureValue(8, 0));
         QCOMPARE(state().ageGroup, takenOver ? 8 : 3);
         if (takenOver) {
             QCOMPARE(state().active.title, QStringLiteral("Tagesbedarf eigene Werte (m) "));
             QCOMPARE(state().active.values[0], 77.0);
-        } else {
-            QCOMPARE(fileBytes(QStringLiteral("NwRefWerteAnw.dat")), fileBefore);
-            // Reopening, as the main window does with the state the window left, shows the table
-            // again.
-            m_state = state();
-            m_form->prepareOpening(m_state);
-            QCOMPARE(ownEdit(81)->text(), QString::number(FixtureValue(8, 0)));
+            return;
         }
+        QCOMPARE(fileBytes(QStringLiteral("NwRefWerteAnw.dat")), fileBefore);
+        if (!closes) {
+            // The user goes on where they were: the typed value, the chosen row and the unsaved
+            // state stand, and the next close asks again.
+            QCOMPARE(ownEdit(81)->text(), QStringLiteral("77"));
+            QVERIFY(radio(9)->isChecked());
+            QVERIFY(m_form->ownValuesChanged());
+            m_prompts.answers = {AnswerRight};
+            m_form->close();
+            QVERIFY(!m_form->isVisible());
+            QCOMPARE(m_prompts.texts(QStringLiteral("ask")).size(), 2);
+        }
+        // Reopening, as the main window does with the state the window left, shows the table
+        // again.
+        m_state = state();
+        m_form->prepareOpening(m_state);
+        QCOMPARE(ownEdit(81)->text(), QString::number(FixtureValue(8, 0)));
     }
 
-    void closeWithJaAndALetterClosesWithoutTakingOver()
+    void closeWithJaAndALetterKeepsTheWindowOpen()
     {
         showForm();
+        ownEdit(81)->setText(QStringLiteral("5"));
         ownEdit(85)->setText(QStringLiteral("zz"));
+        const QByteArray fileBefore = fileBytes(QStringLiteral("NwRefWerteAnw.dat"));
         m_prompts.answers = {AnswerLeft};
         button("CloseBtn")->click();
-        QVERIFY(!m_form->isVisible());
-        // The take-over saves once more and stops at the same field.
-        const QString refused = QStringLiteral(" Der markierte Wert ist nicht nummerisch !");
-        QCOMPARE(m_prompts.texts(QStringLiteral("notice")), (QStringList{refused, refused}));
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+                 QStringList{QStringLiteral(" Der markierte Wert ist nicht nummerisch !")});
+        QCOMPARE(m_form->focusWidget(), ownEdit(85));
+        QVERIFY(!m_form->result().takenOver);
         QCOMPARE(state().ageGroup, 3);
+        QVERIFY(state().table == m_state.table);
+        QCOMPARE(fileBytes(QStringLiteral("NwRefWerteAnw.dat")), fileBefore);
+        QCOMPARE(ownEdit(81)->text(), QStringLiteral("5"));
+    }
+
+    void aLongerValueIsShownAndSavedWhole()
+    {
+        // Written by hand: longer than the fields let the user type.
+        const QStringList lines = {
+            QStringLiteral("Eigene Referenzwerte;;Stand;01.01.26;"), QStringLiteral("Energie;"),
+            QStringLiteral("1234567;9001;9002;9003;9004;9005;9006;9007;9008;9009;9010;9011;9012;"),
+            QStringLiteral("10000;10001;10002;10003;10004;10005;10006;10007;10008;10009;10010;10011;10012;")};
+        QVERIFY(WriteBytes(dataPath(QStringLiteral("NwRefWerteAnw.dat")), CrLfLines(lines)));
+        m_state = LoadReferenceValues(m_dir->path(), LoadSettings(m_dir->path())).state;
+        QCOMPARE(m_state.table[8][0], 1234567);
+        showForm();
+        QCOMPARE(ownEdit(81)->text(), QStringLiteral("1234567"));
+
+        ownEdit(82)->setText(QStringLiteral("5"));
+        radio(9)->click();
+        button("UebernehmenBtn")->click();
+        QVERIFY(m_form->result().takenOver);
+        QCOMPARE(state().table[8][0], 1234567);
+        QCOMPARE(state().active.values[0], 1234567.0);
+        QVERIFY(
+            fileLines(QStringLiteral("NwRefWerteAnw.dat")).at(2).startsWith(QStringLiteral("1234567;5;")));
+    }
+
+    void aFailedOwnValuesWriteChangesNothing_data()
+    {
+        QTest::addColumn<bool>("protectedAtStart");
+        QTest::newRow("the write fails") << false;
+        QTest::newRow("the file was not taken in at start") << true;
     }
 
     void aFailedOwnValuesWriteChangesNothing()
     {
-        blockFile(QStringLiteral("NwRefWerteAnw.dat"));
+        QFETCH(bool, protectedAtStart);
+        const QByteArray fileBefore = fileBytes(QStringLiteral("NwRefWerteAnw.dat"));
+        if (protectedAtStart)
+            m_state.ownValuesProtection = ProtectUnreadableFile(QStringLiteral("NwRefWerteAnw.dat"),
+                                                                QStringLiteral("Keine Berechtigung"));
+        else
+            blockFile(QStringLiteral("NwRefWerteAnw.dat"));
         showForm();
         const ReferenceTable tableBefore = m_state.table;
         ownEdit(81)->setText(QStringLiteral("5"));
@@ -432,6 +492,12 @@ private slots:
         QCOMPARE(ownEdit(81)->text(), QStringLiteral("5"));
         QCOMPARE(m_prompts.texts(QStringLiteral("plain")).size(), 3);
 
+        if (protectedAtStart) {
+            QVERIFY2(plain.first().startsWith(QStringLiteral("Die Datei „NwRefWerteAnw.dat“")),
+                     qPrintable(plain.first()));
+            QCOMPARE(fileBytes(QStringLiteral("NwRefWerteAnw.dat")), fileBefore);
+        }
+
         // "Nein" still closes.
         m_prompts.answers = {AnswerRight};
         button("CloseBtn")->click();
@@ -452,6 +518,19 @@ private slots:
         QCOMPARE(state().ageGroup, 3);
         QCOMPARE(state().settings.lines, settingsBefore);
         QVERIFY(m_form->isVisible());
+
+        // "Ja" on the close question saves the own values, but the take-over fails the same
+        // way: the window stays open.
+        ownEdit(81)->setText(QStringLiteral("77"));
+        m_prompts.answers = {AnswerLeft};
+        button("CloseBtn")->click();
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+                 QStringList{QStringLiteral("Eigene Werte wurden gespeichert.")});
+        QCOMPARE(m_prompts.texts(QStringLiteral("plain")).size(), 2);
+        QVERIFY(!m_form->result().takenOver);
+        QCOMPARE(state().ageGroup, 3);
+        QCOMPARE(state().table[8][0], 77);
     }
 };
 

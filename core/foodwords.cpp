@@ -1,0 +1,33 @@
+#include "foodwords.h"
+
+#include "datafiles.h"
+#include "fooddata.h"
+#include "textfile.h"
+
+QList<FoodWordPair> FoodWordPairs(const QStringList &lines)
+{
+    QList<FoodWordPair> pairs;
+    for (const QString &line : lines) {
+        const QStringView text(line);
+        const qsizetype semicolon = text.indexOf(u';');
+        if (semicolon < 0)
+            continue;
+        QStringView swissWord = text.sliced(semicolon + 1);
+        // A spreadsheet may save the pair with a closing ';' or further columns.
+        const qsizetype further = swissWord.indexOf(u';');
+        if (further >= 0)
+            swissWord.truncate(further);
+        FoodWordPair pair{text.first(semicolon).trimmed().toString(), swissWord.trimmed().toString()};
+        if (!pair.word.isEmpty() && !pair.swissWord.isEmpty())
+            pairs.append(pair);
+    }
+    return pairs;
+}
+
+QList<FoodWordPair> LoadFoodWords(const QString &dataDirectory)
+{
+    const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, WordListFileName));
+    if (read.status != ReadStatus::Ok)
+        return {};
+    return FoodWordPairs(read.file.lines);
+}

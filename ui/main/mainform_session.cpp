@@ -1,0 +1,61 @@
+// The recovery file: the unsaved day kept on disk while it is edited, and offered back at the
+// next start when the program did not end normally.
+
+#include "tmainform.h"
+
+#include "sessionfile.h"
+#include "userprompts.h"
+
+#include <QLabel>
+#include <QTimer>
+
+void TMainForm::OfferSessionRecovery()
+{
+    const QString &folder = m_context.dataDirectory;
+    const SessionFile session = ReadSessionFile(folder);
+    switch (session.status) {
+    case SessionFileStatus::None:
+        // A day without entries is nothing to offer; a file of one is left over.
+        RemoveSessionFile(folder);
+        return;
+    case SessionFileStatus::Damaged:
+        RemoveSessionFile(folder);
+        m_context.prompts->showNotice(
+            QStringLiteral("Die Wiederherstellungsdatei war beschädigt und wurde entfernt."));
+        return;
+    case SessionFileStatus::Ok:
+        break;
+    }
+    if (m_context.prompts->askUser(
+            QStringLiteral("Die Mahlzeiten der letzten Sitzung wurden nicht gespeichert. Wiederherstellen?"),
+            ModeYesNoDefaultYes) != AnswerLeft) {
+        RemoveSessionFile(folder);
+        return;
+    }
+    // The file stays: it holds this day until the next change rewrites it.
+    setLabelText(QStringLiteral("DateiNameLabel"), session.fileLabel);
+    showLoadedDay(RestoreSession(session, m_store.index()));
+}
+
+void TMainForm::keepSession()
+{
+    if (m_plan.changed()) {
+        if (!m_sessionTimer->isActive())
+            m_sessionTimer->start();
+        return;
+    }
+    // Saved or freshly read: the day is in a file of its own.
+    m_sessionTimer->stop();
+    RemoveSessionFile(m_context.dataDirectory);
+}
+
+void TMainForm::writeSession()
+{
+    if (!m_plan.changed()) {
+        RemoveSessionFile(m_context.dataDirectory);
+        return;
+    }
+    // A failed write says nothing: it happens behind the user's back while typing, the
+    // earlier recovery file stays as it was, and the next change tries again.
+    WriteSessionFile(m_context.dataDirectory, m_plan, labelNamed(QStringLiteral("DateiNameLabel"))->text());
+}
