@@ -102,6 +102,25 @@ FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory)
     return load;
 }
 
+QString OwnFoodSemicolonRefusal()
+{
+    return QStringLiteral("Das Zeichen ';' ist in Bezeichnung und Werten nicht erlaubt!");
+}
+
+QString OwnFoodDuplicateRefusal()
+{
+    return QStringLiteral("Das Lebensmittel ist schon in der Liste vorhanden!");
+}
+
+QString OwnFoodNameRefusal(const QString &name)
+{
+    if (name.isEmpty())
+        return QStringLiteral("Keine Lebensmittel-Bezeichnung eingegeben!");
+    if (name.contains(QLatin1Char(';')))
+        return OwnFoodSemicolonRefusal();
+    return QString();
+}
+
 QStringList AdditionalFoodFileLines(const QList<AdditionalFoodRow> &rows, const QDate &date)
 {
     QStringList lines;

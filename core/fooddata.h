@@ -55,6 +55,20 @@ struct AdditionalFoodRow
     QStringList values; // NutrientCount texts, "k.A." where the user typed nothing
 };
 
+// The input fields for an own food's name take at most this many typed characters; a longer
+// name from the file (an earlier version, an editor) is kept whole.
+constexpr int OwnFoodNameMaxLength = 40;
+
+// The notice for a ';' in an own food's name or values: it separates the fields of the file.
+QString OwnFoodSemicolonRefusal();
+
+// The notice refusing a second own food of a name already taken (letter case counts).
+QString OwnFoodDuplicateRefusal();
+
+// The notice refusing name for an own food: empty ("Keine Lebensmittel-Bezeichnung
+// eingegeben!") or holding ';'. Empty when name may be used.
+QString OwnFoodNameRefusal(const QString &name);
+
 // Reads DataDirectory/NwAnDb.dat. Missing: no lines, no message; line 0 not starting with
 // "Zusätzliche Lebensmittel": "Die Datei enthält nicht die eigene Nährwertdatenbank"; a file
 // that cannot be read: Unreadable, with a message naming the file and the reason. Both of the

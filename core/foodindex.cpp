@@ -138,6 +138,11 @@ QString DbCodeFor(const QString &dbType)
     return dbType == SwissDbType ? QStringLiteral("1") : QStringLiteral("2");
 }
 
+bool IsPerHundredGrams(const QString &referenceAmount)
+{
+    return referenceAmount == QLatin1String("100");
+}
+
 QString FoodIndex::id(int position) const
 {
     const QString &text = m_texts.at(position);

@@ -27,6 +27,10 @@ struct FoodRecord
 // "1" when dbType is exactly "NwChDb", "2" otherwise.
 QString DbCodeFor(const QString &dbType);
 
+// True when a food's values are per 100 g (reference amount exactly "100"), so its amounts are
+// grams; every other reference amount counts pieces ("St").
+bool IsPerHundredGrams(const QString &referenceAmount);
+
 class FoodIndex
 {
 public:

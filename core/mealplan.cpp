@@ -29,8 +29,7 @@ void ShowFoodInInputLine(const FoodIndex &index, int position, InputLine &line)
     for (int k = 0; k < NutrientCount; ++k)
         line.values[k] = food.values.value(k);
     line.dbType = food.dbType;
-    line.unitCaption =
-        food.referenceAmount == QLatin1String("100") ? QStringLiteral("g") : QStringLiteral("St");
+    line.unitCaption = IsPerHundredGrams(food.referenceAmount) ? QStringLiteral("g") : QStringLiteral("St");
     line.nameHint = food.dbType + QLatin1Char(' ') + line.id;
 }
 

@@ -21,15 +21,29 @@ struct DecimalExpansion
     int exponent = 0;
 };
 
+// "%.17e" as Qt's conversion writes it, halves of the 19th digit rounded away from zero.
+DecimalExpansion ExpandHalfAway(double value)
+{
+    DecimalExpansion expansion;
+    expansion.negative = std::signbit(value);
+    const QString text = QString::number(std::fabs(value), 'e', ExpansionDigits - 1);
+    const qsizetype ePos = text.indexOf(QLatin1Char('e'));
+    int count = 0;
+    for (qsizetype i = 0; i < ePos && count < ExpansionDigits; ++i) {
+        if (IsAsciiDigit(text.at(i)))
+            expansion.digits[count++] = static_cast<char>(text.at(i).unicode());
+    }
+    expansion.exponent = ePos >= 0 ? text.mid(ePos + 1).toInt() : 0;
+    return expansion;
+}
+
 // "%.17e" by std::to_chars into a buffer on the stack: every value of every meal entry is
 // written with one decimal, a third of a million of them for a year of meal files, and Qt's
 // conversion with its allocations cost twenty times as much. The two differ only where the
 // binary value ends exactly in a 5 at the 19th digit: to_chars rounds that half to an even
 // 18th digit, Qt away from zero, so only the 18th digit differs, by one and without a carry.
-// FormatGeneral never reads the 18th digit. FormatOneDecimal reads it from 10^15 on, where such
-// a value ends in .125, .375, .625 or .875 and the 18th digit (the hundredths) stays below 5
-// either way; above 10^16 doubles are whole and even, and no 19th digit can be a final 5.
-// Compared on 26 million values, random bits and these ties included: every text the same.
+// FormatGeneral never reads the 18th digit; FormatDecimals takes ExpandHalfAway where it does.
+// Compared on 26 million values, random bits and such ties included: every text the same.
 DecimalExpansion Expand(double value)
 {
     DecimalExpansion expansion;
@@ -161,44 +175,80 @@ bool ReadDecimalText(const QString &text, double *value)
     return true;
 }
 
-QString FormatOneDecimal(double value)
+QString FormatDecimals(double value, int decimals)
 {
     if (!std::isfinite(value))
         return NonFiniteText(value);
-    const DecimalExpansion expansion = Expand(value);
-    // Number of leading digits that stand at the places 10^exponent down to 10^-1.
-    const int keep = expansion.exponent + 2;
-    // |value| * 10, rounded, as decimal digits, behind a '0' that takes a carry out of the top.
-    // On the stack: this runs for every value of every meal entry.
-    QVarLengthArray<char, 32> tenths;
-    tenths.append('0');
+    // The expansion holds 18 digits; more decimals than that would only repeat its zeros.
+    decimals = qBound(0, decimals, 17);
+    DecimalExpansion expansion = Expand(value);
+    // Number of leading digits that stand at the places 10^exponent down to 10^-decimals.
+    const int keep = expansion.exponent + 1 + decimals;
+    // Where the 18th digit is read, it is taken as Qt's conversion gives it (see Expand).
+    if (keep >= ExpansionDigits - 1)
+        expansion = ExpandHalfAway(value);
+    // |value| * 10^decimals, rounded, as decimal digits, behind a '0' that takes a carry out of
+    // the top. On the stack: this runs for every value of every meal entry.
+    QVarLengthArray<char, 40> scaled;
+    scaled.append('0');
     if (keep == 0) {
-        tenths.append(expansion.digits[0] >= '5' ? '1' : '0');
+        scaled.append(expansion.digits[0] >= '5' ? '1' : '0');
     } else if (keep >= ExpansionDigits) {
-        tenths.append(expansion.digits.data(), ExpansionDigits);
+        scaled.append(expansion.digits.data(), ExpansionDigits);
         for (int i = ExpansionDigits; i < keep; ++i)
-            tenths.append('0');
+            scaled.append('0');
     } else if (keep > 0) {
-        tenths.append(expansion.digits.data(), keep);
+        scaled.append(expansion.digits.data(), keep);
         if (expansion.digits[keep] >= '5')
-            IncrementDigits(tenths.data(), tenths.size());
+            IncrementDigits(scaled.data(), scaled.size());
     }
     qsizetype first = 0;
-    while (first < tenths.size() - 1 && tenths[first] == '0')
+    while (first < scaled.size() - 1 && scaled[first] == '0')
         ++first;
-    const qsizetype count = tenths.size() - first;
-    const bool isZero = count == 1 && tenths[first] == '0';
+    const bool isZero = scaled.size() - first == 1 && scaled[first] == '0';
+    // At least one digit before the comma: 0,042 rather than ,042.
+    while (scaled.size() - first <= decimals) {
+        if (first > 0) {
+            --first; // a '0' already stands there
+        } else {
+            scaled.insert(qsizetype(0), '0');
+        }
+    }
+    const qsizetype count = scaled.size() - first;
 
-    QVarLengthArray<char, 40> text;
+    QVarLengthArray<char, 48> text;
     if (expansion.negative && !isZero)
         text.append('-');
-    if (count == 1)
-        text.append('0');
-    else
-        text.append(tenths.data() + first, count - 1);
-    text.append(',');
-    text.append(tenths.back());
+    text.append(scaled.data() + first, count - decimals);
+    if (decimals > 0) {
+        text.append(',');
+        text.append(scaled.data() + scaled.size() - decimals, decimals);
+    }
     return QString::fromLatin1(text.data(), text.size());
+}
+
+QString FormatOneDecimal(double value)
+{
+    return FormatDecimals(value, 1);
+}
+
+QString FormatFittedDecimal(double value, int maxLength, int maxDecimals)
+{
+    if (!std::isfinite(value))
+        return QString();
+    for (int decimals = maxDecimals; decimals >= 0; --decimals) {
+        QString text = FormatDecimals(value, decimals);
+        if (decimals > 0) {
+            // The comma stops the loop: every text made with decimals holds one.
+            while (text.endsWith(QLatin1Char('0')))
+                text.chop(1);
+            if (text.endsWith(QLatin1Char(',')))
+                text.chop(1);
+        }
+        if (text.size() <= maxLength)
+            return text;
+    }
+    return QString();
 }
 
 QString FormatGeneral(double value, const QLocale &locale)

@@ -28,9 +28,19 @@ QString CommaToPoint(const QString &text);
 // nullopt-like: returns false and leaves value alone when it does not pass.
 bool ReadDecimalText(const QString &text, double *value);
 
+// Exactly decimals places (0 to 17) after a decimal comma, none and no comma for 0; halves away
+// from zero decided on the 18-significant-digit expansion; no grouping, no "-0".
+QString FormatDecimals(double value, int decimals);
+
 // One decimal, decimal comma, halves away from zero decided on the 18-significant-digit
 // expansion (0.35 gives "0,3", 12.25 gives "12,3"), no grouping, no "-0,0".
 QString FormatOneDecimal(double value);
+
+// The value with as many decimals as fit into maxLength characters, at most maxDecimals, rounded
+// as FormatDecimals does and without trailing zeros: 0.042 gives "0,042", 123.456 in six
+// characters "123,46", 12.5 "12,5". Empty when not even the whole number fits, or the value is
+// not finite.
+QString FormatFittedDecimal(double value, int maxLength, int maxDecimals);
 
 // Rounded to 15 significant digits (halves away from zero on the 18-digit expansion), in
 // the shortest form with the locale's decimal separator and no grouping: 0, 375, 57,9.

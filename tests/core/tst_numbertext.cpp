@@ -21,6 +21,8 @@ private slots:
     void readDecimalText();
     void formatOneDecimal_data();
     void formatOneDecimal();
+    void formatFittedDecimal_data();
+    void formatFittedDecimal();
     void formatGeneral_data();
     void formatGeneral();
     void formatGeneralFollowsLocale();
@@ -131,6 +133,37 @@ void TestNumberText::formatOneDecimal()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(FormatOneDecimal(value), text);
+}
+
+void TestNumberText::formatFittedDecimal_data()
+{
+    // Six characters and three decimals at most, as own foods' values are written.
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("three decimals") << 0.042 << u"0,042"_s;
+    QTest::newRow("exact half away from zero") << 0.0625 << u"0,063"_s;
+    QTest::newRow("1.0005 held below the half") << 1.0005 << u"1"_s;
+    QTest::newRow("two decimals fit") << 123.456 << u"123,46"_s;
+    QTest::newRow("one decimal fits") << 1234.56 << u"1234,6"_s;
+    QTest::newRow("none fits") << 12345.6 << u"12346"_s;
+    QTest::newRow("trailing zeros dropped") << 12.5 << u"12,5"_s;
+    QTest::newRow("whole number without comma") << 375.0 << u"375"_s;
+    QTest::newRow("sum noise") << 0.1 + 0.2 << u"0,3"_s;
+    QTest::newRow("below the last place") << 0.0004 << u"0"_s;
+    QTest::newRow("tiny negative is no -0") << -0.0004 << u"0"_s;
+    QTest::newRow("rounding carries to fewer decimals") << 999.9996 << u"1000"_s;
+    QTest::newRow("largest") << 999999.4 << u"999999"_s;
+    QTest::newRow("rounds beyond six characters") << 999999.5 << QString();
+    QTest::newRow("negative in six characters") << -99999.4 << u"-99999"_s;
+    QTest::newRow("negative beyond") << -100000.0 << QString();
+    QTest::newRow("infinite") << qInf() << QString();
+}
+
+void TestNumberText::formatFittedDecimal()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(FormatFittedDecimal(value, 6, 3), text);
 }
 
 void TestNumberText::formatGeneral_data()

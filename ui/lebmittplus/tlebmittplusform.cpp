@@ -76,7 +76,7 @@ void TLebmittPlusForm::createControls()
                   QRect(ValueLeft + ColumnPitch * k - stripLeft, 3, FieldWidth, 17), Qt::AlignCenter);
     }
 
-    m_nameEdit = MakeEdit(this, QStringLiteral("InpLebeEdit"), QRect(17, 112, 328, 21), 40);
+    m_nameEdit = MakeEdit(this, QStringLiteral("InpLebeEdit"), QRect(17, 112, 328, 21), OwnFoodNameMaxLength);
     m_idLabel = new QLabel(this);
     m_idLabel->setObjectName(QStringLiteral("IdLabel"));
     m_idLabel->setGeometry(349, 112, FieldWidth, 21);
@@ -169,22 +169,22 @@ QList<AdditionalFoodRow> TLebmittPlusForm::rows() const
 void TLebmittPlusForm::LebMitEinfgBtnClick()
 {
     const QString name = m_nameEdit->text();
-    if (name.isEmpty()) {
-        m_prompts->showNotice(QStringLiteral("Keine Lebensmittel-Bezeichnung eingegeben!"));
+    if (const QString refusal = OwnFoodNameRefusal(name); !refusal.isEmpty()) {
+        m_prompts->showNotice(refusal);
         m_nameEdit->setFocus();
         return;
     }
-    // ';' separates the fields of NwAnDb.dat; inside a name or value it would shift every
-    // later field when the file is read back.
+    // ';' separates the fields of NwAnDb.dat; inside a value it would shift every later field
+    // when the file is read back.
     if (QLineEdit *offending = fieldWithSemicolon()) {
-        m_prompts->showNotice(QStringLiteral("Das Zeichen ';' ist in Bezeichnung und Werten nicht erlaubt!"));
+        m_prompts->showNotice(OwnFoodSemicolonRefusal());
         offending->setFocus();
         return;
     }
     if (const int row = m_model->findRow(FoodColumn::Name, name); row >= 0) {
         m_list->scrollTo(m_model->index(row, FoodColumn::Name));
         m_list->selectRow(row);
-        m_prompts->showNotice(QStringLiteral("Das Lebensmittel ist schon in der Liste vorhanden!"));
+        m_prompts->showNotice(OwnFoodDuplicateRefusal());
         return;
     }
     const QString amount = m_amountEdit->text();
@@ -199,9 +199,9 @@ void TLebmittPlusForm::LebMitEinfgBtnClick()
         QSet<QString> taken;
         for (const QStringList &cells : m_model->rows())
             taken.insert(cells.at(FoodColumn::Id));
-        id = DrawOwnFoodId(taken, quint32(m_clock().toSecsSinceEpoch()));
+        id = DrawOwnFoodId(taken, m_clock());
         if (id.isEmpty()) {
-            m_prompts->showNotice(QStringLiteral("Es sind keine freien Lebensmittel-IDs mehr vorhanden!"));
+            m_prompts->showNotice(NoFreeOwnFoodIdRefusal());
             return;
         }
     }

@@ -8,6 +8,8 @@
 #include "tmaxwerteform.h"
 #include "tmehreretageform.h"
 #include "tnaewbedarfform.h"
+#include "trezeptform.h"
+#include "userprompts.h"
 
 #include <QLineEdit>
 
@@ -87,4 +89,38 @@ void TMainForm::OpenSeveralDays()
     }
     m_severalDaysWindow->showDays(m_store.index(), m_store.swissLines().isEmpty(), m_requirements.active,
                                   dialogOrigin());
+}
+
+void TMainForm::SaveMealAsRecipe(int meal)
+{
+    if (m_plan.entryCount(meal) == 0) {
+        m_context.prompts->showNotice(QStringLiteral("Die Mahlzeit ist leer !"));
+        return;
+    }
+    // An own-foods file found at start but not taken in is kept as it is; said before the
+    // dialog asks for anything, since the save would be refused anyway.
+    if (const FileProtection &protection = m_store.additionalProtection(); protection.isProtected()) {
+        m_context.prompts->showPlainMessage(protection.refusal());
+        return;
+    }
+    if (m_recipeWindow == nullptr)
+        m_recipeWindow = new TRezeptForm(m_context.prompts, this);
+    const RecipeChoice choice =
+        m_recipeWindow->saveAsRecipe(meal, m_plan.meal(meal), m_store, dialogOrigin());
+    if (!choice.accepted)
+        return;
+    const RecipeSave saved =
+        SaveRecipeAsOwnFood(m_store, choice.row, choice.replaceExisting, m_context.clock());
+    if (!saved.plainMessage.isEmpty()) {
+        m_context.prompts->showPlainMessage(saved.plainMessage);
+        return;
+    }
+    if (saved.saved) {
+        // As after a save in the own-foods window: the counts follow, and the selection list,
+        // whose rows are positions in the old index, is emptied.
+        showFoodCounts();
+        if (m_selectionWindow != nullptr)
+            m_selectionWindow->clearList();
+    }
+    m_context.prompts->showNotice(saved.notice);
 }

@@ -384,6 +384,9 @@ void TMainForm::buildMealPages()
         down->setArrowType(Qt::DownArrow);
         down->setGeometry(68, 272, 24, 24);
         connect(down, &QToolButton::clicked, this, [this, n] { MoveEntryDown(n); });
+        QPushButton *recipe = MakeButton(page, QStringLiteral("AlsRezeptBtn%1").arg(n),
+                                         QStringLiteral("Als Rezept speichern"), QRect(98, 272, 132, 24));
+        connect(recipe, &QPushButton::clicked, this, [this, n] { SaveMealAsRecipe(n); });
 
         addLabel(page, QLatin1String(MealSumCaptionNames[n - 1]), QString::fromUtf8(MealSumCaptions[n - 1]),
                  QRect(232, 282, 142, LabelHeight), Qt::AlignRight | Qt::AlignVCenter);

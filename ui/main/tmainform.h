@@ -26,6 +26,7 @@ class TLizForm;
 class TMaxWerteForm;
 class TMehrereTageForm;
 class TNaewBedarfForm;
+class TRezeptForm;
 struct DayReport;
 
 // The main window: the input line, the six meals with their sums, the day balance against
@@ -88,6 +89,8 @@ public:
     void OpenInfoWindow();
     void OpenMaxValues();
     void OpenSeveralDays(); // "Mehrere Tage ..."
+    // "Als Rezept speichern": the meal as one own food, through the recipe dialog.
+    void SaveMealAsRecipe(int meal);
 
     // The day as the window shows it (meals, the balance last computed, the requirement in
     // force), ready for a report written at created.
@@ -162,4 +165,5 @@ private:
     TLizForm *m_infoWindow = nullptr;
     TMaxWerteForm *m_maxValuesWindow = nullptr;
     TMehrereTageForm *m_severalDaysWindow = nullptr;
+    TRezeptForm *m_recipeWindow = nullptr;
 };

@@ -4,7 +4,6 @@
 #include "foodstore.h"
 #include "formkit.h"
 #include "scriptedprompts.h"
-#include "shortrandom.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -115,13 +114,6 @@ private slots:
         m_form.reset();
         m_store.reset();
         m_dir.reset();
-    }
-
-    void theGeneratorIsTheClassicOne()
-    {
-        ShortRandom random(1);
-        const QList<int> drawn = {random.next(), random.next(), random.next(), random.next()};
-        QCOMPARE(drawn, (QList<int>{41, 18467, 6334, 26500}));
     }
 
     void layoutHasEveryControlAndNoClippedCaption()

@@ -8,6 +8,7 @@
 #include "testfiles.h"
 #include "tlebmittplusform.h"
 #include "tnaewbedarfform.h"
+#include "trezeptform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,6 +37,7 @@ const QByteArray EarlierReport("\xEF\xBB\xBF"
 enum class Writer
 {
     OwnFoods,
+    Recipe,
     OwnValues,
     Settings,
     MealFile,
@@ -61,6 +63,22 @@ bool WhileShown(const std::function<void()> &open, const std::function<void(Wind
     });
     open();
     return ran;
+}
+
+// Runs action and hides a modal window it brings up at once; true when one came up. The check
+// dies with this call when no window comes, so it cannot act on a later one.
+bool BringsUpWindow(const std::function<void()> &action)
+{
+    QObject scope;
+    bool shown = false;
+    QTimer::singleShot(0, &scope, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            shown = true;
+            modal->hide();
+        }
+    });
+    action();
+    return shown;
 }
 
 } // namespace
@@ -103,6 +121,7 @@ private slots:
 
 private:
     void failOwnFoods(MainFormSession &session);
+    void failRecipe(MainFormSession &session);
     void failOwnValues(MainFormSession &session);
     void failSettings(MainFormSession &session);
     void failMealFile(MainFormSession &session, const QString &path);
@@ -115,6 +134,7 @@ void TestDataSafety::failedWriteKeepsEarlierFile_data()
     QTest::addColumn<QString>("fileName");
 
     QTest::newRow("own foods, Speichern") << Writer::OwnFoods << QStringLiteral("NwAnDb.dat");
+    QTest::newRow("own foods, Als Rezept speichern") << Writer::Recipe << QStringLiteral("NwAnDb.dat");
     QTest::newRow("own reference values, Eigene Werte speichern")
         << Writer::OwnValues << QStringLiteral("NwRefWerteAnw.dat");
     QTest::newRow("settings, take-over of a row") << Writer::Settings << QStringLiteral("NwConfig.dat");
@@ -150,6 +170,9 @@ void TestDataSafety::failedWriteKeepsEarlierFile()
     switch (writer) {
     case Writer::OwnFoods:
         failOwnFoods(session);
+        break;
+    case Writer::Recipe:
+        failRecipe(session);
         break;
     case Writer::OwnValues:
         failOwnValues(session);
@@ -211,6 +234,30 @@ void TestDataSafety::failOwnFoods(MainFormSession &session)
     // The close question shows the rows still counted as unsaved.
     QCOMPARE(session.prompts.texts(QStringLiteral("ask")),
              QStringList{QStringLiteral("Änderungen speichern?")});
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+}
+
+void TestDataSafety::failRecipe(MainFormSession &session)
+{
+    session.enter(QStringLiteral("1002"), QStringLiteral("250"));
+    session.prompts.clear();
+    const QString ownCount = session.text(QStringLiteral("Label2"));
+    const int indexSize = session.form->foodStore().index().count();
+    bool ran = false;
+    {
+        // The dialog writes nothing; the save after it meets the full disk.
+        const FileSizeLimit limit(FullDiskLimit);
+        ran = WhileShown<TRezeptForm>([&] { session.form->SaveMealAsRecipe(1); },
+                                      [&](TRezeptForm *window) {
+                                          window->findChild<QLineEdit *>(QStringLiteral("NameEdit"))
+                                              ->setText(QStringLiteral("Milchbrei"));
+                                          window->SpeichernBtnClick();
+                                          QVERIFY(window->choice().accepted);
+                                      });
+    }
+    QVERIFY(ran);
+    QCOMPARE(session.form->foodStore().index().count(), indexSize);
+    QCOMPARE(session.text(QStringLiteral("Label2")), ownCount);
     QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
 }
 
@@ -382,6 +429,13 @@ void TestDataSafety::fileNotTakenInIsKept()
             });
         QVERIFY(ran);
         QCOMPARE(session.text(QStringLiteral("Label2")), QStringLiteral("  0"));
+
+        // Nor as a recipe: refused before the recipe dialog asks for anything.
+        session.enter(QStringLiteral("1002"), QStringLiteral("250"));
+        session.prompts.clear();
+        QVERIFY(!BringsUpWindow([&] { session.form->SaveMealAsRecipe(1); }));
+        QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList{refusal});
+        QCOMPARE(session.prompts.calls.size(), 1);
         break;
     }
     case Found::OwnValuesUnreadable: {

@@ -118,6 +118,7 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         {QStringLiteral("LebMitAendernBtn"), QStringLiteral("Lebensmittel ändern")},
         {QStringLiteral("DelZeileSBtn"), QStringLiteral("X")},
         {QStringLiteral("DelSBtnSheet6"), QStringLiteral("X")},
+        {QStringLiteral("AlsRezeptBtn2"), QStringLiteral("Als Rezept speichern")},
     };
     for (const auto &[name, caption] : captions) {
         const auto *button = form->findChild<QAbstractButton *>(name);
@@ -180,7 +181,7 @@ void TestMainForm::layoutNamesCaptionsAndHints()
     }
     for (int n = 1; n <= MealCount; ++n) {
         for (const char *family : {"MengLabelSu", "MarkerShape", "AnzeigeListView", "MahlzeitTabSheet",
-                                   "DelSBtnSheet", "NachObenSBtn", "NachUntenSBtn"})
+                                   "DelSBtnSheet", "NachObenSBtn", "NachUntenSBtn", "AlsRezeptBtn"})
             expect(QLatin1String(family) + QString::number(n));
         QCOMPARE(session.pages()->tabText(n - 1), QStringLiteral("  Mahlzeit %1  ").arg(n));
     }

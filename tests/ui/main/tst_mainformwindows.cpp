@@ -11,6 +11,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>
@@ -113,6 +114,8 @@ private slots:
     void takenOverRequirementRowReachesBalanceAndNextStart();
     void ownValuesKeepTheirDecimals();
     void savedOwnFoodCanBePickedAtOnce();
+    void mealSavedAsRecipeIsPickedAndEntered();
+    void recipeButtonBesideTheArrowsRefusesAnEmptyMeal();
     void keyboardRoadEntersAFood();
     void keysOpenTheFoodSelection_data();
     void keysOpenTheFoodSelection();
@@ -347,6 +350,110 @@ void TestMainFormWindows::savedOwnFoodCanBePickedAtOnce()
     WhileOpen(session, QStringLiteral("MaxWerteBtn"),
               [&](QDialog *window) { maxRows = LabelText(window, QStringLiteral("Label16")); });
     QCOMPARE(maxRows, QStringLiteral("8"));
+}
+
+void TestMainFormWindows::mealSavedAsRecipeIsPickedAndEntered()
+{
+    MainFormSession session(QStringLiteral("good"));
+    // Apple, milk and wholemeal bread: 450 g, cooked down to 300 g.
+    session.enter(QStringLiteral("1001"), QStringLiteral("150"));
+    session.enter(QStringLiteral("1002"), QStringLiteral("200"));
+    session.enter(QStringLiteral("42"), QStringLiteral("100"));
+    const QString name = QStringLiteral("Frühstücksbrei");
+
+    QString proposed;
+    QString energyPreview;
+    QString incomplete;
+    const QString dialogClass = WhileOpen(session, QStringLiteral("AlsRezeptBtn1"), [&](QDialog *window) {
+        auto *weight = window->findChild<QLineEdit *>(QStringLiteral("GewichtEdit"));
+        proposed = weight->text();
+        // Set rather than typed: the test's key events carry no umlauts.
+        window->findChild<QLineEdit *>(QStringLiteral("NameEdit"))->setText(name);
+        weight->clear();
+        Type(window, QStringLiteral("GewichtEdit"), QStringLiteral("300"));
+        energyPreview = LabelText(window, QStringLiteral("NwLabel0"));
+        incomplete = LabelText(window, QStringLiteral("UnvollstaendigLabel"));
+        Click(window, QStringLiteral("SpeichernBtn"));
+    });
+    QCOMPARE(dialogClass, QStringLiteral("TRezeptForm"));
+    QCOMPARE(proposed, QStringLiteral("450"));
+    QCOMPARE(energyPreview, QStringLiteral("142,67")); // 428 kcal in 300 g
+    QCOMPARE(incomplete, QStringLiteral("unvollständig: Vit.D (1 von 3 Zutaten ohne Wert)"));
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Das Rezept wurde als eigenes Lebensmittel gespeichert.")});
+    QCOMPARE(session.prompts.calls.size(), 1);
+    QCOMPARE(session.text(QStringLiteral("Label2")), QStringLiteral("  3"));
+    QVERIFY(MainFormSession::bytes(session.path(QStringLiteral("NwAnDb.dat")))
+                .contains(QStringLiteral(";Frühstücksbrei;100;142,67;21,567;9,183;2,933;1,567;5,017;0,433;"
+                                         "0,867;30,5;92,5;0,267;0,067;114,47;\r\n")
+                              .toLatin1()));
+    session.prompts.clear();
+
+    // Picked in the selection window like any food and entered into meal 2 with 250 g.
+    session.form->setActiveMeal(2);
+    QCOMPARE(WhileOpen(session, QStringLiteral("LebeLupeImage"),
+                       [&](QDialog *window) {
+                           Type(window, QStringLiteral("SuchEdit"), QStringLiteral("brei"));
+                           QAbstractItemView *list = SelectionList(window);
+                           QCOMPARE(list->model()->rowCount(), 1);
+                           QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                             list->visualRect(list->model()->index(0, 0)).center());
+                           Click(window, QStringLiteral("UebernehmenBtn"));
+                       }),
+             QStringLiteral("TAuswProjekteForm"));
+    QCOMPARE(session.text(QStringLiteral("BezeLabel")), QLatin1Char(' ') + name);
+    QCOMPARE(session.text(QStringLiteral("MengLabel")), QStringLiteral("100"));
+    session.typeAmount(QStringLiteral("250"));
+    session.click(QStringLiteral("LebMitEintragenBtn"));
+    QCOMPARE(session.names(2), QStringList{QLatin1Char(' ') + name});
+    QCOMPARE(session.prompts.calls.size(), 0);
+
+    // 250 of the 300 g: five sixths of the meal, each value from its six-character text.
+    const QStringList sums = {QStringLiteral("356,7"), QStringLiteral("53,9"), QStringLiteral("23"),
+                              QStringLiteral("7,3"),   QStringLiteral("3,9"),  QStringLiteral("12,5"),
+                              QStringLiteral("1,1"),   QStringLiteral("2,2"),  QStringLiteral("76,3"),
+                              QStringLiteral("231,3"), QStringLiteral("0,7"),  QStringLiteral("0,2"),
+                              QStringLiteral("286,2")};
+    QCOMPARE(session.text(QStringLiteral("MengLabelSu2")), QStringLiteral("250"));
+    for (int k = 0; k < NutrientCount; ++k)
+        QCOMPARE(session.text(QStringLiteral("LabelMa2Su%1").arg(k)), sums.at(k));
+    QCOMPARE(session.names(1).size(), 3);
+}
+
+void TestMainFormWindows::recipeButtonBesideTheArrowsRefusesAnEmptyMeal()
+{
+    MainFormSession session(QStringLiteral("good"));
+    // In the free space between the arrows and the sum row's caption, its own caption whole.
+    const char *const sumCaptions[MealCount] = {"Label50", "Label31", "Label32",
+                                                "Label87", "Label98", "Label109"};
+    for (int n = 1; n <= MealCount; ++n) {
+        const auto *button = session.form->findChild<QPushButton *>(QStringLiteral("AlsRezeptBtn%1").arg(n));
+        QVERIFY(button != nullptr);
+        const QWidget *down = session.form->findChild<QWidget *>(QStringLiteral("NachUntenSBtn%1").arg(n));
+        QCOMPARE(button->parentWidget(), down->parentWidget());
+        QVERIFY(button->geometry().left() > down->geometry().right());
+        const QLabel *sumCaption = session.label(QLatin1String(sumCaptions[n - 1]));
+        QVERIFY(button->geometry().right() < sumCaption->geometry().left());
+        QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width());
+    }
+
+    session.enter(QStringLiteral("1001"), QStringLiteral("150"));
+    session.prompts.clear();
+    session.form->setActiveMeal(3);
+    // A dialog that came up would be hidden at once; none may come up.
+    QObject scope;
+    bool dialogShown = false;
+    QTimer::singleShot(0, &scope, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            dialogShown = true;
+            modal->hide();
+        }
+    });
+    session.click(QStringLiteral("AlsRezeptBtn3"));
+    QVERIFY(!dialogShown);
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Die Mahlzeit ist leer !")});
+    QCOMPARE(session.text(QStringLiteral("Label2")), QStringLiteral("  2"));
 }
 
 void TestMainFormWindows::keyboardRoadEntersAFood()

@@ -2,7 +2,7 @@
 
 #include "shortrandom.h"
 
-QString DrawOwnFoodId(const QSet<QString> &takenIds, quint32 seed)
+QString DrawOwnFoodId(const QSet<QString> &takenIds, const QDateTime &now)
 {
     bool anyFree = false;
     for (int id = FirstOwnFoodId; id < FirstOwnFoodId + OwnFoodIdCount && !anyFree; ++id)
@@ -12,10 +12,15 @@ QString DrawOwnFoodId(const QSet<QString> &takenIds, quint32 seed)
 
     // The generator passes through every value 0..32767 within its period, so a free id
     // is always reached.
-    ShortRandom random(seed);
+    ShortRandom random(quint32(now.toSecsSinceEpoch()));
     QString id;
     do {
         id = QString::number(FirstOwnFoodId + random.next() % OwnFoodIdCount);
     } while (takenIds.contains(id));
     return id;
+}
+
+QString NoFreeOwnFoodIdRefusal()
+{
+    return QStringLiteral("Es sind keine freien Lebensmittel-IDs mehr vorhanden!");
 }
