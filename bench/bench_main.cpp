@@ -96,6 +96,48 @@ void PrintFiltering(const QString &title, const FilteringResult &result, double 
     Print(QStringLiteral("    (%1)").arg(result.withRepaint.note));
 }
 
+// One line per column, then the worst column's median against goalMs.
+void PrintSortingColumns(const QString &title, const QList<BenchResult> &results, double goalMs)
+{
+    double worst = 0;
+    QString worstNote;
+    Print(title);
+    for (const BenchResult &result : results) {
+        if (!result.failure.isEmpty()) {
+            Print(QStringLiteral("    NOT MEASURED: %1").arg(result.failure));
+            return;
+        }
+        Print(QStringLiteral("    %1  %2").arg(Spread(result.samples, Ms), result.note));
+        if (result.samples.median() > worst) {
+            worst = result.samples.median();
+            worstNote = result.note;
+        }
+    }
+    Print(QStringLiteral("    worst column %1 (%2)   goal <= %3 on any column: %4")
+              .arg(Ms(worst), worstNote, Ms(goalMs), worst <= goalMs ? QStringLiteral("met") : QStringLiteral("MISSED")));
+}
+
+void PrintBalance(const QString &title, const BalanceResult &result, double goalMs)
+{
+    PrintTimed(title, result.alone, goalMs);
+    if (result.alone.failure.isEmpty())
+        Print(QStringLiteral("    with the repaint     %1").arg(Spread(result.withRepaint, Ms)));
+}
+
+void PrintMemory(const QString &title, const MemoryFigures &figures)
+{
+    if (!figures.failure.isEmpty()) {
+        Print(QStringLiteral("%1: NOT MEASURED: %2").arg(title, figures.failure));
+        return;
+    }
+    Print(title + QStringLiteral(" (heap in use / resident)"));
+    for (int i = 0; i < figures.heapKb.size(); ++i) {
+        Print(QStringLiteral("    %1  %2 / %3")
+                  .arg(figures.heapKb.at(i).first, -28)
+                  .arg(Mb(figures.heapKb.at(i).second), Mb(figures.residentKb.at(i).second)));
+    }
+}
+
 QString CpuModel()
 {
     QFile info(QStringLiteral("/proc/cpuinfo"));
@@ -179,41 +221,77 @@ int main(int argc, char *argv[])
     store.loadFiles();
     store.buildIndex();
 
-    BenchResult loading, sortNumber, sortName, balance, searchTexts, searchTextsLarge, summaryMonth, summaryYear;
+    // Fifteen times the shipped foods and 1,001 own ones, made for this run only.
+    QTemporaryDir largeFolder;
+    QString largeFailure;
+    const bool needLarge = wanted("filtering") || wanted("sorting") || wanted("balance") || wanted("loading");
+    if (needLarge) {
+        largeFailure = largeFolder.isValid()
+                           ? WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), largeFolder.path())
+                           : QStringLiteral("cannot make a temporary folder");
+    }
+    const QString largeDirectory = largeFolder.path() + QLatin1Char('/');
+    FoodStore large(largeDirectory);
+    if (needLarge && largeFailure.isEmpty()) {
+        large.loadFiles();
+        large.buildIndex();
+    }
+    auto failedLarge = [&largeFailure] {
+        BenchResult failed;
+        failed.failure = largeFailure;
+        return failed;
+    };
+
+    BenchResult loading, loadingLarge, sortedList, sortedListLarge, sortedListSavedLarge;
+    BenchResult sortNumber, sortName, searchTexts, searchTextsLarge, summaryMonth, summaryYear;
+    QList<BenchResult> sortLarge;
+    BalanceResult balance, balanceLarge;
+    MemoryFigures maxValuesMemory;
     FilteringResult filtering, filteringLarge;
     if (wanted("loading")) {
         Progress("loading");
         loading = MeasureLoading(dataDirectory, 200 / scale);
+        sortedList = MeasureSortedList(dataDirectory, false, 100 / scale);
+        if (largeFailure.isEmpty()) {
+            loadingLarge = MeasureLoading(largeDirectory, 40 / scale);
+            sortedListLarge = MeasureSortedList(largeDirectory, false, 20 / std::min(scale, 4));
+            sortedListSavedLarge = MeasureSortedList(largeDirectory, true, 20 / std::min(scale, 4));
+        } else {
+            loadingLarge = sortedListLarge = sortedListSavedLarge = failedLarge();
+        }
     }
     if (wanted("filtering")) {
         Progress("filtering");
         searchTexts = MeasureSearchTexts(dataDirectory, 100 / scale);
         filtering = MeasureFiltering(store.index(), 60 / scale);
-        // Fifteen times the shipped foods and 1,001 own ones, made for this run only.
         Progress("filtering at 15 times the foods");
-        QTemporaryDir largeFolder;
-        const QString failure =
-            largeFolder.isValid()
-                ? WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), largeFolder.path())
-                : QStringLiteral("cannot make a temporary folder");
-        if (failure.isEmpty()) {
-            FoodStore large(largeFolder.path() + QLatin1Char('/'));
-            large.loadFiles();
-            large.buildIndex();
+        if (largeFailure.isEmpty()) {
             searchTextsLarge = MeasureSearchTexts(largeFolder.path(), 20 / scale);
             filteringLarge = MeasureFiltering(large.index(), 30 / scale);
         } else {
-            filteringLarge.withRepaint.failure = failure;
+            filteringLarge.withRepaint.failure = largeFailure;
         }
     }
     if (wanted("sorting")) {
         Progress("sorting");
         sortNumber = MeasureSorting(store.index(), FoodColumn::FirstValue, 100 / scale);
         sortName = MeasureSorting(store.index(), FoodColumn::Name, 100 / scale);
+        Progress("sorting every column at 15 times the foods");
+        if (largeFailure.isEmpty()) {
+            sortLarge = MeasureSortingAllColumns(large.index(), 20 / std::min(scale, 5));
+            maxValuesMemory = MeasureMaxValuesMemory(large.index());
+        } else {
+            sortLarge = {failedLarge()};
+            maxValuesMemory.failure = largeFailure;
+        }
     }
     if (wanted("balance")) {
         Progress("balance");
         balance = MeasureBalance(dataFolder.path(), 1000 / scale);
+        if (largeFailure.isEmpty())
+            balanceLarge = MeasureBalance(largeFolder.path(), 300 / scale);
+        else
+            balanceLarge.alone = failedLarge();
     }
     if (wanted("summary")) {
         Progress("several days");
@@ -252,11 +330,22 @@ int main(int argc, char *argv[])
     if (wanted("sorting")) {
         PrintTimed(QStringLiteral("3 Sorting, one click on a number column"), sortNumber, 10.0);
         PrintTimed(QStringLiteral("3 Sorting, one click on the name column"), sortName, 10.0);
+        PrintSortingColumns(QStringLiteral("3 Sorting at 15 times the foods, one click on each column"),
+                            sortLarge, 10.0);
+        PrintMemory(QStringLiteral("6 Maximum-values window at 15 times the foods, opened and closed twice"),
+                    maxValuesMemory);
     }
-    if (wanted("balance"))
-        PrintTimed(QStringLiteral("4 RecomputeBalance, six full meals"), balance, 0.5);
-    if (wanted("loading"))
+    if (wanted("balance")) {
+        PrintBalance(QStringLiteral("4 RecomputeBalance, six full meals, shipped foods"), balance, 0.5);
+        PrintBalance(QStringLiteral("4 RecomputeBalance, six full meals, 15 times the foods"), balanceLarge, 0.5);
+    }
+    if (wanted("loading")) {
         PrintTimed(QStringLiteral("5 Loading the shipped files and building the index"), loading, 5.0);
+        PrintTimed(QStringLiteral("5 Loading and index at 15 times the foods"), loadingLarge, 10.0);
+        PrintTimed(QStringLiteral("5 Sorted id=name list, once per index, shipped foods"), sortedList, 0);
+        PrintTimed(QStringLiteral("5 Sorted id=name list, once per index, 15 times"), sortedListLarge, 20.0);
+        PrintTimed(QStringLiteral("5 Sorted list after an own-foods save, 15 times"), sortedListSavedLarge, 20.0);
+    }
     if (wanted("startup") && startup.failure.isEmpty()) {
         const double extra = startup.programRssKb.median() - startup.baselineRssKb.median();
         Print(QStringLiteral("6 Peak memory (max RSS) of the start-ups above"));

@@ -1,5 +1,7 @@
 #include "windowbenches.h"
 
+#include "fooddata.h"
+#include "foodlistcolumns.h"
 #include "foodrowsmodel.h"
 #include "foodsearchtexts.h"
 #include "foodstore.h"
@@ -12,12 +14,16 @@
 #include "tmaxwerteform.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+
+#include <malloc.h>
 
 namespace {
 
@@ -59,9 +65,8 @@ BenchResult MeasureLoading(const QString &dataDirectory, int runs)
             const SettingsList settings = LoadSettings(dataDirectory);
             store.buildIndex();
             reference = LoadReferenceValues(dataDirectory, settings);
-            // The sorted list is made when first needed, not at start-up; counted here, so
-            // that the figure keeps covering the whole index.
-            store.index().sortedCount();
+            // The main window shows the counts at start-up.
+            store.index().swissCountText();
         }));
         if (!messages.isEmpty() || !reference.message.isEmpty() || store.index().count() == 0) {
             result.failure = QStringLiteral("loading %1 failed: %2 %3")
@@ -69,6 +74,33 @@ BenchResult MeasureLoading(const QString &dataDirectory, int runs)
             return result;
         }
         result.note = QStringLiteral("%1 foods").arg(store.index().count());
+    }
+    return result;
+}
+
+BenchResult MeasureSortedList(const QString &dataDirectory, bool afterOwnSave, int runs)
+{
+    BenchResult result;
+    for (int run = 0; run < runs; ++run) {
+        FoodStore store(dataDirectory, QLocale());
+        store.loadFiles();
+        store.buildIndex();
+        if (afterOwnSave) {
+            store.index().sortedCount();
+            // The same own foods written back: the file and the list stay as they were.
+            const WriteResult written =
+                store.saveAdditionalFoods(AdditionalFoodRows(store.additionalLines()), QDate(2025, 12, 1));
+            if (!written.ok) {
+                result.failure = written.message();
+                return result;
+            }
+        }
+        int count = 0;
+        result.samples.add(TimeMs([&] { count = store.index().sortedCount(); }));
+        result.note = QStringLiteral("%1 of %2 foods listed%3")
+                          .arg(count)
+                          .arg(store.index().count())
+                          .arg(afterOwnSave ? QStringLiteral(", after a save of the own foods") : QString());
     }
     return result;
 }
@@ -211,9 +243,20 @@ BenchResult MeasureSorting(const FoodIndex &index, int column, int clicks)
     return result;
 }
 
-BenchResult MeasureBalance(const QString &dataDirectory, int runs)
+QList<BenchResult> MeasureSortingAllColumns(const FoodIndex &index, int clicks)
 {
-    BenchResult result;
+    QList<BenchResult> results;
+    for (int column = 0; column < FoodColumn::Count; ++column) {
+        if (column != FoodColumn::Id)
+            results.append(MeasureSorting(index, column, clicks));
+    }
+    return results;
+}
+
+BalanceResult MeasureBalance(const QString &dataDirectory, int runs)
+{
+    BalanceResult figures;
+    BenchResult &result = figures.alone;
     SilentPrompts prompts;
     MainWindowContext context;
     context.dataDirectory = dataDirectory + QLatin1Char('/');
@@ -225,7 +268,7 @@ BenchResult MeasureBalance(const QString &dataDirectory, int runs)
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         result.failure = QStringLiteral("the main window was not shown");
-        return result;
+        return figures;
     }
     auto *amount = form.findChild<QLineEdit *>(QStringLiteral("MengEdit"));
 
@@ -248,7 +291,7 @@ BenchResult MeasureBalance(const QString &dataDirectory, int runs)
     if (entries != MealCount * MaxEntriesPerMeal) {
         result.failure =
             QStringLiteral("only %1 entries: %2").arg(entries).arg(prompts.shown.join(QLatin1Char(' ')));
-        return result;
+        return figures;
     }
 
     QList<QLabel *> labels;
@@ -260,14 +303,75 @@ BenchResult MeasureBalance(const QString &dataDirectory, int runs)
             name.startsWith(QLatin1String("ProzLabel")))
             labels.append(label);
     }
-    for (int run = 0; run < runs; ++run) {
+    // Every other run is timed until the window has painted (the labels' repaints are
+    // posted and handled by Settle), so both figures see the same load.
+    PaintCounter paints(&form);
+    int paintedRuns = 0;
+    for (int run = 0; run < 2 * runs; ++run) {
         for (QLabel *label : std::as_const(labels))
             label->setText(QString());
         Settle();
-        result.samples.add(TimeMs([&] { form.RecomputeBalance(); }));
+        if (run % 2 == 0) {
+            result.samples.add(TimeMs([&] { form.RecomputeBalance(); }));
+            continue;
+        }
+        const int before = paints.count;
+        figures.withRepaint.add(TimeMs([&] {
+            form.RecomputeBalance();
+            Settle();
+        }));
+        paintedRuns += paints.count > before ? 1 : 0;
     }
     Settle();
-    result.note = QStringLiteral("%1 entries, %2 labels set per run").arg(entries).arg(labels.size());
+    result.note = QStringLiteral("%1 foods, %2 entries, %3 labels set per run; repainted in %4 of %5 runs")
+                      .arg(foods)
+                      .arg(entries)
+                      .arg(labels.size())
+                      .arg(paintedRuns)
+                      .arg(runs);
     form.hide();
-    return result;
+    return figures;
+}
+
+namespace {
+
+double ResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble();
+    }
+    return 0;
+}
+
+} // namespace
+
+MemoryFigures MeasureMaxValuesMemory(const FoodIndex &index)
+{
+    MemoryFigures figures;
+    auto note = [&figures](const QString &label) {
+        Settle();
+        figures.heapKb.append({label, double(mallinfo2().uordblks) / 1024.0});
+        figures.residentKb.append({label, ResidentKb()});
+    };
+    // Made once and kept, as the main window keeps it.
+    TMaxWerteForm form;
+    note(QStringLiteral("window made, never opened"));
+    for (int opening = 1; opening <= 2; ++opening) {
+        form.fill(index);
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form)) {
+            figures.failure = QStringLiteral("the maximum-values window was not shown");
+            return figures;
+        }
+        form.MaxWerteListViewColumnClick(FoodColumn::FirstValue);
+        note(QStringLiteral("opening %1, sorted once").arg(opening));
+        form.close();
+        note(QStringLiteral("opening %1 closed").arg(opening));
+    }
+    return figures;
 }

@@ -3,6 +3,8 @@
 #include "benchresult.h"
 #include "samples.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 class FoodIndex;
@@ -11,9 +13,14 @@ class FoodIndex;
 // Each timed step ends only when the events it caused (the view's layout, the repaint) have
 // been handled; what is left over from one step is handled, untimed, before the next.
 
-// Loading NwChDb.dat, NwAnDb.dat (absent), the settings and the reference files of
-// dataDirectory, and building the whole food index, its sorted list included.
+// Loading NwChDb.dat, NwAnDb.dat, the settings and the reference files of dataDirectory and
+// building the food index, as start-up does (the sorted list is made on first use, apart).
 BenchResult MeasureLoading(const QString &dataDirectory, int runs);
+
+// Making the sorted 'id=name' list of the foods of dataDirectory, once per index: on a freshly
+// built index, and (afterOwnSave) on the index rebuilt after a save of the own foods, whose
+// predecessor had made its list already.
+BenchResult MeasureSortedList(const QString &dataDirectory, bool afterOwnSave, int runs);
 
 // Making the folded texts the food search looks in, once per index, for the foods of
 // dataDirectory: paid when the food selection window first opens on that index.
@@ -38,6 +45,27 @@ FilteringResult MeasureFiltering(const FoodIndex &index, int rounds);
 // index: the sort and the repaint of the list. Each click reverses the direction.
 BenchResult MeasureSorting(const FoodIndex &index, int column, int clicks);
 
+// The sort clicks of MeasureSorting on every shown column, clicks each: one result per column
+// (the hidden id column left out).
+QList<BenchResult> MeasureSortingAllColumns(const FoodIndex &index, int clicks);
+
 // TMainForm::RecomputeBalance with all six meals holding twelve entries each. Before each run
 // the sum, day and percent labels are emptied (untimed), so every run really sets their texts.
-BenchResult MeasureBalance(const QString &dataDirectory, int runs);
+// withRepaint: each run also until the window has painted the new texts.
+struct BalanceResult
+{
+    BenchResult alone;
+    Samples withRepaint;
+};
+BalanceResult MeasureBalance(const QString &dataDirectory, int runs);
+
+// What the maximum-values window holds over every food of index: heap in use (malloc's
+// count) and the resident size, before the first opening, while open, and after closing, for
+// two openings.
+struct MemoryFigures
+{
+    QString failure;
+    QList<QPair<QString, double>> heapKb;     // label, heap in use
+    QList<QPair<QString, double>> residentKb; // label, VmRSS
+};
+MemoryFigures MeasureMaxValuesMemory(const FoodIndex &index);
