@@ -11,7 +11,7 @@
 
 #include <algorithm>
 #include <mutex>
-#include <numeric>
+#include <iterator>
 
 namespace {
 
@@ -41,47 +41,102 @@ QString CountText(qsizetype lineCount, qsizetype headerLines)
     return QStringLiteral("  ") + QString::number(foods);
 }
 
-// The 'id=name' texts in collation order, and for each the position of the index text it was
-// taken from. Case-only duplicates are dropped first, in index order, so the food that comes
-// first (a Swiss one before an own one) keeps its spelling; the stable sort then keeps texts
-// that collate equal but differ in more than case in index order.
-void SortIdNames(const QStringList &texts, const QLocale &locale, QStringList &sorted, QList<int> &positions)
+// One 'id=name' text to be sorted: its case-folded form and the position of its index text.
+struct SortEntry
 {
-    QStringList idNames;
-    QList<int> kept;
-    idNames.reserve(texts.size());
-    kept.reserve(texts.size());
-    QSet<QString> seen;
-    seen.reserve(texts.size());
-    for (int position = 0; position < texts.size(); ++position) {
+    QString idName;
+    QString folded;
+    int position = 0;
+};
+
+// The order of the sorted list: the locale's collation, case-insensitive. Qt's collator for
+// the C locale compares the case-folded UTF-16 units of the texts; there the folded texts,
+// made for the duplicate check anyway, are the sort keys and are compared without the
+// collator, and a sort by them is checked against the collator afterwards. Other locales
+// compare with the collator, whose own keys (QCollatorSortKey) cost more to make than a
+// whole sort by comparisons.
+class IdNameOrder
+{
+public:
+    explicit IdNameOrder(const QLocale &locale)
+        : m_collator(locale), m_byFolded(locale.language() == QLocale::C)
+    {
+        m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+        m_collator.setNumericMode(false); // ids sort as text: '100' before '20'
+    }
+
+    bool less(const SortEntry &a, const SortEntry &b) const
+    {
+        if (m_byFolded)
+            return QStringView(a.folded).compare(QStringView(b.folded)) < 0;
+        return m_collator.compare(a.idName, b.idName) < 0;
+    }
+
+    // Whether entries, in their order, are what a stable sort by the collator gives: each
+    // neighbour pair in order, and equal ones in index order.
+    bool isCollatorOrder(const std::vector<SortEntry> &entries) const
+    {
+        if (!m_byFolded)
+            return true; // sorted by the collator itself
+        for (size_t i = 1; i < entries.size(); ++i) {
+            const int order = m_collator.compare(entries[i - 1].idName, entries[i].idName);
+            if (order > 0 || (order == 0 && entries[i - 1].position > entries[i].position))
+                return false;
+        }
+        return true;
+    }
+
+    // The collator's stable order of entries, the one the list is defined by.
+    void sortByCollator(std::vector<SortEntry> &entries) const
+    {
+        std::sort(entries.begin(), entries.end(),
+                  [](const SortEntry &a, const SortEntry &b) { return a.position < b.position; });
+        std::stable_sort(entries.begin(), entries.end(), [this](const SortEntry &a, const SortEntry &b) {
+            return m_collator.compare(a.idName, b.idName) < 0;
+        });
+    }
+
+private:
+    QCollator m_collator;
+    bool m_byFolded;
+};
+
+// The texts [from, to) in index order as entries, stably sorted by order, without the case-only
+// duplicates of earlier texts and of those in earlier; the folded texts kept go into seen.
+// Dropping in index order keeps the spelling of the food that comes first (a Swiss one before
+// an own one).
+std::vector<SortEntry> SortedEntries(const QStringList &texts, int from, int to, const IdNameOrder &order,
+                                     const QSet<QString> *earlier, QSet<QString> &seen)
+{
+    std::vector<SortEntry> entries;
+    entries.reserve(size_t(qMax(0, to - from)));
+    seen.reserve(seen.size() + (to - from));
+    for (int position = from; position < to; ++position) {
         const QString &text = texts.at(position);
-        const QString idName = text.left(text.indexOf(QLatin1Char(';')));
-        const QString folded = idName.toCaseFolded();
-        if (seen.contains(folded))
+        SortEntry entry;
+        entry.idName = text.left(text.indexOf(QLatin1Char(';')));
+        entry.folded = entry.idName.toCaseFolded();
+        if ((earlier != nullptr && earlier->contains(entry.folded)) || seen.contains(entry.folded))
             continue;
-        seen.insert(folded);
-        idNames.append(idName);
-        kept.append(position);
+        seen.insert(entry.folded);
+        entry.position = position;
+        entries.push_back(std::move(entry));
     }
-    QCollator collator(locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false); // ids sort as text: '100' before '20'
-    QList<int> order(idNames.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&collator, &idNames](int a, int b) {
-        return collator.compare(idNames.at(a), idNames.at(b)) < 0;
-    });
-    sorted.clear();
-    positions.clear();
-    sorted.reserve(order.size());
-    positions.reserve(order.size());
-    for (const int i : std::as_const(order)) {
-        sorted.append(idNames.at(i));
-        positions.append(kept.at(i));
-    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&order](const SortEntry &a, const SortEntry &b) { return order.less(a, b); });
+    return entries;
 }
 
 } // namespace
+
+// The Swiss foods' part of the sorted list. The Swiss lines do not change while the program
+// runs, so an index rebuilt after a save of the own foods keeps this part.
+struct FoodIndex::SwissOrder
+{
+    std::once_flag made;
+    std::vector<SortEntry> entries; // in collation order, case-only duplicates dropped
+    QSet<QString> folded;           // the folded texts of all Swiss foods
+};
 
 struct FoodIndex::Derived
 {
@@ -94,7 +149,7 @@ struct FoodIndex::Derived
     FoodSearchTexts search;
 };
 
-FoodIndex::FoodIndex() : m_derived(std::make_shared<Derived>()) {}
+FoodIndex::FoodIndex() : m_derived(std::make_shared<Derived>()), m_swissOrder(std::make_shared<SwissOrder>()) {}
 
 // Both lists are made on first use: sorting is the dearest part of building the index, and a
 // start-up that only shows the main window needs neither. The texts never change after
@@ -113,10 +168,42 @@ const QHash<QString, int> &FoodIndex::positionsByFoldedId() const
     return m_derived->positions;
 }
 
+const FoodIndex::SwissOrder &FoodIndex::swissOrder() const
+{
+    std::call_once(m_swissOrder->made, [this] {
+        m_swissOrder->entries = SortedEntries(m_texts, 0, m_swissTextCount, IdNameOrder(m_locale), nullptr,
+                                              m_swissOrder->folded);
+    });
+    return *m_swissOrder;
+}
+
 const QStringList &FoodIndex::sortedTexts() const
 {
-    std::call_once(m_derived->sortedMade,
-                   [this] { SortIdNames(m_texts, m_locale, m_derived->sorted, m_derived->sortedPositions); });
+    std::call_once(m_derived->sortedMade, [this] {
+        // The Swiss part and the own part are each sorted stably; merging them with the Swiss
+        // text first where they are equal gives the stable sort of the whole, since every
+        // Swiss food stands before every own one in the index.
+        const IdNameOrder order(m_locale);
+        const SwissOrder &swiss = swissOrder();
+        QSet<QString> ownFolded;
+        const std::vector<SortEntry> own =
+            SortedEntries(m_texts, m_swissTextCount, int(m_texts.size()), order, &swiss.folded, ownFolded);
+        std::vector<SortEntry> merged;
+        merged.reserve(swiss.entries.size() + own.size());
+        std::merge(swiss.entries.begin(), swiss.entries.end(), own.begin(), own.end(), std::back_inserter(merged),
+                   [&order](const SortEntry &a, const SortEntry &b) { return order.less(a, b); });
+        if (!order.isCollatorOrder(merged))
+            order.sortByCollator(merged);
+
+        QStringList &sorted = m_derived->sorted;
+        QList<int> &positions = m_derived->sortedPositions;
+        sorted.reserve(qsizetype(merged.size()));
+        positions.reserve(qsizetype(merged.size()));
+        for (const SortEntry &entry : merged) {
+            sorted.append(entry.idName);
+            positions.append(entry.position);
+        }
+    });
     return m_derived->sorted;
 }
 
@@ -187,6 +274,40 @@ QString FoodIndex::sortedName(int position) const
     return equals < 0 ? QString() : text.mid(equals + 1);
 }
 
+void FoodIndex::appendOwnFoods(const QStringList &additionalLines)
+{
+    const QStringView semicolon(u";");
+    LineFieldViews fields;
+    Pieces pieces;
+    m_additionalCount = CountText(additionalLines.size(), OwnFoodHeaderLines);
+    for (qsizetype i = OwnFoodHeaderLines; i < additionalLines.size(); ++i) {
+        SplitFoodLine(additionalLines.at(i), IndexFieldCount, fields);
+        pieces = {fields.at(0), u"="};
+        for (int f = 1; f < IndexFieldCount; ++f) {
+            pieces.append(fields.at(f));
+            pieces.append(semicolon);
+        }
+        pieces.append(AdditionalDbType);
+        pieces.append(semicolon);
+        m_texts.append(Joined(pieces));
+        m_synonyms.append(QString()); // own foods have none
+    }
+}
+
+FoodIndex FoodIndex::withOwnFoods(const QStringList &additionalLines) const
+{
+    FoodIndex index;
+    index.m_texts = m_texts.first(m_swissTextCount);
+    index.m_synonyms = m_synonyms.first(m_swissTextCount);
+    index.m_swissTextCount = m_swissTextCount;
+    index.m_swissCount = m_swissCount;
+    index.m_swissOrder = m_swissOrder;
+    index.m_locale = m_locale;
+    index.m_words = m_words;
+    index.appendOwnFoods(additionalLines);
+    return index;
+}
+
 FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,
                          const QLocale &locale, const QList<FoodWordPair> &words)
 {
@@ -218,20 +339,8 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
         index.m_synonyms.append(fields.at(2).toString());
     }
 
-    index.m_additionalCount = CountText(additionalLines.size(), OwnFoodHeaderLines);
-    for (qsizetype i = OwnFoodHeaderLines; i < additionalLines.size(); ++i) {
-        SplitFoodLine(additionalLines.at(i), IndexFieldCount, fields);
-        pieces = {fields.at(0), u"="};
-        for (int f = 1; f < IndexFieldCount; ++f) {
-            pieces.append(fields.at(f));
-            pieces.append(semicolon);
-        }
-        pieces.append(AdditionalDbType);
-        pieces.append(semicolon);
-        index.m_texts.append(Joined(pieces));
-        index.m_synonyms.append(QString()); // own foods have none
-    }
-
+    index.m_swissTextCount = int(index.m_texts.size());
+    index.appendOwnFoods(additionalLines);
     index.m_locale = locale;
     index.m_words = words;
     return index;

@@ -46,7 +46,7 @@ public:
 
     // 'id=name' texts, sorted case-insensitively by the locale's collation, case-only
     // duplicates dropped. Worked out on first use (not every start needs them) and then
-    // shared by every copy of this index.
+    // shared by every copy of this index; the Swiss foods' part also by withOwnFoods.
     int sortedCount() const { return sortedTexts().size(); }
     const QStringList &sortedTexts() const;
     QString sortedId(int position) const;
@@ -64,10 +64,18 @@ public:
     QString swissCountText() const { return m_swissCount; }
     QString additionalCountText() const { return m_additionalCount; }
 
+    // The index BuildFoodIndex gives for this index's Swiss lines and additionalLines, made
+    // without cutting the Swiss lines again and keeping the Swiss foods' sorted order, so
+    // that its sorted list only sorts the own foods and merges them in.
+    FoodIndex withOwnFoods(const QStringList &additionalLines) const;
+
 private:
     friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &,
                                     const QList<FoodWordPair> &);
     struct Derived;
+    struct SwissOrder;
+    const SwissOrder &swissOrder() const;
+    void appendOwnFoods(const QStringList &additionalLines);
     const QHash<QString, int> &positionsByFoldedId() const;
 
     QStringList m_texts;
@@ -77,6 +85,9 @@ private:
     // The id look-up, the sorted list and the search texts, made from m_texts when first
     // asked for.
     std::shared_ptr<Derived> m_derived;
+    // The Swiss foods' sorted 'id=name' texts, made on first use; shared with withOwnFoods.
+    std::shared_ptr<SwissOrder> m_swissOrder;
+    int m_swissTextCount = 0; // m_texts holds the Swiss foods first
     QString m_swissCount = QStringLiteral("  0");
     QString m_additionalCount = QStringLiteral("  0");
 };

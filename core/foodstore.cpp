@@ -25,12 +25,14 @@ QStringList FoodStore::loadFiles()
         messages.append(additional.message);
 
     m_words = LoadFoodWords(m_dataDirectory);
+    m_indexHasSwissLines = false;
     return messages;
 }
 
 void FoodStore::buildIndex()
 {
     m_index = BuildFoodIndex(m_swissLines, m_additionalLines, m_locale, m_words);
+    m_indexHasSwissLines = true;
 }
 
 WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows, const QDate &today)
@@ -44,7 +46,11 @@ WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows,
     const WriteResult result = WriteTextFile(path, m_additionalLines, m_additionalEncoding);
     if (result.ok) {
         m_additionalEncoding = result.encoding;
-        buildIndex();
+        // Only the own foods changed: the index keeps its Swiss part and their sorted order.
+        if (m_indexHasSwissLines)
+            m_index = m_index.withOwnFoods(m_additionalLines);
+        else
+            buildIndex();
     }
     return result;
 }

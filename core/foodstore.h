@@ -43,4 +43,5 @@ private:
     QList<FoodWordPair> m_words;
     FileProtection m_additionalProtection;
     FoodIndex m_index;
+    bool m_indexHasSwissLines = false; // m_index was built from the Swiss lines now held
 };

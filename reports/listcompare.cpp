@@ -36,15 +36,23 @@ int CompareText(const QString &a, const QString &b)
     return a.size() < b.size() ? -1 : 1;
 }
 
-int CompareListCells(const QString &a, const QString &b, int column, bool descending)
+ListCellKey ReadListCellKey(const QString &cell)
+{
+    ListCellKey key;
+    const QString pointed = CommaToPoint(cell);
+    key.numeric = IsNumericText(pointed);
+    if (key.numeric)
+        key.value = LeadingNumber(pointed);
+    return key;
+}
+
+int CompareListCells(const QString &a, const ListCellKey &aKey, const QString &b, const ListCellKey &bKey,
+                     int column, bool descending)
 {
     if (column == FoodColumn::Name)
         return descending ? CompareText(b, a) : CompareText(a, b);
-
-    const QString x = CommaToPoint(a);
-    const QString y = CommaToPoint(b);
-    if (IsNumericText(x) && IsNumericText(y)) {
-        const int order = Sign(LeadingNumber(x), LeadingNumber(y));
+    if (aKey.numeric && bKey.numeric) {
+        const int order = Sign(aKey.value, bKey.value);
         return descending ? -order : order;
     }
     // Texts such as "k.A." keep ascending order in both directions, so they stay behind
@@ -52,9 +60,24 @@ int CompareListCells(const QString &a, const QString &b, int column, bool descen
     return CompareText(a, b);
 }
 
+int CompareListCells(const QString &a, const QString &b, int column, bool descending)
+{
+    if (column == FoodColumn::Name)
+        return CompareListCells(a, {}, b, {}, column, descending);
+    return CompareListCells(a, ReadListCellKey(a), b, ReadListCellKey(b), column, descending);
+}
+
 void SortRowOrder(std::vector<int> &order, const QList<QStringList> &rows, int column, bool descending)
 {
+    // A sort reads each cell about log2(n) times; at fifteen thousand rows reading the numbers
+    // at every comparison took most of a click's time.
+    std::vector<ListCellKey> keys(size_t(rows.size()));
+    if (column != FoodColumn::Name) {
+        for (const int row : order)
+            keys[size_t(row)] = ReadListCellKey(rows.at(row).at(column));
+    }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareListCells(rows.at(a).at(column), rows.at(b).at(column), column, descending) < 0;
+        return CompareListCells(rows.at(a).at(column), keys[size_t(a)], rows.at(b).at(column), keys[size_t(b)],
+                                column, descending) < 0;
     });
 }

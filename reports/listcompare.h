@@ -20,8 +20,21 @@ int CompareText(const QString &a, const QString &b);
 // and QSortFilterProxyModel do), never with std::sort, which may run out of bounds then.
 int CompareListCells(const QString &a, const QString &b, int column, bool descending);
 
+// What CompareListCells reads from a cell of a value column, read once so that a sort need
+// not read it again at every comparison.
+struct ListCellKey
+{
+    bool numeric = false; // the cell, commas as points, passes IsNumericText
+    double value = 0;     // its LeadingNumber when numeric
+};
+ListCellKey ReadListCellKey(const QString &cell);
+
+// CompareListCells for cells whose keys were read with ReadListCellKey; the same result.
+int CompareListCells(const QString &a, const ListCellKey &aKey, const QString &b, const ListCellKey &bKey,
+                     int column, bool descending);
+
 // order (positions into rows) sorted stably by the cells of column with CompareListCells;
-// rows that compare equal keep their order in the given sequence.
+// rows that compare equal keep their order in the given sequence. Each cell is read once.
 void SortRowOrder(std::vector<int> &order, const QList<QStringList> &rows, int column, bool descending);
 
 // How clicks on a list's column heads choose the sort: the first click on a column sorts it

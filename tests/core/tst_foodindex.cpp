@@ -1,7 +1,12 @@
 #include "foodindex.h"
+#include "fooddata.h"
 #include "foodsearchtexts.h"
+#include "largefoodtable.h"
 
+#include <QCollator>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +35,41 @@ QString MarkedSwissLine(int fieldCount)
     return fields.join(u';');
 }
 
+// What the sorted list is defined as, worked out the plain way: of the 'id=name' texts of all
+// foods in index order, each whose case-folded form came before dropped, then a stable sort
+// by the locale's case-insensitive collation.
+QStringList CollatedIdNames(const FoodIndex &index, const QLocale &locale)
+{
+    QStringList idNames;
+    QSet<QString> seen;
+    for (int i = 0; i < index.count(); ++i) {
+        const QString idName = index.text(i).section(u';', 0, 0);
+        if (!seen.contains(idName.toCaseFolded())) {
+            seen.insert(idName.toCaseFolded());
+            idNames.append(idName);
+        }
+    }
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(idNames.begin(), idNames.end(),
+                     [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    return idNames;
+}
+
+// Own foods that sort among, before and after the Swiss ones and collide with them: a
+// case-only duplicate of a Swiss food and of an earlier own food (both dropped), a text equal
+// to a Swiss one in collation only (a soft hyphen, which collation ignores; kept, after it).
+QStringList MixedOwnLines(const QStringList &swissLines)
+{
+    QStringList own = OwnHeader;
+    const QStringList first = swissLines.value(SwissHeader.size()).split(u';');
+    const QStringList last = swissLines.value(swissLines.size() - 1).split(u';');
+    own << u"%1;%2;1"_s.arg(first.value(0), first.value(1).toUpper()) << u"0;Aal;100"_s
+        << u"%1;%2;1"_s.arg(last.value(0), last.value(1) + u"\u00ADx"_s) << u"zz;Zwieback;1"_s
+        << u"ZZ;ZWIEBACK;1"_s << u"%1;%2;1"_s.arg(first.value(0), first.value(1)).replace(u"a"_s, u"\u00AD"_s + u'a');
+    return own;
+}
+
 } // namespace
 
 class TestFoodIndex : public QObject
@@ -44,6 +84,10 @@ private slots:
     void findById();
     void sortedList_data();
     void sortedList();
+    void sortedListOfRealTables_data();
+    void sortedListOfRealTables();
+    void ownFoodsMergedIntoKeptSwissOrder_data();
+    void ownFoodsMergedIntoKeptSwissOrder();
     void searchTextsFollowTheSortedList();
     void countCaptions_data();
     void countCaptions();
@@ -177,6 +221,78 @@ void TestFoodIndex::sortedList()
         const QString &text = sorted.at(i);
         QCOMPARE(index.sortedId(i) + u'=' + index.sortedName(i), text);
     }
+}
+
+void TestFoodIndex::sortedListOfRealTables_data()
+{
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<QLocale>("locale");
+    for (const int copies : {1, 15}) {
+        QTest::addRow("%d times the shipped table, German", copies) << copies << German;
+        QTest::addRow("%d times the shipped table, C locale", copies) << copies << QLocale::c();
+    }
+}
+
+void TestFoodIndex::sortedListOfRealTables()
+{
+    // The list is made with sort keys or a merge of two sorted parts; on the real table and
+    // on one fifteen times its size, with the generated own foods and with mixed ones, it
+    // must be the plain collation sort.
+    QFETCH(int, copies);
+    QFETCH(QLocale, locale);
+    QTemporaryDir folder;
+    QCOMPARE(WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), folder.path(), copies), QString());
+    const FoodFileLoad swiss = LoadSwissDatabase(folder.path());
+    const FoodFileLoad own = LoadAdditionalFoods(folder.path());
+    const FoodIndex index = BuildFoodIndex(swiss.lines, own.lines, locale);
+    QCOMPARE(index.count(), swiss.lines.size() - SwissHeader.size() + 1001);
+    QCOMPARE(index.sortedTexts(), CollatedIdNames(index, locale));
+
+    const FoodIndex saved = index.withOwnFoods(MixedOwnLines(swiss.lines));
+    QCOMPARE(saved.sortedTexts(), CollatedIdNames(saved, locale));
+    QCOMPARE(saved.sortedCount(), index.sortedCount() - 1001 + 4);
+}
+
+void TestFoodIndex::ownFoodsMergedIntoKeptSwissOrder_data()
+{
+    QTest::addColumn<QStringList>("swiss");
+    QTest::addColumn<QStringList>("ownBefore");
+    QTest::addColumn<QStringList>("ownAfter");
+    QTest::addColumn<QLocale>("locale");
+
+    const QStringList swiss = WithSwissHeader({u"20;Zwieback;Brot"_s, u"3;Äpfel;Obst"_s, u"3;äpfel"_s, u"100;Birne"_s});
+    QTest::newRow("own foods replaced, German")
+        << swiss << WithOwnHeader({u"5;Quark;100"_s}) << MixedOwnLines(swiss) << German;
+    QTest::newRow("own foods replaced, C locale")
+        << swiss << WithOwnHeader({u"5;Quark;100"_s}) << MixedOwnLines(swiss) << QLocale::c();
+    QTest::newRow("own foods removed") << swiss << MixedOwnLines(swiss) << OwnHeader << German;
+    QTest::newRow("no Swiss foods") << QStringList() << OwnHeader << MixedOwnLines(swiss) << German;
+}
+
+void TestFoodIndex::ownFoodsMergedIntoKeptSwissOrder()
+{
+    QFETCH(QStringList, swiss);
+    QFETCH(QStringList, ownBefore);
+    QFETCH(QStringList, ownAfter);
+    QFETCH(QLocale, locale);
+    const FoodIndex before = BuildFoodIndex(swiss, ownBefore, locale, {{u"Frucht"_s, u"Obst"_s}});
+    before.sortedTexts(); // the Swiss part is sorted now and kept
+    const FoodIndex after = before.withOwnFoods(ownAfter);
+    const FoodIndex built = BuildFoodIndex(swiss, ownAfter, locale, {{u"Frucht"_s, u"Obst"_s}});
+
+    for (int i = 0; i < built.count(); ++i)
+        QCOMPARE(after.text(i), built.text(i));
+    QCOMPARE(after.count(), built.count());
+    QCOMPARE(after.swissCountText(), built.swissCountText());
+    QCOMPARE(after.additionalCountText(), built.additionalCountText());
+    QCOMPARE(after.sortedTexts(), built.sortedTexts());
+    QCOMPARE(after.sortedTexts(), CollatedIdNames(built, locale));
+    for (int i = 0; i < built.sortedCount(); ++i) {
+        QCOMPARE(after.searchTexts().foldedTexts(i), built.searchTexts().foldedTexts(i));
+        QCOMPARE(after.findById(after.sortedId(i)), built.findById(built.sortedId(i)));
+    }
+    // The earlier index is left as it was.
+    QCOMPARE(before.sortedTexts(), CollatedIdNames(before, locale));
 }
 
 void TestFoodIndex::searchTextsFollowTheSortedList()

@@ -27,6 +27,8 @@ private slots:
     void comparesText();
     void comparesCells_data();
     void comparesCells();
+    void sortRowOrderKeepsTheCellRule_data();
+    void sortRowOrderKeepsTheCellRule();
 };
 
 void TestListCompare::energyColumnOrder()
@@ -121,6 +123,40 @@ void TestListCompare::comparesCells()
     const auto signOf = [](int x) { return (x > 0) - (x < 0); };
     QCOMPARE(signOf(CompareListCells(a, b, column, descending)), sign);
     QCOMPARE(signOf(CompareListCells(b, a, column, descending)), -sign);
+}
+
+void TestListCompare::sortRowOrderKeepsTheCellRule_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("descending");
+    QTest::newRow("value column, descending") << 5 << true;
+    QTest::newRow("value column, ascending") << 5 << false;
+    QTest::newRow("name column, descending") << 0 << true;
+}
+
+void TestListCompare::sortRowOrderKeepsTheCellRule()
+{
+    // The sort reads each cell once; its order must be the one comparing the cells at every
+    // step gives, equal cells ("1,5" and "1.5", "" and "0") and the mixed rule included.
+    QFETCH(int, column);
+    QFETCH(bool, descending);
+    const QStringList cells{"1,5", "k.A.", "", "10", "9", "1.5", "5 g", "-3", "0", "APFEL", "apfel",
+                            "1.2.3", "1,2", "k.A.", "<0,1", "-0", "250", "Birne"};
+    QList<QStringList> rows;
+    for (int i = 0; i < cells.size(); ++i) {
+        QStringList row(6, QString::number(i));
+        row[column] = cells.at(i);
+        rows.append(row);
+    }
+    std::vector<int> order(size_t(rows.size()));
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = int(order.size() - 1 - i); // a given order that is not the rows' own
+    std::vector<int> expected = order;
+    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+        return CompareListCells(rows.at(a).at(column), rows.at(b).at(column), column, descending) < 0;
+    });
+    SortRowOrder(order, rows, column, descending);
+    QCOMPARE(order, expected);
 }
 
 QTEST_GUILESS_MAIN(TestListCompare)

@@ -125,6 +125,12 @@ void TMaxWerteForm::MaxWerteListViewColumnClick(int column)
     m_statusLabel->setText(message.arg(m_model->caption(column)));
 }
 
+void TMaxWerteForm::done(int result)
+{
+    QDialog::done(result);
+    m_model->setRows({});
+}
+
 void TMaxWerteForm::CloseBtnClick()
 {
     close();

@@ -31,6 +31,10 @@ public:
     const ListSortState &sortState() const { return m_sort; }
     const FoodRowsModel *model() const { return m_model; }
 
+    // Closing gives the rows back: at the size of a national table they are tens of
+    // megabytes, and every opening fills them anew.
+    void done(int result) override;
+
 public slots:
     // A click on a column head: the first click on a column sorts it descending, each further
     // click on the same column reverses; the status line names the column and direction.

@@ -164,6 +164,8 @@ private slots:
         QCOMPARE(shownStatus, QStringLiteral("Es erfolgte noch keine Sortierung"));
         QCOMPARE(shownCount, QStringLiteral("3"));
         QVERIFY(!form.isVisible());
+        // Closed, it keeps no rows; the next opening fills them again.
+        QCOMPARE(form.model()->rowCount(), 0);
     }
 
     void sortStateAcrossOpenings()
