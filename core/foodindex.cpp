@@ -129,17 +129,25 @@ std::vector<SortEntry> SortedEntries(const QStringList &texts, int from, int to,
 
 } // namespace
 
-// The Swiss foods' part of the sorted list. The Swiss lines do not change while the program
-// runs, so an index rebuilt after a save of the own foods keeps this part.
-struct FoodIndex::SwissOrder
+// The Swiss foods' part of the index. The Swiss lines do not change while the program runs,
+// so an index rebuilt after a save of the own foods keeps this part, and what was made of it.
+struct FoodIndex::SwissPart
 {
-    std::once_flag made;
+    QStringList lines; // the Swiss food file, until the texts are made
+    std::once_flag textsMade;
+    QStringList texts;
+    QStringList synonyms;
+    std::once_flag orderMade;
     std::vector<SortEntry> entries; // in collation order, case-only duplicates dropped
     QSet<QString> folded;           // the folded texts of all Swiss foods
 };
 
 struct FoodIndex::Derived
 {
+    QStringList additionalLines; // the own-foods file, until the texts are made
+    std::once_flag textsMade;
+    QStringList texts; // the Swiss texts, then the own ones
+    QStringList synonyms;
     std::once_flag idsMade;
     QHash<QString, int> positions; // case-folded id to its first position
     std::once_flag sortedMade;
@@ -149,7 +157,7 @@ struct FoodIndex::Derived
     FoodSearchTexts search;
 };
 
-FoodIndex::FoodIndex() : m_derived(std::make_shared<Derived>()), m_swissOrder(std::make_shared<SwissOrder>()) {}
+FoodIndex::FoodIndex() : m_derived(std::make_shared<Derived>()), m_swiss(std::make_shared<SwissPart>()) {}
 
 // Both lists are made on first use: sorting is the dearest part of building the index, and a
 // start-up that only shows the main window needs neither. The texts never change after
@@ -160,21 +168,22 @@ const QHash<QString, int> &FoodIndex::positionsByFoldedId() const
     // A hash rather than a search through the list: a meal file looks up every line's food.
     std::call_once(m_derived->idsMade, [this] {
         QHash<QString, int> &positions = m_derived->positions;
-        positions.reserve(m_texts.size());
+        positions.reserve(m_count);
         // Backwards, so that of equal ids the first position is the one left standing.
-        for (int position = int(m_texts.size()) - 1; position >= 0; --position)
+        for (int position = m_count - 1; position >= 0; --position)
             positions.insert(id(position).toCaseFolded(), position);
     });
     return m_derived->positions;
 }
 
-const FoodIndex::SwissOrder &FoodIndex::swissOrder() const
+const FoodIndex::SwissPart &FoodIndex::swissOrder() const
 {
-    std::call_once(m_swissOrder->made, [this] {
-        m_swissOrder->entries = SortedEntries(m_texts, 0, m_swissTextCount, IdNameOrder(m_locale), nullptr,
-                                              m_swissOrder->folded);
+    const SwissPart &swiss = swissTexts();
+    std::call_once(m_swiss->orderMade, [this, &swiss] {
+        m_swiss->entries =
+            SortedEntries(swiss.texts, 0, m_swissTextCount, IdNameOrder(m_locale), nullptr, m_swiss->folded);
     });
-    return *m_swissOrder;
+    return *m_swiss;
 }
 
 const QStringList &FoodIndex::sortedTexts() const
@@ -184,10 +193,9 @@ const QStringList &FoodIndex::sortedTexts() const
         // text first where they are equal gives the stable sort of the whole, since every
         // Swiss food stands before every own one in the index.
         const IdNameOrder order(m_locale);
-        const SwissOrder &swiss = swissOrder();
+        const SwissPart &swiss = swissOrder();
         QSet<QString> ownFolded;
-        const std::vector<SortEntry> own =
-            SortedEntries(m_texts, m_swissTextCount, int(m_texts.size()), order, &swiss.folded, ownFolded);
+        const std::vector<SortEntry> own = SortedEntries(texts(), m_swissTextCount, m_count, order, &swiss.folded, ownFolded);
         std::vector<SortEntry> merged;
         merged.reserve(swiss.entries.size() + own.size());
         std::merge(swiss.entries.begin(), swiss.entries.end(), own.begin(), own.end(), std::back_inserter(merged),
@@ -214,7 +222,7 @@ const FoodSearchTexts &FoodIndex::searchTexts() const
         QStringList synonyms;
         synonyms.reserve(sorted.size());
         for (const int position : std::as_const(m_derived->sortedPositions))
-            synonyms.append(m_synonyms.at(position));
+            synonyms.append(allSynonyms().at(position));
         m_derived->search = FoodSearchTexts(sorted, synonyms, m_words);
     });
     return m_derived->search;
@@ -232,7 +240,7 @@ bool IsPerHundredGrams(const QString &referenceAmount)
 
 QString FoodIndex::id(int position) const
 {
-    const QString &text = m_texts.at(position);
+    const QString &text = texts().at(position);
     return text.left(text.indexOf(QLatin1Char('=')));
 }
 
@@ -240,7 +248,7 @@ FoodRecord FoodIndex::record(int position) const
 {
     // Cut as views, so that only the fields kept become strings: every food of a meal file
     // passes through here.
-    const QStringView text(m_texts.at(position));
+    const QStringView text(texts().at(position));
     const qsizetype equals = text.indexOf(u'=');
     LineFieldViews fields;
     SplitFoodLine(equals < 0 ? text : text.mid(equals + 1), IndexFieldCount, fields);
@@ -274,37 +282,84 @@ QString FoodIndex::sortedName(int position) const
     return equals < 0 ? QString() : text.mid(equals + 1);
 }
 
-void FoodIndex::appendOwnFoods(const QStringList &additionalLines)
+// The fields are cut as views, and only up to the last one the index takes (the synonyms,
+// field 2, included): a copy of each of a line's fifty fields would cost more than all the rest
+// of the building.
+const FoodIndex::SwissPart &FoodIndex::swissTexts() const
 {
-    const QStringView semicolon(u";");
-    LineFieldViews fields;
-    Pieces pieces;
-    m_additionalCount = CountText(additionalLines.size(), OwnFoodHeaderLines);
-    for (qsizetype i = OwnFoodHeaderLines; i < additionalLines.size(); ++i) {
-        SplitFoodLine(additionalLines.at(i), IndexFieldCount, fields);
-        pieces = {fields.at(0), u"="};
-        for (int f = 1; f < IndexFieldCount; ++f) {
-            pieces.append(fields.at(f));
+    std::call_once(m_swiss->textsMade, [this] {
+        SwissPart &swiss = *m_swiss;
+        swiss.texts.reserve(m_swissTextCount);
+        swiss.synonyms.reserve(m_swissTextCount);
+        int swissFieldsUsed = 3;
+        for (const NutrientEntry &entry : NutrientCatalogue())
+            swissFieldsUsed = qMax(swissFieldsUsed, entry.swissColumn + 1);
+        const QStringView semicolon(u";");
+        LineFieldViews fields;
+        Pieces pieces;
+        for (qsizetype i = SwissFoodHeaderLines; i < swiss.lines.size(); ++i) {
+            SplitFoodLine(swiss.lines.at(i), swissFieldsUsed, fields);
+            pieces = {fields.at(0), u"=", fields.at(1), u";100;"};
+            for (const NutrientEntry &entry : NutrientCatalogue()) {
+                pieces.append(fields.at(entry.swissColumn));
+                pieces.append(semicolon);
+            }
+            pieces.append(SwissDbType);
             pieces.append(semicolon);
+            swiss.texts.append(Joined(pieces));
+            swiss.synonyms.append(fields.at(2).toString());
         }
-        pieces.append(AdditionalDbType);
-        pieces.append(semicolon);
-        m_texts.append(Joined(pieces));
-        m_synonyms.append(QString()); // own foods have none
-    }
+        swiss.lines = QStringList(); // the store keeps its own
+    });
+    return *m_swiss;
+}
+
+const QStringList &FoodIndex::texts() const
+{
+    std::call_once(m_derived->textsMade, [this] {
+        Derived &derived = *m_derived;
+        const SwissPart &swiss = swissTexts();
+        derived.texts.reserve(m_count);
+        derived.synonyms.reserve(m_count);
+        derived.texts.append(swiss.texts);
+        derived.synonyms.append(swiss.synonyms);
+        const QStringView semicolon(u";");
+        LineFieldViews fields;
+        Pieces pieces;
+        for (qsizetype i = OwnFoodHeaderLines; i < derived.additionalLines.size(); ++i) {
+            SplitFoodLine(derived.additionalLines.at(i), IndexFieldCount, fields);
+            pieces = {fields.at(0), u"="};
+            for (int f = 1; f < IndexFieldCount; ++f) {
+                pieces.append(fields.at(f));
+                pieces.append(semicolon);
+            }
+            pieces.append(AdditionalDbType);
+            pieces.append(semicolon);
+            derived.texts.append(Joined(pieces));
+            derived.synonyms.append(QString()); // own foods have none
+        }
+        derived.additionalLines = QStringList();
+    });
+    return m_derived->texts;
+}
+
+const QStringList &FoodIndex::allSynonyms() const
+{
+    texts();
+    return m_derived->synonyms;
 }
 
 FoodIndex FoodIndex::withOwnFoods(const QStringList &additionalLines) const
 {
     FoodIndex index;
-    index.m_texts = m_texts.first(m_swissTextCount);
-    index.m_synonyms = m_synonyms.first(m_swissTextCount);
+    index.m_swiss = m_swiss;
     index.m_swissTextCount = m_swissTextCount;
     index.m_swissCount = m_swissCount;
-    index.m_swissOrder = m_swissOrder;
+    index.m_derived->additionalLines = additionalLines;
+    index.m_count = m_swissTextCount + int(qMax<qsizetype>(0, additionalLines.size() - OwnFoodHeaderLines));
+    index.m_additionalCount = CountText(additionalLines.size(), OwnFoodHeaderLines);
     index.m_locale = m_locale;
     index.m_words = m_words;
-    index.appendOwnFoods(additionalLines);
     return index;
 }
 
@@ -312,36 +367,11 @@ FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &addit
                          const QLocale &locale, const QList<FoodWordPair> &words)
 {
     FoodIndex index;
-    index.m_texts.reserve(qMax<qsizetype>(0, swissLines.size() - SwissFoodHeaderLines) +
-                          qMax<qsizetype>(0, additionalLines.size() - OwnFoodHeaderLines));
-    index.m_synonyms.reserve(index.m_texts.capacity());
-    const QStringView semicolon(u";");
-    LineFieldViews fields;
-    Pieces pieces;
-
-    // The fields are cut as views, and only up to the last one the index takes (the synonyms,
-    // field 2, included): the index is built from a thousand lines at every start, and a copy
-    // of each of their fifty fields would cost more than all the rest of the building.
-    int swissFieldsUsed = 3;
-    for (const NutrientEntry &entry : NutrientCatalogue())
-        swissFieldsUsed = qMax(swissFieldsUsed, entry.swissColumn + 1);
+    // The lists are shared, not copied; the texts are made from them on first use.
+    index.m_swiss->lines = swissLines;
+    index.m_swissTextCount = int(qMax<qsizetype>(0, swissLines.size() - SwissFoodHeaderLines));
     index.m_swissCount = CountText(swissLines.size(), SwissFoodHeaderLines);
-    for (qsizetype i = SwissFoodHeaderLines; i < swissLines.size(); ++i) {
-        SplitFoodLine(swissLines.at(i), swissFieldsUsed, fields);
-        pieces = {fields.at(0), u"=", fields.at(1), u";100;"};
-        for (const NutrientEntry &entry : NutrientCatalogue()) {
-            pieces.append(fields.at(entry.swissColumn));
-            pieces.append(semicolon);
-        }
-        pieces.append(SwissDbType);
-        pieces.append(semicolon);
-        index.m_texts.append(Joined(pieces));
-        index.m_synonyms.append(fields.at(2).toString());
-    }
-
-    index.m_swissTextCount = int(index.m_texts.size());
-    index.appendOwnFoods(additionalLines);
     index.m_locale = locale;
     index.m_words = words;
-    return index;
+    return index.withOwnFoods(additionalLines);
 }

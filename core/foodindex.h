@@ -13,7 +13,8 @@
 class FoodSearchTexts;
 
 // Both food files joined into one list: the Swiss foods in file order, then the user's own.
-// Every food is an index text 'id=name;ref;v0;...;v12;DbType;'.
+// Every food is an index text 'id=name;ref;v0;...;v12;DbType;'. The texts are made from the
+// lines when first asked for: a start-up shows only the counts.
 
 struct FoodRecord
 {
@@ -35,8 +36,8 @@ class FoodIndex
 {
 public:
     FoodIndex(); // no foods
-    int count() const { return m_texts.size(); }
-    QString text(int position) const { return m_texts.at(position); }
+    int count() const { return m_count; }
+    QString text(int position) const { return texts().at(position); }
     QString id(int position) const;
     FoodRecord record(int position) const;
 
@@ -53,7 +54,7 @@ public:
     QString sortedName(int position) const;
 
     // The synonyms of the food at position: field 2 of a Swiss food line, empty for own foods.
-    QString synonyms(int position) const { return m_synonyms.at(position); }
+    QString synonyms(int position) const { return allSynonyms().at(position); }
 
     // The folded texts the food search looks in, one entry per sorted 'id=name' text (the
     // synonyms of the food that text was taken from, and the word table's words). Worked
@@ -73,21 +74,22 @@ private:
     friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &,
                                     const QList<FoodWordPair> &);
     struct Derived;
-    struct SwissOrder;
-    const SwissOrder &swissOrder() const;
-    void appendOwnFoods(const QStringList &additionalLines);
+    struct SwissPart;
+    const SwissPart &swissTexts() const;
+    const SwissPart &swissOrder() const;
+    const QStringList &texts() const;
+    const QStringList &allSynonyms() const;
     const QHash<QString, int> &positionsByFoldedId() const;
 
-    QStringList m_texts;
-    QStringList m_synonyms; // one per text
     QList<FoodWordPair> m_words;
     QLocale m_locale;
-    // The id look-up, the sorted list and the search texts, made from m_texts when first
-    // asked for.
+    // The own foods' lines, and the texts, the id look-up, the sorted list and the search
+    // texts made from them and the Swiss part when first asked for.
     std::shared_ptr<Derived> m_derived;
-    // The Swiss foods' sorted 'id=name' texts, made on first use; shared with withOwnFoods.
-    std::shared_ptr<SwissOrder> m_swissOrder;
-    int m_swissTextCount = 0; // m_texts holds the Swiss foods first
+    // The Swiss foods' lines, texts and sorted 'id=name' texts; shared with withOwnFoods.
+    std::shared_ptr<SwissPart> m_swiss;
+    int m_count = 0;
+    int m_swissTextCount = 0; // the texts hold the Swiss foods first
     QString m_swissCount = QStringLiteral("  0");
     QString m_additionalCount = QStringLiteral("  0");
 };
