@@ -242,6 +242,7 @@ int main(int argc, char *argv[])
         return failed;
     };
 
+    BenchResult indexTexts, indexTextsLarge;
     BenchResult loading, loadingLarge, sortedList, sortedListLarge, sortedListSavedLarge;
     BenchResult sortNumber, sortName, searchTexts, searchTextsLarge, summaryMonth, summaryYear;
     QList<BenchResult> sortLarge;
@@ -251,13 +252,15 @@ int main(int argc, char *argv[])
     if (wanted("loading")) {
         Progress("loading");
         loading = MeasureLoading(dataDirectory, 200 / scale);
+        indexTexts = MeasureIndexTexts(dataDirectory, 100 / scale);
         sortedList = MeasureSortedList(dataDirectory, false, 100 / scale);
         if (largeFailure.isEmpty()) {
             loadingLarge = MeasureLoading(largeDirectory, 40 / scale);
+            indexTextsLarge = MeasureIndexTexts(largeDirectory, 20 / std::min(scale, 4));
             sortedListLarge = MeasureSortedList(largeDirectory, false, 20 / std::min(scale, 4));
             sortedListSavedLarge = MeasureSortedList(largeDirectory, true, 20 / std::min(scale, 4));
         } else {
-            loadingLarge = sortedListLarge = sortedListSavedLarge = failedLarge();
+            loadingLarge = indexTextsLarge = sortedListLarge = sortedListSavedLarge = failedLarge();
         }
     }
     if (wanted("filtering")) {
@@ -342,6 +345,8 @@ int main(int argc, char *argv[])
     if (wanted("loading")) {
         PrintTimed(QStringLiteral("5 Loading the shipped files and building the index"), loading, 5.0);
         PrintTimed(QStringLiteral("5 Loading and index at 15 times the foods"), loadingLarge, 10.0);
+        PrintTimed(QStringLiteral("5 Index texts, made on first use, shipped foods"), indexTexts, 0);
+        PrintTimed(QStringLiteral("5 Index texts, made on first use, 15 times"), indexTextsLarge, 0);
         PrintTimed(QStringLiteral("5 Sorted id=name list, once per index, shipped foods"), sortedList, 0);
         PrintTimed(QStringLiteral("5 Sorted id=name list, once per index, 15 times"), sortedListLarge, 20.0);
         PrintTimed(QStringLiteral("5 Sorted list after an own-foods save, 15 times"), sortedListSavedLarge, 20.0);

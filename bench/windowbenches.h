@@ -17,6 +17,9 @@ class FoodIndex;
 // building the food index, as start-up does (the sorted list is made on first use, apart).
 BenchResult MeasureLoading(const QString &dataDirectory, int runs);
 
+// Making the index texts from the lines, on the first use of a freshly built index.
+BenchResult MeasureIndexTexts(const QString &dataDirectory, int runs);
+
 // Making the sorted 'id=name' list of the foods of dataDirectory, once per index: on a freshly
 // built index, and (afterOwnSave) on the index rebuilt after a save of the own foods, whose
 // predecessor had made its list already.

@@ -36,23 +36,15 @@ int CompareText(const QString &a, const QString &b)
     return a.size() < b.size() ? -1 : 1;
 }
 
-ListCellKey ReadListCellKey(const QString &cell)
-{
-    ListCellKey key;
-    const QString pointed = CommaToPoint(cell);
-    key.numeric = IsNumericText(pointed);
-    if (key.numeric)
-        key.value = LeadingNumber(pointed);
-    return key;
-}
-
-int CompareListCells(const QString &a, const ListCellKey &aKey, const QString &b, const ListCellKey &bKey,
-                     int column, bool descending)
+int CompareListCells(const QString &a, const QString &b, int column, bool descending)
 {
     if (column == FoodColumn::Name)
         return descending ? CompareText(b, a) : CompareText(a, b);
-    if (aKey.numeric && bKey.numeric) {
-        const int order = Sign(aKey.value, bKey.value);
+
+    const QString x = CommaToPoint(a);
+    const QString y = CommaToPoint(b);
+    if (IsNumericText(x) && IsNumericText(y)) {
+        const int order = Sign(LeadingNumber(x), LeadingNumber(y));
         return descending ? -order : order;
     }
     // Texts such as "k.A." keep ascending order in both directions, so they stay behind
@@ -60,11 +52,29 @@ int CompareListCells(const QString &a, const ListCellKey &aKey, const QString &b
     return CompareText(a, b);
 }
 
-int CompareListCells(const QString &a, const QString &b, int column, bool descending)
+ListCellKey ReadListCellKey(const QString &cell, int column)
 {
-    if (column == FoodColumn::Name)
-        return CompareListCells(a, {}, b, {}, column, descending);
-    return CompareListCells(a, ReadListCellKey(a), b, ReadListCellKey(b), column, descending);
+    static_assert(FoodColumn::Name == 0, "CompareListKeys takes column 0 for the names");
+    ListCellKey key;
+    if (column != FoodColumn::Name) {
+        // Most cells have no comma; reading them needs no copy.
+        const QString pointed = cell.contains(u',') ? CommaToPoint(cell) : cell;
+        key.numeric = IsNumericText(pointed);
+        if (key.numeric)
+            key.value = LeadingNumber(pointed);
+    }
+    // Shared, not copied, unless there is a letter to fold (never in a numeric cell).
+    key.folded = cell;
+    const QChar *const begin = cell.constData();
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (begin[i] >= u'a' && begin[i] <= u'z') {
+            QChar *out = key.folded.data(); // one copy, at the first small letter
+            for (qsizetype k = i; k < cell.size(); ++k)
+                out[k] = QChar(FoldAsciiLower(out[k]));
+            break;
+        }
+    }
+    return key;
 }
 
 void SortRowOrder(std::vector<int> &order, const QList<QStringList> &rows, int column, bool descending)
@@ -72,12 +82,9 @@ void SortRowOrder(std::vector<int> &order, const QList<QStringList> &rows, int c
     // A sort reads each cell about log2(n) times; at fifteen thousand rows reading the numbers
     // at every comparison took most of a click's time.
     std::vector<ListCellKey> keys(size_t(rows.size()));
-    if (column != FoodColumn::Name) {
-        for (const int row : order)
-            keys[size_t(row)] = ReadListCellKey(rows.at(row).at(column));
-    }
+    for (const int row : order)
+        keys[size_t(row)] = ReadListCellKey(rows.at(row).at(column), column);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return CompareListCells(rows.at(a).at(column), keys[size_t(a)], rows.at(b).at(column), keys[size_t(b)],
-                                column, descending) < 0;
+        return CompareListKeys(keys[size_t(a)], keys[size_t(b)], column, descending) < 0;
     });
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <vector>
 
@@ -20,18 +21,27 @@ int CompareText(const QString &a, const QString &b);
 // and QSortFilterProxyModel do), never with std::sort, which may run out of bounds then.
 int CompareListCells(const QString &a, const QString &b, int column, bool descending);
 
-// What CompareListCells reads from a cell of a value column, read once so that a sort need
-// not read it again at every comparison.
+// A cell read once for sorting, so that a sort does not read the cells at every comparison.
 struct ListCellKey
 {
-    bool numeric = false; // the cell, commas as points, passes IsNumericText
+    bool numeric = false; // a value column's cell that, commas as points, passes IsNumericText
     double value = 0;     // its LeadingNumber when numeric
+    QString folded;       // the cell with 'a'..'z' as capitals: CompareText(a, b) has the sign
+                          // of a plain comparison of the folded texts
 };
-ListCellKey ReadListCellKey(const QString &cell);
+ListCellKey ReadListCellKey(const QString &cell, int column);
 
-// CompareListCells for cells whose keys were read with ReadListCellKey; the same result.
-int CompareListCells(const QString &a, const ListCellKey &aKey, const QString &b, const ListCellKey &bKey,
-                     int column, bool descending);
+// CompareListCells of the cells whose keys these are: the same sign.
+inline int CompareListKeys(const ListCellKey &a, const ListCellKey &b, int column, bool descending)
+{
+    if (a.numeric && b.numeric) {
+        const int order = a.value < b.value ? -1 : (a.value > b.value ? 1 : 0);
+        return descending ? -order : order;
+    }
+    const int order = QStringView(a.folded).compare(QStringView(b.folded));
+    // Names follow the direction; other texts keep ascending order in both.
+    return descending && column == 0 ? -order : order;
+}
 
 // order (positions into rows) sorted stably by the cells of column with CompareListCells;
 // rows that compare equal keep their order in the given sequence. Each cell is read once.

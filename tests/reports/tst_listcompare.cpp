@@ -111,6 +111,12 @@ void TestListCompare::comparesCells_data()
                                                      << "250" << 5 << true << 1;
     QTest::newRow("two texts ascending even descending") << "k.A."
                                                          << "<0,1" << 5 << true << 1;
+    QTest::newRow("text against a number, compared as text") << "5 g"
+                                                             << "10" << 5 << true << 1;
+    QTest::newRow("only a to z folded") << QString::fromUtf8("äpfel")
+                                        << QString::fromUtf8("ÄPFEL") << 0 << false << 1;
+    QTest::newRow("a name that is the start of the other") << "Apfel"
+                                                          << "apfel roh" << 0 << false << -1;
 }
 
 void TestListCompare::comparesCells()
@@ -123,6 +129,11 @@ void TestListCompare::comparesCells()
     const auto signOf = [](int x) { return (x > 0) - (x < 0); };
     QCOMPARE(signOf(CompareListCells(a, b, column, descending)), sign);
     QCOMPARE(signOf(CompareListCells(b, a, column, descending)), -sign);
+    // The keys a sort reads once give the same answer.
+    const ListCellKey aKey = ReadListCellKey(a, column);
+    const ListCellKey bKey = ReadListCellKey(b, column);
+    QCOMPARE(signOf(CompareListKeys(aKey, bKey, column, descending)), sign);
+    QCOMPARE(signOf(CompareListKeys(bKey, aKey, column, descending)), -sign);
 }
 
 void TestListCompare::sortRowOrderKeepsTheCellRule_data()
