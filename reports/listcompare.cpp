@@ -7,12 +7,6 @@
 
 namespace {
 
-char16_t FoldAsciiLower(QChar c)
-{
-    const char16_t code = c.unicode();
-    return code >= u'a' && code <= u'z' ? char16_t(code - (u'a' - u'A')) : code;
-}
-
 int Sign(double x, double y)
 {
     if (x < y)
@@ -21,20 +15,6 @@ int Sign(double x, double y)
 }
 
 } // namespace
-
-int CompareText(const QString &a, const QString &b)
-{
-    const qsizetype common = qMin(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const char16_t x = FoldAsciiLower(a.at(i));
-        const char16_t y = FoldAsciiLower(b.at(i));
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    if (a.size() == b.size())
-        return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
 
 int CompareListCells(const QString &a, const QString &b, int column, bool descending)
 {
@@ -63,17 +43,7 @@ ListCellKey ReadListCellKey(const QString &cell, int column)
         if (key.numeric)
             key.value = LeadingNumber(pointed);
     }
-    // Shared, not copied, unless there is a letter to fold (never in a numeric cell).
-    key.folded = cell;
-    const QChar *const begin = cell.constData();
-    for (qsizetype i = 0; i < cell.size(); ++i) {
-        if (begin[i] >= u'a' && begin[i] <= u'z') {
-            QChar *out = key.folded.data(); // one copy, at the first small letter
-            for (qsizetype k = i; k < cell.size(); ++k)
-                out[k] = QChar(FoldAsciiLower(out[k]));
-            break;
-        }
-    }
+    key.text = cell;
     return key;
 }
 
