@@ -80,6 +80,7 @@ private slots:
     void indexTexts_data();
     void indexTexts();
     void recordFields();
+    void caseFoldOfEveryLatin1Letter();
     void findById_data();
     void findById();
     void sortedList_data();
@@ -162,6 +163,28 @@ void TestFoodIndex::recordFields()
     QCOMPARE(index.synonyms(1), QString()); // field 2 of an own food is its reference amount
 }
 
+void TestFoodIndex::caseFoldOfEveryLatin1Letter()
+{
+    // Ids that differ only in case are the same food; every character of the files' range
+    // against its capital and small form, and against the micro sign's Greek capital.
+    QStringList swiss = SwissHeader;
+    for (char16_t c = 1; c < 0x100; ++c)
+        swiss.append(u"x%1;n"_s.arg(QChar(c)));
+    const FoodIndex index = BuildFoodIndex(swiss, {}, German);
+    for (char16_t c = 1; c < 0x100; ++c) {
+        for (const QString &probe : {QString(QChar(c)).toUpper(), QString(QChar(c)).toLower(), QString(QChar(c)).toCaseFolded()}) {
+            const QString id = u"x"_s + probe;
+            int expected = -1;
+            for (int i = 0; i < index.count() && expected < 0; ++i) {
+                if (index.id(i).toCaseFolded() == id.toCaseFolded())
+                    expected = i;
+            }
+            QCOMPARE(index.findById(id), expected);
+        }
+    }
+    QCOMPARE(index.findById(u"x\u039C"_s), index.findById(u"x\u00B5"_s));
+}
+
 void TestFoodIndex::findById_data()
 {
     QTest::addColumn<QString>("id");
@@ -205,6 +228,10 @@ void TestFoodIndex::sortedList_data()
     QTest::newRow("case-insensitive German collation")
         << WithSwissHeader({u"1;Zwiebel"_s, u"1;Äpfel"_s, u"1;Birne"_s, u"1;apfel"_s}) << QStringList()
         << QStringList{u"1=apfel"_s, u"1=Äpfel"_s, u"1=Birne"_s, u"1=Zwiebel"_s};
+    // × and ÷ are no letters, and ß does not fold to ss: those are different foods.
+    QTest::newRow("case-only duplicates in and beyond Latin-1")
+        << WithSwissHeader({u"7;ÀÉÎÞ x"_s, u"8;\u00B5g"_s, u"9;Straße"_s}) << WithOwnHeader({u"7;àéîþ X;1"_s, u"8;\u039CG;1"_s, u"9;STRASSE;1"_s, u"7;À×;1"_s, u"7;à÷;1"_s})
+        << QStringList{u"7=à÷"_s, u"7=À×"_s, u"7=ÀÉÎÞ x"_s, u"8=\u00B5g"_s, u"9=STRASSE"_s, u"9=Straße"_s};
     QTest::newRow("blank line sorts as '='")
         << WithSwissHeader({u"5;Quark"_s, QString()}) << QStringList() << QStringList{u"="_s, u"5=Quark"_s};
 }
