@@ -114,7 +114,8 @@ void PrintSortingColumns(const QString &title, const QList<BenchResult> &results
         }
     }
     Print(QStringLiteral("    worst column %1 (%2)   goal <= %3 on any column: %4")
-              .arg(Ms(worst), worstNote, Ms(goalMs), worst <= goalMs ? QStringLiteral("met") : QStringLiteral("MISSED")));
+              .arg(Ms(worst), worstNote, Ms(goalMs),
+                   worst <= goalMs ? QStringLiteral("met") : QStringLiteral("MISSED")));
 }
 
 void PrintBalance(const QString &title, const BalanceResult &result, double goalMs)
@@ -340,7 +341,8 @@ int main(int argc, char *argv[])
     }
     if (wanted("balance")) {
         PrintBalance(QStringLiteral("4 RecomputeBalance, six full meals, shipped foods"), balance, 0.5);
-        PrintBalance(QStringLiteral("4 RecomputeBalance, six full meals, 15 times the foods"), balanceLarge, 0.5);
+        PrintBalance(QStringLiteral("4 RecomputeBalance, six full meals, 15 times the foods"), balanceLarge,
+                     0.5);
     }
     if (wanted("loading")) {
         PrintTimed(QStringLiteral("5 Loading the shipped files and building the index"), loading, 5.0);
@@ -349,7 +351,8 @@ int main(int argc, char *argv[])
         PrintTimed(QStringLiteral("5 Index texts, made on first use, 15 times"), indexTextsLarge, 0);
         PrintTimed(QStringLiteral("5 Sorted id=name list, once per index, shipped foods"), sortedList, 0);
         PrintTimed(QStringLiteral("5 Sorted id=name list, once per index, 15 times"), sortedListLarge, 20.0);
-        PrintTimed(QStringLiteral("5 Sorted list after an own-foods save, 15 times"), sortedListSavedLarge, 20.0);
+        PrintTimed(QStringLiteral("5 Sorted list after an own-foods save, 15 times"), sortedListSavedLarge,
+                   20.0);
     }
     if (wanted("startup") && startup.failure.isEmpty()) {
         const double extra = startup.programRssKb.median() - startup.baselineRssKb.median();

@@ -327,7 +327,8 @@ BalanceResult MeasureBalance(const QString &dataDirectory, int runs)
     // day's labels are always on view.
     QLabel *dayLabel = nullptr;
     for (QLabel *label : std::as_const(labels)) {
-        if (dayLabel == nullptr && label->isVisible() && label->objectName().startsWith(QLatin1String("LabelTaSu")))
+        if (dayLabel == nullptr && label->isVisible() &&
+            label->objectName().startsWith(QLatin1String("LabelTaSu")))
             dayLabel = label;
     }
     PaintCounter paints(dayLabel);

@@ -10,8 +10,8 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <mutex>
 #include <iterator>
+#include <mutex>
 
 namespace {
 
@@ -214,10 +214,12 @@ const QStringList &FoodIndex::sortedTexts() const
         const IdNameOrder order(m_locale);
         const SwissPart &swiss = swissOrder();
         QSet<QString> ownFolded;
-        const std::vector<SortEntry> own = SortedEntries(texts(), m_swissTextCount, m_count, order, &swiss.folded, ownFolded);
+        const std::vector<SortEntry> own =
+            SortedEntries(texts(), m_swissTextCount, m_count, order, &swiss.folded, ownFolded);
         std::vector<SortEntry> merged;
         merged.reserve(swiss.entries.size() + own.size());
-        std::merge(swiss.entries.begin(), swiss.entries.end(), own.begin(), own.end(), std::back_inserter(merged),
+        std::merge(swiss.entries.begin(), swiss.entries.end(), own.begin(), own.end(),
+                   std::back_inserter(merged),
                    [&order](const SortEntry &a, const SortEntry &b) { return order.less(a, b); });
         if (!order.isCollatorOrder(merged))
             order.sortByCollator(merged);

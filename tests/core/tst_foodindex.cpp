@@ -1,5 +1,5 @@
-#include "foodindex.h"
 #include "fooddata.h"
+#include "foodindex.h"
 #include "foodsearchtexts.h"
 #include "largefoodtable.h"
 
@@ -66,7 +66,8 @@ QStringList MixedOwnLines(const QStringList &swissLines)
     const QStringList last = swissLines.value(swissLines.size() - 1).split(u';');
     own << u"%1;%2;1"_s.arg(first.value(0), first.value(1).toUpper()) << u"0;Aal;100"_s
         << u"%1;%2;1"_s.arg(last.value(0), last.value(1) + u"\u00ADx"_s) << u"zz;Zwieback;1"_s
-        << u"ZZ;ZWIEBACK;1"_s << u"%1;%2;1"_s.arg(first.value(0), first.value(1)).replace(u"a"_s, u"\u00AD"_s + u'a');
+        << u"ZZ;ZWIEBACK;1"_s
+        << u"%1;%2;1"_s.arg(first.value(0), first.value(1)).replace(u"a"_s, u"\u00AD"_s + u'a');
     return own;
 }
 
@@ -172,7 +173,8 @@ void TestFoodIndex::caseFoldOfEveryLatin1Letter()
         swiss.append(u"x%1;n"_s.arg(QChar(c)));
     const FoodIndex index = BuildFoodIndex(swiss, {}, German);
     for (char16_t c = 1; c < 0x100; ++c) {
-        for (const QString &probe : {QString(QChar(c)).toUpper(), QString(QChar(c)).toLower(), QString(QChar(c)).toCaseFolded()}) {
+        for (const QString &probe :
+             {QString(QChar(c)).toUpper(), QString(QChar(c)).toLower(), QString(QChar(c)).toCaseFolded()}) {
             const QString id = u"x"_s + probe;
             int expected = -1;
             for (int i = 0; i < index.count() && expected < 0; ++i) {
@@ -230,7 +232,8 @@ void TestFoodIndex::sortedList_data()
         << QStringList{u"1=apfel"_s, u"1=Äpfel"_s, u"1=Birne"_s, u"1=Zwiebel"_s};
     // × and ÷ are no letters, and ß does not fold to ss: those are different foods.
     QTest::newRow("case-only duplicates in and beyond Latin-1")
-        << WithSwissHeader({u"7;ÀÉÎÞ x"_s, u"8;\u00B5g"_s, u"9;Straße"_s}) << WithOwnHeader({u"7;àéîþ X;1"_s, u"8;\u039CG;1"_s, u"9;STRASSE;1"_s, u"7;À×;1"_s, u"7;à÷;1"_s})
+        << WithSwissHeader({u"7;ÀÉÎÞ x"_s, u"8;\u00B5g"_s, u"9;Straße"_s})
+        << WithOwnHeader({u"7;àéîþ X;1"_s, u"8;\u039CG;1"_s, u"9;STRASSE;1"_s, u"7;À×;1"_s, u"7;à÷;1"_s})
         << QStringList{u"7=à÷"_s, u"7=À×"_s, u"7=ÀÉÎÞ x"_s, u"8=\u00B5g"_s, u"9=STRASSE"_s, u"9=Straße"_s};
     QTest::newRow("blank line sorts as '='")
         << WithSwissHeader({u"5;Quark"_s, QString()}) << QStringList() << QStringList{u"="_s, u"5=Quark"_s};
@@ -287,7 +290,8 @@ void TestFoodIndex::ownFoodsMergedIntoKeptSwissOrder_data()
     QTest::addColumn<QStringList>("ownAfter");
     QTest::addColumn<QLocale>("locale");
 
-    const QStringList swiss = WithSwissHeader({u"20;Zwieback;Brot"_s, u"3;Äpfel;Obst"_s, u"3;äpfel"_s, u"100;Birne"_s});
+    const QStringList swiss =
+        WithSwissHeader({u"20;Zwieback;Brot"_s, u"3;Äpfel;Obst"_s, u"3;äpfel"_s, u"100;Birne"_s});
     QTest::newRow("own foods replaced, German")
         << swiss << WithOwnHeader({u"5;Quark;100"_s}) << MixedOwnLines(swiss) << German;
     QTest::newRow("own foods replaced, C locale")

@@ -113,10 +113,10 @@ void TestListCompare::comparesCells_data()
                                                          << "<0,1" << 5 << true << 1;
     QTest::newRow("text against a number, compared as text") << "5 g"
                                                              << "10" << 5 << true << 1;
-    QTest::newRow("only a to z folded") << QString::fromUtf8("äpfel")
-                                        << QString::fromUtf8("ÄPFEL") << 0 << false << 1;
+    QTest::newRow("only a to z folded")
+        << QString::fromUtf8("äpfel") << QString::fromUtf8("ÄPFEL") << 0 << false << 1;
     QTest::newRow("a name that is the start of the other") << "Apfel"
-                                                          << "apfel roh" << 0 << false << -1;
+                                                           << "apfel roh" << 0 << false << -1;
 }
 
 void TestListCompare::comparesCells()
@@ -151,8 +151,8 @@ void TestListCompare::sortRowOrderKeepsTheCellRule()
     // step gives, equal cells ("1,5" and "1.5", "" and "0") and the mixed rule included.
     QFETCH(int, column);
     QFETCH(bool, descending);
-    const QStringList cells{"1,5", "k.A.", "", "10", "9", "1.5", "5 g", "-3", "0", "APFEL", "apfel",
-                            "1.2.3", "1,2", "k.A.", "<0,1", "-0", "250", "Birne"};
+    const QStringList cells{"1,5",   "k.A.",  "",      "10",  "9",    "1.5",  "5 g", "-3",  "0",
+                            "APFEL", "apfel", "1.2.3", "1,2", "k.A.", "<0,1", "-0",  "250", "Birne"};
     QList<QStringList> rows;
     for (int i = 0; i < cells.size(); ++i) {
         QStringList row(6, QString::number(i));
