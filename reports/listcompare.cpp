@@ -36,13 +36,10 @@ ListCellKey ReadListCellKey(const QString &cell, int column)
 {
     static_assert(FoodColumn::Name == 0, "CompareListKeys takes column 0 for the names");
     ListCellKey key;
-    if (column != FoodColumn::Name) {
-        // Most cells have no comma; reading them needs no copy.
-        const QString pointed = cell.contains(u',') ? CommaToPoint(cell) : cell;
-        key.numeric = IsNumericText(pointed);
-        if (key.numeric)
-            key.value = LeadingNumber(pointed);
-    }
+    // ReadDecimalText reads a ',' as the point, as CompareListCells reads its copy with points,
+    // without making the copy.
+    if (column != FoodColumn::Name)
+        key.numeric = ReadDecimalText(cell, &key.value);
     key.text = cell;
     return key;
 }
