@@ -417,6 +417,13 @@ void TMainForm::buildDayPanel()
     QPushButton *severalDays = MakeButton(day, QStringLiteral("MehrereTageBtn"), QStringLiteral("Mehrere Tage ..."),
                                           QRect(14, 58, 160, 42));
     connect(severalDays, &QPushButton::clicked, this, [this] { OpenSeveralDays(); });
+    // Above it, the day on paper and as a PDF.
+    QPushButton *print =
+        MakeButton(day, QStringLiteral("DruckenBtn"), QStringLiteral("Drucken ..."), QRect(14, 8, 72, 42));
+    connect(print, &QPushButton::clicked, this, [this] { PrintDay(); });
+    QPushButton *pdf = MakeWrapButton(day, QStringLiteral("PdfSpeichernBtn"), QStringLiteral("Als PDF speichern ..."),
+                                      QRect(90, 8, 84, 42));
+    connect(pdf, &QPushButton::clicked, this, [this] { SaveDayAsPdf(); });
 
     const auto &catalogue = NutrientCatalogue();
     QFrame *head = AddPanel(day, QStringLiteral("Panel13"), QRect(382, 11, 766, 22), HeadYellow);

@@ -28,6 +28,7 @@ class TMehrereTageForm;
 class TNaewBedarfForm;
 class TRezeptForm;
 struct DayReport;
+struct PrintDocument;
 
 // The main window: the input line, the six meals with their sums, the day balance against
 // the requirement in force, and the commands on them. It holds the food data, the
@@ -82,6 +83,10 @@ public:
     // "Tagesbilanz in Datei speichern".
     void SaveDayBalance();
 
+    // "Drucken ...": the day in the print preview; "Als PDF speichern ...": the same as a PDF file.
+    void PrintDay();
+    void SaveDayAsPdf();
+
     // The other windows.
     void OpenFoodSelection(); // the food magnifier, Ctrl+F and F3; after a pick the amount has the focus
     void OpenAdditionalFoods();
@@ -95,6 +100,8 @@ public:
     // The day as the window shows it (meals, the balance last computed, the requirement in
     // force), ready for a report written at created.
     DayReport dayReport(const QDateTime &created) const;
+    // The same day as a document to print.
+    PrintDocument dayPrintDocument(const QDateTime &created) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
