@@ -28,7 +28,9 @@ constexpr qreal DbWidth = 70;
 constexpr qreal GapAfterTitle = 20;
 constexpr qreal GapBeforeTable = 40;
 constexpr qreal GapAfterTable = 40;
-constexpr qreal ChartHeight = 880;
+// The chart takes what is left under the table within these heights, or a page of its own.
+constexpr qreal ChartMinHeight = 650;
+constexpr qreal ChartMaxHeight = 950;
 // The chart's own sizes (lines, swatches, gaps) are screen pixels; on paper one of them is a
 // pixel of a 100 dpi screen.
 constexpr qreal ChartPixel = 25.4 / 100 * UnitsPerMm;
@@ -336,9 +338,9 @@ PrintLayout LayOutPrintDocument(const PrintDocument &document, const QSizeF &con
 
     if (!document.chart.title.isEmpty() || !document.chart.bars.isEmpty()) {
         filler.skip(GapAfterTable);
-        if (ChartHeight > filler.room())
+        if (ChartMinHeight > filler.room())
             filler.newPage();
-        filler.place(PrintBlockKind::Chart, std::min(ChartHeight, filler.room()), {});
+        filler.place(PrintBlockKind::Chart, std::min(ChartMaxHeight, filler.room()), {});
     }
 
     const int count = int(layout.pages.size());

@@ -191,7 +191,23 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
         const int centre = rect.center().x();
         for (const double mark : bar.marks)
             painter.drawLine(centre - markHalf, layout.y(mark), centre + markHalf, layout.y(mark));
+    }
 
+    // The line before the texts, so a value just under or over it stays readable on its white.
+    painter.setPen(Qt::black);
+    painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
+    if (data.referenceLine > 0) {
+        const int y = layout.y(data.referenceLine);
+        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(plot.left(), y - metrics.height() - 2, plot.width() - 2, metrics.height()),
+                         Qt::AlignRight | Qt::AlignBottom, data.referenceText);
+    }
+
+    for (int i = 0; i < data.bars.size(); ++i) {
+        const ChartBar &bar = data.bars.at(i);
+        const QRect rect = layout.bar(i, bar.value);
         // Texts only where they fit: with a year of days there is no room under each bar.
         painter.setPen(Qt::black);
         const int textWidth = metrics.horizontalAdvance(bar.valueText);
@@ -210,15 +226,5 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
         }
     }
 
-    painter.setPen(Qt::black);
-    painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
-    if (data.referenceLine > 0) {
-        const int y = layout.y(data.referenceLine);
-        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
-        painter.drawLine(plot.left(), y, plot.right(), y);
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(plot.left(), y - metrics.height() - 2, plot.width() - 2, metrics.height()),
-                         Qt::AlignRight | Qt::AlignBottom, data.referenceText);
-    }
     painter.restore();
 }
