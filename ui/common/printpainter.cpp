@@ -356,12 +356,16 @@ PrintLayout LayOutPrintDocument(const PrintDocument &document, const QSizeF &con
 
 void PaintPrintDocument(QPagedPaintDevice &device, const PrintDocument &document)
 {
-    const QRectF paintMm = device.pageLayout().paintRect(QPageLayout::Millimeter);
-    const PrintLayout layout = LayOutPrintDocument(document, paintMm.size() * UnitsPerMm);
+    // A page narrower than A4 landscape (portrait, chosen in the preview) gets the same table
+    // shrunk to its width rather than cut at its edge.
+    const QSizeF content = device.pageLayout().paintRect(QPageLayout::Millimeter).size() * UnitsPerMm;
+    const qreal designed = PrintPageLayout().paintRect(QPageLayout::Millimeter).width() * UnitsPerMm;
+    const qreal fit = std::min<qreal>(1, content.width() / designed);
+    const PrintLayout layout = LayOutPrintDocument(document, content / fit);
 
     QPainter painter(&device);
     // Device pixels per tenth of a millimetre.
-    painter.scale(device.logicalDpiX() / 254.0, device.logicalDpiY() / 254.0);
+    painter.scale(fit * device.logicalDpiX() / 254.0, fit * device.logicalDpiY() / 254.0);
     painter.setRenderHint(QPainter::Antialiasing);
     for (int page = 0; page < layout.pages.size(); ++page) {
         if (page > 0)
