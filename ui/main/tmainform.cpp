@@ -226,7 +226,7 @@ void TMainForm::buildCommandBar()
     info->setObjectName(QStringLiteral("InfoSBtn"));
     info->setToolTip(QStringLiteral("Informationen zum Programm"));
     info->setGeometry(679, 12, 42, 42);
-    info->setIcon(QIcon(InfoPicture(32)));
+    info->setIcon(QIcon(InfoPicture()));
     info->setIconSize(QSize(32, 32));
     connect(info, &QToolButton::clicked, this, [this] { OpenInfoWindow(); });
 
