@@ -8,8 +8,10 @@
 #include "sessionfile.h"
 #include "settings.h"
 #include "userprompts.h"
+#include "windowfont.h"
 #include "wrapbutton.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -187,6 +189,11 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::buildLayout()
 {
+    // While the controls are made the application's font is the window's: made in another
+    // font first, each would measure and lay out its text once in a font it never shows. The
+    // application's own font comes back afterwards, for tool tips and Qt's dialogs.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(WindowFontPixels(13));
     SetUpFixedWindow(this, QStringLiteral("MainForm"), QSize(ClientWidth, ClientHeight), Silver);
     m_labelPalette.setColor(QPalette::Window, LabelGrey);
 
@@ -194,6 +201,7 @@ void TMainForm::buildLayout()
     buildInputLine();
     buildMealPages();
     buildDayPanel();
+    QApplication::setFont(applicationFont);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
