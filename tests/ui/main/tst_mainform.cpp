@@ -443,7 +443,7 @@ void TestMainForm::pageShownLaterHoldsItsMealAndPlace()
     QCOMPARE(session.form->findChild<QTableWidget *>(QStringLiteral("AnzeigeListView4"))->rowCount(), 1);
     QCOMPARE(session.names(4), QStringList{QStringLiteral(" Apfel, roh")});
     QCOMPARE(session.text(QStringLiteral("MengLabelSu4")), QStringLiteral("150"));
-    for (const QString name : {QStringLiteral("AnzeigeListView4"), QStringLiteral("DelSBtnSheet4"),
+    for (const QString &name : {QStringLiteral("AnzeigeListView4"), QStringLiteral("DelSBtnSheet4"),
                                QStringLiteral("AlsRezeptBtn4"), QStringLiteral("Label87")})
         QVERIFY2(session.control(name)->isVisible(), qPrintable(name));
 
