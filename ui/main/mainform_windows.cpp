@@ -105,15 +105,17 @@ void TMainForm::SaveMealAsRecipe(int meal)
     }
     if (m_recipeWindow == nullptr)
         m_recipeWindow = new TRezeptForm(m_context.prompts, this);
-    const RecipeChoice choice =
-        m_recipeWindow->saveAsRecipe(meal, m_plan.meal(meal), m_store, dialogOrigin());
-    if (!choice.accepted)
-        return;
+    m_recipeWindow->saveAsRecipe(meal, m_plan.meal(meal), m_store, dialogOrigin(),
+                                 [this](const RecipeChoice &choice) { return saveRecipe(choice); });
+}
+
+bool TMainForm::saveRecipe(const RecipeChoice &choice)
+{
     const RecipeSave saved =
         SaveRecipeAsOwnFood(m_store, choice.row, choice.replaceExisting, m_context.clock());
     if (!saved.plainMessage.isEmpty()) {
         m_context.prompts->showPlainMessage(saved.plainMessage);
-        return;
+        return false;
     }
     if (saved.saved) {
         // As after a save in the own-foods window: the counts follow, and the selection list,
@@ -123,4 +125,5 @@ void TMainForm::SaveMealAsRecipe(int meal)
             m_selectionWindow->clearList();
     }
     m_context.prompts->showNotice(saved.notice);
+    return true;
 }

@@ -28,6 +28,7 @@ class TMehrereTageForm;
 class TNaewBedarfForm;
 class TRezeptForm;
 struct DayReport;
+struct RecipeChoice;
 
 // The main window: the input line, the six meals with their sums, the day balance against
 // the requirement in force, and the commands on them. It holds the food data, the
@@ -143,6 +144,9 @@ private:
     void keepSession();
     void writeSession();
     QPoint dialogOrigin() const;
+    // Saves a recipe chosen in the recipe dialog among the own foods; false when the file could
+    // not be written (said in a plain message), so the dialog keeps what the user typed.
+    bool saveRecipe(const RecipeChoice &choice);
 
     MainWindowContext m_context;
     FoodStore m_store;

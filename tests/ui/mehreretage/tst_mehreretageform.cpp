@@ -1,6 +1,7 @@
 #include "tmehreretageform.h"
 
 #include "daysummarytable.h"
+#include "foodlines.h"
 #include "scriptedprompts.h"
 #include "summarychart.h"
 #include "testfiles.h"
@@ -14,23 +15,13 @@
 
 namespace {
 
-QString SwissLine(const QString &id, const QString &name, const QStringList &values)
-{
-    QStringList fields(50, QStringLiteral("0"));
-    fields[0] = id;
-    fields[1] = name;
-    for (int k = 0; k < NutrientCount; ++k)
-        fields[NutrientCatalogue().at(k).swissColumn] = values.value(k);
-    return fields.join(QLatin1Char(';'));
-}
-
 // Bread per 100 g, with its iron unknown.
 FoodIndex Bread()
 {
     return BuildFoodIndex(
         {QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
-         SwissLine(QStringLiteral("1001"), QStringLiteral("Brot"),
-                   QString::fromUtf8("250|50|2|1|0.5|8|1.2|k.A.|50|30|0|0|35").split(u'|'))},
+         SwissFoodLine(QStringLiteral("1001"), QStringLiteral("Brot"),
+                       QString::fromUtf8("250|50|2|1|0.5|8|1.2|k.A.|50|30|0|0|35").split(u'|'))},
         {});
 }
 
