@@ -139,6 +139,46 @@ void PrintMemory(const QString &title, const MemoryFigures &figures)
     }
 }
 
+// The program against the floor window: until the first painted frame (the goal's figure,
+// measured by each child from the stamp taken before its fork) and as whole processes.
+void PrintStartup(const QString &title, const StartupFigures &figures, double goalRatio)
+{
+    if (!figures.failure.isEmpty()) {
+        Print(QStringLiteral("%1: NOT MEASURED: %2").arg(title, figures.failure));
+        return;
+    }
+    const double paintRatio = figures.programFirstPaintMs.median() / figures.baselineFirstPaintMs.median();
+    const double wholeRatio = figures.programMs.median() / figures.baselineMs.median();
+    Print(title);
+    Print(QStringLiteral("    until the first painted frame (fork to the frame, timed in the process)"));
+    Print(QStringLiteral("        kostbilanz       %1").arg(Spread(figures.programFirstPaintMs, Ms)));
+    Print(QStringLiteral("        floor window     %1").arg(Spread(figures.baselineFirstPaintMs, Ms)));
+    Print(QStringLiteral("        ratio            %1   goal <= %2: %3")
+              .arg(paintRatio, 0, 'f', 2)
+              .arg(goalRatio, 0, 'f', 2)
+              .arg(paintRatio <= goalRatio ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    Print(QStringLiteral("    whole process (fork to the reaped exit)"));
+    Print(QStringLiteral("        kostbilanz       %1").arg(Spread(figures.programMs, Ms)));
+    Print(QStringLiteral("        floor window     %1").arg(Spread(figures.baselineMs, Ms)));
+    Print(QStringLiteral("        ratio            %1").arg(wholeRatio, 0, 'f', 2));
+}
+
+// withGoal: the goal (10 MB above the floor) holds for the shipped size; larger sizes are reported.
+void PrintPeakMemory(const QString &title, const StartupFigures &figures, bool withGoal)
+{
+    if (!figures.failure.isEmpty())
+        return;
+    const double extra = figures.programRssKb.median() - figures.baselineRssKb.median();
+    Print(title);
+    Print(QStringLiteral("    kostbilanz       %1").arg(Spread(figures.programRssKb, Mb)));
+    Print(QStringLiteral("    floor window     %1").arg(Spread(figures.baselineRssKb, Mb)));
+    if (withGoal)
+        Print(QStringLiteral("    difference       %1   goal <= 10.0 MB: %2")
+                  .arg(Mb(extra), extra <= 10.0 * 1024 ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    else
+        Print(QStringLiteral("    difference       %1").arg(Mb(extra)));
+}
+
 QString CpuModel()
 {
     QFile info(QStringLiteral("/proc/cpuinfo"));
@@ -203,12 +243,24 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && ownRuntimeFolder.isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ownRuntimeFolder.path()));
 
-    // The start-ups come first, while this process has no threads of its own that could compete.
-    StartupFigures startup;
+    // The start-ups come first, while this process has no threads of its own that could compete:
+    // on the shipped data and on a folder fifteen times its size.
+    StartupFigures startup, startupLarge;
     if (wanted("startup")) {
-        Progress("start-up: program and baseline window, in turns");
+        Progress("start-up: program and floor window, in turns");
         startup = MeasureStartup(QStringLiteral(KB_PROGRAM_PATH), QStringLiteral(KB_BASELINE_PATH),
                                  QStringLiteral(KB_SHIPPED_DATA_DIR), runs, 3);
+        Progress("start-up at 15 times the foods");
+        QTemporaryDir largeFolder;
+        const QString failure =
+            largeFolder.isValid()
+                ? WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), largeFolder.path())
+                : QStringLiteral("cannot make a temporary folder");
+        if (failure.isEmpty())
+            startupLarge = MeasureStartup(QStringLiteral(KB_PROGRAM_PATH), QStringLiteral(KB_BASELINE_PATH),
+                                          largeFolder.path(), runs, 3);
+        else
+            startupLarge.failure = failure;
     }
 
     QApplication application(argc, argv);
@@ -311,16 +363,9 @@ int main(int argc, char *argv[])
                    QGuiApplication::platformName(), QStringLiteral(KB_BUILD_TYPE)));
     Print(QString());
 
-    if (wanted("startup") && !startup.failure.isEmpty()) {
-        Print(QStringLiteral("1 Start-up: NOT MEASURED: %1").arg(startup.failure));
-    } else if (wanted("startup")) {
-        const double ratio = startup.programMs.median() / startup.baselineMs.median();
-        Print(QStringLiteral("1 Start-up until the main window is first painted (whole processes)"));
-        Print(QStringLiteral("    kostbilanz       %1").arg(Spread(startup.programMs, Ms)));
-        Print(QStringLiteral("    baseline window  %1").arg(Spread(startup.baselineMs, Ms)));
-        Print(QStringLiteral("    ratio            %1   goal <= 1.30: %2")
-                  .arg(ratio, 0, 'f', 2)
-                  .arg(ratio <= 1.3 ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    if (wanted("startup")) {
+        PrintStartup(QStringLiteral("1 Start-up, shipped foods"), startup, 1.25);
+        PrintStartup(QStringLiteral("1 Start-up, 15 times the foods"), startupLarge, 1.4);
     }
     if (wanted("filtering")) {
         PrintFiltering(QStringLiteral("2 Filtering, one key release, shipped foods"), filtering, 1.0);
@@ -354,13 +399,10 @@ int main(int argc, char *argv[])
         PrintTimed(QStringLiteral("5 Sorted list after an own-foods save, 15 times"), sortedListSavedLarge,
                    20.0);
     }
-    if (wanted("startup") && startup.failure.isEmpty()) {
-        const double extra = startup.programRssKb.median() - startup.baselineRssKb.median();
-        Print(QStringLiteral("6 Peak memory (max RSS) of the start-ups above"));
-        Print(QStringLiteral("    kostbilanz       %1").arg(Spread(startup.programRssKb, Mb)));
-        Print(QStringLiteral("    baseline window  %1").arg(Spread(startup.baselineRssKb, Mb)));
-        Print(QStringLiteral("    difference       %1   goal <= 10.0 MB: %2")
-                  .arg(Mb(extra), extra <= 10.0 * 1024 ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    if (wanted("startup")) {
+        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, shipped foods"), startup, true);
+        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, 15 times the foods"), startupLarge,
+                        false);
     }
     if (wanted("summary")) {
         // The goal is for a year; a month is shown for scale and has none of its own.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <cerrno>
+#include <cstdio>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -37,6 +38,9 @@ ProcessRun RunProcess(const QString &program, const QString &workingDirectory,
     std::vector<char *> envp;
     for (const QByteArray &entry : environment)
         envp.push_back(const_cast<char *>(entry.constData()));
+    // The child learns when it was started from this entry, written just before fork().
+    char stampEntry[64] = "KOSTBILANZ_START_STAMP_NS=0";
+    envp.push_back(stampEntry);
     envp.push_back(nullptr);
     const int logFd =
         open(QFile::encodeName(logPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
@@ -45,7 +49,11 @@ ProcessRun RunProcess(const QString &program, const QString &workingDirectory,
         return run;
     }
 
-    const double start = NowMs();
+    timespec started{};
+    clock_gettime(CLOCK_MONOTONIC, &started);
+    std::snprintf(stampEntry, sizeof stampEntry, "KOSTBILANZ_START_STAMP_NS=%lld",
+                  (long long)started.tv_sec * 1000000000LL + started.tv_nsec);
+    const double start = double(started.tv_sec) * 1e3 + double(started.tv_nsec) / 1e6;
     const pid_t pid = fork();
     if (pid == 0) {
         if (chdir(directory.constData()) != 0)
@@ -72,6 +80,13 @@ ProcessRun RunProcess(const QString &program, const QString &workingDirectory,
     close(logFd);
 
     run.maxRssKb = usage.ru_maxrss;
+    QFile output(logPath);
+    if (output.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : output.readAll().split('\n')) {
+            if (line.startsWith("first-paint-ms "))
+                run.firstPaintMs = line.mid(15).toDouble();
+        }
+    }
     if (reaped != pid) {
         run.failure = QStringLiteral("wait4 failed");
     } else if (WIFSIGNALED(status)) {

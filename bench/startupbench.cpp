@@ -1,6 +1,5 @@
 #include "startupbench.h"
 
-#include "datafiles.h"
 #include "processrun.h"
 
 #include <QDir>
@@ -36,7 +35,7 @@ QByteArrayList ChildEnvironment(const QString &runtimeFolder)
 } // namespace
 
 StartupFigures MeasureStartup(const QString &programPath, const QString &baselinePath,
-                              const QString &shippedDataDirectory, int runs, int warmUp)
+                              const QString &dataDirectory, int runs, int warmUp)
 {
     StartupFigures figures;
     QTemporaryDir folder;
@@ -45,9 +44,10 @@ StartupFigures MeasureStartup(const QString &programPath, const QString &baselin
         figures.failure = QStringLiteral("cannot make a temporary folder");
         return figures;
     }
-    const QDir data(shippedDataDirectory);
-    const QStringList sources = {programPath, baselinePath, data.filePath(SwissFoodFileName),
-                                 data.filePath(DgeReferenceFileName), data.filePath(WordListFileName)};
+    const QDir data(dataDirectory);
+    QStringList sources = {programPath, baselinePath};
+    for (const QString &name : data.entryList(QDir::Files))
+        sources.append(data.filePath(name));
     for (const QString &source : sources) {
         if (!CopyInto(source, folder.path())) {
             figures.failure = QStringLiteral("cannot copy %1").arg(source);
@@ -59,7 +59,7 @@ StartupFigures MeasureStartup(const QString &programPath, const QString &baselin
     const QByteArrayList environment = ChildEnvironment(runtimeFolder.path());
     const QString log = QDir(runtimeFolder.path()).filePath(QStringLiteral("output.log"));
 
-    auto runOnce = [&](const QString &path, Samples *ms, Samples *rssKb) {
+    auto runOnce = [&](const QString &path, Samples *ms, Samples *firstPaintMs, Samples *rssKb) {
         const ProcessRun run = RunProcess(path, folder.path(), environment, log, 30);
         if (!run.ok) {
             QFile output(log);
@@ -68,24 +68,32 @@ StartupFigures MeasureStartup(const QString &programPath, const QString &baselin
             figures.failure = QStringLiteral("%1: %2\n%3").arg(path, run.failure, text);
             return false;
         }
+        if (run.firstPaintMs <= 0) {
+            figures.failure = QStringLiteral("%1: no first-paint-ms line in its output").arg(path);
+            return false;
+        }
         if (ms != nullptr) {
             ms->add(run.wallMs);
+            firstPaintMs->add(run.firstPaintMs);
             rssKb->add(double(run.maxRssKb));
         }
         return true;
     };
 
     for (int i = 0; i < warmUp; ++i) {
-        if (!runOnce(program, nullptr, nullptr) || !runOnce(baseline, nullptr, nullptr))
+        if (!runOnce(program, nullptr, nullptr, nullptr) || !runOnce(baseline, nullptr, nullptr, nullptr))
             return figures;
     }
     for (int i = 0; i < runs; ++i) {
         // Which program goes first changes every round, so neither always follows the other.
         const bool programFirst = i % 2 == 0;
-        const bool ok = programFirst ? runOnce(program, &figures.programMs, &figures.programRssKb) &&
-                                           runOnce(baseline, &figures.baselineMs, &figures.baselineRssKb)
-                                     : runOnce(baseline, &figures.baselineMs, &figures.baselineRssKb) &&
-                                           runOnce(program, &figures.programMs, &figures.programRssKb);
+        auto runProgram = [&] {
+            return runOnce(program, &figures.programMs, &figures.programFirstPaintMs, &figures.programRssKb);
+        };
+        auto runBaseline = [&] {
+            return runOnce(baseline, &figures.baselineMs, &figures.baselineFirstPaintMs, &figures.baselineRssKb);
+        };
+        const bool ok = programFirst ? runProgram() && runBaseline() : runBaseline() && runProgram();
         if (!ok)
             return figures;
     }

@@ -1,5 +1,6 @@
 #include "daysummary.h"
 
+#include "foodlines.h"
 #include "mealfile.h"
 #include "numbertext.h"
 #include "testfiles.h"
@@ -9,16 +10,6 @@
 
 namespace {
 
-QString SwissLine(const QString &id, const QString &name, const QStringList &values)
-{
-    QStringList fields(50, QStringLiteral("0"));
-    fields[0] = id;
-    fields[1] = name;
-    for (int k = 0; k < NutrientCount; ++k)
-        fields[NutrientCatalogue().at(k).swissColumn] = values.value(k);
-    return fields.join(QLatin1Char(';'));
-}
-
 QStringList Split(const char *joined)
 {
     return QString::fromUtf8(joined).split(QLatin1Char('|'));
@@ -27,10 +18,9 @@ QStringList Split(const char *joined)
 // Bread per 100 g from the Swiss table, and an own bar per piece with three values unknown.
 FoodIndex TestIndex()
 {
-    const QStringList swiss{
-        QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
-        SwissLine(QStringLiteral("1001"), QStringLiteral("Brot"),
-                  Split("250|50|2|1|0.5|8|1.2|2|50|30|0|0|35"))};
+    const QStringList swiss{QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
+                            SwissFoodLine(QStringLiteral("1001"), QStringLiteral("Brot"),
+                                          Split("250|50|2|1|0.5|8|1.2|2|50|30|0|0|35"))};
     const QStringList own{QStringLiteral("Zusätzliche Lebensmittel"), QString(),
                           QStringLiteral("30000;Riegel;1;100;k.A.;10;5;k.A.;2;0,1;k.A.;10;10;0;0;1;")};
     return BuildFoodIndex(swiss, own);

@@ -102,7 +102,10 @@ echo "install: a second install replaces the program's files and keeps the user'
 
 # --- Uninstall ------------------------------------------------------------------------------------
 cp "$MANIFEST" "$TEST_HOME/installed"
+# A lock left by a program that was killed, with a process id no process has.
+printf '%s\nkostbilanz\n%s\n' 4194304 "$(hostname)" >"$PROGRAM_DIR/Kostbilanz.lock"
 run_install --uninstall
+[ ! -e "$PROGRAM_DIR/Kostbilanz.lock" ] || fail "uninstall kept the lock of a program that ended"
 while IFS= read -r path; do
     [ ! -e "$path" ] || fail "uninstall left $path"
 done <"$TEST_HOME/installed"

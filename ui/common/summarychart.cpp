@@ -1,7 +1,6 @@
 #include "summarychart.h"
 
 #include "numbertext.h"
-#include "nutrients.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -11,8 +10,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr double LimitMarks[] = {110, 140}; // where a limit turns orange, then red
 
 QColor ClassColour(PercentClass percentClass)
 {
@@ -126,61 +123,6 @@ void DrawLegend(QPainter &painter, const QFontMetrics &metrics, const QRect &tit
 
 } // namespace
 
-ChartData AveragePercentChart(const DaySummary &summary, const QLocale &locale)
-{
-    ChartData data;
-    data.locale = locale;
-    data.title =
-        summary.days.size() == 1
-            ? QStringLiteral("1 Tag: Prozent des Tagesbedarfs")
-            : QStringLiteral("Durchschnitt von %1 Tagen: Prozent des Tagesbedarfs").arg(summary.days.size());
-    data.referenceLine = 100;
-    data.referenceText = QStringLiteral("100 %");
-    const auto &catalogue = NutrientCatalogue();
-    for (int k = 0; k < NutrientCount; ++k) {
-        ChartBar bar;
-        bar.caption = catalogue[k].shortName;
-        bar.value = summary.rating.percent[k];
-        bar.percentClass = summary.rating.classes[k];
-        if (summary.requirement.values[k] > 0)
-            bar.valueText = FormatOneDecimal(bar.value) + QStringLiteral(" %");
-        if (catalogue[k].kind == NutrientKind::Limit)
-            bar.marks = {LimitMarks[0], LimitMarks[1]};
-        data.bars.append(bar);
-    }
-    return data;
-}
-
-ChartData NutrientPerDayChart(const DaySummary &summary, int nutrient, const QLocale &locale)
-{
-    ChartData data;
-    data.locale = locale;
-    if (nutrient < 0 || nutrient >= NutrientCount)
-        return data;
-    const NutrientEntry &entry = NutrientCatalogue()[nutrient];
-    QString unit = entry.unitLabel;
-    unit.remove(QStringLiteral("< "));
-    data.title = entry.shortName + QStringLiteral(" je Tag in ") + unit;
-    const double need = summary.requirement.values[nutrient];
-    if (need > 0) {
-        data.referenceLine = need;
-        data.referenceText =
-            QStringLiteral("Tagesbedarf ") + FormatGeneral(need, locale) + QLatin1Char(' ') + unit;
-    }
-    for (const SummaryDay &day : summary.days) {
-        ChartBar bar;
-        bar.caption = day.fileName;
-        bar.value = day.sums.nutrients[nutrient];
-        bar.valueText = FormatGeneral(bar.value, locale);
-        // Each day is rated like the day panel rates it.
-        bar.percentClass = RateAgainstRequirement(day.sums, summary.requirement).classes[nutrient];
-        if (entry.kind == NutrientKind::Limit && need > 0)
-            bar.marks = {need * LimitMarks[0] / 100, need * LimitMarks[1] / 100};
-        data.bars.append(bar);
-    }
-    return data;
-}
-
 SummaryChart::SummaryChart(QWidget *parent) : QWidget(parent) {}
 
 void SummaryChart::setData(const ChartData &data)
@@ -249,7 +191,23 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
         const int centre = rect.center().x();
         for (const double mark : bar.marks)
             painter.drawLine(centre - markHalf, layout.y(mark), centre + markHalf, layout.y(mark));
+    }
 
+    // The line before the texts, so a value just under or over it stays readable on its white.
+    painter.setPen(Qt::black);
+    painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
+    if (data.referenceLine > 0) {
+        const int y = layout.y(data.referenceLine);
+        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(plot.left(), y - metrics.height() - 2, plot.width() - 2, metrics.height()),
+                         Qt::AlignRight | Qt::AlignBottom, data.referenceText);
+    }
+
+    for (int i = 0; i < data.bars.size(); ++i) {
+        const ChartBar &bar = data.bars.at(i);
+        const QRect rect = layout.bar(i, bar.value);
         // Texts only where they fit: with a year of days there is no room under each bar.
         painter.setPen(Qt::black);
         const int textWidth = metrics.horizontalAdvance(bar.valueText);
@@ -268,15 +226,5 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
         }
     }
 
-    painter.setPen(Qt::black);
-    painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
-    if (data.referenceLine > 0) {
-        const int y = layout.y(data.referenceLine);
-        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
-        painter.drawLine(plot.left(), y, plot.right(), y);
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(plot.left(), y - metrics.height() - 2, plot.width() - 2, metrics.height()),
-                         Qt::AlignRight | Qt::AlignBottom, data.referenceText);
-    }
     painter.restore();
 }

@@ -1,44 +1,11 @@
 #pragma once
 
-#include "balance.h"
-#include "daysummary.h"
+#include "chartdata.h"
 
-#include <QList>
-#include <QLocale>
 #include <QRect>
-#include <QString>
 #include <QWidget>
 
 class QPainter;
-
-// One bar: its height in the chart's unit, the text written over it, its class (colour and
-// pattern) and short lines across it at given heights.
-struct ChartBar
-{
-    QString caption; // under the bar
-    double value = 0;
-    QString valueText;
-    PercentClass percentClass = PercentClass::Unrated;
-    QList<double> marks;
-};
-
-// What a chart shows; with no bars only the title is drawn.
-struct ChartData
-{
-    QString title;
-    QList<ChartBar> bars;
-    double referenceLine = 0; // a line across the chart at this height when greater than 0
-    QString referenceText;    // written at the line's right end
-    QLocale locale;           // for the axis numbers
-};
-
-// The average of each nutrient as a percentage of its requirement, coloured by its class, with
-// the line at 100 % and, for the limits, marks at 110 % and 140 %.
-ChartData AveragePercentChart(const DaySummary &summary, const QLocale &locale);
-
-// Nutrient k of every day in its own unit, each day coloured by its own class, with the
-// requirement as the line (and, for a limit, marks at 110 % and 140 % of it).
-ChartData NutrientPerDayChart(const DaySummary &summary, int nutrient, const QLocale &locale);
 
 // A bar chart painted with QPainter. Beside its colour every class has a pattern of its own,
 // explained in a legend, and every bar carries its value, so a black-and-white print reads

@@ -16,6 +16,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -26,7 +27,17 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.mode != CommandLineMode::Window) {
-        QCoreApplication core(argc, argv);
+        // A PDF needs fonts and a painter, so Qt's GUI part, but never a display: the offscreen
+        // platform has the same fonts, and a stale DISPLAY cannot stop it. A platform the
+        // user names still wins.
+        std::unique_ptr<QCoreApplication> core;
+        if (commandLine.mode == CommandLineMode::Pdf) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            core = std::make_unique<QGuiApplication>(argc, argv);
+        } else {
+            core = std::make_unique<QCoreApplication>(argc, argv);
+        }
         QTextStream out(stdout);
         QTextStream err(stderr);
         return RunCommandLine(commandLine, QCoreApplication::applicationDirPath() + QLatin1Char('/'), out, err);

@@ -55,10 +55,8 @@ void TMainForm::RecomputeBalance()
     m_balance = ComputeBalance(m_plan, m_requirements.active);
 
     for (int n = 1; n <= MealCount; ++n) {
-        const SumRowTexts texts = SumTexts(m_balance.mealSums[n - 1], m_context.locale);
-        setLabelText(QStringLiteral("MengLabelSu%1").arg(n), texts.amount);
-        for (int k = 0; k < NutrientCount; ++k)
-            setLabelText(QStringLiteral("LabelMa%1Su%2").arg(n).arg(k), texts.nutrients.value(k));
+        m_mealSumTexts[n - 1] = SumTexts(m_balance.mealSums[n - 1], m_context.locale);
+        showMealSums(n);
     }
     const SumRowTexts dayTexts = SumTexts(m_balance.daySums, m_context.locale);
     setLabelText(QStringLiteral("MengLabelTaSu"), dayTexts.amount);
@@ -74,6 +72,17 @@ void TMainForm::RecomputeBalance()
         label->setPalette(palette);
     }
     UpdateMealMarkers();
+}
+
+void TMainForm::showMealSums(int meal)
+{
+    // A page still to be made takes the texts when it is made.
+    if (m_mealLists[meal - 1] == nullptr)
+        return;
+    const SumRowTexts &texts = m_mealSumTexts[meal - 1];
+    setLabelText(QStringLiteral("MengLabelSu%1").arg(meal), texts.amount);
+    for (int k = 0; k < NutrientCount; ++k)
+        setLabelText(QStringLiteral("LabelMa%1Su%2").arg(meal).arg(k), texts.nutrients.value(k));
 }
 
 void TMainForm::UpdateMealMarkers()
@@ -105,7 +114,10 @@ void TMainForm::setActiveMeal(int meal)
 
 void TMainForm::showMeal(int meal)
 {
-    QTableWidget *list = mealList(meal);
+    // A page still to be made shows its meal when it is made.
+    QTableWidget *list = m_mealLists[meal - 1];
+    if (list == nullptr)
+        return;
     const QList<MealEntry> &entries = m_plan.meal(meal);
     list->clearSelection();
     list->setRowCount(int(entries.size()));
@@ -133,7 +145,8 @@ void TMainForm::showAllMeals()
 
 int TMainForm::selectedEntry(int meal) const
 {
-    const QTableWidget *list = mealList(meal);
+    // A page not made yet has nothing selected.
+    const QTableWidget *list = meal >= 1 && meal <= MealCount ? m_mealLists[meal - 1] : nullptr;
     if (list == nullptr || list->selectionModel() == nullptr)
         return -1;
     const QModelIndexList rows = list->selectionModel()->selectedRows();

@@ -86,6 +86,7 @@ void TMainForm::OpenSeveralDays()
     if (m_severalDaysWindow == nullptr) {
         m_severalDaysWindow =
             new TMehrereTageForm(m_context.prompts, m_context.dataDirectory, m_context.clock, m_context.locale, this);
+        m_severalDaysWindow->setPrinting(m_store.swissLines().value(0), m_context.printPreview);
     }
     m_severalDaysWindow->showDays(m_store.index(), m_store.swissLines().isEmpty(), m_requirements.active,
                                   dialogOrigin());
@@ -105,15 +106,17 @@ void TMainForm::SaveMealAsRecipe(int meal)
     }
     if (m_recipeWindow == nullptr)
         m_recipeWindow = new TRezeptForm(m_context.prompts, this);
-    const RecipeChoice choice =
-        m_recipeWindow->saveAsRecipe(meal, m_plan.meal(meal), m_store, dialogOrigin());
-    if (!choice.accepted)
-        return;
+    m_recipeWindow->saveAsRecipe(meal, m_plan.meal(meal), m_store, dialogOrigin(),
+                                 [this](const RecipeChoice &choice) { return saveRecipe(choice); });
+}
+
+bool TMainForm::saveRecipe(const RecipeChoice &choice)
+{
     const RecipeSave saved =
         SaveRecipeAsOwnFood(m_store, choice.row, choice.replaceExisting, m_context.clock());
     if (!saved.plainMessage.isEmpty()) {
         m_context.prompts->showPlainMessage(saved.plainMessage);
-        return;
+        return false;
     }
     if (saved.saved) {
         // As after a save in the own-foods window: the counts follow, and the selection list,
@@ -123,4 +126,5 @@ void TMainForm::SaveMealAsRecipe(int meal)
             m_selectionWindow->clearList();
     }
     m_context.prompts->showNotice(saved.notice);
+    return true;
 }

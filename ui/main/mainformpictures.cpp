@@ -27,22 +27,15 @@ QPixmap MagnifierPicture(int size)
     return picture;
 }
 
-QPixmap InfoPicture(int size)
+// Q_INIT_RESOURCE declares the resource's init function where it is used, so the call sits in
+// the global namespace. A static library needs the explicit call, or the linker drops the picture.
+static void InitMainWindowResource()
 {
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(20, 60, 140), 1));
-    painter.setBrush(QColor(40, 100, 200));
-    painter.drawEllipse(QRectF(1, 1, size - 2, size - 2));
+    Q_INIT_RESOURCE(mainwindow);
+}
 
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setFamily(QStringLiteral("serif"));
-    font.setPixelSize(qMax(8, int(size * 0.7)));
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("i"));
-    return picture;
+QPixmap InfoPicture()
+{
+    InitMainWindowResource();
+    return QPixmap(QStringLiteral(":/main/info_sign.png"));
 }

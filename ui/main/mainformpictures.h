@@ -2,10 +2,11 @@
 
 #include <QPixmap>
 
-// The main window's small pictures, drawn at run time so the program needs no picture files.
+// The main window's small pictures.
 
-// A magnifying glass on a transparent square of size pixels.
+// A magnifying glass on a transparent square of size pixels, drawn at run time.
 QPixmap MagnifierPicture(int size);
 
-// A blue disc with a white "i" on a transparent square of size pixels.
-QPixmap InfoPicture(int size);
+// A blue disc with a white "i" on a transparent square of 32 pixels, drawn once by
+// tools/render_info_sign and built into the program.
+QPixmap InfoPicture();

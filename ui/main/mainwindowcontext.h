@@ -5,7 +5,11 @@
 #include <QLocale>
 #include <QString>
 
+#include <functional>
+
+class QWidget;
 class UserPrompts;
+struct PrintDocument;
 
 // What the main window is given from outside, so that tests can fix every part of it.
 struct MainWindowContext
@@ -17,4 +21,6 @@ struct MainWindowContext
     QString buildStamp;             // shown by the info window
     QString programFilePath;        // the running program file, for the info window
     int sessionSaveDelayMs = 2000;  // longest wait from a change of the meals to the recovery file
+    // Shows a document to print; empty: Qt's print preview (ShowPrintPreview). Tests record.
+    std::function<void(const PrintDocument &, QWidget *)> printPreview;
 };

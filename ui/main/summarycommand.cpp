@@ -4,6 +4,9 @@
 #include "daysummary.h"
 #include "daysummarytable.h"
 #include "foodstore.h"
+#include "mealfile.h"
+#include "printdocument.h"
+#include "printpainter.h"
 #include "reference.h"
 #include "reportfile.h"
 #include "settings.h"
@@ -15,6 +18,7 @@ namespace {
 
 const QLatin1String SummaryOption("--summary");
 const QLatin1String CsvOption("--csv");
+const QLatin1String PdfOption("--pdf");
 
 constexpr int AllRead = 0;
 constexpr int SomeLeftOut = 1;
@@ -22,8 +26,8 @@ constexpr int Failed = 2;
 
 QString UsageLine()
 {
-    return QStringLiteral(
-        "Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE]   (mehr mit: kostbilanz --help)");
+    return QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE]\n"
+                          "       kostbilanz --pdf AUSGABE.pdf DATEI...   (mehr mit: kostbilanz --help)");
 }
 
 CommandLine Wrong(const QString &error)
@@ -34,38 +38,68 @@ CommandLine Wrong(const QString &error)
     return commandLine;
 }
 
-int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
-               QTextStream &err)
+// The German format whatever the user's settings, like the CSV of the window.
+QLocale GermanLocale()
 {
-    // The German format whatever the user's settings, like the CSV of the window.
-    const QLocale german(QLocale::German, QLocale::Germany);
-    if (!commandLine.csvPath.isEmpty() && IsProgramDataFile(commandLine.csvPath, dataDirectory)) {
-        err << QDir::toNativeSeparators(commandLine.csvPath)
-            << QStringLiteral(": Diese Datei gehört zum Programm und wird nicht überschrieben.\n");
-        return Failed;
-    }
+    return QLocale(QLocale::German, QLocale::Germany);
+}
 
-    FoodStore store(dataDirectory, german);
+bool RefusedAsDataFile(const QString &path, const QString &dataDirectory, QTextStream &err)
+{
+    if (path.isEmpty() || !IsProgramDataFile(path, dataDirectory))
+        return false;
+    err << QDir::toNativeSeparators(path)
+        << QStringLiteral(": Diese Datei gehört zum Programm und wird nicht überschrieben.\n");
+    return true;
+}
+
+// The foods and the requirement in force, as the windows would load them; false (with the
+// reason on err) when there are no Swiss foods.
+bool LoadData(FoodStore &store, ReferenceSet &requirement, const QString &dataDirectory, QTextStream &err)
+{
     const QStringList foodMessages = store.loadFiles();
     for (const QString &message : foodMessages)
         err << message << '\n';
     if (store.swissLines().isEmpty()) {
         err << QStringLiteral("Die Schweizer Nährwertliste ist leer!\n");
-        return Failed;
+        return false;
     }
     store.buildIndex();
     const ReferenceLoad reference = LoadReferenceValues(dataDirectory, LoadSettings(dataDirectory));
     if (!reference.message.isEmpty())
         err << reference.message << '\n';
+    requirement = reference.state.active;
+    return true;
+}
 
-    const DaySummary summary = SummariseMealFiles(commandLine.files, store.index(), reference.state.active);
+// Every file as a day, what was left out on err; false when no day was read.
+bool Summarise(const QStringList &files, const FoodStore &store, const ReferenceSet &requirement,
+               DaySummary &summary, QTextStream &err)
+{
+    summary = SummariseMealFiles(files, store.index(), requirement);
     const QStringList messages = DaySummaryMessages(summary);
     for (const QString &message : messages)
         err << message << '\n';
     if (summary.days.isEmpty()) {
         err << QStringLiteral("Keine der Dateien konnte gelesen werden.\n");
-        return Failed;
+        return false;
     }
+    return true;
+}
+
+int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
+               QTextStream &err)
+{
+    const QLocale german = GermanLocale();
+    if (RefusedAsDataFile(commandLine.csvPath, dataDirectory, err))
+        return Failed;
+    FoodStore store(dataDirectory, german);
+    ReferenceSet requirement;
+    if (!LoadData(store, requirement, dataDirectory, err))
+        return Failed;
+    DaySummary summary;
+    if (!Summarise(commandLine.files, store, requirement, summary, err))
+        return Failed;
 
     const QStringList lines = FormatDaySummaryText(summary, german);
     for (const QString &line : lines)
@@ -83,6 +117,71 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
     return summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
 }
 
+int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &err)
+{
+    const QLocale german = GermanLocale();
+    if (RefusedAsDataFile(commandLine.pdfPath, dataDirectory, err))
+        return Failed;
+    FoodStore store(dataDirectory, german);
+    ReferenceSet requirement;
+    if (!LoadData(store, requirement, dataDirectory, err))
+        return Failed;
+    // The summary says for one file as for many what was left out and why.
+    DaySummary summary;
+    if (!Summarise(commandLine.files, store, requirement, summary, err))
+        return Failed;
+
+    const QDateTime created = QDateTime::currentDateTime();
+    const QString swissHeaderLine = store.swissLines().value(0);
+    PrintDocument document;
+    if (commandLine.files.size() == 1) {
+        // The day as the window shows it after reading the file: its meals are needed, not
+        // just its sums, so the file that was just read is read once more into a plan.
+        const QString &path = commandLine.files.first();
+        const MealFileRead read = ReadMealFileAt(path, store.index(), 1);
+        if (read.status != MealFileReadStatus::Ok) {
+            err << QDir::toNativeSeparators(path) << QStringLiteral(": ") << read.message << '\n';
+            return Failed;
+        }
+        MealPlan plan = read.load.plan;
+        plan.setLoadedMealFilePath(path);
+        plan.setChosenMealFileName(path);
+        const DayBalance balance = ComputeBalance(plan, requirement);
+        document = DayPrintDocument(plan, balance, requirement, german, created, swissHeaderLine);
+    } else {
+        document = SeveralDaysPrintDocument(summary, german, created, swissHeaderLine);
+    }
+
+    const WriteResult written = WritePrintPdf(commandLine.pdfPath, document);
+    if (!written.ok) {
+        err << written.message() << '\n';
+        return Failed;
+    }
+    return summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
+}
+
+CommandLine ParsePdf(const QStringList &arguments)
+{
+    CommandLine pdf;
+    pdf.mode = CommandLineMode::Pdf;
+    if (arguments.first() != PdfOption)
+        return Wrong(QStringLiteral("--pdf steht vor allen anderen Angaben."));
+    if (arguments.size() < 2 || arguments.at(1).isEmpty() || arguments.at(1).startsWith(QLatin1String("--")))
+        return Wrong(QStringLiteral("Nach --pdf fehlt der Name der PDF-Datei."));
+    pdf.pdfPath = arguments.at(1);
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == PdfOption)
+            return Wrong(QStringLiteral("--pdf ist mehrfach angegeben."));
+        if (argument.startsWith(QLatin1String("--")))
+            return Wrong(QStringLiteral("Unbekannte Option: ") + argument);
+        pdf.files.append(argument);
+    }
+    if (pdf.files.isEmpty())
+        return Wrong(QStringLiteral("Nach --pdf AUSGABE.pdf fehlt mindestens eine Mahlzeiten-Datei."));
+    return pdf;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList &arguments)
@@ -91,6 +190,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         CommandLine help;
         help.mode = CommandLineMode::Help;
         return help;
+    }
+    if (arguments.contains(PdfOption)) {
+        if (arguments.contains(SummaryOption) || arguments.contains(CsvOption))
+            return Wrong(QStringLiteral("--pdf gilt nicht zusammen mit --summary oder --csv."));
+        return ParsePdf(arguments);
     }
     if (!arguments.contains(SummaryOption) && !arguments.contains(CsvOption))
         return CommandLine();
@@ -134,6 +238,7 @@ QString CommandLineHelp()
         "Aufruf:\n"
         "  kostbilanz                                      startet das Programm mit seinen Fenstern\n"
         "  kostbilanz --summary DATEI... [--csv AUSGABE]   Übersicht über mehrere Tage\n"
+        "  kostbilanz --pdf AUSGABE.pdf DATEI...           Tagesbilanz oder Übersicht als PDF\n"
         "  kostbilanz --help                               zeigt diese Hilfe\n"
         "\n"
         "Optionen:\n"
@@ -143,6 +248,10 @@ QString CommandLineHelp()
         "                      Tagesbedarfs und je Nährwert die Zahl der Einträge ohne Wert (k.A.).\n"
         "  --csv AUSGABE       schreibt dieselbe Tabelle zusätzlich als CSV-Datei (UTF-8, ';'),\n"
         "                      eine vorhandene Datei wird ersetzt.\n"
+        "  --pdf AUSGABE.pdf DATEI...\n"
+        "                      schreibt die Tagesbilanz einer Mahlzeiten-Datei als PDF (A4 quer,\n"
+        "                      wie „Drucken ...“ im Programm), bei mehreren Dateien die Übersicht\n"
+        "                      über mehrere Tage mit Diagramm; eine vorhandene Datei wird ersetzt.\n"
         "  --help, -h          zeigt diese Hilfe.\n"
         "\n"
         "Lebensmittel und Tagesbedarf kommen aus den Dateien im Programmordner, wie im Fenster\n"
@@ -154,7 +263,8 @@ QString CommandLineHelp()
         "  0  alle Dateien gelesen\n"
         "  1  einige Dateien ausgelassen\n"
         "  2  keine Datei gelesen, falsche Angaben, Schweizer Nährwertliste fehlt oder ist leer,\n"
-        "     AUSGABE nicht schreibbar oder eine Datei des Programms\n");
+        "     AUSGABE nicht schreibbar oder eine Datei des Programms\n"
+        "Das gilt für --summary und --pdf gleich.\n");
 }
 
 int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
@@ -169,6 +279,8 @@ int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory,
         return Failed;
     case CommandLineMode::Summary:
         return RunSummary(commandLine, dataDirectory, out, err);
+    case CommandLineMode::Pdf:
+        return RunPdf(commandLine, dataDirectory, err);
     case CommandLineMode::Window:
         break;
     }

@@ -8,8 +8,10 @@
 #include "sessionfile.h"
 #include "settings.h"
 #include "userprompts.h"
+#include "windowfont.h"
 #include "wrapbutton.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -187,6 +189,11 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::buildLayout()
 {
+    // While the controls are made the application's font is the window's: made in another
+    // font first, each would measure and lay out its text once in a font it never shows. The
+    // application's own font comes back afterwards, for tool tips and Qt's dialogs.
+    const QFont applicationFont = QApplication::font();
+    QApplication::setFont(WindowFontPixels(13));
     SetUpFixedWindow(this, QStringLiteral("MainForm"), QSize(ClientWidth, ClientHeight), Silver);
     m_labelPalette.setColor(QPalette::Window, LabelGrey);
 
@@ -194,6 +201,7 @@ void TMainForm::buildLayout()
     buildInputLine();
     buildMealPages();
     buildDayPanel();
+    QApplication::setFont(applicationFont);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(ClientWidth / 2, ClientHeight / 2));
@@ -226,7 +234,7 @@ void TMainForm::buildCommandBar()
     info->setObjectName(QStringLiteral("InfoSBtn"));
     info->setToolTip(QStringLiteral("Informationen zum Programm"));
     info->setGeometry(679, 12, 42, 42);
-    info->setIcon(QIcon(InfoPicture(32)));
+    info->setIcon(QIcon(InfoPicture()));
     info->setIconSize(QSize(32, 32));
     connect(info, &QToolButton::clicked, this, [this] { OpenInfoWindow(); });
 
@@ -332,74 +340,21 @@ void TMainForm::buildMealPages()
     // One tab per meal marker: the markers stand 86 pixels apart, so the tabs are as wide.
     m_pages->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { width: 86px; }"));
 
-    QStringList heads = {QStringLiteral("Lebensmittel"), QStringLiteral("Db"), QStringLiteral("ID"),
-                         QStringLiteral("Menge")};
-    for (const NutrientEntry &nutrient : NutrientCatalogue())
-        heads.append(nutrient.shortName);
     for (int n = 1; n <= MealCount; ++n) {
         // Made inside the tab widget, so that the list and its heads take the window's font from
         // the start; a page without a parent would give them the system font for good.
         auto *page = new QWidget(m_pages);
         page->setObjectName(QStringLiteral("MahlzeitTabSheet%1").arg(n));
         SetBackground(page, Silver);
-
-        // The head stays hidden while the list is put together: a shown head measures all its
-        // captions again at every step of it, the column count included.
-        auto *list = new QTableWidget(page);
-        list->horizontalHeader()->hide();
-        list->setColumnCount(FoodColumn::Count);
-        list->setObjectName(QStringLiteral("AnzeigeListView%1").arg(n));
-        list->setGeometry(8, 8, 1145, 256);
-        SetUpRowList(list, LabelHeight);
-        list->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-        list->horizontalHeader()->setStretchLastSection(false);
-        list->horizontalHeader()->setHighlightSections(false);
-        list->horizontalHeader()->setSectionsClickable(false);
-        list->setSortingEnabled(false);
-        list->setWordWrap(false);
-        list->setTabKeyNavigation(false);
-        list->setHorizontalHeaderLabels(heads);
-        m_mealLists[n - 1] = list;
-        {
-            // Unshown, the list needs no word of the new widths: each would queue a relayout
-            // that measures the head again, on the hidden pages too. Showing lays it out.
-            const QSignalBlocker quiet(list->horizontalHeader());
-            for (int column = 0; column < FoodColumn::Count; ++column)
-                list->setColumnWidth(column,
-                                     column < FoodColumn::FirstValue ? MealListLeadWidths[column] : ValuePitch);
-            list->setColumnHidden(FoodColumn::Id, true);
-        }
-        list->horizontalHeader()->show();
-
-        QToolButton *clearMeal = AddRedCross(page, QStringLiteral("DelSBtnSheet%1").arg(n),
-                                             QRect(8, 272, 24, 24), QStringLiteral("Tabelle löschen"));
-        connect(clearMeal, &QToolButton::clicked, this, [this, n] { ClearMeal(n); });
-        auto *up = new QToolButton(page);
-        up->setObjectName(QStringLiteral("NachObenSBtn%1").arg(n));
-        up->setArrowType(Qt::UpArrow);
-        up->setGeometry(42, 272, 24, 24);
-        connect(up, &QToolButton::clicked, this, [this, n] { MoveEntryUp(n); });
-        auto *down = new QToolButton(page);
-        down->setObjectName(QStringLiteral("NachUntenSBtn%1").arg(n));
-        down->setArrowType(Qt::DownArrow);
-        down->setGeometry(68, 272, 24, 24);
-        connect(down, &QToolButton::clicked, this, [this, n] { MoveEntryDown(n); });
-        QPushButton *recipe = MakeButton(page, QStringLiteral("AlsRezeptBtn%1").arg(n),
-                                         QStringLiteral("Als Rezept speichern"), QRect(98, 272, 132, 24));
-        connect(recipe, &QPushButton::clicked, this, [this, n] { SaveMealAsRecipe(n); });
-
-        addLabel(page, QLatin1String(MealSumCaptionNames[n - 1]), QString::fromUtf8(MealSumCaptions[n - 1]),
-                 QRect(232, 282, 142, LabelHeight), Qt::AlignRight | Qt::AlignVCenter);
-        addLabel(page, QStringLiteral("MengLabelSu%1").arg(n), QString(),
-                 QRect(380, 282, AmountWidth, LabelHeight), Qt::AlignRight | Qt::AlignVCenter);
-        for (int k = 0; k < NutrientCount; ++k)
-            addLabel(page, QStringLiteral("LabelMa%1Su%2").arg(n).arg(k), QString(),
-                     ValueRect(MealValueLeft, k, 282), Qt::AlignRight | Qt::AlignVCenter);
-
+        m_mealPages[n - 1] = page;
         m_pages->addTab(page, QStringLiteral("  Mahlzeit %1  ").arg(n));
     }
-    connect(m_pages, &QTabWidget::currentChanged, this,
-            [this](int index) { m_plan.setActiveMeal(index + 1); });
+    // The first page is shown at start; the others are filled when first shown or reached.
+    ensureMealPage(1);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+        ensureMealPage(index + 1);
+        m_plan.setActiveMeal(index + 1);
+    });
 
     // The markers sit on the upper edge of the tabs; made after the pages, they lie above them.
     for (int n = 1; n <= MealCount; ++n) {
@@ -410,6 +365,116 @@ void TMainForm::buildMealPages()
     }
 }
 
+QWidget *TMainForm::ensureMealPage(int meal)
+{
+    if (meal < 1 || meal > MealCount)
+        return nullptr;
+    QWidget *page = m_mealPages[meal - 1];
+    if (m_mealLists[meal - 1] == nullptr) {
+        buildMealPage(meal);
+        // Made on a shown page (a tab just chosen), the controls need showing themselves.
+        if (page->isVisible()) {
+            for (QObject *child : page->children()) {
+                if (auto *widget = qobject_cast<QWidget *>(child))
+                    widget->show();
+            }
+        }
+        showMeal(meal);
+        showMealSums(meal);
+    }
+    return page;
+}
+
+void TMainForm::buildMealPage(int n)
+{
+    QWidget *page = m_mealPages[n - 1];
+    // The head stays hidden while the list is put together: a shown head measures all its
+    // captions again at every step of it, the column count included.
+    auto *list = new QTableWidget(page);
+    list->horizontalHeader()->hide();
+    list->setColumnCount(FoodColumn::Count);
+    list->setObjectName(QStringLiteral("AnzeigeListView%1").arg(n));
+    list->setGeometry(8, 8, 1145, 256);
+    SetUpRowList(list, LabelHeight);
+    list->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list->horizontalHeader()->setStretchLastSection(false);
+    list->horizontalHeader()->setHighlightSections(false);
+    list->horizontalHeader()->setSectionsClickable(false);
+    list->setSortingEnabled(false);
+    list->setWordWrap(false);
+    list->setTabKeyNavigation(false);
+    QStringList heads = {QStringLiteral("Lebensmittel"), QStringLiteral("Db"), QStringLiteral("ID"),
+                         QStringLiteral("Menge")};
+    for (const NutrientEntry &nutrient : NutrientCatalogue())
+        heads.append(nutrient.shortName);
+    list->setHorizontalHeaderLabels(heads);
+    m_mealLists[n - 1] = list;
+    {
+        // Unshown, the list needs no word of the new widths: each would queue a relayout
+        // that measures the head again, on the hidden pages too. Showing lays it out.
+        const QSignalBlocker quiet(list->horizontalHeader());
+        for (int column = 0; column < FoodColumn::Count; ++column)
+            list->setColumnWidth(column, column < FoodColumn::FirstValue ? MealListLeadWidths[column] : ValuePitch);
+        list->setColumnHidden(FoodColumn::Id, true);
+    }
+    list->horizontalHeader()->show();
+
+    QToolButton *clearMeal = AddRedCross(page, QStringLiteral("DelSBtnSheet%1").arg(n), QRect(8, 272, 24, 24),
+                                         QStringLiteral("Tabelle löschen"));
+    connect(clearMeal, &QToolButton::clicked, this, [this, n] { ClearMeal(n); });
+    auto *up = new QToolButton(page);
+    up->setObjectName(QStringLiteral("NachObenSBtn%1").arg(n));
+    up->setArrowType(Qt::UpArrow);
+    up->setGeometry(42, 272, 24, 24);
+    connect(up, &QToolButton::clicked, this, [this, n] { MoveEntryUp(n); });
+    auto *down = new QToolButton(page);
+    down->setObjectName(QStringLiteral("NachUntenSBtn%1").arg(n));
+    down->setArrowType(Qt::DownArrow);
+    down->setGeometry(68, 272, 24, 24);
+    connect(down, &QToolButton::clicked, this, [this, n] { MoveEntryDown(n); });
+    QPushButton *recipe = MakeButton(page, QStringLiteral("AlsRezeptBtn%1").arg(n),
+                                     QStringLiteral("Als Rezept speichern"), QRect(98, 272, 132, 24));
+    connect(recipe, &QPushButton::clicked, this, [this, n] { SaveMealAsRecipe(n); });
+
+    addLabel(page, QLatin1String(MealSumCaptionNames[n - 1]), QString::fromUtf8(MealSumCaptions[n - 1]),
+             QRect(232, 282, 142, LabelHeight), Qt::AlignRight | Qt::AlignVCenter);
+    addLabel(page, QStringLiteral("MengLabelSu%1").arg(n), QString(), QRect(380, 282, AmountWidth, LabelHeight),
+             Qt::AlignRight | Qt::AlignVCenter);
+    for (int k = 0; k < NutrientCount; ++k)
+        addLabel(page, QStringLiteral("LabelMa%1Su%2").arg(n).arg(k), QString(), ValueRect(MealValueLeft, k, 282),
+                 Qt::AlignRight | Qt::AlignVCenter);
+
+    placeInTabOrder(n);
+}
+
+void TMainForm::placeInTabOrder(int meal)
+{
+    // A control made after the window joins the end of the keyboard's road; the page's
+    // controls belong behind those of the page before it, as if all pages were made at once.
+    QWidget *previous = nullptr;
+    for (int n = meal - 1; n >= 1 && previous == nullptr; --n) {
+        if (m_mealLists[n - 1] == nullptr)
+            continue;
+        for (QWidget *widget = m_mealPages[n - 1]->nextInFocusChain(); widget != this;
+             widget = widget->nextInFocusChain()) {
+            if (m_mealPages[n - 1]->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus))
+                previous = widget;
+        }
+    }
+    if (previous == nullptr)
+        return; // the first page, made with the window in its place
+    QWidgetList stops;
+    for (QWidget *widget = m_mealPages[meal - 1]->nextInFocusChain(); widget != m_mealPages[meal - 1];
+         widget = widget->nextInFocusChain()) {
+        if (m_mealPages[meal - 1]->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus))
+            stops.append(widget);
+    }
+    for (QWidget *stop : stops) {
+        setTabOrder(previous, stop);
+        previous = stop;
+    }
+}
+
 void TMainForm::buildDayPanel()
 {
     QFrame *day = AddPanel(this, QStringLiteral("TagSuPanel"), QRect(17, 570, 1168, 157), PanelColour);
@@ -417,6 +482,13 @@ void TMainForm::buildDayPanel()
     QPushButton *severalDays = MakeButton(day, QStringLiteral("MehrereTageBtn"), QStringLiteral("Mehrere Tage ..."),
                                           QRect(14, 58, 160, 42));
     connect(severalDays, &QPushButton::clicked, this, [this] { OpenSeveralDays(); });
+    // Above it, the day on paper and as a PDF.
+    QPushButton *print =
+        MakeButton(day, QStringLiteral("DruckenBtn"), QStringLiteral("Drucken ..."), QRect(14, 8, 72, 42));
+    connect(print, &QPushButton::clicked, this, [this] { PrintDay(); });
+    QPushButton *pdf = MakeWrapButton(day, QStringLiteral("PdfSpeichernBtn"), QStringLiteral("Als PDF speichern ..."),
+                                      QRect(90, 8, 84, 42));
+    connect(pdf, &QPushButton::clicked, this, [this] { SaveDayAsPdf(); });
 
     const auto &catalogue = NutrientCatalogue();
     QFrame *head = AddPanel(day, QStringLiteral("Panel13"), QRect(382, 11, 766, 22), HeadYellow);
@@ -499,19 +571,27 @@ void TMainForm::showFoodCounts()
 
 // ---- helpers --------------------------------------------------------------------------------
 
-QLabel *TMainForm::labelNamed(const QString &name) const
+QLabel *TMainForm::labelNamed(const QString &name)
 {
-    // Every label is made with the window and keeps its name, so a remembered answer stays
-    // right; a label made elsewhere is searched for once, one deleted since again.
-    QPointer<QLabel> &known = m_labelsByName[name];
-    if (known.isNull())
+    // Every label is made with the window or its page and keeps its name, so a remembered
+    // answer stays right; a name not known yet may be on a page still to be made, and a label
+    // made elsewhere is searched for once, one deleted since again.
+    QPointer<QLabel> known = m_labelsByName.value(name);
+    if (known.isNull()) {
+        for (int n = 1; n <= MealCount; ++n)
+            ensureMealPage(n);
+        known = m_labelsByName.value(name);
+    }
+    if (known.isNull()) {
         known = findChild<QLabel *>(name);
+        m_labelsByName.insert(name, known);
+    }
     return known;
 }
 
-QTableWidget *TMainForm::mealList(int meal) const
+QTableWidget *TMainForm::mealList(int meal)
 {
-    return meal >= 1 && meal <= MealCount ? m_mealLists[meal - 1] : nullptr;
+    return ensureMealPage(meal) != nullptr ? m_mealLists[meal - 1] : nullptr;
 }
 
 void TMainForm::setLabelText(const QString &name, const QString &text)

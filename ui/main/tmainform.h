@@ -28,6 +28,8 @@ class TMehrereTageForm;
 class TNaewBedarfForm;
 class TRezeptForm;
 struct DayReport;
+struct PrintDocument;
+struct RecipeChoice;
 
 // The main window: the input line, the six meals with their sums, the day balance against
 // the requirement in force, and the commands on them. It holds the food data, the
@@ -50,8 +52,12 @@ public:
     QString dataDirectory() const { return m_context.dataDirectory; }
 
     // The label of a numbered family or any other control by its name; nullptr when none.
-    QLabel *labelNamed(const QString &name) const;
-    QTableWidget *mealList(int meal) const;
+    // Pages not made yet are made first.
+    QLabel *labelNamed(const QString &name);
+    QTableWidget *mealList(int meal); // the page made first; nullptr outside 1..6
+    // The tab page of meal (1..6) with all its controls: meal 1's is made with the window, the
+    // others when first shown or reached through this, mealList or labelNamed. nullptr outside 1..6.
+    QWidget *ensureMealPage(int meal);
 
     // Input line and meals.
     void ShowFoodInInputLine(int position); // the food at position of the index, amount untouched
@@ -82,6 +88,10 @@ public:
     // "Tagesbilanz in Datei speichern".
     void SaveDayBalance();
 
+    // "Drucken ...": the day in the print preview; "Als PDF speichern ...": the same as a PDF file.
+    void PrintDay();
+    void SaveDayAsPdf();
+
     // The other windows.
     void OpenFoodSelection(); // the food magnifier, Ctrl+F and F3; after a pick the amount has the focus
     void OpenAdditionalFoods();
@@ -95,6 +105,8 @@ public:
     // The day as the window shows it (meals, the balance last computed, the requirement in
     // force), ready for a report written at created.
     DayReport dayReport(const QDateTime &created) const;
+    // The same day as a document to print.
+    PrintDocument dayPrintDocument(const QDateTime &created) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -105,6 +117,8 @@ private:
     void buildCommandBar();
     void buildInputLine();
     void buildMealPages();
+    void buildMealPage(int meal);
+    void placeInTabOrder(int meal);
     void buildDayPanel();
     void loadDataFiles();
 
@@ -119,6 +133,7 @@ private:
     void showInputLine();
     void showMeal(int meal);
     void showAllMeals();
+    void showMealSums(int meal); // the texts last computed, on a page made already
     int selectedEntry(int meal) const;
     void selectEntry(int meal, int row);
     void showFoodCounts();
@@ -136,6 +151,9 @@ private:
     void keepSession();
     void writeSession();
     QPoint dialogOrigin() const;
+    // Saves a recipe chosen in the recipe dialog among the own foods; false when the file could
+    // not be written (said in a plain message), so the dialog keeps what the user typed.
+    bool saveRecipe(const RecipeChoice &choice);
 
     MainWindowContext m_context;
     FoodStore m_store;
@@ -149,14 +167,16 @@ private:
     QTabWidget *m_pages = nullptr;
     QFrame *m_foodPanel = nullptr; // LupeLebePanel
     QLineEdit *m_amountEdit = nullptr;
-    QTableWidget *m_mealLists[MealCount] = {};
+    QWidget *m_mealPages[MealCount] = {};
+    QTableWidget *m_mealLists[MealCount] = {}; // null until the page is made
+    SumRowTexts m_mealSumTexts[MealCount];     // shown on each page once it is made
     QWidget *m_markers[MealCount] = {};
     QHash<QObject *, std::function<void()>> m_clickHandlers;
     QPalette m_labelPalette; // sets only the labels' grey; the rest follows their parents
     // labelNamed's answers, filled as the labels are made: the balance sets over a hundred
     // labels by name on every change, and a search through all children for each costs more
     // than the balance itself.
-    mutable QHash<QString, QPointer<QLabel>> m_labelsByName;
+    QHash<QString, QPointer<QLabel>> m_labelsByName;
 
     // Made when first opened; null until then.
     TAuswProjekteForm *m_selectionWindow = nullptr;

@@ -64,6 +64,12 @@ void TMehrereTageForm::createControls()
     MakeFittedLabel(
         panel, QStringLiteral("Label2"),
         QStringLiteral("Ein Klick auf die Überschrift eines Nährwerts zeigt ihn je Tag im Diagramm"), 12, 32);
+    QPushButton *print =
+        MakeButton(panel, QStringLiteral("DruckenBtn"), QStringLiteral("Drucken ..."), QRect(456, 8, 100, 40));
+    connect(print, &QPushButton::clicked, this, &TMehrereTageForm::DruckenBtnClick);
+    QPushButton *pdf = MakeButton(panel, QStringLiteral("PdfSpeichernBtn"), QStringLiteral("Als PDF speichern ..."),
+                                  QRect(560, 8, 140, 40));
+    connect(pdf, &QPushButton::clicked, this, &TMehrereTageForm::PdfSpeichernBtnClick);
     QPushButton *choose = MakeButton(panel, QStringLiteral("DateienWaehlenBtn"),
                                      QStringLiteral("Dateien wählen ..."), QRect(708, 8, 140, 40));
     connect(choose, &QPushButton::clicked, this, &TMehrereTageForm::DateienWaehlenBtnClick);
@@ -223,16 +229,10 @@ void TMehrereTageForm::CsvSpeichernBtnClick()
         m_prompts->showNotice(QStringLiteral("Es ist noch kein Tag eingelesen !"));
         return;
     }
-    const QDateTime created = m_clock();
-    const QDate date = created.date();
-    const QTime time = created.time();
     // Only title and name, as for the day balance: the shared save dialog keeps the rest.
     FileDialogRequest request;
     request.title = QStringLiteral("Speichern als");
-    request.proposedName = QStringLiteral("NW-Mehrere-Tage-") + TwoDigits(date.year() - 2000) +
-                           TwoDigits(date.month()) + TwoDigits(date.day()) + QLatin1Char('-') +
-                           TwoDigits(time.hour()) + TwoDigits(time.minute()) + TwoDigits(time.second()) +
-                           QStringLiteral(".csv");
+    request.proposedName = proposedFileName(m_clock(), QStringLiteral("csv"));
     const QString path = m_prompts->getSaveFileName(request);
     if (path.isEmpty())
         return;
@@ -245,6 +245,65 @@ void TMehrereTageForm::CsvSpeichernBtnClick()
         return;
     }
     m_prompts->showNotice(QStringLiteral("Die Übersicht wurde als CSV-Datei gespeichert !"));
+}
+
+QString TMehrereTageForm::proposedFileName(const QDateTime &created, const QString &extension) const
+{
+    const QDate date = created.date();
+    const QTime time = created.time();
+    return QStringLiteral("NW-Mehrere-Tage-") + TwoDigits(date.year() - 2000) + TwoDigits(date.month()) +
+           TwoDigits(date.day()) + QLatin1Char('-') + TwoDigits(time.hour()) + TwoDigits(time.minute()) +
+           TwoDigits(time.second()) + QLatin1Char('.') + extension;
+}
+
+void TMehrereTageForm::setPrinting(const QString &swissHeaderLine, PrintPreview preview)
+{
+    m_swissHeaderLine = swissHeaderLine;
+    m_printPreview = std::move(preview);
+}
+
+PrintDocument TMehrereTageForm::printDocument(const QDateTime &created) const
+{
+    return SeveralDaysPrintDocument(m_summary, m_locale, created, m_swissHeaderLine);
+}
+
+void TMehrereTageForm::DruckenBtnClick()
+{
+    if (m_summary.days.isEmpty()) {
+        m_prompts->showNotice(QStringLiteral("Es ist noch kein Tag eingelesen !"));
+        return;
+    }
+    const PrintDocument document = printDocument(m_clock());
+    if (m_printPreview)
+        m_printPreview(document, this);
+    else
+        ShowPrintPreview(document, this);
+}
+
+void TMehrereTageForm::PdfSpeichernBtnClick()
+{
+    if (m_summary.days.isEmpty()) {
+        m_prompts->showNotice(QStringLiteral("Es ist noch kein Tag eingelesen !"));
+        return;
+    }
+    const QDateTime created = m_clock();
+    FileDialogRequest request;
+    request.title = QStringLiteral("Als PDF speichern");
+    request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
+    request.defaultExtension = QStringLiteral("pdf");
+    request.proposedName = proposedFileName(created, QStringLiteral("pdf"));
+    const QString path = m_prompts->getSaveFileName(request);
+    if (path.isEmpty())
+        return;
+    if (CheckSaveTarget(*m_prompts, path, m_dataDirectory) != SaveTarget::Allowed)
+        return;
+
+    const WriteResult written = WritePrintPdf(path, printDocument(created));
+    if (!written.ok) {
+        m_prompts->showPlainMessage(written.message());
+        return;
+    }
+    m_prompts->showNotice(QStringLiteral("Die Übersicht wurde als PDF-Datei gespeichert !"));
 }
 
 void TMehrereTageForm::CloseBtnClick()

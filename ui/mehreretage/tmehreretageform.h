@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "daysummary.h"
 #include "foodindex.h"
+#include "printpainter.h"
 #include "reference.h"
 
 #include <QDialog>
@@ -39,13 +40,22 @@ public:
     void showDays(const FoodIndex &index, bool swissFoodsMissing, const ReferenceSet &requirement,
                   const QPoint &mainTopLeft);
 
+    // What printing needs beyond the days: the first line of the Swiss food file (it names the
+    // data's version) and how a preview is shown (empty: ShowPrintPreview).
+    void setPrinting(const QString &swissHeaderLine, PrintPreview preview);
+
     const DaySummary &summary() const { return m_summary; }
+    // The days read, as a document to print created at created.
+    PrintDocument printDocument(const QDateTime &created) const;
     // The nutrient the chart shows per day, or -1 for the averages.
     int chartNutrient() const { return m_chartNutrient; }
 
 public slots:
     void DateienWaehlenBtnClick();
     void CsvSpeichernBtnClick();
+    // The summary, the chart and per day its sums in the print preview, or as a PDF file.
+    void DruckenBtnClick();
+    void PdfSpeichernBtnClick();
     // A nutrient's head shows that nutrient per day in the chart; the same head again, or the
     // head of the name or amount column, goes back to the averages.
     void TageListViewColumnClick(int column);
@@ -56,6 +66,8 @@ private:
     void summarise(const QStringList &paths);
     void showSummary();
     void showChart();
+    // "NW-Mehrere-Tage-yymmdd-hhmmss." followed by extension.
+    QString proposedFileName(const QDateTime &created, const QString &extension) const;
 
     UserPrompts *m_prompts;
     QString m_dataDirectory;
@@ -68,6 +80,8 @@ private:
     QStringList m_paths; // sorted by file name
     DaySummary m_summary;
     int m_chartNutrient = -1;
+    QString m_swissHeaderLine;
+    PrintPreview m_printPreview;
 
     QTableWidget *m_list = nullptr;
     SummaryChart *m_chart = nullptr;

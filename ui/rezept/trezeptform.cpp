@@ -135,9 +135,10 @@ void TRezeptForm::createControls()
 }
 
 RecipeChoice TRezeptForm::saveAsRecipe(int meal, const QList<MealEntry> &entries, const FoodStore &store,
-                                       const QPoint &mainTopLeft)
+                                       const QPoint &mainTopLeft, RecipeSaveStep save)
 {
     prepare(meal, entries, store);
+    m_save = std::move(save);
     move(mainTopLeft + QPoint(148, 28));
     m_nameEdit->setFocus();
     exec();
@@ -224,9 +225,16 @@ void TRezeptForm::SpeichernBtnClick()
         }
         replace = true;
     }
-    m_choice.accepted = true;
-    m_choice.row = made.row;
-    m_choice.replaceExisting = replace;
+    RecipeChoice choice;
+    choice.accepted = true;
+    choice.row = made.row;
+    choice.replaceExisting = replace;
+    // A file that could not be written must not cost the user the name and weight typed here.
+    if (m_save && !m_save(choice)) {
+        m_nameEdit->setFocus();
+        return;
+    }
+    m_choice = choice;
     accept();
 }
 

@@ -10,6 +10,7 @@
 #include <QPoint>
 
 #include <array>
+#include <functional>
 
 class FoodStore;
 class QLabel;
@@ -26,6 +27,10 @@ struct RecipeChoice
     bool replaceExisting = false; // the user said yes to replacing the own food of that name
 };
 
+// Saves a chosen recipe for the dialog; true when it is saved or refused for good, false when
+// the file could not be written and the dialog should stay open with what the user typed.
+using RecipeSaveStep = std::function<bool(const RecipeChoice &)>;
+
 // The dialog that turns a meal into a recipe: it gathers name, weight after preparation and
 // basis, previews the thirteen values as they will be stored and hands the row back; the main
 // window saves it.
@@ -39,9 +44,10 @@ public:
 
     // Runs the dialog modally for the entries of meal (not empty), with the foods and own
     // foods of store, placed at mainTopLeft + (148, 28). Every opening starts afresh: no name,
-    // the proposed weight, per 100 g, one portion.
+    // the proposed weight, per 100 g, one portion. save runs at "Speichern"; while it returns
+    // false the dialog stays open, its fields as they were.
     RecipeChoice saveAsRecipe(int meal, const QList<MealEntry> &entries, const FoodStore &store,
-                              const QPoint &mainTopLeft);
+                              const QPoint &mainTopLeft, RecipeSaveStep save);
 
     // Fills the dialog as saveAsRecipe does, without showing it.
     void prepare(int meal, const QList<MealEntry> &entries, const FoodStore &store);
@@ -53,7 +59,8 @@ public:
 
 public slots:
     // Checks the name and the recipe, asks before replacing an own food of that name, and
-    // closes with the recipe; any refusal or a "Nein" keeps the dialog open.
+    // closes with the recipe once the save step took it; any refusal, a "Nein" or a failed
+    // save keeps the dialog open.
     void SpeichernBtnClick();
     void AbbrechenBtnClick();
 
@@ -67,6 +74,7 @@ private:
     QList<MealEntry> m_entries;
     RecipeIngredients m_ingredients;
     RecipeChoice m_choice;
+    RecipeSaveStep m_save;
 
     QLineEdit *m_nameEdit = nullptr;
     QLineEdit *m_weightEdit = nullptr;

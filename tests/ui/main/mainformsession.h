@@ -62,7 +62,15 @@ public:
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    QLabel *label(const QString &name) const { return form->findChild<QLabel *>(name); }
+    // Labels and controls by name, through the window's own way to them: the meal pages are
+    // made when first reached.
+    QLabel *label(const QString &name) const { return form->labelNamed(name); }
+    template <typename T = QWidget> T *control(const QString &name) const
+    {
+        for (int n = 1; n <= MealCount; ++n)
+            form->ensureMealPage(n);
+        return form->findChild<T *>(name);
+    }
     QString text(const QString &name) const
     {
         const QLabel *found = label(name);
@@ -78,7 +86,7 @@ public:
 
     void click(const QString &buttonName) const
     {
-        auto *button = form->findChild<QAbstractButton *>(buttonName);
+        auto *button = control<QAbstractButton>(buttonName);
         QVERIFY2(button != nullptr, qPrintable(buttonName));
         button->click();
     }

@@ -245,14 +245,18 @@ void TestDataSafety::failRecipe(MainFormSession &session)
     const int indexSize = session.form->foodStore().index().count();
     bool ran = false;
     {
-        // The dialog writes nothing; the save after it meets the full disk.
+        // The save meets the full disk; the dialog stays open with the name typed, so the user
+        // can try again once there is room, or cancel.
         const FileSizeLimit limit(FullDiskLimit);
         ran = WhileShown<TRezeptForm>([&] { session.form->SaveMealAsRecipe(1); },
                                       [&](TRezeptForm *window) {
-                                          window->findChild<QLineEdit *>(QStringLiteral("NameEdit"))
-                                              ->setText(QStringLiteral("Milchbrei"));
+                                          auto *name =
+                                              window->findChild<QLineEdit *>(QStringLiteral("NameEdit"));
+                                          name->setText(QStringLiteral("Milchbrei"));
                                           window->SpeichernBtnClick();
-                                          QVERIFY(window->choice().accepted);
+                                          QVERIFY(window->isVisible());
+                                          QVERIFY(!window->choice().accepted);
+                                          QCOMPARE(name->text(), QStringLiteral("Milchbrei"));
                                       });
     }
     QVERIFY(ran);

@@ -34,6 +34,7 @@ private slots:
     void refusalsKeepState_data();
     void refusalsKeepState();
     void twelveEntryLimitKeepsInputLine();
+    void pageShownLaterHoldsItsMealAndPlace();
 };
 
 void TestMainForm::startUp_data()
@@ -121,7 +122,7 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         {QStringLiteral("AlsRezeptBtn2"), QStringLiteral("Als Rezept speichern")},
     };
     for (const auto &[name, caption] : captions) {
-        const auto *button = form->findChild<QAbstractButton *>(name);
+        const auto *button = session.control<QAbstractButton>(name);
         QVERIFY2(button != nullptr, qPrintable(name));
         QCOMPARE(button->text(), caption);
     }
@@ -161,7 +162,7 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         {QStringLiteral("BedarfLupeImage"), QStringLiteral("Nährwertbedarf pro Tag auswählen")},
     };
     for (const auto &[name, hint] : hints) {
-        const auto *widget = form->findChild<QWidget *>(name);
+        const auto *widget = session.control(name);
         QVERIFY2(widget != nullptr, qPrintable(name));
         QCOMPARE(widget->toolTip(), hint);
     }
@@ -169,7 +170,7 @@ void TestMainForm::layoutNamesCaptionsAndHints()
     // Every member of the numbered families exists under its composed name.
     QStringList missing;
     auto expect = [&](const QString &name) {
-        if (form->findChild<QWidget *>(name) == nullptr)
+        if (session.control(name) == nullptr)
             missing.append(name);
     };
     for (int k = 0; k < NutrientCount; ++k) {
@@ -425,6 +426,39 @@ void TestMainForm::twelveEntryLimitKeepsInputLine()
     QCOMPARE(session.names(2), QStringList{QStringLiteral(" Apfel, roh")});
     QCOMPARE(session.text(QStringLiteral("BezeLabel")), QString());
     QVERIFY(!session.marker(2)->isHidden());
+}
+
+// The pages of meals 2 to 6 are filled when first shown: one shown only after its meal was read
+// must show the meal and its sums, its controls, and stand in the keyboard's road where it
+// would stand had it been made with the window.
+void TestMainForm::pageShownLaterHoldsItsMealAndPlace()
+{
+    MainFormSession session(QStringLiteral("good"));
+    session.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(session.form.get()));
+    session.readMealFile(QStringLiteral("tag.txt"),
+                         {QStringLiteral("VNR=Mz251026"), QStringLiteral("Mahlzeit4=1;1001;150,0;")});
+    session.pages()->setCurrentIndex(3);
+
+    QCOMPARE(session.form->findChild<QTableWidget *>(QStringLiteral("AnzeigeListView4"))->rowCount(), 1);
+    QCOMPARE(session.names(4), QStringList{QStringLiteral(" Apfel, roh")});
+    QCOMPARE(session.text(QStringLiteral("MengLabelSu4")), QStringLiteral("150"));
+    for (const QString &name : {QStringLiteral("AnzeigeListView4"), QStringLiteral("DelSBtnSheet4"),
+                               QStringLiteral("AlsRezeptBtn4"), QStringLiteral("Label87")})
+        QVERIFY2(session.control(name)->isVisible(), qPrintable(name));
+
+    QStringList road;
+    for (QWidget *widget = session.form->nextInFocusChain(); widget != session.form.get();
+         widget = widget->nextInFocusChain()) {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            road.append(widget->objectName());
+    }
+    const QStringList expected = {QStringLiteral("AlsRezeptBtn1"),    QStringLiteral("AnzeigeListView4"),
+                                  QStringLiteral("DelSBtnSheet4"),    QStringLiteral("NachObenSBtn4"),
+                                  QStringLiteral("NachUntenSBtn4"),   QStringLiteral("AlsRezeptBtn4"),
+                                  QStringLiteral("MehrereTageBtn")};
+    for (int i = 1; i < expected.size(); ++i)
+        QVERIFY2(road.indexOf(expected.at(i - 1)) < road.indexOf(expected.at(i)), qPrintable(expected.at(i)));
 }
 
 QTEST_MAIN(TestMainForm)

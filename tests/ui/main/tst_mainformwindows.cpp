@@ -427,9 +427,9 @@ void TestMainFormWindows::recipeButtonBesideTheArrowsRefusesAnEmptyMeal()
     const char *const sumCaptions[MealCount] = {"Label50", "Label31", "Label32",
                                                 "Label87", "Label98", "Label109"};
     for (int n = 1; n <= MealCount; ++n) {
-        const auto *button = session.form->findChild<QPushButton *>(QStringLiteral("AlsRezeptBtn%1").arg(n));
+        const auto *button = session.control<QPushButton>(QStringLiteral("AlsRezeptBtn%1").arg(n));
         QVERIFY(button != nullptr);
-        const QWidget *down = session.form->findChild<QWidget *>(QStringLiteral("NachUntenSBtn%1").arg(n));
+        const QWidget *down = session.control(QStringLiteral("NachUntenSBtn%1").arg(n));
         QCOMPARE(button->parentWidget(), down->parentWidget());
         QVERIFY(button->geometry().left() > down->geometry().right());
         const QLabel *sumCaption = session.label(QLatin1String(sumCaptions[n - 1]));

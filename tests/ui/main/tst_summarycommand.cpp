@@ -41,6 +41,8 @@ private slots:
     void exitCodes();
     void csvInGermanFormatAndNothingElseWritten();
     void missingSwissFoodsEndsWithTwo();
+    void pdfOfOneDayAndOfSeveralDays_data();
+    void pdfOfOneDayAndOfSeveralDays();
 
 private:
     Run run(const QStringList &arguments) const;
@@ -141,6 +143,26 @@ void TestSummaryCommand::exitCodes_data()
                        2,
                        {},
                        {QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")}};
+    const QString pdfUsage = QStringLiteral("kostbilanz --pdf AUSGABE.pdf DATEI...");
+    QTest::newRow("--pdf without a name") << CommandCase{{QStringLiteral("--pdf")}, 2, {}, {pdfUsage}};
+    QTest::newRow("--pdf without a file")
+        << CommandCase{{QStringLiteral("--pdf"), QStringLiteral("%/tag.pdf")}, 2, {}, {pdfUsage}};
+    QTest::newRow("--pdf with --summary")
+        << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("--pdf"),
+                        QStringLiteral("%/tag.pdf")},
+                       2,
+                       {},
+                       {QStringLiteral("--pdf gilt nicht zusammen mit --summary oder --csv.")}};
+    QTest::newRow("--pdf, nothing read")
+        << CommandCase{{QStringLiteral("--pdf"), QStringLiteral("%/tag.pdf"), QStringLiteral("%/notiz.txt")},
+                       2,
+                       {},
+                       {QStringLiteral("notiz.txt: Es ist keine gültige Mahlzeiten-Datei !")}};
+    QTest::newRow("--pdf into a data file of the program")
+        << CommandCase{{QStringLiteral("--pdf"), QStringLiteral("@/NwChDb.dat"), QStringLiteral("%/a.txt")},
+                       2,
+                       {},
+                       {QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")}};
     QTest::newRow("OUT cannot be written")
         << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("--csv"),
                         QStringLiteral("%/kein/ordner.csv")},
@@ -195,6 +217,50 @@ void TestSummaryCommand::missingSwissFoodsEndsWithTwo()
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains(QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!")), qPrintable(result.err));
     QCOMPARE(result.out, QString());
+}
+
+void TestSummaryCommand::pdfOfOneDayAndOfSeveralDays_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("pdfHas"); // texts pdftotext finds, runs of blanks counted as one
+
+    // One file: the day with its meal and the day sums (200 g apple, 104 kcal, 23 g KoHydr).
+    QTest::newRow("one day") << QStringList{QStringLiteral("a.txt")} << 0
+                             << QStringList{QStringLiteral("Tagesübersicht der Mahlzeit(en)"),
+                                            QStringLiteral("Apfel, roh 200,0 104,0"),
+                                            QStringLiteral("Tagessummen 200 104 "),
+                                            QStringLiteral("Tagesmengen in Prozent"),
+                                            QStringLiteral("Schweizer Nährwertdatenbank, BLV")};
+    QTest::newRow("several days, one left out")
+        << QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("fehlt.txt")} << 1
+        << QStringList{QStringLiteral("Übersicht über mehrere Tage"), QStringLiteral("a.txt 200 104 "),
+                       QStringLiteral("b.txt 100 220 "), QStringLiteral("Durchschnitt 150,0 162,0"),
+                       QStringLiteral("fehlt.txt: Datei oder Ordner nicht gefunden")};
+}
+
+void TestSummaryCommand::pdfOfOneDayAndOfSeveralDays()
+{
+    QFETCH(QStringList, files);
+    const QString out = m_days.filePath(QStringLiteral("bericht.pdf"));
+    QStringList arguments{QStringLiteral("--pdf"), out};
+    for (const QString &file : std::as_const(files))
+        arguments.append(m_days.filePath(file));
+    const QStringList before = folderNames();
+    const Run result = run(arguments);
+    QTEST(result.exitCode, "exitCode");
+    QCOMPARE(result.out, QString());
+    QCOMPARE(folderNames(), before);
+    QVERIFY(ReadBytes(out).startsWith("%PDF"));
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), out, QStringLiteral("-")});
+    QVERIFY2(pdftotext.waitForFinished(30000) && pdftotext.exitCode() == 0,
+             "pdftotext (poppler-utils) is needed: ./scripts/test installs it");
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    QFETCH(QStringList, pdfHas);
+    for (const QString &expected : std::as_const(pdfHas))
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in:\n") + text));
 }
 
 QTEST_GUILESS_MAIN(TestSummaryCommand)

@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "fooddata.h"
 #include "foodindex.h"
+#include "foodlines.h"
 #include "foodlistcolumns.h"
 #include "foodrowsmodel.h"
 #include "listcompare.h"
@@ -18,17 +19,6 @@
 #include <QTimer>
 
 namespace {
-
-// A NwChDb.dat food line: id, name and the values in their Swiss columns.
-QString SwissLine(const QString &id, const QString &name, const QStringList &values)
-{
-    QStringList fields(50);
-    fields[0] = id;
-    fields[1] = name;
-    for (int k = 0; k < NutrientCount; ++k)
-        fields[NutrientCatalogue().at(k).swissColumn] = values.value(k);
-    return fields.join(QLatin1Char(';')) + QLatin1Char(';');
-}
 
 // A NwAnDb.dat food line.
 QString OwnLine(const QString &id, const QString &name, const QString &amount, const QStringList &values)
@@ -85,8 +75,8 @@ private slots:
     void rowsFollowTheIndex()
     {
         QStringList swiss = {QStringLiteral("h1"), QStringLiteral("h2"), QStringLiteral("h3")};
-        swiss.append(SwissLine(QStringLiteral("17"), QStringLiteral("Apfel"),
-                               {QStringLiteral("52"), QStringLiteral("11,4")}));
+        swiss.append(SwissFoodLine(QStringLiteral("17"), QStringLiteral("Apfel"),
+                                   {QStringLiteral("52"), QStringLiteral("11,4")}));
         const QStringList own = {QStringLiteral("Zusätzliche Lebensmittel"), QStringLiteral("ID;"),
                                  OwnLine(QStringLiteral("30100"), QStringLiteral("Ei"), QStringLiteral("1"),
                                          {QStringLiteral("80"), QStringLiteral("k.A.")})};

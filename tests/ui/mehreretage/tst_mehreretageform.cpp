@@ -1,6 +1,8 @@
 #include "tmehreretageform.h"
 
 #include "daysummarytable.h"
+#include "foodlines.h"
+#include "printdocument.h"
 #include "scriptedprompts.h"
 #include "summarychart.h"
 #include "testfiles.h"
@@ -14,23 +16,13 @@
 
 namespace {
 
-QString SwissLine(const QString &id, const QString &name, const QStringList &values)
-{
-    QStringList fields(50, QStringLiteral("0"));
-    fields[0] = id;
-    fields[1] = name;
-    for (int k = 0; k < NutrientCount; ++k)
-        fields[NutrientCatalogue().at(k).swissColumn] = values.value(k);
-    return fields.join(QLatin1Char(';'));
-}
-
 // Bread per 100 g, with its iron unknown.
 FoodIndex Bread()
 {
     return BuildFoodIndex(
         {QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
-         SwissLine(QStringLiteral("1001"), QStringLiteral("Brot"),
-                   QString::fromUtf8("250|50|2|1|0.5|8|1.2|k.A.|50|30|0|0|35").split(u'|'))},
+         SwissFoodLine(QStringLiteral("1001"), QStringLiteral("Brot"),
+                       QString::fromUtf8("250|50|2|1|0.5|8|1.2|k.A.|50|30|0|0|35").split(u'|'))},
         {});
 }
 
@@ -72,6 +64,7 @@ private slots:
     void columnHeadShowsNutrientPerDay();
     void csvGoesThroughTheSaveChecks();
     void noSwissFoodsNoDialog();
+    void printAndPdfOfTheDaysRead();
 
 private:
     // Picks the files (by name in the data folder) through the dialog, as the user does.
@@ -237,6 +230,45 @@ void TestMehrereTageForm::noSwissFoodsNoDialog()
     QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
              QStringList{QStringLiteral("Die Schweizer Nährwertliste ist leer!")});
     QCOMPARE(m_prompts.texts(QStringLiteral("openmany")), QStringList());
+}
+
+void TestMehrereTageForm::printAndPdfOfTheDaysRead()
+{
+    QList<PrintDocument> previews;
+    m_form->setPrinting(QStringLiteral("Schweizer Nährwertdatenbank Version 7.0;"),
+                        [&previews](const PrintDocument &document, QWidget *) { previews.append(document); });
+    // Nothing read yet: nothing to print.
+    for (const char *button : {"DruckenBtn", "PdfSpeichernBtn"})
+        m_form->findChild<QPushButton *>(QLatin1String(button))->click();
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+             QStringList(2, QStringLiteral("Es ist noch kein Tag eingelesen !")));
+    QVERIFY(previews.isEmpty());
+
+    pick({QStringLiteral("Montag.txt"), QStringLiteral("Dienstag.txt")});
+    m_prompts.clear();
+    m_form->findChild<QPushButton *>(QStringLiteral("DruckenBtn"))->click();
+    QCOMPARE(previews.size(), 1);
+    // The rows of the list, in the list's order, and the chart of the averages.
+    auto *list = m_form->findChild<QTableWidget *>(QStringLiteral("TageListView"));
+    const QList<PrintRow> &rows = previews.first().table.rows;
+    QCOMPARE(rows.size(), list->rowCount());
+    for (int r = 0; r < list->rowCount(); ++r) {
+        QCOMPARE(rows.at(r).label, list->item(r, 0)->text());
+        for (int k = 0; k < NutrientCount; ++k)
+            QCOMPARE(rows.at(r).cells.at(k).text, list->item(r, 2 + k)->text());
+    }
+    QCOMPARE(previews.first().chart.bars.size(), NutrientCount);
+    QCOMPARE(previews.first().sourceLine, QStringLiteral("Datenquelle: Schweizer Nährwertdatenbank, BLV, Version 7.0"));
+
+    const QString target = m_dir->filePath(QStringLiteral("woche.pdf"));
+    m_prompts.savePaths.append(target);
+    m_form->findChild<QPushButton *>(QStringLiteral("PdfSpeichernBtn"))->click();
+    const FileDialogRequest &request = m_prompts.calls.first().request;
+    QCOMPARE(request.filter, QStringLiteral("PDF-Dateien (*.pdf)"));
+    QCOMPARE(request.proposedName, QStringLiteral("NW-Mehrere-Tage-251026-143005.pdf"));
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Die Übersicht wurde als PDF-Datei gespeichert !")});
+    QVERIFY(ReadBytes(target).startsWith("%PDF-"));
 }
 
 QTEST_MAIN(TestMehrereTageForm)

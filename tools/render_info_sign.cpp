@@ -1,0 +1,66 @@
+// Draws the main window's info sign (a blue disc with a white bold serif "i", 32 × 32 pixels)
+// into the picture the window shows (ui/main/pictures/info_sign.png). The picture is
+// committed: drawing it at every start looked up a serif face used nowhere else in the window.
+// Run this after changing the drawing:
+//
+//   cmake --build <build folder> --target render_info_sign
+//   <build folder>/bin/render_info_sign ui/main/pictures/info_sign.png
+//
+// It checks that the written file reads back to exactly the pixels drawn.
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+constexpr int Size = 32;
+
+QImage InfoSign()
+{
+    // The same pixel format as a QPixmap on the raster platforms.
+    QImage picture(Size, Size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(20, 60, 140), 1));
+    painter.setBrush(QColor(40, 100, 200));
+    painter.drawEllipse(QRectF(1, 1, Size - 2, Size - 2));
+
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setFamily(QStringLiteral("serif"));
+    font.setPixelSize(qMax(8, int(Size * 0.7)));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, Size, Size), Qt::AlignCenter, QStringLiteral("i"));
+    return picture;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Nothing is shown; without a display the offscreen platform still has fonts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "usage: render_info_sign <output.png>\n";
+        return 2;
+    }
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    const QImage picture = InfoSign();
+    if (!picture.save(path, "PNG")) {
+        err << "render_info_sign: cannot write " << path << '\n';
+        return 1;
+    }
+    // A PNG holds colours not multiplied by their alpha; the window gets them multiplied back.
+    if (QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied) != picture) {
+        err << "render_info_sign: " << path << " does not read back to the drawn pixels\n";
+        return 1;
+    }
+    return 0;
+}
