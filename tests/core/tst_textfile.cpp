@@ -128,8 +128,8 @@ void TestTextFile::encodingWithoutMark_data()
     QTest::newRow("four bytes, the last code point")
         << QByteArray("\xF4\x8F\xBF\xBF\r\n") << utf8 << QString::fromUcs4(U"\U0010FFFF");
     QTest::newRow("noncharacter") << QByteArray("\xEF\xBF\xBF\r\n") << utf8 << QString(QChar(0xFFFF));
-    QTest::newRow("NUL inside UTF-8") << QByteArray("\xC3\xA4\0x\r\n", 6) << utf8
-                                      << u"ä"_s + QChar(0) + u"x"_s;
+    QTest::newRow("NUL inside UTF-8")
+        << QByteArray("\xC3\xA4\0x\r\n", 6) << utf8 << u"ä"_s + QChar(0) + u"x"_s;
     QTest::newRow("overlong slash") << QByteArray("\xC0\xAF\r\n") << cp1252 << u"À¯"_s;
     QTest::newRow("overlong three bytes") << QByteArray("\xE0\x80\xAF\r\n") << cp1252 << u"à€¯"_s;
     QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80\r\n") << cp1252 << u"í\u00A0€"_s;
@@ -210,6 +210,13 @@ void TestTextFile::everyWindows1252ByteSurvives()
     QCOMPARE(line.at(0x81 - 2), QChar(0x0081)); // undefined byte: the same code point
     QCOMPARE(line.at(0xE4 - 2), QChar(u'ä'));
     QCOMPARE(EncodeTextLines(file.lines, file.encoding), bytes);
+
+    // Lines are decoded one by one: the same line after each kind of line end, and at the end
+    // of the file without one, decodes alike.
+    const QByteArray one = bytes.chopped(2);
+    const TextFile several = DecodeTextLines(one + "\n" + one + "\r" + one + "\r\n" + one);
+    QCOMPARE(several.encoding, TextEncoding::Windows1252);
+    QCOMPARE(several.lines, QStringList(4, line));
 }
 
 void TestTextFile::unencodableCharacters_data()
