@@ -144,7 +144,8 @@ void TestPrintDocument::dayPercentCells()
 {
     QFETCH(int, nutrient);
     QFETCH(PrintCell, cell);
-    const PrintRow &percent = SmallDayDocument().table.rows.last();
+    const PrintDocument document = SmallDayDocument();
+    const PrintRow &percent = document.table.rows.last();
     QCOMPARE(percent.kind, PrintRowKind::Percent);
     const PrintCell &actual = percent.cells.at(nutrient);
     QCOMPARE(actual.text, cell.text);
