@@ -8,27 +8,24 @@
 
 namespace {
 
-// Takes a food file's lines when line 0 begins with the expected title; case and accents
-// count. A file with no lines at all is accepted as it is.
-FoodFileLoad CheckFoodFile(const TextReadResult &read, const QString &title, const QString &missingMessage,
-                           const QString &wrongFileMessage)
+struct FoodFileCheck
 {
-    FoodFileLoad load;
-    if (read.status != ReadStatus::Ok) {
-        // A file that exists but cannot be read is as useless as a missing one.
-        load.outcome = FoodFileOutcome::NotFound;
-        load.message = missingMessage;
-        return load;
-    }
-    load.encoding = read.file.encoding;
-    if (!read.file.lines.isEmpty() && read.file.lines.first().left(title.size()) != title) {
-        load.outcome = FoodFileOutcome::WrongFile;
-        load.message = wrongFileMessage;
-        return load;
-    }
-    load.outcome = FoodFileOutcome::Loaded;
-    load.lines = read.file.lines;
-    return load;
+    FoodFileOutcome outcome = FoodFileOutcome::NotFound;
+    QString message;
+};
+
+// Takes a food file that was read when line 0 (firstLine; there are no lines at all when
+// !hasLines) begins with the expected title; case and accents count. A file with no lines at
+// all is accepted as it is.
+FoodFileCheck CheckFoodFile(bool read, bool hasLines, const QString &firstLine, const QString &title,
+                            const QString &missingMessage, const QString &wrongFileMessage)
+{
+    // A file that exists but cannot be read is as useless as a missing one.
+    if (!read)
+        return {FoodFileOutcome::NotFound, missingMessage};
+    if (hasLines && firstLine.left(title.size()) != title)
+        return {FoodFileOutcome::WrongFile, wrongFileMessage};
+    return {FoodFileOutcome::Loaded, QString()};
 }
 
 // The file has no quoting: a ';' inside a field, or a line break, would shift every later
@@ -44,12 +41,21 @@ QString FieldText(const QString &text)
 
 } // namespace
 
-FoodFileLoad LoadSwissDatabase(const QString &dataDirectory)
+SwissFoodLoad LoadSwissDatabase(const QString &dataDirectory)
 {
-    return CheckFoodFile(ReadTextFile(DataFilePath(dataDirectory, SwissFoodFileName)),
-                         QStringLiteral("Schweizer Nährwert"),
-                         QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),
-                         QStringLiteral("Die Datei enthält nicht die Schweizer Nährwertdatenbank"));
+    SwissFoodLoad load;
+    const FileBytesReadResult read = ReadFileBytes(DataFilePath(dataDirectory, SwissFoodFileName));
+    const DeferredTextLines lines =
+        read.status == ReadStatus::Ok ? DeferredTextLines(read.bytes) : DeferredTextLines();
+    const FoodFileCheck check = CheckFoodFile(
+        read.status == ReadStatus::Ok, !lines.isEmpty(), lines.first(), QStringLiteral("Schweizer Nährwert"),
+        QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),
+        QStringLiteral("Die Datei enthält nicht die Schweizer Nährwertdatenbank"));
+    load.outcome = check.outcome;
+    load.message = check.message;
+    if (check.outcome == FoodFileOutcome::Loaded)
+        load.lines = lines;
+    return load;
 }
 
 void SplitFoodLine(QStringView line, int limit, LineFieldViews &fields)
@@ -93,8 +99,17 @@ FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory)
         load.message = load.protection.startMessage;
         return load;
     }
-    FoodFileLoad load = CheckFoodFile(read, QStringLiteral("Zusätzliche Lebensmittel"), QString(),
-                                      QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank"));
+    const FoodFileCheck check =
+        CheckFoodFile(read.status == ReadStatus::Ok, !read.file.lines.isEmpty(), read.file.lines.value(0),
+                      QStringLiteral("Zusätzliche Lebensmittel"), QString(),
+                      QStringLiteral("Die Datei enthält nicht die eigene Nährwertdatenbank"));
+    FoodFileLoad load;
+    load.outcome = check.outcome;
+    load.message = check.message;
+    if (read.status == ReadStatus::Ok)
+        load.encoding = read.file.encoding;
+    if (check.outcome == FoodFileOutcome::Loaded)
+        load.lines = read.file.lines;
     if (load.outcome == FoodFileOutcome::WrongFile) {
         load.protection.fileName = OwnFoodFileName;
         load.protection.finding = QStringLiteral("enthält nicht die eigene Nährwertdatenbank");

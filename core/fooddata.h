@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deferredtextlines.h"
 #include "fileprotection.h"
 #include "textfile.h"
 
@@ -11,8 +12,8 @@
 #include <QVarLengthArray>
 
 // The two food files: NwChDb.dat (the Swiss table, read only) and NwAnDb.dat (the user's
-// own foods). Both are read whole into line lists at start; the core never shows anything,
-// it returns the message the program must show.
+// own foods). Both are read whole at start, the Swiss table's lines decoded only when first
+// needed; the core never shows anything, it returns the message the program must show.
 
 enum class FoodFileOutcome
 {
@@ -32,10 +33,17 @@ struct FoodFileLoad
     FileProtection protection;
 };
 
+struct SwissFoodLoad
+{
+    DeferredTextLines lines; // no lines unless Loaded
+    FoodFileOutcome outcome = FoodFileOutcome::NotFound;
+    QString message; // plain message box text to show at start-up; empty for none
+};
+
 // Reads DataDirectory/NwChDb.dat. Missing: "Schweizer Nährwertdatenbank nicht gefunden!";
 // line 0 not starting with "Schweizer Nährwert": "Die Datei enthält nicht die Schweizer
 // Nährwertdatenbank". A file that exists but cannot be read counts as missing.
-FoodFileLoad LoadSwissDatabase(const QString &dataDirectory);
+SwissFoodLoad LoadSwissDatabase(const QString &dataDirectory);
 
 // The fields of one line of a ';'-separated data file (food, reference and meal files) as
 // views into line: exactly limit of them, text beyond field limit-1 ignored, missing fields

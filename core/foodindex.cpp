@@ -152,7 +152,7 @@ std::vector<SortEntry> SortedEntries(const QStringList &texts, int from, int to,
 // so an index rebuilt after a save of the own foods keeps this part, and what was made of it.
 struct FoodIndex::SwissPart
 {
-    QStringList lines; // the Swiss food file, until the texts are made
+    DeferredTextLines lines; // the Swiss food file, until the texts are made
     std::once_flag textsMade;
     QStringList texts;
     QStringList synonyms;
@@ -318,8 +318,11 @@ const FoodIndex::SwissPart &FoodIndex::swissTexts() const
         const QStringView semicolon(u";");
         LineFieldViews fields;
         Pieces pieces;
-        for (qsizetype i = SwissFoodHeaderLines; i < swiss.lines.size(); ++i) {
-            SplitFoodLine(swiss.lines.at(i), swissFieldsUsed, fields);
+        // Decoded for this once, not kept: the store asks for the lines themselves only in
+        // tests.
+        const QStringList lines = swiss.lines.decodedLines();
+        for (qsizetype i = SwissFoodHeaderLines; i < lines.size(); ++i) {
+            SplitFoodLine(lines.at(i), swissFieldsUsed, fields);
             pieces = {fields.at(0), u"=", fields.at(1), u";100;"};
             for (const NutrientEntry &entry : NutrientCatalogue()) {
                 pieces.append(fields.at(entry.swissColumn));
@@ -330,7 +333,7 @@ const FoodIndex::SwissPart &FoodIndex::swissTexts() const
             swiss.texts.append(Joined(pieces));
             swiss.synonyms.append(fields.at(2).toString());
         }
-        swiss.lines = QStringList(); // the store keeps its own
+        swiss.lines = DeferredTextLines(); // the store keeps its own
     });
     return *m_swiss;
 }
@@ -384,15 +387,21 @@ FoodIndex FoodIndex::withOwnFoods(const QStringList &additionalLines) const
     return index;
 }
 
-FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,
-                         const QLocale &locale, const QList<FoodWordPair> &words)
+FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
+                                 const QLocale &locale, const QList<FoodWordPair> &words)
 {
     FoodIndex index;
-    // The lists are shared, not copied; the texts are made from them on first use.
+    // The lines are shared, not copied; the texts are made from them on first use.
     index.m_swiss->lines = swissLines;
     index.m_swissTextCount = int(qMax<qsizetype>(0, swissLines.size() - SwissFoodHeaderLines));
     index.m_swissCount = CountText(swissLines.size(), SwissFoodHeaderLines);
     index.m_locale = locale;
     index.m_words = words;
     return index.withOwnFoods(additionalLines);
+}
+
+FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,
+                         const QLocale &locale, const QList<FoodWordPair> &words)
+{
+    return BuildDeferredFoodIndex(DeferredTextLines(swissLines), additionalLines, locale, words);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "deferredtextlines.h"
 #include "foodwords.h"
 #include "nutrients.h"
 
@@ -71,8 +72,8 @@ public:
     FoodIndex withOwnFoods(const QStringList &additionalLines) const;
 
 private:
-    friend FoodIndex BuildFoodIndex(const QStringList &, const QStringList &, const QLocale &,
-                                    const QList<FoodWordPair> &);
+    friend FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &, const QStringList &, const QLocale &,
+                                            const QList<FoodWordPair> &);
     struct Derived;
     struct SwissPart;
     const SwissPart &swissTexts() const;
@@ -94,7 +95,13 @@ private:
     QString m_additionalCount = QStringLiteral("  0");
 };
 
-// Builds the index from the two line lists (never from the files) and the word table.
+// Builds the index from the two files' lines (never from the files) and the word table. The
+// Swiss lines are decoded only when the texts are first needed; until then their number is all
+// the index takes of them.
+FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
+                                 const QLocale &locale = QLocale(), const QList<FoodWordPair> &words = {});
+
+// The same from Swiss lines decoded already.
 FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,
                          const QLocale &locale = QLocale(), const QList<FoodWordPair> &words = {});
 

@@ -12,7 +12,7 @@ FoodStore::FoodStore(QString dataDirectory, QLocale locale)
 QStringList FoodStore::loadFiles()
 {
     QStringList messages;
-    const FoodFileLoad swiss = LoadSwissDatabase(m_dataDirectory);
+    const SwissFoodLoad swiss = LoadSwissDatabase(m_dataDirectory);
     m_swissLines = swiss.lines;
     if (!swiss.message.isEmpty())
         messages.append(swiss.message);
@@ -31,7 +31,7 @@ QStringList FoodStore::loadFiles()
 
 void FoodStore::buildIndex()
 {
-    m_index = BuildFoodIndex(m_swissLines, m_additionalLines, m_locale, m_words);
+    m_index = BuildDeferredFoodIndex(m_swissLines, m_additionalLines, m_locale, m_words);
     m_indexHasSwissLines = true;
 }
 

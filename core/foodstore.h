@@ -6,7 +6,7 @@
 
 #include <QLocale>
 
-// The food files' line lists and the index built from them, held for the whole run.
+// The food files' lines and the index built from them, held for the whole run.
 class FoodStore
 {
 public:
@@ -28,7 +28,11 @@ public:
     // file: it is then never written in this run.
     const FileProtection &additionalProtection() const { return m_additionalProtection; }
 
-    const QStringList &swissLines() const { return m_swissLines; }
+    // NwChDb.dat's lines, all of them decoded on the first call: their number and line 0
+    // (header and version) cost nothing.
+    const QStringList &swissLines() const { return m_swissLines.lines(); }
+    qsizetype swissLineCount() const { return m_swissLines.size(); }
+    QString swissHeaderLine() const { return m_swissLines.first(); } // empty without lines
     const QStringList &additionalLines() const { return m_additionalLines; }
     const QList<FoodWordPair> &words() const { return m_words; }
     const FoodIndex &index() const { return m_index; }
@@ -37,7 +41,7 @@ public:
 private:
     QString m_dataDirectory;
     QLocale m_locale;
-    QStringList m_swissLines;
+    DeferredTextLines m_swissLines; // shared with the index, which makes its texts of them
     QStringList m_additionalLines;
     TextEncoding m_additionalEncoding = TextEncoding::Windows1252;
     QList<FoodWordPair> m_words;

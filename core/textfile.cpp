@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -221,6 +222,86 @@ bool StartsWith(const QByteArray &bytes, const char *mark, qsizetype length)
     return bytes.size() >= length && std::equal(mark, mark + length, bytes.constData());
 }
 
+// The encoding DecodeTextLines reads bytes in: by their mark, else UTF-8 when they are
+// well-formed multi-byte UTF-8, else Windows-1252.
+TextEncoding DetectEncoding(const QByteArray &bytes)
+{
+    if (StartsWith(bytes, "\xEF\xBB\xBF", 3))
+        return TextEncoding::Utf8Bom;
+    if (StartsWith(bytes, "\xFF\xFE", 2))
+        return TextEncoding::Utf16LeBom;
+    if (StartsWith(bytes, "\xFE\xFF", 2))
+        return TextEncoding::Utf16BeBom;
+    if (IsMultiByteUtf8(bytes))
+        return TextEncoding::Utf8;
+    return TextEncoding::Windows1252;
+}
+
+// The whole text of bytes in encoding, any mark left out; not for Windows-1252, whose lines
+// are decoded one by one.
+QString DecodeText(const QByteArray &bytes, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8Bom: {
+        // The mark is consumed here; a second mark is content and must survive a round trip,
+        // which QString::fromUtf8 would not allow (it drops a leading U+FEFF). Stateless, so a
+        // sequence cut off at the end of the file shows as a replacement character instead of
+        // vanishing as input that waits for more bytes.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+        return decoder.decode(QByteArrayView(bytes).sliced(3));
+    }
+    case TextEncoding::Utf16LeBom:
+        return DecodeUtf16(bytes, 2, false);
+    case TextEncoding::Utf16BeBom:
+        return DecodeUtf16(bytes, 2, true);
+    case TextEncoding::Utf8:
+        // Well-formed throughout, so the conversion loses nothing and writing gives the same
+        // bytes back.
+        return QString::fromUtf8(QByteArrayView(bytes));
+    case TextEncoding::Windows1252:
+        break;
+    }
+    return DecodeWindows1252(bytes, HasWindows1252High(bytes));
+}
+
+// How many lines SplitTextLines cuts a text of size units into, and the length of line 0.
+struct LineScan
+{
+    qsizetype count = 0;
+    qsizetype firstLength = 0;
+};
+
+// find(from, unit) is the position of the next CR or LF at or after from, size when there is
+// none; at(position) the unit there ('\n' for LF, anything else otherwise). The walk is the
+// one SplitTextLines makes, so that both always agree.
+template <typename Find, typename At> LineScan ScanLines(qsizetype size, Find find, At at)
+{
+    LineScan scan;
+    qsizetype nextCr = find(0, '\r');
+    qsizetype nextLf = find(0, '\n');
+    qsizetype start = 0;
+    while (nextCr < size || nextLf < size) {
+        const qsizetype end = qMin(nextCr, nextLf);
+        if (scan.count == 0)
+            scan.firstLength = end;
+        ++scan.count;
+        start = end + 1;
+        if (end == nextCr && start < size && at(start) == '\n')
+            ++start;
+        if (nextCr < start)
+            nextCr = find(start, '\r');
+        if (nextLf < start)
+            nextLf = find(start, '\n');
+    }
+    if (start < size) {
+        if (scan.count == 0)
+            scan.firstLength = size;
+        ++scan.count;
+    }
+    return scan;
+}
+
 // The reason a file operation failed. Qt's own text is English, and when the system took some
 // of the bytes of a write before it refused the rest (a full disk) it is only "Unknown error";
 // errno, cleared by the caller before the call, still holds the real reason. Without one,
@@ -282,34 +363,55 @@ QString WriteResult::message() const
 TextFile DecodeTextLines(const QByteArray &bytes)
 {
     TextFile file;
-    QString text;
-    if (StartsWith(bytes, "\xEF\xBB\xBF", 3)) {
-        file.encoding = TextEncoding::Utf8Bom;
-        // The mark is consumed here; a second mark is content and must survive a round trip,
-        // which QString::fromUtf8 would not allow (it drops a leading U+FEFF). Stateless, so a
-        // sequence cut off at the end of the file shows as a replacement character instead of
-        // vanishing as input that waits for more bytes.
-        QStringDecoder decoder(QStringDecoder::Utf8,
-                               QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
-        text = decoder.decode(QByteArrayView(bytes).sliced(3));
-    } else if (StartsWith(bytes, "\xFF\xFE", 2)) {
-        file.encoding = TextEncoding::Utf16LeBom;
-        text = DecodeUtf16(bytes, 2, false);
-    } else if (StartsWith(bytes, "\xFE\xFF", 2)) {
-        file.encoding = TextEncoding::Utf16BeBom;
-        text = DecodeUtf16(bytes, 2, true);
-    } else if (IsMultiByteUtf8(bytes)) {
-        // Well-formed throughout, so the conversion loses nothing and writing gives the same
-        // bytes back.
-        file.encoding = TextEncoding::Utf8;
-        text = QString::fromUtf8(QByteArrayView(bytes));
-    } else {
-        file.encoding = TextEncoding::Windows1252;
+    file.encoding = DetectEncoding(bytes);
+    if (file.encoding == TextEncoding::Windows1252)
         file.lines = DecodeWindows1252Lines(bytes);
-        return file;
-    }
-    file.lines = SplitTextLines(text);
+    else
+        file.lines = SplitTextLines(DecodeText(bytes, file.encoding));
     return file;
+}
+
+TextOutline OutlineTextLines(const QByteArray &bytes)
+{
+    TextOutline outline;
+    outline.encoding = DetectEncoding(bytes);
+    if (outline.encoding == TextEncoding::Windows1252 || outline.encoding == TextEncoding::Utf8) {
+        // One byte 0x0D or 0x0A is one CR or LF character here: in Windows-1252 every byte is a
+        // character, and in well-formed UTF-8 these bytes never occur inside a longer sequence.
+        // So the lines are counted in the bytes, where the C library finds line ends fastest.
+        const char *const begin = bytes.constData();
+        const char *const end = begin + bytes.size();
+        const LineScan scan = ScanLines(
+            bytes.size(),
+            [begin, end](qsizetype from, char unit) {
+                const void *found = std::memchr(begin + from, unit, size_t(end - begin - from));
+                return found == nullptr ? qsizetype(end - begin)
+                                        : qsizetype(static_cast<const char *>(found) - begin);
+            },
+            [begin](qsizetype at) { return begin[at]; });
+        outline.lineCount = scan.count;
+        const QByteArrayView first(begin, scan.firstLength);
+        if (outline.encoding == TextEncoding::Utf8)
+            outline.firstLine = QString::fromUtf8(first);
+        else
+            outline.firstLine = DecodeWindows1252(first, HasWindows1252High(first));
+        return outline;
+    }
+    // The files with a mark are rare. In UTF-16 a byte is not a character, and after a UTF-8
+    // mark broken sequences may stand, whose replacement decides where a character ends: these
+    // are decoded whole, as DecodeTextLines does, only without cutting out the lines.
+    const QString text = DecodeText(bytes, outline.encoding);
+    const QStringView all(text);
+    const LineScan scan = ScanLines(
+        all.size(),
+        [all](qsizetype from, char unit) {
+            const qsizetype found = all.indexOf(QChar(QLatin1Char(unit)), from);
+            return found < 0 ? all.size() : found;
+        },
+        [all](qsizetype at) { return all[at] == u'\n' ? '\n' : '\0'; });
+    outline.lineCount = scan.count;
+    outline.firstLine = all.first(scan.firstLength).toString();
+    return outline;
 }
 
 QStringList SplitTextLines(const QString &text)
@@ -370,9 +472,9 @@ QByteArray EncodeTextLines(const QStringList &lines, TextEncoding encoding)
     return out;
 }
 
-TextReadResult ReadTextFile(const QString &path)
+FileBytesReadResult ReadFileBytes(const QString &path)
 {
-    TextReadResult result;
+    FileBytesReadResult result;
     const QFileInfo info(path);
     if (!info.exists()) {
         result.status = ReadStatus::Missing;
@@ -392,14 +494,25 @@ TextReadResult ReadTextFile(const QString &path)
         return result;
     }
     errno = 0;
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         result.status = ReadStatus::Failed;
         result.reason = FailureReason(file, errno);
         return result;
     }
     result.status = ReadStatus::Ok;
-    result.file = DecodeTextLines(bytes);
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+TextReadResult ReadTextFile(const QString &path)
+{
+    const FileBytesReadResult read = ReadFileBytes(path);
+    TextReadResult result;
+    result.status = read.status;
+    result.reason = read.reason;
+    if (read.status == ReadStatus::Ok)
+        result.file = DecodeTextLines(read.bytes);
     return result;
 }
 

@@ -61,6 +61,18 @@ struct WriteResult
 // Decodes a whole file's bytes. An odd trailing byte of UTF-16 decodes to U+FFFD.
 TextFile DecodeTextLines(const QByteArray &bytes);
 
+// What DecodeTextLines gives for a file's bytes without decoding every line: its encoding, the
+// number of lines and line 0.
+struct TextOutline
+{
+    TextEncoding encoding = TextEncoding::Windows1252;
+    qsizetype lineCount = 0;
+    QString firstLine; // empty when there are no lines
+};
+
+// Always agrees with DecodeTextLines(bytes): the same encoding, lines.size() and lines.value(0).
+TextOutline OutlineTextLines(const QByteArray &bytes);
+
 // Splits text at CR LF, lone CR and lone LF. A final line end does not start another line;
 // the empty text gives no lines.
 QStringList SplitTextLines(const QString &text);
@@ -78,6 +90,15 @@ TextEncoding EncodingForWriting(const QStringList &lines, TextEncoding wanted);
 QString SystemErrorReason(int errorCode);
 
 TextReadResult ReadTextFile(const QString &path);
+
+// A file's bytes as they are; status and reason as for ReadTextFile, bytes empty unless Ok.
+struct FileBytesReadResult
+{
+    ReadStatus status = ReadStatus::Missing;
+    QByteArray bytes;
+    QString reason;
+};
+FileBytesReadResult ReadFileBytes(const QString &path);
 
 // Writes bytes to a temporary file beside path and renames it over path.
 WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes);

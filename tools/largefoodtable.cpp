@@ -34,12 +34,12 @@ QString CopiedLine(const QString &line, int k)
 
 QString WriteLargeFoodTables(const QString &shippedDataDirectory, const QString &outDirectory, int copies)
 {
-    const FoodFileLoad swiss = LoadSwissDatabase(shippedDataDirectory);
+    const SwissFoodLoad swiss = LoadSwissDatabase(shippedDataDirectory);
     if (swiss.outcome != FoodFileOutcome::Loaded || swiss.lines.size() <= SwissFoodHeaderLines)
         return QStringLiteral("no Swiss foods in %1").arg(shippedDataDirectory);
 
-    QStringList lines = swiss.lines.mid(0, SwissFoodHeaderLines);
-    const QStringList foods = swiss.lines.mid(SwissFoodHeaderLines);
+    QStringList lines = swiss.lines.lines().mid(0, SwissFoodHeaderLines);
+    const QStringList foods = swiss.lines.lines().mid(SwissFoodHeaderLines);
     lines.reserve(SwissFoodHeaderLines + foods.size() * copies);
     for (int k = 0; k < copies; ++k) {
         for (const QString &food : foods)
@@ -50,7 +50,7 @@ QString WriteLargeFoodTables(const QString &shippedDataDirectory, const QString 
     if (!written.ok)
         return written.message();
 
-    const FoodIndex shipped = BuildFoodIndex(swiss.lines, {});
+    const FoodIndex shipped = BuildDeferredFoodIndex(swiss.lines, {});
     QList<AdditionalFoodRow> rows;
     rows.reserve(OwnFoodCount);
     for (int i = 0; i < OwnFoodCount; ++i) {

@@ -79,7 +79,7 @@ void TestFoodData::swissHeader()
     QFETCH(int, lineCount);
     QTemporaryDir dir;
     QVERIFY(WriteBytes(dir.filePath(u"NwChDb.dat"_s), bytes));
-    const FoodFileLoad load = LoadSwissDatabase(dir.path());
+    const SwissFoodLoad load = LoadSwissDatabase(dir.path());
     QCOMPARE(load.outcome, outcome);
     QCOMPARE(load.message, message);
     QCOMPARE(load.lines.size(), lineCount);
@@ -88,7 +88,7 @@ void TestFoodData::swissHeader()
 void TestFoodData::swissFileWithoutFile()
 {
     QTemporaryDir dir;
-    FoodFileLoad load = LoadSwissDatabase(dir.path());
+    SwissFoodLoad load = LoadSwissDatabase(dir.path());
     QCOMPARE(load.outcome, FoodFileOutcome::NotFound);
     QCOMPARE(load.message, SwissMissing);
     QVERIFY(load.lines.isEmpty());

@@ -272,13 +272,13 @@ void TestFoodIndex::sortedListOfRealTables()
     QFETCH(QLocale, locale);
     QTemporaryDir folder;
     QCOMPARE(WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), folder.path(), copies), QString());
-    const FoodFileLoad swiss = LoadSwissDatabase(folder.path());
+    const SwissFoodLoad swiss = LoadSwissDatabase(folder.path());
     const FoodFileLoad own = LoadAdditionalFoods(folder.path());
-    const FoodIndex index = BuildFoodIndex(swiss.lines, own.lines, locale);
+    const FoodIndex index = BuildDeferredFoodIndex(swiss.lines, own.lines, locale);
     QCOMPARE(index.count(), swiss.lines.size() - SwissHeader.size() + 1001);
     QCOMPARE(index.sortedTexts(), CollatedIdNames(index, locale));
 
-    const FoodIndex saved = index.withOwnFoods(MixedOwnLines(swiss.lines));
+    const FoodIndex saved = index.withOwnFoods(MixedOwnLines(swiss.lines.lines()));
     QCOMPARE(saved.sortedTexts(), CollatedIdNames(saved, locale));
     QCOMPARE(saved.sortedCount(), index.sortedCount() - 1001 + 4);
 }

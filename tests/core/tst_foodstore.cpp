@@ -47,6 +47,11 @@ void TestFoodStore::loadsBothFilesIntoOneIndex()
     FoodStore store(FixtureDir(), German);
     QCOMPARE(store.loadFiles(), QStringList());
     QCOMPARE(store.index().count(), 0); // built only on request
+    // Known before the Swiss lines are decoded, and the same as theirs.
+    const qsizetype swissLineCount = store.swissLineCount();
+    const QString swissHeaderLine = store.swissHeaderLine();
+    QCOMPARE(swissLineCount, store.swissLines().size());
+    QCOMPARE(swissHeaderLine, store.swissLines().first());
     store.buildIndex();
 
     const FoodIndex &index = store.index();

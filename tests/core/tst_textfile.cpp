@@ -40,6 +40,8 @@ private slots:
     void encodingWithoutMark();
     void lineEnds_data();
     void lineEnds();
+    void outlineAgreesWithDecoding_data();
+    void outlineAgreesWithDecoding();
     void everyWindows1252ByteSurvives();
     void unencodableCharacters_data();
     void unencodableCharacters();
@@ -190,6 +192,56 @@ void TestTextFile::lineEnds()
             expected += line.toLatin1() + QByteArray("\r\n");
     }
     QCOMPARE(EncodeTextLines(file.lines, file.encoding), expected);
+}
+
+void TestTextFile::outlineAgreesWithDecoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("lineCount");
+    QTest::addColumn<TextEncoding>("encoding");
+
+    const TextEncoding cp1252 = TextEncoding::Windows1252;
+    QTest::newRow("LF") << QByteArray("ab\ncd\n") << qsizetype(2) << cp1252;
+    QTest::newRow("lone CR") << QByteArray("ab\rcd\r") << qsizetype(2) << cp1252;
+    QTest::newRow("CR LF") << QByteArray("ab\r\ncd\r\n") << qsizetype(2) << cp1252;
+    QTest::newRow("CR LF cut between its bytes") << QByteArray("ab\r") << qsizetype(1) << cp1252;
+    QTest::newRow("no final line end") << QByteArray("ab\r\ncd") << qsizetype(2) << cp1252;
+    QTest::newRow("one line without end") << QByteArray("ab") << qsizetype(1) << cp1252;
+    QTest::newRow("empty file") << QByteArray() << qsizetype(0) << cp1252;
+    QTest::newRow("blank first line") << QByteArray("\r\nx") << qsizetype(2) << cp1252;
+    QTest::newRow("LF CR and CR CR LF") << QByteArray("a\n\rb\r\r\n") << qsizetype(4) << cp1252;
+    QTest::newRow("Windows-1252 bytes")
+        << QByteArray("Schweizer N\xE4hrwert \x80\x81\x9F\r\nK\xE4se\r\n") << qsizetype(2) << cp1252;
+    QTest::newRow("UTF-8 without mark")
+        << QByteArray("M\xC3\xBCsli\nx") << qsizetype(2) << TextEncoding::Utf8;
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF\xC3\xA4\r\n\r\n") << qsizetype(2)
+                                << TextEncoding::Utf8Bom;
+    QTest::newRow("UTF-8 mark only") << QByteArray("\xEF\xBB\xBF") << qsizetype(0) << TextEncoding::Utf8Bom;
+    QTest::newRow("UTF-8 mark, broken sequence before LF")
+        << QByteArray("\xEF\xBB\xBF\xE2\x82\nx\xC3") << qsizetype(2) << TextEncoding::Utf8Bom;
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE") + Utf16(u"Käse\r\n\u0A0D\r"_s, false) << qsizetype(2)
+                               << TextEncoding::Utf16LeBom;
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF") + Utf16(u"\u0D0A\nb\n"_s, true) << qsizetype(2)
+                               << TextEncoding::Utf16BeBom;
+    QTest::newRow("UTF-16 odd trailing byte after a line end")
+        << QByteArray("\xFF\xFE") + Utf16(u"a\n"_s, false) + QByteArray("\x0A") << qsizetype(2)
+        << TextEncoding::Utf16LeBom;
+}
+
+void TestTextFile::outlineAgreesWithDecoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, lineCount);
+    QFETCH(TextEncoding, encoding);
+
+    const TextFile decoded = DecodeTextLines(bytes);
+    // The row makes the case it names.
+    QCOMPARE(decoded.encoding, encoding);
+    QCOMPARE(decoded.lines.size(), lineCount);
+    const TextOutline outline = OutlineTextLines(bytes);
+    QCOMPARE(outline.encoding, decoded.encoding);
+    QCOMPARE(outline.lineCount, lineCount);
+    QCOMPARE(outline.firstLine, decoded.lines.value(0));
 }
 
 void TestTextFile::everyWindows1252ByteSurvives()

@@ -84,7 +84,7 @@ bool TMainForm::SaveMealFile()
 void TMainForm::ReadMealFile()
 {
     UserPrompts *prompts = m_context.prompts;
-    if (m_store.swissLines().isEmpty()) {
+    if (m_store.swissLineCount() == 0) {
         prompts->showNotice(QStringLiteral("Die Schweizer Nährwertliste ist leer!"));
         return;
     }

@@ -14,7 +14,7 @@ PrintDocument TMainForm::dayPrintDocument(const QDateTime &created) const
 {
     // The same figures as the text report; the source is named as the Swiss file names itself.
     return DayPrintDocument(m_plan, m_balance, m_requirements.active, m_context.locale, created,
-                            m_store.swissLines().value(0));
+                            m_store.swissHeaderLine());
 }
 
 void TMainForm::PrintDay()

@@ -86,9 +86,9 @@ void TMainForm::OpenSeveralDays()
     if (m_severalDaysWindow == nullptr) {
         m_severalDaysWindow =
             new TMehrereTageForm(m_context.prompts, m_context.dataDirectory, m_context.clock, m_context.locale, this);
-        m_severalDaysWindow->setPrinting(m_store.swissLines().value(0), m_context.printPreview);
+        m_severalDaysWindow->setPrinting(m_store.swissHeaderLine(), m_context.printPreview);
     }
-    m_severalDaysWindow->showDays(m_store.index(), m_store.swissLines().isEmpty(), m_requirements.active,
+    m_severalDaysWindow->showDays(m_store.index(), m_store.swissLineCount() == 0, m_requirements.active,
                                   dialogOrigin());
 }
 

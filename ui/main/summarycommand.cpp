@@ -60,7 +60,7 @@ bool LoadData(FoodStore &store, ReferenceSet &requirement, const QString &dataDi
     const QStringList foodMessages = store.loadFiles();
     for (const QString &message : foodMessages)
         err << message << '\n';
-    if (store.swissLines().isEmpty()) {
+    if (store.swissLineCount() == 0) {
         err << QStringLiteral("Die Schweizer Nährwertliste ist leer!\n");
         return false;
     }
@@ -132,7 +132,7 @@ int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextSt
         return Failed;
 
     const QDateTime created = QDateTime::currentDateTime();
-    const QString swissHeaderLine = store.swissLines().value(0);
+    const QString swissHeaderLine = store.swissHeaderLine();
     PrintDocument document;
     if (commandLine.files.size() == 1) {
         // The day as the window shows it after reading the file: its meals are needed, not

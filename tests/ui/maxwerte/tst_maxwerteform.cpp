@@ -257,7 +257,7 @@ private slots:
 
     void everyColumnOfTheShippedTableSortsInOrder()
     {
-        const FoodFileLoad swiss = LoadSwissDatabase(QStringLiteral(KB_SHIPPED_DATA_DIR));
+        const SwissFoodLoad swiss = LoadSwissDatabase(QStringLiteral(KB_SHIPPED_DATA_DIR));
         QCOMPARE(swiss.outcome, FoodFileOutcome::Loaded);
         // Own foods bring decimal commas, "k.A." and empty cells into the mix.
         QStringList own = {QStringLiteral("Zusätzliche Lebensmittel"), QStringLiteral("ID;")};
@@ -269,7 +269,7 @@ private slots:
                                QStringList(NutrientCount, samples.at(i % samples.size()))));
         }
         TMaxWerteForm form;
-        form.fill(BuildFoodIndex(swiss.lines, own));
+        form.fill(BuildDeferredFoodIndex(swiss.lines, own));
         QVERIFY(form.model()->rowCount() >= 1000);
         QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Label16"))->text(),
                  QString::number(form.model()->rowCount()));

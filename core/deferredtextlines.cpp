@@ -1,0 +1,65 @@
+#include "deferredtextlines.h"
+
+#include <utility>
+
+struct DeferredTextLines::State
+{
+    QByteArray bytes; // until the lines are kept
+    TextOutline outline;
+    bool decoded = false;
+    QStringList lines; // once decoded
+};
+
+DeferredTextLines::DeferredTextLines() : m_state(std::make_shared<State>())
+{
+    m_state->decoded = true;
+}
+
+DeferredTextLines::DeferredTextLines(QByteArray bytes) : m_state(std::make_shared<State>())
+{
+    m_state->outline = OutlineTextLines(bytes);
+    m_state->bytes = std::move(bytes);
+}
+
+DeferredTextLines::DeferredTextLines(QStringList lines, TextEncoding encoding)
+    : m_state(std::make_shared<State>())
+{
+    m_state->outline.encoding = encoding;
+    m_state->outline.lineCount = lines.size();
+    m_state->outline.firstLine = lines.value(0);
+    m_state->lines = std::move(lines);
+    m_state->decoded = true;
+}
+
+TextEncoding DeferredTextLines::encoding() const
+{
+    return m_state->outline.encoding;
+}
+
+qsizetype DeferredTextLines::size() const
+{
+    return m_state->outline.lineCount;
+}
+
+QString DeferredTextLines::first() const
+{
+    return m_state->outline.firstLine;
+}
+
+const QStringList &DeferredTextLines::lines() const
+{
+    // The state is behind a pointer, so a const object may fill it in; every copy then sees
+    // the lines.
+    State &state = *m_state;
+    if (!state.decoded) {
+        state.lines = DecodeTextLines(state.bytes).lines;
+        state.bytes = QByteArray(); // nothing needs them any more
+        state.decoded = true;
+    }
+    return state.lines;
+}
+
+QStringList DeferredTextLines::decodedLines() const
+{
+    return m_state->decoded ? m_state->lines : DecodeTextLines(m_state->bytes).lines;
+}

@@ -1,0 +1,76 @@
+#include "deferredtextlines.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(TextEncoding)
+
+class TestDeferredTextLines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameAsDecodedAtOnce_data();
+    void sameAsDecodedAtOnce();
+    void copiesShareTheDecodedLines();
+    void linesDecodedAlready();
+};
+
+void TestDeferredTextLines::sameAsDecodedAtOnce_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("Windows-1252, CR LF")
+        << QByteArray("Schweizer N\xE4hrwert;7.0\r\nID;Name\r\n1001;K\xE4se \x80;x\r\n");
+    QTest::newRow("lone LF and lone CR, no final end") << QByteArray("a\nb\rc\r\n\nd");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF\xC3\xA4\r\nb\r\n");
+    QTest::newRow("UTF-8 without mark") << QByteArray("M\xC3\xBCsli\nx\n");
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE"
+                                             "a\0\r\0\n\0b\0",
+                                             10);
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0a\0\n\0b", 8);
+}
+
+void TestDeferredTextLines::sameAsDecodedAtOnce()
+{
+    QFETCH(QByteArray, bytes);
+    const TextFile eager = DecodeTextLines(bytes);
+    const DeferredTextLines deferred(bytes);
+    QCOMPARE(deferred.encoding(), eager.encoding);
+    QCOMPARE(deferred.size(), eager.lines.size());
+    QCOMPARE(deferred.isEmpty(), eager.lines.isEmpty());
+    QCOMPARE(deferred.first(), eager.lines.value(0));
+    QCOMPARE(deferred.decodedLines(), eager.lines);
+    QCOMPARE(deferred.lines(), eager.lines);
+    QCOMPARE(deferred.decodedLines(), eager.lines); // now the kept ones
+    QCOMPARE(deferred.size(), eager.lines.size());
+}
+
+void TestDeferredTextLines::copiesShareTheDecodedLines()
+{
+    const DeferredTextLines original(QByteArray("h\r\nx\r\n"));
+    const DeferredTextLines copy = original;
+    const QStringList &lines = copy.lines();
+    QCOMPARE(lines, (QStringList{u"h"_s, u"x"_s}));
+    // Decoded once for both: the original hands out the very list the copy made.
+    QCOMPARE(&original.lines(), &lines);
+}
+
+void TestDeferredTextLines::linesDecodedAlready()
+{
+    const QStringList lines{u"Schweizer Nährwert"_s, QString(), u"1;a"_s};
+    const DeferredTextLines given(lines, TextEncoding::Utf8Bom);
+    QCOMPARE(given.encoding(), TextEncoding::Utf8Bom);
+    QCOMPARE(given.size(), 3);
+    QCOMPARE(given.first(), lines.first());
+    QCOMPARE(given.lines(), lines);
+
+    const DeferredTextLines none;
+    QVERIFY(none.isEmpty());
+    QCOMPARE(none.first(), QString());
+    QCOMPARE(none.lines(), QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestDeferredTextLines)
+#include "tst_deferredtextlines.moc"
