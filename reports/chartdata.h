@@ -27,7 +27,7 @@ struct ChartData
     QString title;
     QList<ChartBar> bars;
     double referenceLine = 0; // a line across the chart at this height when greater than 0
-    QString referenceText;    // written at the line's right end
+    QString referenceText;    // written beside the line, as far right as the bars leave room
     QLocale locale;           // for the axis numbers
 };
 

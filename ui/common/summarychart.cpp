@@ -68,6 +68,8 @@ struct ChartLayout
         const int upper = y(value);
         return QRect(left, upper, width, plot.bottom() - upper);
     }
+    int markHalf() const { return int(std::lround(std::min(slot * 0.45, barWidth / 2 + 6))); }
+    int captionSpace() const { return int(slot) - 2; }
 };
 
 ChartLayout LayOut(const QRect &area, const QFontMetrics &metrics, const ChartData &data)
@@ -93,6 +95,58 @@ ChartLayout LayOut(const QRect &area, const QFontMetrics &metrics, const ChartDa
         layout.barWidth = std::min(layout.slot * 0.7, 64.0);
     }
     return layout;
+}
+
+// Where bar index's value text goes, just over the bar; empty when it has none or it does not
+// fit its slot (a year of days leaves no room).
+QRect ValueTextRect(const ChartLayout &layout, const QFontMetrics &metrics, const ChartData &data, int index)
+{
+    const ChartBar &bar = data.bars.at(index);
+    const int textWidth = metrics.horizontalAdvance(bar.valueText);
+    if (bar.valueText.isEmpty() || textWidth > layout.captionSpace())
+        return QRect();
+    const QRect rect = layout.bar(index, bar.value);
+    return QRect(rect.center().x() - textWidth / 2 - 1, rect.top() - metrics.height() - 2, textWidth + 2,
+                 metrics.height());
+}
+
+// The reference line's text goes just over the line, else just under it, as far right as there
+// is room: first clear of the bars, their value texts and marks, then only of bars and value
+// texts, then only of value texts (on white over a bar); where there is none, at the right end.
+// Written at a fixed place, it ran into the value text of a last bar near the line.
+QRect ReferenceTextRect(const ChartLayout &layout, const QFontMetrics &metrics, const ChartData &data)
+{
+    QList<QRect> valueTexts, bars, marks;
+    for (int i = 0; i < data.bars.size(); ++i) {
+        const ChartBar &bar = data.bars.at(i);
+        const QRect rect = layout.bar(i, bar.value);
+        bars.append(rect);
+        valueTexts.append(ValueTextRect(layout, metrics, data, i));
+        for (const double mark : bar.marks)
+            marks.append(QRect(rect.center().x() - layout.markHalf(), layout.y(mark) - 1,
+                               2 * layout.markHalf() + 1, 3));
+    }
+    const auto clearOf = [](const QList<QRect> &taken, const QRect &candidate) {
+        return std::none_of(taken.cbegin(), taken.cend(),
+                            [&](const QRect &rect) { return rect.intersects(candidate); });
+    };
+    const QRect &plot = layout.plot;
+    const int width = metrics.horizontalAdvance(data.referenceText) + 4;
+    const int height = metrics.height();
+    const int y = layout.y(data.referenceLine);
+    for (const int pass : {0, 1, 2}) {
+        for (const int top : {y - height - 2, y + 3}) {
+            if (top < plot.top() || top + height > plot.bottom())
+                continue;
+            for (int left = plot.right() - 2 - width; left >= plot.left() + 2; left -= 2) {
+                const QRect candidate(left, top, width, height);
+                if (clearOf(valueTexts, candidate) && (pass == 2 || clearOf(bars, candidate)) &&
+                    (pass > 0 || clearOf(marks, candidate)))
+                    return candidate;
+            }
+        }
+    }
+    return QRect(plot.right() - 2 - width, y - height - 2, width, height);
 }
 
 void DrawLegend(QPainter &painter, const QFontMetrics &metrics, const QRect &titleLine)
@@ -145,6 +199,14 @@ QRect SummaryChart::barRect(const QRect &area, const QFont &font, const ChartDat
     return layout.bar(index, data.bars.at(index).value);
 }
 
+QRect SummaryChart::referenceTextRect(const QRect &area, const QFont &font, const ChartData &data)
+{
+    if (data.bars.isEmpty() || data.referenceLine <= 0)
+        return QRect();
+    const QFontMetrics metrics(font);
+    return ReferenceTextRect(LayOut(area, metrics, data), metrics, data);
+}
+
 void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartData &data)
 {
     painter.save();
@@ -173,7 +235,7 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
             Qt::AlignRight | Qt::AlignVCenter, FormatGeneral(value, data.locale));
     }
 
-    const int captionSpace = int(layout.slot) - 2;
+    const int captionSpace = layout.captionSpace();
     for (int i = 0; i < data.bars.size(); ++i) {
         const ChartBar &bar = data.bars.at(i);
         const QRect rect = layout.bar(i, bar.value);
@@ -187,7 +249,7 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
         }
         // The marks stand out on both sides of the bar, so they read on a bar of any colour.
         painter.setPen(QPen(Qt::black, 2));
-        const int markHalf = int(std::lround(std::min(layout.slot * 0.45, layout.barWidth / 2 + 6)));
+        const int markHalf = layout.markHalf();
         const int centre = rect.center().x();
         for (const double mark : bar.marks)
             painter.drawLine(centre - markHalf, layout.y(mark), centre + markHalf, layout.y(mark));
@@ -201,20 +263,18 @@ void SummaryChart::paintData(QPainter &painter, const QRect &area, const ChartDa
         painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(plot.left(), y - metrics.height() - 2, plot.width() - 2, metrics.height()),
-                         Qt::AlignRight | Qt::AlignBottom, data.referenceText);
+        const QRect textRect = ReferenceTextRect(layout, metrics, data);
+        painter.fillRect(textRect, Qt::white);
+        painter.drawText(textRect, Qt::AlignCenter, data.referenceText);
     }
 
     for (int i = 0; i < data.bars.size(); ++i) {
         const ChartBar &bar = data.bars.at(i);
-        const QRect rect = layout.bar(i, bar.value);
         // Texts only where they fit: with a year of days there is no room under each bar.
         painter.setPen(Qt::black);
-        const int textWidth = metrics.horizontalAdvance(bar.valueText);
-        if (!bar.valueText.isEmpty() && textWidth <= captionSpace) {
+        const QRect textRect = ValueTextRect(layout, metrics, data, i);
+        if (!textRect.isEmpty()) {
             // On white, so a mark or the line behind it does not cross the digits.
-            const QRect textRect(rect.center().x() - textWidth / 2 - 1, rect.top() - metrics.height() - 2,
-                                 textWidth + 2, metrics.height());
             painter.fillRect(textRect, Qt::white);
             painter.drawText(textRect, Qt::AlignCenter, bar.valueText);
         }

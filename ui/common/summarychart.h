@@ -28,6 +28,10 @@ public:
     // no such bar or it has no height.
     static QRect barRect(const QRect &area, const QFont &font, const ChartData &data, int index);
 
+    // Where the reference line's text lands: clear of every bar, value text and mark when the
+    // chart leaves any room for it; empty without bars or line.
+    static QRect referenceTextRect(const QRect &area, const QFont &font, const ChartData &data);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
