@@ -51,6 +51,59 @@ QString DecodeWindows1252(QByteArrayView in, bool high)
     return text;
 }
 
+// The one rule for line ends: a line ends at CR LF, a lone CR or a lone LF; a final line end
+// does not start another line. find(from, unit) is the position of the next CR or LF at or
+// after from, size when there is none; at(position) the unit there ('\n' for LF). Each search
+// starts again only once the line end it found has been passed. onLine(start, length) is
+// called for every line in order.
+template <typename Find, typename At, typename OnLine>
+void ForEachLine(qsizetype size, Find find, At at, OnLine onLine)
+{
+    qsizetype nextCr = find(0, '\r');
+    qsizetype nextLf = find(0, '\n');
+    qsizetype start = 0;
+    while (nextCr < size || nextLf < size) {
+        const qsizetype end = qMin(nextCr, nextLf);
+        onLine(start, end - start);
+        start = end + 1;
+        if (end == nextCr && start < size && at(start) == '\n')
+            ++start;
+        if (nextCr < start)
+            nextCr = find(start, '\r');
+        if (nextLf < start)
+            nextLf = find(start, '\n');
+    }
+    if (start < size)
+        onLine(start, size - start);
+}
+
+// The lines of bytes in which one byte 0x0D or 0x0A is one CR or LF character (Windows-1252,
+// well-formed UTF-8), found with the C library's byte search, the fastest there is.
+template <typename OnLine> void ForEachByteLine(QByteArrayView bytes, OnLine onLine)
+{
+    const char *const begin = bytes.data();
+    const qsizetype size = bytes.size();
+    ForEachLine(
+        size,
+        [begin, size](qsizetype from, char unit) {
+            const void *found = std::memchr(begin + from, unit, size_t(size - from));
+            return found == nullptr ? size : qsizetype(static_cast<const char *>(found) - begin);
+        },
+        [begin](qsizetype position) { return begin[position]; }, onLine);
+}
+
+// The lines of a decoded text, found with Qt's fast character search.
+template <typename OnLine> void ForEachTextLine(QStringView text, OnLine onLine)
+{
+    ForEachLine(
+        text.size(),
+        [text](qsizetype from, char unit) {
+            const qsizetype found = text.indexOf(QChar(QLatin1Char(unit)), from);
+            return found < 0 ? text.size() : found;
+        },
+        [text](qsizetype position) { return text[position] == u'\n' ? '\n' : '\0'; }, onLine);
+}
+
 // The lines SplitTextLines gives for the decoded bytes, without the whole text in between. The
 // food table is read at every start: the line ends are found in the bytes (one byte is one
 // character) with the C library's byte search, several times faster than a search through the
@@ -60,28 +113,10 @@ QStringList DecodeWindows1252Lines(const QByteArray &bytes)
 {
     QStringList lines;
     const bool high = HasWindows1252High(bytes); // looked for once, not line by line
-    const char *const end = bytes.constData() + bytes.size();
-    const auto find = [end](const char *from, char byte) {
-        return static_cast<const char *>(std::memchr(from, byte, size_t(end - from)));
-    };
-    const char *start = bytes.constData();
-    const char *nextCr = find(start, '\r');
-    const char *nextLf = find(start, '\n');
-    while (nextCr != nullptr || nextLf != nullptr) {
-        const char *lineEnd = nextCr == nullptr   ? nextLf
-                              : nextLf == nullptr ? nextCr
-                                                  : std::min(nextCr, nextLf);
-        lines.append(DecodeWindows1252(QByteArrayView(start, lineEnd), high));
-        start = lineEnd + 1;
-        if (lineEnd == nextCr && start != end && *start == '\n')
-            ++start;
-        if (nextCr != nullptr && nextCr < start)
-            nextCr = find(start, '\r');
-        if (nextLf != nullptr && nextLf < start)
-            nextLf = find(start, '\n');
-    }
-    if (start != end)
-        lines.append(DecodeWindows1252(QByteArrayView(start, end), high));
+    const QByteArrayView all(bytes);
+    ForEachByteLine(all, [&](qsizetype start, qsizetype length) {
+        lines.append(DecodeWindows1252(all.sliced(start, length), high));
+    });
     return lines;
 }
 
@@ -265,43 +300,6 @@ QString DecodeText(const QByteArray &bytes, TextEncoding encoding)
     return DecodeWindows1252(bytes, HasWindows1252High(bytes));
 }
 
-// How many lines SplitTextLines cuts a text of size units into, and the length of line 0.
-struct LineScan
-{
-    qsizetype count = 0;
-    qsizetype firstLength = 0;
-};
-
-// find(from, unit) is the position of the next CR or LF at or after from, size when there is
-// none; at(position) the unit there ('\n' for LF, anything else otherwise). The walk is the
-// one SplitTextLines makes, so that both always agree.
-template <typename Find, typename At> LineScan ScanLines(qsizetype size, Find find, At at)
-{
-    LineScan scan;
-    qsizetype nextCr = find(0, '\r');
-    qsizetype nextLf = find(0, '\n');
-    qsizetype start = 0;
-    while (nextCr < size || nextLf < size) {
-        const qsizetype end = qMin(nextCr, nextLf);
-        if (scan.count == 0)
-            scan.firstLength = end;
-        ++scan.count;
-        start = end + 1;
-        if (end == nextCr && start < size && at(start) == '\n')
-            ++start;
-        if (nextCr < start)
-            nextCr = find(start, '\r');
-        if (nextLf < start)
-            nextLf = find(start, '\n');
-    }
-    if (start < size) {
-        if (scan.count == 0)
-            scan.firstLength = size;
-        ++scan.count;
-    }
-    return scan;
-}
-
 // The reason a file operation failed. Qt's own text is English, and when the system took some
 // of the bytes of a write before it refused the rest (a full disk) it is only "Unknown error";
 // errno, cleared by the caller before the call, still holds the real reason. Without one,
@@ -375,67 +373,36 @@ TextOutline OutlineTextLines(const QByteArray &bytes)
 {
     TextOutline outline;
     outline.encoding = DetectEncoding(bytes);
+    qsizetype firstLength = 0;
+    const auto count = [&](qsizetype, qsizetype length) {
+        if (outline.lineCount++ == 0)
+            firstLength = length;
+    };
     if (outline.encoding == TextEncoding::Windows1252 || outline.encoding == TextEncoding::Utf8) {
-        // One byte 0x0D or 0x0A is one CR or LF character here: in Windows-1252 every byte is a
-        // character, and in well-formed UTF-8 these bytes never occur inside a longer sequence.
-        // So the lines are counted in the bytes, where the C library finds line ends fastest.
-        const char *const begin = bytes.constData();
-        const char *const end = begin + bytes.size();
-        const LineScan scan = ScanLines(
-            bytes.size(),
-            [begin, end](qsizetype from, char unit) {
-                const void *found = std::memchr(begin + from, unit, size_t(end - begin - from));
-                return found == nullptr ? qsizetype(end - begin)
-                                        : qsizetype(static_cast<const char *>(found) - begin);
-            },
-            [begin](qsizetype at) { return begin[at]; });
-        outline.lineCount = scan.count;
-        const QByteArrayView first(begin, scan.firstLength);
-        if (outline.encoding == TextEncoding::Utf8)
-            outline.firstLine = QString::fromUtf8(first);
-        else
-            outline.firstLine = DecodeWindows1252(first, HasWindows1252High(first));
+        // In Windows-1252 every byte is a character, and in well-formed UTF-8 the bytes 0x0D
+        // and 0x0A never occur inside a longer sequence: the lines are counted in the bytes.
+        ForEachByteLine(QByteArrayView(bytes), count);
+        const QByteArrayView first = QByteArrayView(bytes).first(firstLength);
+        outline.firstLine = outline.encoding == TextEncoding::Utf8
+                                ? QString::fromUtf8(first)
+                                : DecodeWindows1252(first, HasWindows1252High(first));
         return outline;
     }
     // The files with a mark are rare. In UTF-16 a byte is not a character, and after a UTF-8
     // mark broken sequences may stand, whose replacement decides where a character ends: these
     // are decoded whole, as DecodeTextLines does, only without cutting out the lines.
     const QString text = DecodeText(bytes, outline.encoding);
-    const QStringView all(text);
-    const LineScan scan = ScanLines(
-        all.size(),
-        [all](qsizetype from, char unit) {
-            const qsizetype found = all.indexOf(QChar(QLatin1Char(unit)), from);
-            return found < 0 ? all.size() : found;
-        },
-        [all](qsizetype at) { return all[at] == u'\n' ? '\n' : '\0'; });
-    outline.lineCount = scan.count;
-    outline.firstLine = all.first(scan.firstLength).toString();
+    ForEachTextLine(QStringView(text), count);
+    outline.firstLine = text.first(firstLength);
     return outline;
 }
 
 QStringList SplitTextLines(const QString &text)
 {
-    // Both line ends are looked for with Qt's fast character search; each search starts
-    // again only once the line end it found has been passed.
     QStringList lines;
     const QStringView all(text);
-    qsizetype nextCr = all.indexOf(u'\r');
-    qsizetype nextLf = all.indexOf(u'\n');
-    qsizetype start = 0;
-    while (nextCr >= 0 || nextLf >= 0) {
-        const qsizetype end = nextCr < 0 ? nextLf : nextLf < 0 ? nextCr : qMin(nextCr, nextLf);
-        lines.append(all.sliced(start, end - start).toString());
-        start = end + 1;
-        if (end == nextCr && start < all.size() && all[start] == u'\n')
-            ++start;
-        if (nextCr >= 0 && nextCr < start)
-            nextCr = all.indexOf(u'\r', start);
-        if (nextLf >= 0 && nextLf < start)
-            nextLf = all.indexOf(u'\n', start);
-    }
-    if (start < all.size())
-        lines.append(all.sliced(start).toString());
+    ForEachTextLine(
+        all, [&](qsizetype start, qsizetype length) { lines.append(all.sliced(start, length).toString()); });
     return lines;
 }
 

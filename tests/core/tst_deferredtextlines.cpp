@@ -53,7 +53,7 @@ void TestDeferredTextLines::copiesShareTheDecodedLines()
     const DeferredTextLines copy = original;
     const QStringList &lines = copy.lines();
     QCOMPARE(lines, (QStringList{u"h"_s, u"x"_s}));
-    // Decoded once for both: the original hands out the very list the copy made.
+    // Decoded once for both: the first object hands out the very list its copy decoded.
     QCOMPARE(&original.lines(), &lines);
 }
 
