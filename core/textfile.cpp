@@ -86,6 +86,9 @@ template <typename OnLine> void ForEachByteLine(QByteArrayView bytes, OnLine onL
     ForEachLine(
         size,
         [begin, size](qsizetype from, char unit) {
+            // Nothing left to search; an empty view may not even have an address for memchr.
+            if (from >= size)
+                return size;
             const void *found = std::memchr(begin + from, unit, size_t(size - from));
             return found == nullptr ? size : qsizetype(static_cast<const char *>(found) - begin);
         },
