@@ -18,6 +18,7 @@ QString SkipReason(const MealFileRead &read)
         return QStringLiteral("Die Datei ist größer als 1.048.576 Bytes.");
     case MealFileReadStatus::Unreadable:
         return read.reason;
+    case MealFileReadStatus::NotRegular:
     case MealFileReadStatus::InvalidHeader:
     case MealFileReadStatus::Ok:
         break;
