@@ -1,19 +1,22 @@
-#include "savetarget.h"
+#include "savequestion.h"
 
-#include "datafiles.h"
+#include "savetarget.h"
 #include "userprompts.h"
 
-#include <QFileInfo>
-
-SaveTarget CheckSaveTarget(UserPrompts &prompts, const QString &path, const QString &dataDirectory)
+SaveTargetAnswer CheckSaveTarget(UserPrompts &prompts, const QString &path, const QString &dataDirectory)
 {
-    if (IsProgramDataFile(path, dataDirectory)) {
-        prompts.showNotice(QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben."));
-        return SaveTarget::ProgramDataFile;
+    const SaveTargetCheck check = CheckSaveTargetPath(path, dataDirectory);
+    SaveTargetAnswer answer;
+    if (check.refused()) {
+        prompts.showNotice(check.refusal());
+        return answer;
     }
-    if (QFileInfo::exists(path) &&
-        prompts.askUser(QStringLiteral(" Soll die vorhandene Datei überschrieben werden? "), ModeYesNo) !=
-            AnswerLeft)
-        return SaveTarget::OverwriteDeclined;
-    return SaveTarget::Allowed;
+    if (check.verdict == SaveTargetVerdict::ExistingFile &&
+        prompts.askUser(check.overwriteQuestion(), ModeYesNo) != AnswerLeft) {
+        answer.outcome = SaveTarget::OverwriteDeclined;
+        return answer;
+    }
+    answer.outcome = SaveTarget::Allowed;
+    answer.writePath = check.resolvedPath;
+    return answer;
 }

@@ -6,12 +6,21 @@ class UserPrompts;
 
 enum class SaveTarget
 {
-    Allowed,          // a new file, or the user agreed to replace the old one
-    ProgramDataFile,  // refused with a notice: one of the program's own files
+    Allowed,           // a new file, or the user agreed to replace the old one
+    Refused,           // one of the program's own files, or no regular file; the notice said why
     OverwriteDeclined, // the user answered "Nein" to the overwrite question; nothing shown
 };
 
-// Checks a path chosen in a save dialog before anything is written: one of the program's
-// data files is refused with "Diese Datei gehört zum Programm und wird nicht überschrieben.",
-// an existing file needs "Ja" to " Soll die vorhandene Datei überschrieben werden? ".
-SaveTarget CheckSaveTarget(UserPrompts &prompts, const QString &path, const QString &dataDirectory);
+struct SaveTargetAnswer
+{
+    SaveTarget outcome = SaveTarget::Refused;
+    QString writePath; // the file to write, links and dots resolved; empty unless Allowed
+
+    bool allowed() const { return outcome == SaveTarget::Allowed; }
+};
+
+// The window side of the save-target rule (CheckSaveTargetPath), for a path chosen in a save
+// dialog before anything is written: a refusal is shown as a notice, and an existing file
+// needs "Ja" to the overwrite question, which names the file that would be replaced when the
+// name chosen is a link.
+SaveTargetAnswer CheckSaveTarget(UserPrompts &prompts, const QString &path, const QString &dataDirectory);
