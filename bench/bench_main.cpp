@@ -270,7 +270,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QString dataDirectory = dataFolder.path() + QLatin1Char('/');
-    FoodStore store(dataDirectory);
+    FoodStore store(dataDirectory, QLocale());
     store.loadFiles();
     store.buildIndex();
 

@@ -53,7 +53,7 @@ DaySummaryTable BuildDaySummaryTable(const DaySummary &summary, const QLocale &l
     DaySummaryRow requirement;
     requirement.kind = SummaryRowKind::Requirement;
     requirement.label = RequirementLabel(summary.requirement.title);
-    requirement.cells = ReferenceValueTexts(summary.requirement);
+    requirement.cells = ReferenceValueTexts(summary.requirement, locale);
     table.rows.append(requirement);
 
     DaySummaryRow percent;

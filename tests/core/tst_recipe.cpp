@@ -102,7 +102,7 @@ private:
     std::unique_ptr<FoodStore> storeWith(const QTemporaryDir &dir, const QStringList &foods)
     {
         WriteBytes(QDir(dir.path()).filePath(u"NwAnDb.dat"_s), CrLfLines(OwnFileLines(foods)));
-        auto store = std::make_unique<FoodStore>(dir.path());
+        auto store = std::make_unique<FoodStore>(dir.path(), QLocale(QLocale::German, QLocale::Germany));
         store->loadFiles();
         store->buildIndex();
         return store;

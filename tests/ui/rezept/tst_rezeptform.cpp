@@ -40,7 +40,7 @@ private slots:
                               u"30002;Milch;100;65;4,8;4,8;3,5;2,2;3,3;0,1;0;12;120;0,4;0,05;87,5;"_s,
                               u"30003;Ei;1;80;0,4;0,4;5,5;1,6;7;0,2;1;6;30;0,5;1;40;"_s,
                               u"30004;Suppe;100;1;1;1;1;1;1;1;1;1;1;1;1;1;"_s}));
-        m_store = std::make_unique<FoodStore>(m_dir->path());
+        m_store = std::make_unique<FoodStore>(m_dir->path(), QLocale(QLocale::German, QLocale::Germany));
         m_store->loadFiles();
         m_store->buildIndex();
         m_prompts = ScriptedPrompts();
