@@ -121,7 +121,7 @@ void TestRecovery::changesReachTheRecoveryFile()
     QCOMPARE(MainFormSession::bytes(recoveryFile), expected);
     if (!session.form->mealPlan().allEmpty()) {
         const QString sessionLine =
-            QStringLiteral(";%1;Datei tag.txt;\r\n").arg(session.path(QStringLiteral("tag.txt")));
+            QStringLiteral(";%1;Datei tag.txt;%1;\r\n").arg(session.path(QStringLiteral("tag.txt")));
         QVERIFY(expected.endsWith(sessionLine.toUtf8()));
     }
 }
