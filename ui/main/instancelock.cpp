@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -63,6 +64,14 @@ InstanceLock::Attempt InstanceLock::tryAcquire()
                                    : QStringLiteral("Die Sperrdatei kann nicht angelegt werden");
         return Attempt::Failed;
     }
+
+    // Qt removes a gone copy's lock only while it holds a second lock beside it, taken and given
+    // back within moments; a start killed just then leaves that one behind, and for as long as it
+    // lies there the gone copy's lock would count as a running copy.
+    const QFileInfo removalLock(m_path + QStringLiteral(".rmlock"));
+    if (removalLock.exists() && removalLock.lastModified().secsTo(QDateTime::currentDateTime()) >= 5 &&
+        QFile::remove(removalLock.filePath()) && m_lock->tryLock(0))
+        return Attempt::Acquired;
 
     // A lock file whose owner cannot be read (cut short by a crash while it was written) would
     // block every later start, since it never ages out. A starting copy writes its owner at

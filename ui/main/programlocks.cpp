@@ -8,7 +8,7 @@ namespace {
 
 QString UnlockableMessage(const QString &kind, const InstanceLock &lock)
 {
-    return QStringLiteral("Der ") + kind + QStringLiteral(" „") + QDir::toNativeSeparators(lock.folder()) +
+    return QStringLiteral("Der ") + kind + QStringLiteral(" „") + QDir::toNativeSeparators(QDir::cleanPath(lock.folder())) +
            QStringLiteral("“ kann nicht gesperrt werden: ") + lock.failure() +
            QStringLiteral(". Das Programm wird beendet, damit keine Daten verloren gehen.");
 }

@@ -204,6 +204,8 @@ void TestInstanceLock::lockThatIsNoRunningCopy_data()
         << QStringLiteral("Der Programmordner „@D“ kann nicht gesperrt werden: Die Datei ist zu groß") + end;
     QTest::newRow("data folder that takes no files") << "read-only" << acquired << QString();
     QTest::newRow("lock of a process id that now runs another program") << "reused id" << acquired << QString();
+    // A start killed while it removed a gone copy's lock left Qt's removal lock behind.
+    QTest::newRow("lock of a gone copy, with a left-over removal lock") << "removal lock" << acquired << QString();
 }
 
 void TestInstanceLock::lockThatIsNoRunningCopy()
@@ -242,6 +244,26 @@ void TestInstanceLock::lockThatIsNoRunningCopy()
         lock.write(QByteArray::number(other.processId()) + "\nkostbilanz\n" +
                    QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
+    }
+
+    if (setup == QLatin1String("removal lock")) {
+        QProcess gone;
+        gone.start(QStringLiteral("true"), {});
+        QVERIFY(gone.waitForStarted(10000));
+        const qint64 pid = gone.processId();
+        QVERIFY(gone.waitForFinished(10000));
+        QFile lock(QDir(data).filePath(DataFolderLockFileName));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(pid) + "\nkostbilanz\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+        QFile removal(lock.fileName() + QStringLiteral(".rmlock"));
+        QVERIFY(removal.open(QIODevice::WriteOnly));
+        removal.close();
+        QVERIFY(removal.open(QIODevice::ReadWrite));
+        // Ten seconds: long gone for a lock held a moment, yet younger than Qt's own limit.
+        QVERIFY(removal.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime));
+        removal.close();
     }
 
     ProgramLocks locks(runtime, data);
