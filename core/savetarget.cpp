@@ -67,7 +67,8 @@ QString ResolvedFilePath(const QString &path)
             return current;
         // A relative target is relative to the folder of the link.
         const QString folder = current.left(current.lastIndexOf(QLatin1Char('/')));
-        current = WithResolvedFolder(QDir::isAbsolutePath(target) ? target : folder + QLatin1Char('/') + target);
+        current =
+            WithResolvedFolder(QDir::isAbsolutePath(target) ? target : folder + QLatin1Char('/') + target);
     }
     return current;
 }
@@ -76,9 +77,11 @@ QString SaveTargetCheck::refusal() const
 {
     switch (verdict) {
     case SaveTargetVerdict::ProgramDataFile:
-        return Quoted(resolvedPath) + QStringLiteral(": Diese Datei gehört zum Programm und wird nicht überschrieben.");
+        return Quoted(resolvedPath) +
+               QStringLiteral(": Diese Datei gehört zum Programm und wird nicht überschrieben.");
     case SaveTargetVerdict::NotRegularFile:
-        return Quoted(resolvedPath) + QStringLiteral(" ist keine normale Datei und wird nicht überschrieben.");
+        return Quoted(resolvedPath) +
+               QStringLiteral(" ist keine normale Datei und wird nicht überschrieben.");
     case SaveTargetVerdict::NewFile:
     case SaveTargetVerdict::ExistingFile:
         break;

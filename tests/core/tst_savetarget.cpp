@@ -63,7 +63,7 @@ void TestSaveTarget::initTestCase()
 
 void TestSaveTarget::check_data()
 {
-    QTest::addColumn<QString>("target");   // below the test's folder, or absolute
+    QTest::addColumn<QString>("target"); // below the test's folder, or absolute
     QTest::addColumn<int>("verdict");
     QTest::addColumn<QString>("resolved"); // likewise
     QTest::addColumn<QString>("message");  // the refusal, or the overwrite question; "@" the test's folder
@@ -81,29 +81,32 @@ void TestSaveTarget::check_data()
     QTest::newRow("chain of relative links: the question names the file replaced")
         << "other/a.txt" << existing << "other/tag.txt"
         << QStringLiteral(" Soll die vorhandene Datei „@/other/tag.txt“ überschrieben werden? ");
-    QTest::newRow("link to no file yet") << "other/new.txt" << newFile << "other/gibt-es-nicht.txt" << QString();
+    QTest::newRow("link to no file yet")
+        << "other/new.txt" << newFile << "other/gibt-es-nicht.txt" << QString();
     QTest::newRow("Swiss table in another case")
         << "data/nwchdb.DAT" << dataFile << "data/nwchdb.DAT" << QStringLiteral("„@/data/nwchdb.DAT") + ours;
-    QTest::newRow("settings not yet written")
-        << "data/NwConfig.dat" << dataFile << "data/NwConfig.dat" << QStringLiteral("„@/data/NwConfig.dat") + ours;
+    QTest::newRow("settings not yet written") << "data/NwConfig.dat" << dataFile << "data/NwConfig.dat"
+                                              << QStringLiteral("„@/data/NwConfig.dat") + ours;
     QTest::newRow("data folder reached through dots")
-        << "other/../data/NwAnDb.dat" << dataFile << "data/NwAnDb.dat" << QStringLiteral("„@/data/NwAnDb.dat") + ours;
+        << "other/../data/NwAnDb.dat" << dataFile << "data/NwAnDb.dat"
+        << QStringLiteral("„@/data/NwAnDb.dat") + ours;
     QTest::newRow("dots after a linked folder")
         << "sublink/../NwRefWerteAnw.dat" << dataFile << "data/NwRefWerteAnw.dat"
         << QStringLiteral("„@/data/NwRefWerteAnw.dat") + ours;
     QTest::newRow("link to the Swiss table")
         << "other/lnk.pdf" << dataFile << "data/NwChDb.dat" << QStringLiteral("„@/data/NwChDb.dat") + ours;
-    QTest::newRow("dangling link to the settings")
-        << "other/dangling.csv" << dataFile << "data/NwConfig.dat" << QStringLiteral("„@/data/NwConfig.dat") + ours;
-    QTest::newRow("data file name in another folder") << "other/NwAnDb.dat" << newFile << "other/NwAnDb.dat"
-                                                      << QString();
+    QTest::newRow("dangling link to the settings") << "other/dangling.csv" << dataFile << "data/NwConfig.dat"
+                                                   << QStringLiteral("„@/data/NwConfig.dat") + ours;
+    QTest::newRow("data file name in another folder")
+        << "other/NwAnDb.dat" << newFile << "other/NwAnDb.dat" << QString();
     QTest::newRow("folder") << "other/ordner.txt" << notRegular << "other/ordner.txt"
                             << QStringLiteral("„@/other/ordner.txt") + notAFile;
     QTest::newRow("pipe") << "other/pipe.csv" << notRegular << "other/pipe.csv"
                           << QStringLiteral("„@/other/pipe.csv") + notAFile;
-    QTest::newRow("device") << "/dev/full" << notRegular << "/dev/full" << QStringLiteral("„/dev/full") + notAFile;
-    QTest::newRow("link to a device") << "other/full.csv" << notRegular << "/dev/full"
-                                      << QStringLiteral("„/dev/full") + notAFile;
+    QTest::newRow("device") << "/dev/full" << notRegular << "/dev/full"
+                            << QStringLiteral("„/dev/full") + notAFile;
+    QTest::newRow("link to a device")
+        << "other/full.csv" << notRegular << "/dev/full" << QStringLiteral("„/dev/full") + notAFile;
     QTest::newRow("loop of links") << "other/loop1" << notRegular << "other/loop1"
                                    << QStringLiteral("„@/other/loop1") + notAFile;
 }

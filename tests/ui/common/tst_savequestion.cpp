@@ -32,24 +32,27 @@ void TestSaveQuestion::check_data()
     const int refused = int(SaveTarget::Refused);
     const int declined = int(SaveTarget::OverwriteDeclined);
     const QStringList plain{QStringLiteral(" Soll die vorhandene Datei überschrieben werden? ")};
-    const QStringList naming{QStringLiteral(" Soll die vorhandene Datei „@/other/tag.txt“ überschrieben werden? ")};
+    const QStringList naming{
+        QStringLiteral(" Soll die vorhandene Datei „@/other/tag.txt“ überschrieben werden? ")};
     const QStringList none;
 
     QTest::newRow("new file") << "neu.txt" << QList<int>{} << allowed << "@/other/neu.txt" << none << none;
-    QTest::newRow("existing file, Ja") << "tag.txt" << QList<int>{1} << allowed << "@/other/tag.txt" << none
-                                       << plain;
+    QTest::newRow("existing file, Ja")
+        << "tag.txt" << QList<int>{1} << allowed << "@/other/tag.txt" << none << plain;
     QTest::newRow("existing file, Nein") << "tag.txt" << QList<int>{0} << declined << "" << none << plain;
     QTest::newRow("existing file, closed") << "tag.txt" << QList<int>{99} << declined << "" << none << plain;
     QTest::newRow("link, Ja: written where it leads")
         << "link.txt" << QList<int>{1} << allowed << "@/other/tag.txt" << none << naming;
     QTest::newRow("link to the own foods")
         << "eigene.txt" << QList<int>{1} << refused << ""
-        << QStringList{QStringLiteral("„@/data/NwAnDb.dat“: Diese Datei gehört zum Programm und wird nicht überschrieben.")}
+        << QStringList{QStringLiteral(
+               "„@/data/NwAnDb.dat“: Diese Datei gehört zum Programm und wird nicht überschrieben.")}
         << none;
-    QTest::newRow("folder") << "ordner.txt" << QList<int>{1} << refused << ""
-                            << QStringList{QStringLiteral(
-                                   "„@/other/ordner.txt“ ist keine normale Datei und wird nicht überschrieben.")}
-                            << none;
+    QTest::newRow("folder")
+        << "ordner.txt" << QList<int>{1} << refused << ""
+        << QStringList{QStringLiteral(
+               "„@/other/ordner.txt“ ist keine normale Datei und wird nicht überschrieben.")}
+        << none;
 }
 
 void TestSaveQuestion::check()
@@ -67,7 +70,8 @@ void TestSaveQuestion::check()
     QVERIFY(WriteBytes(root.filePath(QStringLiteral("data/NwAnDb.dat")), "Zusätzliche Lebensmittel\r\n"));
     QVERIFY(WriteBytes(root.filePath(QStringLiteral("other/tag.txt")), "alt\r\n"));
     QVERIFY(QFile::link(QStringLiteral("tag.txt"), root.filePath(QStringLiteral("other/link.txt"))));
-    QVERIFY(QFile::link(root.filePath(QStringLiteral("data/NwAnDb.dat")), root.filePath(QStringLiteral("other/eigene.txt"))));
+    QVERIFY(QFile::link(root.filePath(QStringLiteral("data/NwAnDb.dat")),
+                        root.filePath(QStringLiteral("other/eigene.txt"))));
 
     const auto withRoot = [&root](QStringList texts) {
         for (QString &text : texts)
@@ -76,8 +80,8 @@ void TestSaveQuestion::check()
     };
     ScriptedPrompts prompts;
     prompts.answers = answers;
-    const SaveTargetAnswer answer =
-        CheckSaveTarget(prompts, root.filePath(QStringLiteral("other/") + name), root.filePath(QStringLiteral("data")));
+    const SaveTargetAnswer answer = CheckSaveTarget(prompts, root.filePath(QStringLiteral("other/") + name),
+                                                    root.filePath(QStringLiteral("data")));
     QCOMPARE(int(answer.outcome), expected);
     QCOMPARE(answer.allowed(), expected == int(SaveTarget::Allowed));
     QCOMPARE(answer.writePath, withRoot({writePath}).first());
@@ -85,7 +89,8 @@ void TestSaveQuestion::check()
     QCOMPARE(prompts.texts(QStringLiteral("ask")), withRoot(questions));
     // Nothing is written by the check itself.
     QCOMPARE(ReadBytes(root.filePath(QStringLiteral("other/tag.txt"))), QByteArray("alt\r\n"));
-    QCOMPARE(ReadBytes(root.filePath(QStringLiteral("data/NwAnDb.dat"))), QByteArray("Zusätzliche Lebensmittel\r\n"));
+    QCOMPARE(ReadBytes(root.filePath(QStringLiteral("data/NwAnDb.dat"))),
+             QByteArray("Zusätzliche Lebensmittel\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSaveQuestion)

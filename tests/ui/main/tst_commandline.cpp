@@ -16,16 +16,19 @@
 
 namespace {
 
-const QString Usage = QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE.csv]\n"
-                                     "       kostbilanz --pdf AUSGABE.pdf DATEI...   (mehr mit: kostbilanz --help)\n");
+const QString Usage =
+    QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE.csv]\n"
+                   "       kostbilanz --pdf AUSGABE.pdf DATEI...   (mehr mit: kostbilanz --help)\n");
 
 // Every regular file below folder with its bytes (a pipe is not opened, it would wait).
 QMap<QString, QByteArray> Snapshot(const QString &folder)
 {
     QMap<QString, QByteArray> files;
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot);
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries)
-        files.insert(entry.fileName(), entry.isFile() && !entry.isSymLink() ? ReadBytes(entry.filePath()) : "<other>");
+        files.insert(entry.fileName(),
+                     entry.isFile() && !entry.isSymLink() ? ReadBytes(entry.filePath()) : "<other>");
     return files;
 }
 
@@ -79,7 +82,8 @@ void TestCommandLine::refusedBeforeAnythingIsWritten_data()
     QTest::addColumn<QByteArrayList>("arguments"); // "@" the data folder, "%" the days' folder
     QTest::addColumn<QString>("err");
 
-    const QString program = QStringLiteral("“: Diese Datei gehört zum Programm und wird nicht überschrieben.\n");
+    const QString program =
+        QStringLiteral("“: Diese Datei gehört zum Programm und wird nicht überschrieben.\n");
     QTest::newRow("output name forgotten")
         << QByteArrayList{"--pdf", "%/Montag.txt", "%/Dienstag.txt"}
         << QStringLiteral("Die Ausgabe „%/Montag.txt“ muss auf .pdf enden.\n") + Usage;
@@ -100,22 +104,24 @@ void TestCommandLine::refusedBeforeAnythingIsWritten_data()
     QTest::newRow("output a device")
         << QByteArrayList{"--summary", "%/Montag.txt", "--csv", "%/full.csv"}
         << QStringLiteral("„/dev/full“ ist keine normale Datei und wird nicht überschrieben.\n");
-    QTest::newRow("unknown option")
-        << QByteArrayList{"--sumary", "%/Montag.txt"}
-        << QStringLiteral("Unbekannte Option „--sumary“. Aufrufe: kostbilanz --help\n");
+    QTest::newRow("unknown option") << QByteArrayList{"--sumary", "%/Montag.txt"}
+                                    << QStringLiteral(
+                                           "Unbekannte Option „--sumary“. Aufrufe: kostbilanz --help\n");
     QTest::newRow("unknown short option")
         << QByteArrayList{"-x"} << QStringLiteral("Unbekannte Option „-x“. Aufrufe: kostbilanz --help\n");
     QTest::newRow("unknown option among the files")
         << QByteArrayList{"--summary", "%/Montag.txt", "--woche"}
         << QStringLiteral("Unbekannte Option „--woche“. Aufrufe: kostbilanz --help\n");
     QTest::newRow("a file name alone")
-        << QByteArrayList{"%/Montag.txt"} << QStringLiteral("Unbekannte Option „%/Montag.txt“. Aufrufe: kostbilanz --help\n");
+        << QByteArrayList{"%/Montag.txt"}
+        << QStringLiteral("Unbekannte Option „%/Montag.txt“. Aufrufe: kostbilanz --help\n");
     QTest::newRow("a name that is no UTF-8")
         << QByteArrayList{"--summary", "%/Montag\xFC.txt"}
         << QStringLiteral("Der Dateiname „%/Montag\uFFFD.txt“ ist kein gültiges UTF-8.\n");
     QTest::newRow("a pipe as the only day: refused, not waited for")
         << QByteArrayList{"--summary", "%/pipe.txt"}
-        << QStringLiteral("%/pipe.txt: „%/pipe.txt“ ist keine normale Datei.\nKeine der Dateien konnte gelesen werden.\n");
+        << QStringLiteral("%/pipe.txt: „%/pipe.txt“ ist keine normale Datei.\nKeine der Dateien konnte "
+                          "gelesen werden.\n");
 }
 
 void TestCommandLine::refusedBeforeAnythingIsWritten()
@@ -126,7 +132,8 @@ void TestCommandLine::refusedBeforeAnythingIsWritten()
     QList<QByteArray> expanded;
     for (const QByteArray &argument : std::as_const(arguments)) {
         QByteArray bytes = argument;
-        bytes.replace('@', QFile::encodeName(m_program.path())).replace('%', QFile::encodeName(m_days.path()));
+        bytes.replace('@', QFile::encodeName(m_program.path()))
+            .replace('%', QFile::encodeName(m_days.path()));
         expanded.append(bytes);
     }
     const QMap<QString, QByteArray> programBefore = Snapshot(m_program.path());
@@ -137,7 +144,8 @@ void TestCommandLine::refusedBeforeAnythingIsWritten()
     QTextStream outStream(&out);
     QTextStream errStream(&errors);
     const CommandLine commandLine = ParseCommandLine(expanded);
-    const int exitCode = RunCommandLine(commandLine, m_program.path() + QLatin1Char('/'), outStream, errStream);
+    const int exitCode =
+        RunCommandLine(commandLine, m_program.path() + QLatin1Char('/'), outStream, errStream);
     outStream.flush();
     errStream.flush();
 
@@ -157,14 +165,15 @@ void TestCommandLine::qtOptionsStayWithQt_data()
     const int window = int(CommandLineMode::Window);
     const int summary = int(CommandLineMode::Summary);
     QTest::newRow("none") << QByteArrayList{} << window << QStringList();
-    QTest::newRow("platform and display") << QByteArrayList{"-platform", "offscreen", "--display", ":1"} << window
-                                          << QStringList();
-    QTest::newRow("style written with =, and reverse") << QByteArrayList{"-style=fusion", "-reverse"} << window
-                                                       << QStringList();
-    QTest::newRow("with --summary") << QByteArrayList{"-style", "fusion", "--summary", "a.txt", "-reverse", "b.txt"}
+    QTest::newRow("platform and display")
+        << QByteArrayList{"-platform", "offscreen", "--display", ":1"} << window << QStringList();
+    QTest::newRow("style written with =, and reverse")
+        << QByteArrayList{"-style=fusion", "-reverse"} << window << QStringList();
+    QTest::newRow("with --summary") << QByteArrayList{"-style", "fusion",   "--summary",
+                                                      "a.txt",  "-reverse", "b.txt"}
                                     << summary << QStringList{"a.txt", "b.txt"};
-    QTest::newRow("a CSV output in capitals") << QByteArrayList{"--summary", "a.txt", "--csv", "WOCHE.CSV"} << summary
-                                              << QStringList{"a.txt"};
+    QTest::newRow("a CSV output in capitals")
+        << QByteArrayList{"--summary", "a.txt", "--csv", "WOCHE.CSV"} << summary << QStringList{"a.txt"};
 }
 
 void TestCommandLine::qtOptionsStayWithQt()
