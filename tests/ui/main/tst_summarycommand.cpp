@@ -25,7 +25,7 @@ struct CommandCase
     QStringList outHas; // texts standard output holds, runs of blanks counted as one
     QStringList errHas; // texts standard error holds
     bool errEmpty = false;
-    QString platform; // QT_QPA_PLATFORM for the run; empty: none, and no display either
+    QString platform = QString(); // QT_QPA_PLATFORM for the run; empty: none, and no display either
 };
 
 } // namespace
