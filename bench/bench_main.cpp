@@ -270,7 +270,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QString dataDirectory = dataFolder.path() + QLatin1Char('/');
-    FoodStore store(dataDirectory);
+    FoodStore store(dataDirectory, QLocale());
     store.loadFiles();
     store.buildIndex();
 
@@ -284,7 +284,7 @@ int main(int argc, char *argv[])
                            : QStringLiteral("cannot make a temporary folder");
     }
     const QString largeDirectory = largeFolder.path() + QLatin1Char('/');
-    FoodStore large(largeDirectory);
+    FoodStore large(largeDirectory, QLocale());
     if (needLarge && largeFailure.isEmpty()) {
         large.loadFiles();
         large.buildIndex();

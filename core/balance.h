@@ -80,4 +80,4 @@ QString PercentText(double percent);
 QString WaterSharesText(const DayBalance &balance);
 
 // The label texts of a sum row, FormatGeneral in the given locale.
-SumRowTexts SumTexts(const SumRow &sums, const QLocale &locale = QLocale());
+SumRowTexts SumTexts(const SumRow &sums, const QLocale &locale);

@@ -28,8 +28,10 @@ inline constexpr QLatin1String SessionFileName("NwSitzung.dat");
 // German words for the table's Swiss names, one 'German;Swiss' pair a line, no header.
 inline constexpr QLatin1String WordListFileName("NwWortliste.dat");
 
-// Held by the running program in the data folder, so two instances never write the same
-// files whatever their runtime folders.
+// The locks of a running copy. The first lies in the user's runtime folder and keeps the
+// program to one copy per user; the second is held in the data folder, so two copies never
+// write the same files whatever their runtime folders.
+inline constexpr QLatin1String InstanceLockFileName("C-Programm.lock");
 inline constexpr QLatin1String DataFolderLockFileName("Kostbilanz.lock");
 
 // True when path names one of the program's own files in dataDirectory (any letter case):

@@ -4,6 +4,9 @@
 #include "textfile.h"
 #include "textformat.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <cerrno>
 
 namespace {
@@ -18,6 +21,7 @@ QString SkipReason(const MealFileRead &read)
         return QStringLiteral("Die Datei ist größer als 1.048.576 Bytes.");
     case MealFileReadStatus::Unreadable:
         return read.reason;
+    case MealFileReadStatus::NotRegular:
     case MealFileReadStatus::InvalidHeader:
     case MealFileReadStatus::Ok:
         break;
@@ -25,7 +29,24 @@ QString SkipReason(const MealFileRead &read)
     return read.message;
 }
 
+// The file as the file system names it, so that "./a/Tag.txt" and "a/Tag.txt" are one file.
+QString SameFileKey(const QString &path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
 } // namespace
+
+QString SummaryFileLabel(const QString &path, const QStringList &paths)
+{
+    const QString name = FileNamePart(path);
+    const QString key = SameFileKey(path);
+    for (const QString &other : paths) {
+        if (FileNamePart(other) == name && SameFileKey(other) != key)
+            return QDir::toNativeSeparators(key);
+    }
+    return name;
+}
 
 DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,
                               const ReferenceSet &requirement)
@@ -35,6 +56,7 @@ DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,
     SumRow total;
     for (const QString &path : paths) {
         const QString fileName = FileNamePart(path);
+        const QString label = SummaryFileLabel(path, paths);
         // Read exactly as "Mahlzeiten - Datei einlesen" reads it into an empty window, so a
         // day here has the sums that the day panel shows for the same file.
         const MealFileRead read = ReadMealFileAt(path, index, 1);
@@ -43,11 +65,11 @@ DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,
             continue;
         }
         for (const MealFileRefusal &refusal : read.load.refusals)
-            summary.refused.append({fileName, refusal.line, refusal.message});
+            summary.refused.append({label, refusal.line, refusal.message});
 
         SummaryDay day;
         day.path = path;
-        day.fileName = fileName;
+        day.label = label;
         day.sums = ComputeBalance(read.load.plan, requirement).daySums;
         day.nonNumeric = NonNumericCounts(read.load.plan);
         total.add(day.sums);

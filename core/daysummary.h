@@ -17,7 +17,7 @@
 struct SummaryDay
 {
     QString path;
-    QString fileName;                            // without folder
+    QString label;                               // SummaryFileLabel: the name rows and charts show
     SumRow sums;                                 // the day sums as the day panel computes them
     std::array<int, NutrientCount> nonNumeric{}; // entries whose value was no number
 };
@@ -33,7 +33,7 @@ struct SummarySkippedFile
 // A line of a file that was read but gave no entry.
 struct SummaryRefusedLine
 {
-    QString fileName;
+    QString label; // SummaryFileLabel of the file
     int line = 0; // counted from 1, the VNR line being line 1
     QString message;
 };
@@ -48,6 +48,11 @@ struct DaySummary
     PercentRating rating;                        // of the average against the requirement
     std::array<int, NutrientCount> nonNumeric{}; // over all days
 };
+
+// The name a file is shown by among paths: its file name when no other of the paths (another
+// file, not the same one given twice) has that name, else its full path, so that "a/Tag.txt"
+// and "b/Tag.txt" can be told apart.
+QString SummaryFileLabel(const QString &path, const QStringList &paths);
 
 // Reads every path as a meal file with its foods taken afresh from index (one file, one day),
 // sums each day as the day panel does and averages the days. Files that ReadMealFileAt refuses

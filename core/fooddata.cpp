@@ -52,7 +52,8 @@ SwissFoodLoad LoadSwissDatabase(const QString &dataDirectory)
         QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),
         QStringLiteral("Die Datei enthält nicht die Schweizer Nährwertdatenbank"));
     load.outcome = check.outcome;
-    load.message = check.message;
+    // A file refused before it was read (a pipe, far too large) is named with the reason.
+    load.message = read.status == ReadStatus::Refused ? read.reason : check.message;
     if (check.outcome == FoodFileOutcome::Loaded)
         load.lines = lines;
     return load;
@@ -92,7 +93,7 @@ FoodFileLoad LoadAdditionalFoods(const QString &dataDirectory)
 {
     const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, OwnFoodFileName));
     // Either way the user's own foods may well be in the file, so it must survive this run.
-    if (read.status == ReadStatus::Failed) {
+    if (read.status == ReadStatus::Failed || read.status == ReadStatus::Refused) {
         FoodFileLoad load;
         load.outcome = FoodFileOutcome::Unreadable;
         load.protection = ProtectUnreadableFile(OwnFoodFileName, read.reason);

@@ -42,7 +42,8 @@ struct SwissFoodLoad
 
 // Reads DataDirectory/NwChDb.dat. Missing: "Schweizer Nährwertdatenbank nicht gefunden!";
 // line 0 not starting with "Schweizer Nährwert": "Die Datei enthält nicht die Schweizer
-// Nährwertdatenbank". A file that exists but cannot be read counts as missing.
+// Nährwertdatenbank". A file that exists but cannot be read counts as missing; one refused
+// before reading (not a regular file, over MaxDataFileBytes) is named with the reason.
 SwissFoodLoad LoadSwissDatabase(const QString &dataDirectory);
 
 // The fields of one line of a ';'-separated data file (food, reference and meal files) as

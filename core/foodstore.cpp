@@ -24,7 +24,10 @@ QStringList FoodStore::loadFiles()
     if (!additional.message.isEmpty())
         messages.append(additional.message);
 
-    m_words = LoadFoodWords(m_dataDirectory);
+    QString wordsRefusal;
+    m_words = LoadFoodWords(m_dataDirectory, &wordsRefusal);
+    if (!wordsRefusal.isEmpty())
+        messages.append(wordsRefusal);
     m_indexHasSwissLines = false;
     return messages;
 }

@@ -10,10 +10,10 @@
 class FoodStore
 {
 public:
-    explicit FoodStore(QString dataDirectory, QLocale locale = QLocale());
+    FoodStore(QString dataDirectory, QLocale locale); // locale: the collation of the sorted list
 
-    // Reads NwChDb.dat then NwAnDb.dat, and the word table NwWortliste.dat (which has no
-    // message). Returns the plain messages to show, in order.
+    // Reads NwChDb.dat then NwAnDb.dat, and the word table NwWortliste.dat (which has a
+    // message only when it is refused unread). Returns the plain messages to show, in order.
     // The index is not built here: start-up reads the settings first.
     QStringList loadFiles();
 

@@ -24,9 +24,11 @@ QList<FoodWordPair> FoodWordPairs(const QStringList &lines)
     return pairs;
 }
 
-QList<FoodWordPair> LoadFoodWords(const QString &dataDirectory)
+QList<FoodWordPair> LoadFoodWords(const QString &dataDirectory, QString *refusal)
 {
     const TextReadResult read = ReadTextFile(DataFilePath(dataDirectory, WordListFileName));
+    if (read.status == ReadStatus::Refused && refusal != nullptr)
+        *refusal = read.reason;
     if (read.status != ReadStatus::Ok)
         return {};
     return FoodWordPairs(read.file.lines);

@@ -18,5 +18,6 @@ struct FoodWordPair
 QList<FoodWordPair> FoodWordPairs(const QStringList &lines);
 
 // Reads DataDirectory/NwWortliste.dat. A missing or unreadable file gives no pairs and no
-// message: the search then works without them.
-QList<FoodWordPair> LoadFoodWords(const QString &dataDirectory);
+// message: the search then works without them. A file refused before reading (not a regular
+// file, over MaxDataFileBytes) gives no pairs either, and refusal (when given) says why.
+QList<FoodWordPair> LoadFoodWords(const QString &dataDirectory, QString *refusal = nullptr);

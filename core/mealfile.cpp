@@ -150,9 +150,18 @@ MealFileRead ReadMealFileAt(const QString &path, const FoodIndex &index, int sta
             QStringLiteral("Die Datei „%1“ ist zu groß für eine Mahlzeiten-Datei.").arg(FileNamePart(path));
         return result;
     }
-    const TextReadResult read = ReadTextFile(path);
+    const TextReadResult read = ReadTextFile(path, MaxMealFileBytes);
     if (read.status == ReadStatus::Missing)
         return result;
+    if (read.status == ReadStatus::Refused) {
+        // Not a regular file, or it grew past the limit since the look above.
+        const bool regular = QFileInfo(path).isFile();
+        result.status = regular ? MealFileReadStatus::TooLarge : MealFileReadStatus::NotRegular;
+        result.message = regular ? QStringLiteral("Die Datei „%1“ ist zu groß für eine Mahlzeiten-Datei.")
+                                       .arg(FileNamePart(path))
+                                 : read.reason;
+        return result;
+    }
     if (read.status != ReadStatus::Ok) {
         result.status = MealFileReadStatus::Unreadable;
         result.reason = read.reason;

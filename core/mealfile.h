@@ -71,6 +71,7 @@ enum class MealFileReadStatus
     Ok,
     Missing,       // no file at the path: nothing to say
     TooLarge,      // over MaxMealFileBytes; not read
+    NotRegular,    // a pipe, device or socket: not opened; message names it
     Unreadable,    // could not be opened or read
     InvalidHeader, // read, but not a meal file
 };

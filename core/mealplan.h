@@ -59,6 +59,10 @@ public:
     void setLoadedMealFilePath(const QString &path) { m_loadedMealFilePath = path; }
     QString chosenMealFileName() const { return m_chosenMealFileName; }
     void setChosenMealFileName(const QString &path) { m_chosenMealFileName = path; }
+    // The meal file last saved or read successfully, the one the file-name label names (the
+    // loaded path above stays the one last read); empty with the label.
+    QString mealFilePath() const { return m_mealFilePath; }
+    void setMealFilePath(const QString &path) { m_mealFilePath = path; }
 
     // Primitives; none checks the limit of twelve.
     void append(int number, const MealEntry &entry) { m_meals[number - 1].append(entry); }
@@ -73,6 +77,7 @@ private:
     bool m_changed = false;
     QString m_loadedMealFilePath;
     QString m_chosenMealFileName;
+    QString m_mealFilePath;
 };
 
 struct EnterResult

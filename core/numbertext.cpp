@@ -251,6 +251,11 @@ QString FormatFittedDecimal(double value, int maxLength, int maxDecimals)
     return QString();
 }
 
+QLocale GermanNumberLocale()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
 QString FormatGeneral(double value, const QLocale &locale)
 {
     if (!std::isfinite(value))

@@ -44,7 +44,12 @@ QString FormatFittedDecimal(double value, int maxLength, int maxDecimals);
 
 // Rounded to 15 significant digits (halves away from zero on the 18-digit expansion), in
 // the shortest form with the locale's decimal separator and no grouping: 0, 375, 57,9.
-QString FormatGeneral(double value, const QLocale &locale = QLocale());
+QString FormatGeneral(double value, const QLocale &locale);
+
+// The locale of every number the program writes or shows beyond the main window's sum and
+// requirement labels (which follow the user's settings): German, a decimal comma, so that
+// one file or window never mixes "15,2" with "15.2". Passed on explicitly, never the default.
+QLocale GermanNumberLocale();
 
 // Leading blanks, one sign, then digits up to the first other character; 0 without digits.
 // Saturates at the int range instead of overflowing.

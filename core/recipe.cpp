@@ -6,6 +6,7 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -109,6 +110,7 @@ Recipe RecipeFromMeal(const QList<MealEntry> &entries, const FoodIndex &index, c
         return Refuse(recipe, QStringLiteral("Die Mahlzeit ist leer !"), RecipeField::None);
 
     double divisor = 1;
+    double waterChange = 0;
     if (request.basis == RecipeBasis::PerHundredGrams) {
         recipe.row.referenceAmount = QStringLiteral("100");
         if (request.weightText.isEmpty())
@@ -121,6 +123,11 @@ Recipe RecipeFromMeal(const QList<MealEntry> &entries, const FoodIndex &index, c
         if (!(weight > 0))
             return Refuse(recipe, QStringLiteral("Das Gewicht muss größer 0 sein!"), RecipeField::Weight);
         divisor = weight / 100;
+        // What the dish lost or gained in the pot is water boiled off or taken up; with a
+        // piece among the ingredients their weight is unknown, and so is that difference.
+        recipe.waterFromWeights = sums.unweighed == 0;
+        if (recipe.waterFromWeights)
+            waterChange = weight - sums.gramWeight;
     } else {
         recipe.row.referenceAmount = QStringLiteral("1");
         int portions = 0;
@@ -136,7 +143,8 @@ Recipe RecipeFromMeal(const QList<MealEntry> &entries, const FoodIndex &index, c
             recipe.row.values.append(QStringLiteral("k.A."));
             continue;
         }
-        const double value = sums.totals[k] / divisor;
+        const double total = k == WaterNutrient ? std::max(0.0, sums.totals[k] + waterChange) : sums.totals[k];
+        const double value = total / divisor;
         const QString text = FormatFittedDecimal(value, ValueMaxLength, ValueMaxDecimals);
         if (text.isEmpty()) {
             const QString nutrient = NutrientCatalogue().at(k).shortName;

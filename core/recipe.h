@@ -69,6 +69,9 @@ struct Recipe
     QString message; // the refusal to show; empty when ok
     RecipeField field = RecipeField::None;
     AdditionalFoodRow row; // id empty; when ok: name, "100" or "1", 13 value texts
+    // The water follows the weight after preparation: per 100 g with every ingredient weighed
+    // in grams. Otherwise (a piece among them, or per portion) it is the ingredients' sum.
+    bool waterFromWeights = false;
     int ingredientCount = 0;
     std::array<int, NutrientCount> missing{}; // ingredients without a value, per nutrient
 };
@@ -76,7 +79,9 @@ struct Recipe
 // The own-food row for the meal's entries. Each value is the ingredients' known values added
 // up, divided by the weight and multiplied by 100 (per 100 g) or divided by the portions,
 // written in at most 6 characters with up to 3 decimals (FormatFittedDecimal); "k.A." when no
-// ingredient has a value. Refused: an empty meal, a weight or portion count that is not a
+// ingredient has a value. Cooking changes only the water: per 100 g, when every ingredient is
+// weighed in grams, the water is the ingredients' known water plus (weight after preparation
+// minus weight of the ingredients), never below 0 (waterFromWeights). Refused: an empty meal, a weight or portion count that is not a
 // number above 0 (a whole one for portions), a value beyond 6 characters (naming the nutrient).
 // The name is checked only by SaveRecipeAsOwnFood, so a preview needs none.
 Recipe RecipeFromMeal(const QList<MealEntry> &entries, const FoodIndex &index, const RecipeRequest &request);

@@ -81,12 +81,16 @@ ReferenceLoad LoadReferenceValues(const QString &dataDirectory, const SettingsLi
     state.settings = settings;
 
     const TextReadResult dge = ReadTextFile(DataFilePath(dataDirectory, DgeReferenceFileName));
-    if (dge.status != ReadStatus::Ok)
+    // A file that is there but was refused (a pipe, far too large) says so; any other failure
+    // counts as missing.
+    if (dge.status == ReadStatus::Refused)
+        load.message = dge.reason;
+    else if (dge.status != ReadStatus::Ok)
         load.message = QStringLiteral("DGE*-Referenzwerteliste nicht gefunden!");
     const TextReadResult own = ReadTextFile(DataFilePath(dataDirectory, OwnReferenceFileName));
     if (own.status == ReadStatus::Ok)
         state.ownValuesEncoding = own.file.encoding;
-    else if (own.status == ReadStatus::Failed)
+    else if (own.status == ReadStatus::Failed || own.status == ReadStatus::Refused)
         state.ownValuesProtection = ProtectUnreadableFile(OwnReferenceFileName, own.reason);
 
     const QStringList dataLines = ReferenceDataLines(dge) + ReferenceDataLines(own);

@@ -64,7 +64,7 @@ struct RequirementState
 struct ReferenceLoad
 {
     RequirementState state;
-    QString message; // "DGE*-Referenzwerteliste nicht gefunden!" or empty
+    QString message; // "DGE*-Referenzwerteliste nicht gefunden!", why the file was refused, or empty
 };
 
 // Reads NwRefWerteDge.dat and NwRefWerteAnw.dat, fills the table and puts the row named by
@@ -74,10 +74,10 @@ ReferenceLoad LoadReferenceValues(const QString &dataDirectory, const SettingsLi
 
 // A requirement value as the program shows it, in FormatGeneral of locale like the sums: whole
 // numbers as before ("1800"), own values with their decimals ("2,4").
-QString ReferenceValueText(double value, const QLocale &locale = QLocale());
+QString ReferenceValueText(double value, const QLocale &locale);
 
 // The requirement labels' texts: ReferenceValueText of each value.
-QStringList ReferenceValueTexts(const ReferenceSet &set, const QLocale &locale = QLocale());
+QStringList ReferenceValueTexts(const ReferenceSet &set, const QLocale &locale);
 
 // The four lines of NwRefWerteAnw.dat, dated with date.
 QStringList OwnValuesFileLines(const QStringList &row8Texts, const QStringList &row9Texts, const QDate &date);

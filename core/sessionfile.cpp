@@ -8,7 +8,8 @@
 namespace {
 
 const QLatin1String SessionLineName("Sitzung");
-const QLatin1String SessionVersion("1");
+const QLatin1String SessionVersion("2");
+const QLatin1String FirstSessionVersion("1"); // without the meal file last saved or read
 
 // A path may hold any character but NUL; the ones that would end the field or the line are
 // escaped, and '%' so that the escape itself stays unambiguous.
@@ -84,7 +85,7 @@ QStringList SessionFileLines(const MealPlan &plan, const QString &fileLabel)
     QStringList lines = MealFileLines(plan);
     lines.append(SessionLineName + QLatin1Char('=') + SessionVersion + QLatin1Char(';') +
                  EscapeField(plan.loadedMealFilePath()) + QLatin1Char(';') + EscapeField(fileLabel) +
-                 QLatin1Char(';'));
+                 QLatin1Char(';') + EscapeField(plan.mealFilePath()) + QLatin1Char(';'));
     return lines;
 }
 
@@ -100,8 +101,10 @@ SessionFile ParseSessionFileLines(const QStringList &lines)
     if (equals < 0 || QStringView(last).left(equals).compare(SessionLineName, Qt::CaseInsensitive) != 0)
         return session;
     const QList<QStringView> fields = QStringView(last).mid(equals + 1).split(u';');
-    // "1;path;label;" splits into four, the last one empty.
-    if (fields.size() != 4 || fields.at(0) != SessionVersion || !fields.at(3).isEmpty())
+    // "2;path;label;file;" splits into five, "1;path;label;" into four, the last one empty.
+    const bool first = fields.size() == 4 && fields.at(0) == FirstSessionVersion;
+    const bool second = fields.size() == 5 && fields.at(0) == SessionVersion;
+    if ((!first && !second) || !fields.last().isEmpty())
         return session;
 
     for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
@@ -111,6 +114,8 @@ SessionFile ParseSessionFileLines(const QStringList &lines)
     session.mealLines = lines.mid(0, lines.size() - 1);
     session.loadedMealFilePath = UnescapeField(fields.at(1));
     session.fileLabel = UnescapeField(fields.at(2));
+    if (second)
+        session.mealFilePath = UnescapeField(fields.at(3));
     session.entryCount = int(lines.size()) - 2;
     session.status = session.entryCount > 0 ? SessionFileStatus::Ok : SessionFileStatus::None;
     return session;
@@ -129,13 +134,19 @@ SessionFile ReadSessionFile(const QString &dataDirectory)
         return {};
     SessionFile damaged;
     damaged.status = SessionFileStatus::Damaged;
+    SessionFile notAFile;
+    notAFile.status = SessionFileStatus::NotAFile;
+    if (!info.isFile())
+        return notAFile;
     // Six meals of twelve entries take a few kilobytes; anything near a meal file's limit is
     // no recovery file of this program, and is not read whole.
-    if (!info.isFile() || info.size() > MaxMealFileBytes)
+    if (info.size() > MaxMealFileBytes)
         return damaged;
-    const TextReadResult read = ReadTextFile(path);
+    const TextReadResult read = ReadTextFile(path, MaxMealFileBytes);
     if (read.status == ReadStatus::Missing)
         return {};
+    if (read.status == ReadStatus::Refused)
+        return QFileInfo(path).isFile() ? damaged : notAFile; // swapped or grown since the look above
     if (read.status != ReadStatus::Ok)
         return damaged;
     return ParseSessionFileLines(read.file.lines);
@@ -158,6 +169,7 @@ MealFileLoad RestoreSession(const SessionFile &session, const FoodIndex &index)
 {
     MealFileLoad load = LoadMealFileLines(session.mealLines, index, 1);
     load.plan.setLoadedMealFilePath(session.loadedMealFilePath);
+    load.plan.setMealFilePath(session.mealFilePath);
     load.plan.setChanged(true);
     return load;
 }

@@ -10,7 +10,7 @@ SettingsList LoadSettings(const QString &dataDirectory)
     if (read.status == ReadStatus::Ok) {
         settings.lines = read.file.lines;
         settings.encoding = read.file.encoding;
-    } else if (read.status == ReadStatus::Failed) {
+    } else if (read.status == ReadStatus::Failed || read.status == ReadStatus::Refused) {
         settings.protection = ProtectUnreadableFile(SettingsFileName, read.reason);
     }
     return settings;

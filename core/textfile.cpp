@@ -12,6 +12,10 @@
 #include <cstring>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes the code page leaves
@@ -442,9 +446,25 @@ QByteArray EncodeTextLines(const QStringList &lines, TextEncoding encoding)
     return out;
 }
 
-FileBytesReadResult ReadFileBytes(const QString &path)
+QString NotRegularFileRefusal(const QString &path)
+{
+    return QStringLiteral("„") + QDir::toNativeSeparators(path) + QStringLiteral("“ ist keine normale Datei.");
+}
+
+QString TooLargeFileRefusal(const QString &path, qint64 maxBytes)
+{
+    return QStringLiteral("Die Datei „") + QDir::toNativeSeparators(path) + QStringLiteral("“ ist größer als ") +
+           QString::number(maxBytes / (1024 * 1024)) + QStringLiteral(" MB und wird nicht gelesen.");
+}
+
+FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes)
 {
     FileBytesReadResult result;
+    const auto refuse = [&result](const QString &refusal) {
+        result.status = ReadStatus::Refused;
+        result.reason = refusal;
+        return result;
+    };
     const QFileInfo info(path);
     if (!info.exists()) {
         result.status = ReadStatus::Missing;
@@ -456,11 +476,32 @@ FileBytesReadResult ReadFileBytes(const QString &path)
         result.reason = SystemErrorReason(EISDIR);
         return result;
     }
-    QFile file(path);
+    // Opening a pipe waits for a writer, for ever if none comes, and a device such as
+    // /dev/zero never ends: only a regular file is opened.
+    if (!info.isFile())
+        return refuse(NotRegularFileRefusal(path));
+    if (info.size() > maxBytes)
+        return refuse(TooLargeFileRefusal(path, maxBytes));
+
+    // Something else may have taken the name since: opened without waiting, and what was
+    // opened is looked at once more.
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+        result.reason = errno == ENOENT ? QString() : SystemErrorReason(errno);
+        return result;
+    }
+    struct stat opened = {};
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(descriptor);
+        return refuse(NotRegularFileRefusal(path));
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
         result.status = ReadStatus::Failed;
-        result.reason = FailureReason(file, errno);
+        result.reason = file.errorString();
         return result;
     }
     errno = 0;
@@ -470,14 +511,17 @@ FileBytesReadResult ReadFileBytes(const QString &path)
         result.reason = FailureReason(file, errno);
         return result;
     }
+    // Grown while it was read.
+    if (bytes.size() > maxBytes)
+        return refuse(TooLargeFileRefusal(path, maxBytes));
     result.status = ReadStatus::Ok;
     result.bytes = std::move(bytes);
     return result;
 }
 
-TextReadResult ReadTextFile(const QString &path)
+TextReadResult ReadTextFile(const QString &path, qint64 maxBytes)
 {
-    const FileBytesReadResult read = ReadFileBytes(path);
+    const FileBytesReadResult read = ReadFileBytes(path, maxBytes);
     TextReadResult result;
     result.status = read.status;
     result.reason = read.reason;

@@ -30,13 +30,20 @@ enum class ReadStatus
     Ok,
     Missing, // no file at the path
     Failed,  // exists but could not be opened or read; see reason
+    Refused, // exists but was not opened: not a regular file, or larger than the limit
 };
+
+// The largest data file any reader takes: many times the largest real one, small enough that
+// a wrong file costs no noticeable time or memory at start.
+constexpr qint64 MaxDataFileBytes = 16 * 1024 * 1024;
 
 struct TextReadResult
 {
     ReadStatus status = ReadStatus::Missing;
     TextFile file;  // empty lines and Windows-1252 unless status is Ok
-    QString reason; // the system's reason when status is Failed, see SystemErrorReason
+    // Failed: the system's reason, see SystemErrorReason. Refused: the whole sentence for the
+    // user, naming the file ("„<path>“ ist keine normale Datei.").
+    QString reason;
 };
 
 // The outcome of every write. On failure the earlier file is untouched.
@@ -89,7 +96,10 @@ TextEncoding EncodingForWriting(const QStringList &lines, TextEncoding wanted);
 // for the common cases, the system's own text for the rare rest.
 QString SystemErrorReason(int errorCode);
 
-TextReadResult ReadTextFile(const QString &path);
+// The one way a file is read. Only a regular file is opened, and never in a way that could
+// wait: a pipe or a device (/dev/zero) is refused before it is opened, as is a file larger than
+// maxBytes. A folder fails with the reason EISDIR.
+TextReadResult ReadTextFile(const QString &path, qint64 maxBytes = MaxDataFileBytes);
 
 // A file's bytes as they are; status and reason as for ReadTextFile, bytes empty unless Ok.
 struct FileBytesReadResult
@@ -98,7 +108,12 @@ struct FileBytesReadResult
     QByteArray bytes;
     QString reason;
 };
-FileBytesReadResult ReadFileBytes(const QString &path);
+FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes = MaxDataFileBytes);
+
+// "„<path>“ ist keine normale Datei." and "Die Datei „<path>“ ist größer als <n> MB und wird
+// nicht gelesen.": the sentences of a refused read.
+QString NotRegularFileRefusal(const QString &path);
+QString TooLargeFileRefusal(const QString &path, qint64 maxBytes);
 
 // Writes bytes to a temporary file beside path and renames it over path.
 WriteResult WriteFileAtomically(const QString &path, const QByteArray &bytes);

@@ -52,7 +52,7 @@ ChartData NutrientPerDayChart(const DaySummary &summary, int nutrient, const QLo
     }
     for (const SummaryDay &day : summary.days) {
         ChartBar bar;
-        bar.caption = day.fileName;
+        bar.caption = day.label;
         bar.value = day.sums.nutrients[nutrient];
         bar.valueText = FormatGeneral(bar.value, locale);
         // Each day is rated like the day panel rates it.

@@ -1,13 +1,21 @@
 #include "daysummarytable.h"
 
+#include "csvcell.h"
+
 QStringList FormatDaySummaryCsv(const DaySummary &summary, const QLocale &locale)
 {
     const DaySummaryTable table = BuildDaySummaryTable(summary, locale);
-    const QLatin1Char separator(';');
-    // No cell is quoted: file names with ';' are rare enough, and the day report does the same.
     QStringList lines;
-    lines.append(table.heads.join(separator));
-    for (const DaySummaryRow &row : table.rows)
-        lines.append(row.label + separator + row.amount + separator + row.cells.join(separator));
+    QStringList heads;
+    for (const QString &head : table.heads)
+        heads.append(CsvCell(head, CsvCellKind::Text));
+    lines.append(CsvLine(heads));
+    for (const DaySummaryRow &row : table.rows) {
+        // The label may be any file name: "=SUM(1+1).txt" or "a;b.txt" must stay one text cell.
+        QStringList cells{CsvCell(row.label, CsvCellKind::Text), CsvCell(row.amount, CsvCellKind::Number)};
+        for (const QString &value : row.cells)
+            cells.append(CsvCell(value, CsvCellKind::Number));
+        lines.append(CsvLine(cells));
+    }
     return lines;
 }

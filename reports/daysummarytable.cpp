@@ -38,7 +38,7 @@ DaySummaryTable BuildDaySummaryTable(const DaySummary &summary, const QLocale &l
         table.heads << nutrient.shortName;
 
     for (const SummaryDay &day : summary.days)
-        table.rows.append(SumRowCells(SummaryRowKind::Day, day.fileName, day.sums, locale));
+        table.rows.append(SumRowCells(SummaryRowKind::Day, day.label, day.sums, locale));
     if (summary.days.isEmpty())
         return table;
 
@@ -53,7 +53,7 @@ DaySummaryTable BuildDaySummaryTable(const DaySummary &summary, const QLocale &l
     DaySummaryRow requirement;
     requirement.kind = SummaryRowKind::Requirement;
     requirement.label = RequirementLabel(summary.requirement.title);
-    requirement.cells = ReferenceValueTexts(summary.requirement);
+    requirement.cells = ReferenceValueTexts(summary.requirement, locale);
     table.rows.append(requirement);
 
     DaySummaryRow percent;
@@ -82,7 +82,7 @@ QStringList DaySummaryMessages(const DaySummary &summary)
     for (const SummarySkippedFile &file : summary.skipped)
         messages.append(QDir::toNativeSeparators(file.path) + QStringLiteral(": ") + file.reason);
     for (const SummaryRefusedLine &line : summary.refused) {
-        messages.append(line.fileName + QStringLiteral(", Zeile ") + QString::number(line.line) +
+        messages.append(line.label + QStringLiteral(", Zeile ") + QString::number(line.line) +
                         QStringLiteral(": ") + line.message);
     }
     return messages;

@@ -27,7 +27,7 @@ enum class SummaryRowKind
 struct DaySummaryRow
 {
     SummaryRowKind kind = SummaryRowKind::Day;
-    QString label;     // file name, "Durchschnitt", the requirement's title, "Prozent", "Unvollständig"
+    QString label;     // the day's SummaryFileLabel, "Durchschnitt", the requirement's title, "Prozent", "Unvollständig"
     QString amount;    // empty in the last three rows
     QStringList cells; // NutrientCount texts
     std::array<PercentClass, NutrientCount> classes{}; // the percentages' classes; Unrated elsewhere
@@ -45,7 +45,8 @@ struct DaySummaryTable
 // at least one day was read.
 DaySummaryTable BuildDaySummaryTable(const DaySummary &summary, const QLocale &locale);
 
-// The table's lines with ';' between cells and none after the last, without line ends.
+// The table's lines with ';' between cells and none after the last, without line ends; every
+// cell written by CsvCell (file names and titles as text, figures as numbers).
 QStringList FormatDaySummaryCsv(const DaySummary &summary, const QLocale &locale);
 
 // The table's lines for a terminal: the first column left-aligned, the others right-aligned,
@@ -53,5 +54,5 @@ QStringList FormatDaySummaryCsv(const DaySummary &summary, const QLocale &locale
 QStringList FormatDaySummaryText(const DaySummary &summary, const QLocale &locale);
 
 // What was left out, for people: "<path>: <reason>" for each file that was not read, then
-// "<file name>, Zeile <n>: <message>" for each refused line.
+// "<file's label>, Zeile <n>: <message>" for each refused line.
 QStringList DaySummaryMessages(const DaySummary &summary);

@@ -4,6 +4,8 @@
 #include "dayreport.h"
 #include "daysummarytable.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -53,6 +55,15 @@ QStringList Trimmed(const QStringList &texts)
 
 } // namespace
 
+QString MealFileLine(const QString &path)
+{
+    if (path.isEmpty())
+        return QString();
+    const QFileInfo file(path);
+    return QStringLiteral("Mahlzeiten-Datei: ") + file.fileName() + QStringLiteral(" (in ") +
+           QDir::toNativeSeparators(file.absolutePath()) + QLatin1Char(')');
+}
+
 QString DataSourceLine(const QString &swissHeaderLine)
 {
     QString line = QStringLiteral("Datenquelle: Schweizer Nährwertdatenbank, BLV");
@@ -73,8 +84,8 @@ PrintDocument DayPrintDocument(const MealPlan &plan, const DayBalance &balance, 
 
     PrintDocument document;
     document.title = AppTitle() + QStringLiteral(" - Tagesübersicht der Mahlzeit(en)");
-    if (!report.loadedMealFilePath.isEmpty())
-        document.infoLines.append(report.loadedMealFilePath);
+    if (const QString line = MealFileLine(plan.mealFilePath()); !line.isEmpty())
+        document.infoLines.append(line);
     document.infoLines.append(ReportCreatedLine(created));
 
     PrintTable &table = document.table;

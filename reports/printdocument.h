@@ -68,12 +68,17 @@ struct PrintDocument
     QString sourceLine; // the food data's source, on every page
 };
 
+// "Mahlzeiten-Datei: Montag.txt (in /home/anna/Woche)" for the meal file of path; empty for
+// an empty path.
+QString MealFileLine(const QString &path);
+
 // "Datenquelle: Schweizer Nährwertdatenbank, BLV" followed by ", Version x" when the first line
 // of the Swiss food file names one ("... Version 7.0;...").
 QString DataSourceLine(const QString &swissHeaderLine);
 
-// The day as the window shows it (the same inputs and texts as DayReportFromPlan): each meal
-// with its heading, entries and sums or its "kein Eintrag" line, the day sums, the requirement,
+// The day as the window shows it (the same inputs and texts as DayReportFromPlan), under the
+// meal file last saved or read (MealFileLine of the plan's mealFilePath): each meal with its
+// heading, entries and sums or its "kein Eintrag" line, the day sums, the requirement,
 // the percentages as the day panel writes them with class and mark, the water shares and the
 // chart of the day's percentages.
 PrintDocument DayPrintDocument(const MealPlan &plan, const DayBalance &balance, const ReferenceSet &requirement,

@@ -5,6 +5,7 @@
 #include "numbertext.h"
 #include "testfiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +54,8 @@ QList<QPair<QString, QByteArray>> DayFiles()
         // 100 g bread, then a food that no longer exists and an amount that is no number.
         {QStringLiteral("refused.txt"),
          Header + "Mahlzeit1=1;1001;100,0;\r\nMahlzeit1=1;9999;50,0;\r\nMahlzeit3=1;1001;viel;\r\n"},
+        // A file of the same name in another folder: 100 g bread and the same unknown food.
+        {QStringLiteral("woche2/refused.txt"), Header + "Mahlzeit1=1;1001;100,0;\r\nMahlzeit1=1;9999;50,0;\r\n"},
         {QStringLiteral("notes.txt"), "Einkaufsliste\r\nBrot\r\n"},
         {QStringLiteral("atlimit.txt"), atLimit},
         {QStringLiteral("overlimit.txt"), overLimit},
@@ -79,7 +82,7 @@ QString ClassLetters(const std::array<PercentClass, NutrientCount> &classes)
 struct SummaryCase
 {
     QStringList files;
-    QStringList days;      // file names of the days read
+    QStringList days;      // labels of the days read, "@" the folder
     QString average;       // amount, then the thirteen averages
     QString percent;
     QString classes;       // U, N, W, A per nutrient
@@ -138,6 +141,17 @@ void TestDaySummary::summary_data()
         {},
         {QStringLiteral("refused.txt 3: Lebensmittel-ID 9999 nicht in Liste vorhanden !"),
          QStringLiteral("refused.txt 4: Die Menge ist kein nummerischer Wert!")}};
+    QTest::newRow("the same name in two folders: told apart by their paths") << SummaryCase{
+        {QStringLiteral("refused.txt"), QStringLiteral("woche2/refused.txt"), QStringLiteral("a.txt")},
+        {QStringLiteral("@/refused.txt"), QStringLiteral("@/woche2/refused.txt"), QStringLiteral("a.txt")},
+        QStringLiteral("134,0|400,0|66,7|9,3|4,7|0,7|12,0|1,7|2,7|73,3|46,7|0,0|0,0|47,3"),
+        QStringLiteral("20,0|26,7|62,2|7,8|3,3|24,0|27,8|17,8|24,4|4,7|0,0|0,0|2,4"),
+        QStringLiteral("WWNNNWNWWWUUW"),
+        QStringLiteral("0|1|0|0|1|0|0|1|0|0|0|0|0"),
+        {},
+        {QStringLiteral("@/refused.txt 3: Lebensmittel-ID 9999 nicht in Liste vorhanden !"),
+         QStringLiteral("@/refused.txt 4: Die Menge ist kein nummerischer Wert!"),
+         QStringLiteral("@/woche2/refused.txt 3: Lebensmittel-ID 9999 nicht in Liste vorhanden !")}};
     QTest::newRow("no meal file and a missing file are left out") << SummaryCase{
         {QStringLiteral("notes.txt"), QStringLiteral("a.txt"), QStringLiteral("missing.txt")},
         {QStringLiteral("a.txt")},
@@ -174,8 +188,14 @@ void TestDaySummary::summary()
     QFETCH(SummaryCase, expected);
 
     QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("woche2")));
     for (const auto &[name, bytes] : DayFiles())
         QVERIFY(WriteBytes(dir.filePath(name), bytes));
+    const auto withFolder = [&dir](QStringList texts) {
+        for (QString &text : texts)
+            text.replace(QLatin1Char('@'), dir.path());
+        return texts;
+    };
     QStringList paths;
     for (const QString &name : std::as_const(expected.files))
         paths.append(dir.filePath(name));
@@ -185,12 +205,12 @@ void TestDaySummary::summary()
     QStringList days;
     std::array<int, NutrientCount> dayCounts{};
     for (const SummaryDay &day : summary.days) {
-        days.append(day.fileName);
+        days.append(day.label);
         QVERIFY(day.path.startsWith(dir.path()));
         for (int k = 0; k < NutrientCount; ++k)
             dayCounts[k] += day.nonNumeric[k];
     }
-    QCOMPARE(days, expected.days);
+    QCOMPARE(days, withFolder(expected.days));
     QCOMPARE(dayCounts, summary.nonNumeric);
     QCOMPARE(FormatOneDecimal(summary.average.amount) + QLatin1Char('|') + Joined(summary.average.nutrients),
              expected.average);
@@ -207,9 +227,9 @@ void TestDaySummary::summary()
     QCOMPARE(skipped, expected.skipped);
     QStringList refused;
     for (const SummaryRefusedLine &line : summary.refused)
-        refused.append(line.fileName + QLatin1Char(' ') + QString::number(line.line) + QStringLiteral(": ") +
+        refused.append(line.label + QLatin1Char(' ') + QString::number(line.line) + QStringLiteral(": ") +
                        line.message);
-    QCOMPARE(refused, expected.refused);
+    QCOMPARE(refused, withFolder(expected.refused));
 }
 
 QTEST_GUILESS_MAIN(TestDaySummary)

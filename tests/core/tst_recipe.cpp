@@ -20,6 +20,7 @@ const QStringList FoodLines = {
     u"30004;Apfel;100;52;11,4;10,3;0,2;0;0,3;0;0,1;5;5;0;k.A.;85,6;"_s,
     u"30005;Joghurt;100;60;4;4;3;2;4;0,1;0;10;120;0,21;0,02;88;"_s,
     u"30006;Honig;100;300;80;80;0;0;0,4;0;;2;5;0;0;18;"_s, // Eisen left empty
+    u"30007;Zucker;100;400;100;100;0;0;0;0;0;0;0;0;0;k.A.;"_s, // no water value
 };
 
 QStringList OwnFileLines(const QStringList &foods)
@@ -80,6 +81,7 @@ struct RecipeCase
     QString incomplete; // IncompleteNutrientsText
     QString message;    // the refusal; empty when made
     RecipeField field = RecipeField::None;
+    bool waterFromWeights = false;
 };
 
 } // namespace
@@ -102,7 +104,7 @@ private:
     std::unique_ptr<FoodStore> storeWith(const QTemporaryDir &dir, const QStringList &foods)
     {
         WriteBytes(QDir(dir.path()).filePath(u"NwAnDb.dat"_s), CrLfLines(OwnFileLines(foods)));
-        auto store = std::make_unique<FoodStore>(dir.path());
+        auto store = std::make_unique<FoodStore>(dir.path(), QLocale(QLocale::German, QLocale::Germany));
         store->loadFiles();
         store->buildIndex();
         return store;
@@ -121,12 +123,36 @@ void TestRecipe::recipeFromMeal_data()
     grams.proposal = u"300"_s;
     grams.values = Texts("160 29,2 3,233 2,533 1,533 4,533 0,067 0,267 18 83,333 0,267 0,033 62,333");
     grams.incomplete = riceAndMilkVitD;
+    grams.waterFromWeights = true;
     QTest::newRow("grams, weight as proposed, up to three decimals in six characters") << grams;
+
+    // Only the water changes in the pot: 12 g + 175 g of it in the 300 g of rice and milk.
+    RecipeCase cookedDown = grams;
+    cookedDown.weight = u"250"_s; // 50 g boiled off: 137 g water in 250 g
+    cookedDown.values = Texts("192 35,04 3,88 3,04 1,84 5,44 0,08 0,32 21,6 100 0,32 0,04 54,8");
+    QTest::newRow("cooked down: the water boiled off is gone") << cookedDown;
+    RecipeCase soaked = grams;
+    soaked.weight = u"400"_s; // 100 g taken up: 287 g water in 400 g
+    soaked.values = Texts("120 21,9 2,425 1,9 1,15 3,4 0,05 0,2 13,5 62,5 0,2 0,025 71,75");
+    QTest::newRow("soaked: the water taken up counts") << soaked;
+    RecipeCase boiledDry = grams;
+    boiledDry.weight = u"100"_s; // 200 g lost, more than its 187 g of water
+    boiledDry.values = Texts("480 87,6 9,7 7,6 4,6 13,6 0,2 0,8 54 250 0,8 0,1 0");
+    QTest::newRow("boiled dry: the water never below 0") << boiledDry;
+
+    RecipeCase noWater;
+    noWater.ingredients = {{u"30007"_s, u"100"_s}};
+    noWater.weight = u"80"_s;
+    noWater.proposal = u"100"_s;
+    noWater.values = Texts("500 125 125 0 0 0 0 0 0 0 0 0 k.A.");
+    noWater.waterFromWeights = true;
+    QTest::newRow("no ingredient with a water value: k.A.") << noWater;
 
     RecipeCase onePortion = grams;
     onePortion.basis = RecipeBasis::PerPortion;
     onePortion.weight = u"0"_s; // not read per portion
     onePortion.portions = u"1"_s;
+    onePortion.waterFromWeights = false; // a portion has no weight to compare
     onePortion.values = Texts("480 87,6 9,7 7,6 4,6 13,6 0,2 0,8 54 250 0,8 0,1 187");
     QTest::newRow("one portion holds the whole meal") << onePortion;
 
@@ -138,8 +164,9 @@ void TestRecipe::recipeFromMeal_data()
     RecipeCase pieces;
     pieces.ingredients = {{u"30003"_s, u"2"_s}, {u"30002"_s, u"100"_s}};
     pieces.weight = u"200"_s;
+    // The eggs' weight is unknown, so is what the pot changed: the water stays their sum.
     pieces.values = Texts("112,5 2,8 2,8 7,25 2,7 8,65 0,25 1 12 90 0,7 1,025 83,75");
-    QTest::newRow("eggs in pieces: no weight proposed, the typed one used") << pieces;
+    QTest::newRow("eggs in pieces: no weight proposed, the typed one used, the water as added up") << pieces;
 
     RecipeCase piecesUnweighed = pieces;
     piecesUnweighed.weight.clear();
@@ -173,6 +200,7 @@ void TestRecipe::recipeFromMeal_data()
     emptyValue.values = Texts("333,33 78,667 26,733 0,4 0,133 4,8 0 0,533 20,667 8,333 0 0 14");
     emptyValue.incomplete =
         u"unvollständig: Eisen (1 von 2 Zutaten ohne Wert), Vit.D (1 von 2 Zutaten ohne Wert)"_s;
+    emptyValue.waterFromWeights = true;
     QTest::newRow("an empty value counts as missing") << emptyValue;
 
     RecipeCase refused = grams;
@@ -180,6 +208,7 @@ void TestRecipe::recipeFromMeal_data()
     refused.incomplete = riceAndMilkVitD;
     refused.field = RecipeField::Weight;
     refused.weight = u"0"_s;
+    refused.waterFromWeights = false;
     refused.message = u"Das Gewicht muss größer 0 sein!"_s;
     QTest::newRow("zero weight") << refused;
     refused.weight = u"-300"_s;
@@ -226,6 +255,7 @@ void TestRecipe::recipeFromMeal()
     QCOMPARE(made.message, recipe.message);
     QCOMPARE(made.ok, recipe.message.isEmpty());
     QCOMPARE(made.field, recipe.field);
+    QCOMPARE(made.waterFromWeights, recipe.waterFromWeights);
     QCOMPARE(made.row.values, recipe.values);
     QCOMPARE(IncompleteNutrientsText(made), recipe.incomplete);
     if (made.ok) {

@@ -1,4 +1,5 @@
 #include "reference.h"
+#include "numbertext.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -154,7 +155,7 @@ void TestReference::builtInReference()
     const ReferenceSet set = BuiltInReference();
     QCOMPARE(set.title, BuiltInTitle);
     // Energie, KoHydr, Zucker, Fett, Fet.gesä, Protein, Salz, Eisen, Magn., Calcium, Vit.B12, Vit.D, Wasser
-    QCOMPARE(ReferenceValueTexts(set),
+    QCOMPARE(ReferenceValueTexts(set, GermanNumberLocale()),
              (QStringList{u"1800"_s, u"225"_s, u"21"_s, u"60"_s, u"19"_s, u"62"_s, u"5"_s, u"14"_s, u"300"_s,
                           u"1000"_s, u"4"_s, u"20"_s, u"1410"_s}));
 
@@ -168,13 +169,13 @@ void TestReference::builtInReference()
     // A row that does not exist puts zeros in force, so every percentage stays unrated.
     const ReferenceSet outside = ReferenceSetForRow(table, 10, TitleVariant::Start);
     QCOMPARE(outside.title, u" ???"_s);
-    QCOMPARE(ReferenceValueTexts(outside), QStringList(NutrientCount, u"0"_s));
+    QCOMPARE(ReferenceValueTexts(outside, GermanNumberLocale()), QStringList(NutrientCount, u"0"_s));
     QCOMPARE(ReferenceSetForRow(table, -7, TitleVariant::Start).title, u" ???"_s);
 
     ReferenceSet negative;
     negative.values[0] = -5;
     negative.values[1] = 62;
-    QCOMPARE(ReferenceValueTexts(negative).mid(0, 2), (QStringList{u"-5"_s, u"62"_s}));
+    QCOMPARE(ReferenceValueTexts(negative, GermanNumberLocale()).mid(0, 2), (QStringList{u"-5"_s, u"62"_s}));
 
     // Decimals are shown like the sums, in the decimal separator of the locale.
     ReferenceSet decimals;
@@ -325,7 +326,7 @@ void TestReference::ownValuesWrittenAndReadBack()
     QVERIFY(load.state.table[8] == expected8);
     QVERIFY(load.state.table[9] == expected9);
     QCOMPARE(load.state.active.title, u"Tagesbedarf eigene Werte  (w) "_s);
-    QCOMPARE(ReferenceValueTexts(load.state.active).mid(0, 3), (QStringList{u"1900"_s, u"-3"_s, u"0"_s}));
+    QCOMPARE(ReferenceValueTexts(load.state.active, GermanNumberLocale()).mid(0, 3), (QStringList{u"1900"_s, u"-3"_s, u"0"_s}));
 }
 
 void TestReference::ownValuesKeepTheirEncoding()
@@ -455,7 +456,7 @@ void TestReference::hostileFiles()
     const SettingsList settings = LoadSettings(dir.path());
     const ReferenceLoad load = LoadReferenceValues(dir.path(), settings);
     QCOMPARE(load.message, QString());
-    QCOMPARE(ReferenceValueTexts(load.state.active).size(), NutrientCount);
+    QCOMPARE(ReferenceValueTexts(load.state.active, GermanNumberLocale()).size(), NutrientCount);
     const int row = load.state.ageGroup;
     if (load.state.active.title == BuiltInTitle)
         QCOMPARE(load.state.active.values, BuiltInReference().values);

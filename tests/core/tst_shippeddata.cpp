@@ -273,7 +273,7 @@ void TestShippedData::dgeRows()
     QCOMPARE(load.message, QString());
     QCOMPARE(load.state.ageGroup, 3);
     QCOMPARE(load.state.active.title, u"Tagesbedarf '25 bis unter 51' (w) "_s);
-    QCOMPARE(ReferenceValueTexts(load.state.active),
+    QCOMPARE(ReferenceValueTexts(load.state.active, GermanNumberLocale()),
              (QStringList{u"1800"_s, u"225"_s, u"45"_s, u"60"_s, u"20"_s, u"48"_s, u"6"_s, u"16"_s, u"300"_s,
                           u"1000"_s, u"4"_s, u"20"_s, u"2270"_s}));
     for (int row = 0; row < 8; ++row) {

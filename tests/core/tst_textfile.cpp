@@ -1,4 +1,11 @@
+#include "datafiles.h"
+#include "fooddata.h"
 #include "filesizelimit.h"
+#include "foodwords.h"
+#include "mealfile.h"
+#include "reference.h"
+#include "sessionfile.h"
+#include "settings.h"
 #include "testfiles.h"
 #include "textfile.h"
 
@@ -8,6 +15,8 @@
 #include <QtTest>
 
 #include <cerrno>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -36,6 +45,10 @@ class TestTextFile : public QObject
 private slots:
     void readAndWriteBack_data();
     void readAndWriteBack();
+    void onlyRegularFilesAreOpened_data();
+    void onlyRegularFilesAreOpened();
+    void everyReaderRefusesWhatIsNoRegularFile_data();
+    void everyReaderRefusesWhatIsNoRegularFile();
     void encodingWithoutMark_data();
     void encodingWithoutMark();
     void lineEnds_data();
@@ -362,6 +375,119 @@ void TestTextFile::missingAndUnreadableFiles()
     QCOMPARE(failed.status, ReadStatus::Failed);
     QVERIFY(!failed.reason.isEmpty());
     QVERIFY(failed.file.lines.isEmpty());
+}
+
+void TestTextFile::onlyRegularFilesAreOpened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<qint64>("maxBytes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reason"); // "@" the path read
+
+    const int refused = int(ReadStatus::Refused);
+    const QString notRegular = u"„@“ ist keine normale Datei."_s;
+    // A pipe would hold the reader until something writes into it, a device never ends.
+    QTest::newRow("pipe") << u"pipe"_s << MaxDataFileBytes << refused << notRegular;
+    QTest::newRow("link to a pipe") << u"link to pipe"_s << MaxDataFileBytes << refused << notRegular;
+    QTest::newRow("device without end") << u"/dev/zero"_s << MaxDataFileBytes << refused << notRegular;
+    QTest::newRow("folder") << u"folder"_s << MaxDataFileBytes << int(ReadStatus::Failed)
+                            << SystemErrorReason(EISDIR);
+    QTest::newRow("one byte over the limit")
+        << u"large"_s << MaxDataFileBytes << refused << u"Die Datei „@“ ist größer als 16 MB und wird nicht gelesen."_s;
+    QTest::newRow("exactly at a limit of its own") << u"small"_s << qint64(5) << int(ReadStatus::Ok) << QString();
+}
+
+void TestTextFile::onlyRegularFilesAreOpened()
+{
+    QFETCH(QString, kind);
+    QFETCH(qint64, maxBytes);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    QString path = kind.startsWith(u'/') ? kind : dir.filePath(kind);
+    if (kind == u"pipe"_s || kind == u"link to pipe"_s) {
+        const QString pipe = dir.filePath(u"pipe"_s);
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        if (kind != u"pipe"_s)
+            QVERIFY(QFile::link(pipe, path));
+    } else if (kind == u"folder"_s) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == u"large"_s) {
+        // Sparse: the size counts, not the bytes on disk.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(MaxDataFileBytes + 1));
+    } else if (kind == u"small"_s) {
+        QVERIFY(WriteBytes(path, "a\r\nb\r"));
+    }
+
+    const FileBytesReadResult read = ReadFileBytes(path, maxBytes);
+    QTEST(int(read.status), "status");
+    QCOMPARE(read.reason, QString(reason).replace(u'@', path));
+    QCOMPARE(read.bytes.isEmpty(), read.status != ReadStatus::Ok);
+    const TextReadResult text = ReadTextFile(path, maxBytes);
+    QCOMPARE(text.status, read.status);
+    QCOMPARE(text.reason, read.reason);
+}
+
+void TestTextFile::everyReaderRefusesWhatIsNoRegularFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message"); // what the reader says, "@" the file's path
+
+    const QString pipe = u"„@“ ist keine normale Datei."_s;
+    QTest::newRow("Swiss table") << QString(SwissFoodFileName) << pipe;
+    QTest::newRow("own foods, kept as they are")
+        << QString(OwnFoodFileName)
+        << u"Die Datei „NwAnDb.dat“ konnte nicht gelesen werden:\n„@“ ist keine normale Datei.\n"
+           u"Sie wird bis zum Programmende nicht überschrieben."_s;
+    QTest::newRow("settings, kept as they are")
+        << QString(SettingsFileName)
+        << u"Die Datei „NwConfig.dat“ konnte nicht gelesen werden:\n„@“ ist keine normale Datei.\n"
+           u"Sie wird bis zum Programmende nicht überschrieben."_s;
+    QTest::newRow("reference list") << QString(DgeReferenceFileName) << pipe;
+    QTest::newRow("word table") << QString(WordListFileName) << pipe;
+    QTest::newRow("meal file") << u"Montag.txt"_s << pipe;
+    QTest::newRow("recovery file: left alone") << QString(SessionFileName) << QString();
+}
+
+void TestTextFile::everyReaderRefusesWhatIsNoRegularFile()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    const QString path = folder + file;
+    QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    message.replace(u'@', path);
+
+    QString said;
+    if (file == SwissFoodFileName) {
+        const SwissFoodLoad load = LoadSwissDatabase(folder);
+        QCOMPARE(load.lines.size(), 0);
+        said = load.message;
+    } else if (file == OwnFoodFileName) {
+        const FoodFileLoad load = LoadAdditionalFoods(folder);
+        QVERIFY(load.protection.isProtected());
+        said = load.message;
+    } else if (file == SettingsFileName) {
+        const SettingsList settings = LoadSettings(folder);
+        QVERIFY(settings.protection.isProtected());
+        said = settings.protection.startMessage;
+    } else if (file == DgeReferenceFileName) {
+        said = LoadReferenceValues(folder, SettingsList()).message;
+    } else if (file == WordListFileName) {
+        QVERIFY(LoadFoodWords(folder, &said).isEmpty());
+    } else if (file == SessionFileName) {
+        QCOMPARE(int(ReadSessionFile(folder).status), int(SessionFileStatus::NotAFile));
+    } else {
+        const MealFileRead read = ReadMealFileAt(path, FoodIndex(), 1);
+        QCOMPARE(int(read.status), int(MealFileReadStatus::NotRegular));
+        said = read.message;
+    }
+    QCOMPARE(said, message);
+    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile()); // left as it was
 }
 
 void TestTextFile::systemErrorReason_data()

@@ -17,13 +17,13 @@ DaySummary TwoDays()
 
     SummaryDay monday;
     monday.path = QStringLiteral("/home/anna/Tage/Montag.txt");
-    monday.fileName = QStringLiteral("Montag.txt");
+    monday.label = QStringLiteral("Montag.txt");
     monday.sums.amount = 530.5;
     monday.sums.nutrients = {1650.3, 200.1, 30, 70.25, 20, 55.5, 6.1, 0.1 + 0.2, 250, 800, 3.5, 0, 1200};
     monday.nonNumeric = {0, 2, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0};
     SummaryDay tuesday;
     tuesday.path = QStringLiteral("/home/anna/Tage/Dienstag.txt");
-    tuesday.fileName = QStringLiteral("Dienstag.txt");
+    tuesday.label = QStringLiteral("Dienstag.txt");
     summary.days = {monday, tuesday};
 
     summary.average.amount = monday.sums.amount / 2;
@@ -44,6 +44,7 @@ class TestDaySummaryTable : public QObject
 
 private slots:
     void csvFileByteForByte();
+    void csvCellsOfAnyFileName();
     void percentRowCarriesTheClasses();
     void textTableAlignsEveryColumn();
     void noSummaryRowsWithoutADay();
@@ -58,6 +59,17 @@ void TestDaySummaryTable::csvFileByteForByte()
     const QString path = dir.filePath(QStringLiteral("tage.csv"));
     QVERIFY(WriteReportFile(path, FormatDaySummaryCsv(TwoDays(), German)).ok);
     QCOMPARE(ReadBytes(path), ReadBytes(QStringLiteral(KB_TEST_DIR "/fixtures/daysummary.csv")));
+}
+
+void TestDaySummaryTable::csvCellsOfAnyFileName()
+{
+    // Whatever a file is called, its row keeps its cells and no spreadsheet runs its name.
+    DaySummary days = TwoDays();
+    days.days[0].label = QStringLiteral("=SUM(1+1).txt");
+    days.days[1].label = QStringLiteral("a;b \"c\".txt");
+    const QStringList lines = FormatDaySummaryCsv(days, German);
+    QVERIFY2(lines.at(1).startsWith(QStringLiteral("'=SUM(1+1).txt;530,5;1650,3;")), qPrintable(lines.at(1)));
+    QCOMPARE(lines.at(2), QStringLiteral("\"a;b \"\"c\"\".txt\";0;0;0;0;0;0;0;0;0;0;0;0;0;0"));
 }
 
 void TestDaySummaryTable::percentRowCarriesTheClasses()

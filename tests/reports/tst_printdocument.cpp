@@ -41,6 +41,7 @@ Day SmallDay()
     day.plan.append(5, {QStringLiteral(" Mineralwasser"), QStringLiteral("1"), QStringLiteral("99"),
                         QStringLiteral("500,0"), Texts("0,0|0,0|0,0|0,0|0,0|0,0|0,0|0,0|50,0|0,0|0,0|0,0|500,0")});
     day.plan.setLoadedMealFilePath(QStringLiteral("/home/anna/Montag.txt"));
+    day.plan.setMealFilePath(QStringLiteral("/home/anna/Woche 2/Dienstag.txt")); // read Montag, saved as this
     day.requirement.title = QStringLiteral("Tagesbedarf '25 bis unter 51' (w) ");
     day.requirement.values = {1800, 250, 50, 70, 20, 47, 6, 15, 350, 1000, 0, 20, 570};
     day.balance = ComputeBalance(day.plan, day.requirement);
@@ -73,8 +74,15 @@ void TestPrintDocument::dayRowsAndTexts()
 {
     const PrintDocument document = SmallDayDocument();
     QCOMPARE(document.title, AppTitle() + QStringLiteral(" - Tagesübersicht der Mahlzeit(en)"));
+    // The meal file the window names, the last one saved or read, by name and folder.
     QCOMPARE(document.infoLines,
-             QStringList({QStringLiteral("/home/anna/Montag.txt"), QStringLiteral("Erstellt am 26.10.25 14:30:05")}));
+             QStringList({QStringLiteral("Mahlzeiten-Datei: Dienstag.txt (in /home/anna/Woche 2)"),
+                          QStringLiteral("Erstellt am 26.10.25 14:30:05")}));
+    Day unsaved = SmallDay();
+    unsaved.plan.setMealFilePath(QString());
+    QCOMPARE(DayPrintDocument(unsaved.plan, unsaved.balance, unsaved.requirement, German, Created, SwissHeader)
+                 .infoLines,
+             QStringList{QStringLiteral("Erstellt am 26.10.25 14:30:05")});
     QCOMPARE(document.table.heads, Texts("Lebensmittel|Menge|Energie|KoHydr|Zucker|Fett|Fet.gesä|Protein|Salz|Eisen|"
                                          "Magn.|Calcium|Vit.B12|Vit.D|Wasser|DB"));
     QCOMPARE(document.table.units, Texts("|g, St|kcal|g|< g|< g|< g|g|< g|mg|mg|mg|µg|µg|g|"));

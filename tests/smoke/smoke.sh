@@ -5,7 +5,9 @@
 # with its "Beenden" button and checks that the program ended with 0 and wrote nothing into
 # its folder. Then the crash: reads a meal file, moves a food, kills the program once the day
 # is in the recovery file, starts it again, takes the day back with Enter, saves it to a new
-# file and compares that with the day on screen before the kill.
+# file and compares that with the day on screen before the kill. Last the command line as a
+# person gets it wrong, without a display: the output name forgotten, and the output a link to
+# the Swiss table; every file is compared byte for byte afterwards.
 #   tests/smoke/smoke.sh <build folder> [screenshot.png]
 set -euo pipefail
 BUILD=$(cd "${1:?build folder}" && pwd)
@@ -165,3 +167,30 @@ wait "$APP_PID" || fail "the program ended with exit code $?"
 APP_PID=
 [ -e "$RECOVERY" ] && fail "the recovery file was left after a normal end"
 echo "smoke: closed with Beenden, no recovery file left"
+
+# ---- the command line refuses before it writes ------------------------------------------------
+DAYS=$RUNTIME/days
+mkdir "$DAYS"
+printf 'VNR=Mz251026\r\nMahlzeit1=1;1;150,0;\r\n' >"$DAYS/Montag.txt"
+printf 'VNR=Mz251026\r\nMahlzeit2=1;2;80,0;\r\n' >"$DAYS/Dienstag.txt"
+cp "$DAYS/Montag.txt" "$DAYS/Dienstag.txt" "$RUNTIME/"
+ln -s "$APPDIR/NwChDb.dat" "$DAYS/lnk.pdf"
+# run_cli <expected exit> <expected text on standard error> <arguments...>: no display, no
+# runtime folder, as in a plain terminal
+run_cli() {
+    local expected=$1 text=$2 status=0
+    shift 2
+    (cd "$DAYS" && env -u DISPLAY -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM "$APPDIR/kostbilanz" "$@") \
+        >"$RUNTIME/cli.out" 2>"$RUNTIME/cli.err" || status=$?
+    [ "$status" -eq "$expected" ] || fail "kostbilanz $* ended with $status, not $expected: $(cat "$RUNTIME/cli.err")"
+    grep -qF "$text" "$RUNTIME/cli.err" || fail "kostbilanz $* did not say '$text': $(cat "$RUNTIME/cli.err")"
+}
+run_cli 2 'Die Ausgabe „Montag.txt“ muss auf .pdf enden.' --pdf Montag.txt Dienstag.txt
+run_cli 2 "„$APPDIR/NwChDb.dat“: Diese Datei gehört zum Programm und wird nicht überschrieben." --pdf lnk.pdf Montag.txt
+cmp -s "$DAYS/Montag.txt" "$RUNTIME/Montag.txt" || fail "Montag.txt changed"
+cmp -s "$DAYS/Dienstag.txt" "$RUNTIME/Dienstag.txt" || fail "Dienstag.txt changed"
+cmp -s "$APPDIR/NwChDb.dat" "$BUILD/bin/NwChDb.dat" || fail "NwChDb.dat changed"
+[ -L "$DAYS/lnk.pdf" ] || fail "the link was replaced"
+[ "$(cd "$DAYS" && ls -A | LC_ALL=C sort | tr '\n' ' ')" = "Dienstag.txt Montag.txt lnk.pdf " ] ||
+    fail "the command line wrote into the folder: $(ls -A "$DAYS")"
+echo "smoke: command line refused a forgotten output name and a link to NwChDb.dat, every file as it was"

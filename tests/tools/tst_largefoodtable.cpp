@@ -20,10 +20,10 @@ void TestLargeFoodTable::fifteenCopiesAndOwnFoods()
     QTemporaryDir dir;
     QCOMPARE(WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), dir.path()), QString());
 
-    FoodStore shipped(QStringLiteral(KB_SHIPPED_DATA_DIR));
+    FoodStore shipped(QStringLiteral(KB_SHIPPED_DATA_DIR), QLocale::c());
     QCOMPARE(shipped.loadFiles(), QStringList());
     shipped.buildIndex();
-    FoodStore large(dir.path());
+    FoodStore large(dir.path(), QLocale::c());
     QCOMPARE(large.loadFiles(), QStringList());
     large.buildIndex();
 

@@ -18,13 +18,34 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+QtMessageHandler QtDefaultMessageHandler = nullptr;
+
+// Qt's own warnings are English notes for developers (no XDG_RUNTIME_DIR set, a font fallback)
+// that would only puzzle a user in the terminal; what the program has to say, it says in
+// German itself. Critical and fatal messages still come through, and all of them with
+// KOSTBILANZ_QT_MESSAGES=1.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QtDefaultMessageHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIntValue("KOSTBILANZ_QT_MESSAGES") != 1)
+        QtDefaultMessageHandler = qInstallMessageHandler(QuietQtMessages);
+
     // The command line is looked at before anything else: its modes need no display, take no
-    // lock and open no window.
-    QStringList arguments;
+    // lock and open no window, and a wrong argument is refused before a display is looked for.
+    // The arguments are taken as the bytes they are, so a name in another encoding is refused
+    // instead of being read as a file that is not there.
+    QList<QByteArray> arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(QByteArray(argv[i]));
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.mode != CommandLineMode::Window) {
         // A PDF needs fonts and a painter, so Qt's GUI part, but never a display: the offscreen
@@ -51,14 +72,24 @@ int main(int argc, char *argv[])
     QTranslator qtGerman;
     InstallQtGermanTexts(qtGerman);
 
-    // A second copy says so and ends before it loads or touches any file.
+    // A second copy says so and ends before it loads or touches any file; so does a copy that
+    // cannot take its locks, since it could not tell whether another one writes the same files.
     const QString dataDirectory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     ProgramLocks lock(InstanceLock::DefaultFolder(), dataDirectory);
-    if (!lock.tryAcquire()) {
+    switch (lock.tryAcquire()) {
+    case ProgramLocks::Outcome::Acquired:
+        break;
+    case ProgramLocks::Outcome::RunningCopy: {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("  C-Programm-Meldung "),
                         QStringLiteral(" Das C-Programm läuft bereits "), QMessageBox::Ok);
         box.exec();
         return 0;
+    }
+    case ProgramLocks::Outcome::Unlockable: {
+        QMessageBox box(QMessageBox::NoIcon, AppTitle(), lock.message(), QMessageBox::Ok);
+        box.exec();
+        return 1;
+    }
     }
 
     MessageWindowPrompts prompts;

@@ -102,6 +102,7 @@ void TMainForm::ResetAll()
 
     setLabelText(QStringLiteral("DateiNameLabel"), QString());
     m_plan.setLoadedMealFilePath(QString());
+    m_plan.setMealFilePath(QString());
     ClearInputLine();
     m_plan.clearAll();
     showAllMeals();

@@ -3,7 +3,7 @@
 #include "tmainform.h"
 
 #include "mealfile.h"
-#include "savetarget.h"
+#include "savequestion.h"
 #include "textfile.h"
 #include "textformat.h"
 #include "userprompts.h"
@@ -58,23 +58,26 @@ bool TMainForm::SaveMealFile()
         prompts->showNotice(NameTestMessage);
         return false;
     }
-    switch (CheckSaveTarget(*prompts, path, m_context.dataDirectory)) {
+    const SaveTargetAnswer target = CheckSaveTarget(*prompts, path, m_context.dataDirectory);
+    switch (target.outcome) {
     case SaveTarget::Allowed:
         break;
-    case SaveTarget::ProgramDataFile: // already said why
+    case SaveTarget::Refused: // already said why
         return false;
     case SaveTarget::OverwriteDeclined:
         prompts->showNotice(QStringLiteral(" Speichern der Mahlzeit(en) wurden abgebrochen. "));
         return false;
     }
 
-    const WriteResult written = WriteTextFile(path, MealFileLines(m_plan), TextEncoding::Windows1252);
+    const WriteResult written =
+        WriteTextFile(target.writePath, MealFileLines(m_plan), TextEncoding::Windows1252);
     if (!written.ok) {
         // The earlier file is untouched and the meals still count as unsaved.
         prompts->showPlainMessage(written.message());
         return false;
     }
     setLabelText(QStringLiteral("DateiNameLabel"), QStringLiteral("Datei ") + FileNamePart(path));
+    m_plan.setMealFilePath(path);
     prompts->showNotice(QStringLiteral(" Mahlzeit(en) wurden gespeichert. "));
     m_plan.setChanged(false);
     keepSession();
@@ -124,6 +127,7 @@ void TMainForm::ReadMealFile()
         prompts->showPlainMessage(read.message);
         return;
     case MealFileReadStatus::TooLarge:
+    case MealFileReadStatus::NotRegular:
     case MealFileReadStatus::InvalidHeader:
         m_plan.setLoadedMealFilePath(shownFilePath);
         prompts->showNotice(read.message);
@@ -133,6 +137,7 @@ void TMainForm::ReadMealFile()
     MealFileLoad load = read.load;
     load.plan.setLoadedMealFilePath(path);
     load.plan.setChosenMealFileName(path);
+    load.plan.setMealFilePath(path);
     setLabelText(QStringLiteral("DateiNameLabel"), QStringLiteral("Datei ") + FileNamePart(path));
     showLoadedDay(load);
     keepSession();

@@ -2,18 +2,20 @@
 
 #include "tmainform.h"
 
+#include "numbertext.h"
 #include "printdocument.h"
 #include "printpainter.h"
 #include "reportfile.h"
-#include "savetarget.h"
+#include "savequestion.h"
 #include "userprompts.h"
 
 #include <QFileInfo>
 
 PrintDocument TMainForm::dayPrintDocument(const QDateTime &created) const
 {
-    // The same figures as the text report; the source is named as the Swiss file names itself.
-    return DayPrintDocument(m_plan, m_balance, m_requirements.active, m_context.locale, created,
+    // The same figures as the text report, in the German number format like every document
+    // beyond the window's labels; the source is named as the Swiss file names itself.
+    return DayPrintDocument(m_plan, m_balance, m_requirements.active, GermanNumberLocale(), created,
                             m_store.swissHeaderLine());
 }
 
@@ -47,10 +49,11 @@ void TMainForm::SaveDayAsPdf()
     const QString path = prompts->getSaveFileName(request);
     if (path.isEmpty())
         return;
-    if (CheckSaveTarget(*prompts, path, m_context.dataDirectory) != SaveTarget::Allowed)
+    const SaveTargetAnswer target = CheckSaveTarget(*prompts, path, m_context.dataDirectory);
+    if (!target.allowed())
         return;
 
-    const WriteResult written = WritePrintPdf(path, dayPrintDocument(created));
+    const WriteResult written = WritePrintPdf(target.writePath, dayPrintDocument(created));
     if (!written.ok) {
         prompts->showPlainMessage(written.message());
         return;

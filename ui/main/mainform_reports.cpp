@@ -4,7 +4,7 @@
 
 #include "dayreport.h"
 #include "reportfile.h"
-#include "savetarget.h"
+#include "savequestion.h"
 #include "userprompts.h"
 
 #include <QFileInfo>
@@ -41,12 +41,13 @@ void TMainForm::SaveDayBalance()
     if (path.isEmpty())
         return;
     // A refusal has said why; "Nein" to the overwrite question needs no further word.
-    if (CheckSaveTarget(*prompts, path, m_context.dataDirectory) != SaveTarget::Allowed)
+    const SaveTargetAnswer target = CheckSaveTarget(*prompts, path, m_context.dataDirectory);
+    if (!target.allowed())
         return;
 
     const DayReport report = dayReport(created);
     const WriteResult written =
-        WriteReportFile(path, asText ? FormatDayReportText(report) : FormatDayReportCsv(report));
+        WriteReportFile(target.writePath, asText ? FormatDayReportText(report) : FormatDayReportCsv(report));
     if (!written.ok) {
         prompts->showPlainMessage(written.message());
         return;

@@ -1,13 +1,24 @@
 // The recovery file: the unsaved day kept on disk while it is edited, and offered back at the
-// next start when the program did not end normally.
+// next start when the program did not end normally. Whether it can be kept is shown in the
+// status line, never in a box: the user may be typing.
 
 #include "tmainform.h"
 
 #include "sessionfile.h"
+#include "textfile.h"
 #include "userprompts.h"
 
 #include <QLabel>
 #include <QTimer>
+
+namespace {
+
+QString RecoveryOffText(const QString &reason)
+{
+    return QStringLiteral("Wiederherstellung nicht möglich: ") + reason;
+}
+
+} // namespace
 
 void TMainForm::OfferSessionRecovery()
 {
@@ -17,6 +28,11 @@ void TMainForm::OfferSessionRecovery()
     case SessionFileStatus::None:
         // A day without entries is nothing to offer; a file of one is left over.
         RemoveSessionFile(folder);
+        return;
+    case SessionFileStatus::NotAFile:
+        // Not the program's to remove; said once, and no write tries again.
+        m_sessionBlocked = true;
+        showStatus(RecoveryOffText(NotRegularFileRefusal(SessionFilePath(folder))));
         return;
     case SessionFileStatus::Damaged:
         RemoveSessionFile(folder);
@@ -46,16 +62,23 @@ void TMainForm::keepSession()
     }
     // Saved or freshly read: the day is in a file of its own.
     m_sessionTimer->stop();
+    if (m_sessionBlocked)
+        return;
     RemoveSessionFile(m_context.dataDirectory);
+    showStatus(QString()); // nothing unsaved is left to lose
 }
 
 void TMainForm::writeSession()
 {
+    if (m_sessionBlocked)
+        return;
     if (!m_plan.changed()) {
         RemoveSessionFile(m_context.dataDirectory);
         return;
     }
-    // A failed write says nothing: it happens behind the user's back while typing, the
-    // earlier recovery file stays as it was, and the next change tries again.
-    WriteSessionFile(m_context.dataDirectory, m_plan, labelNamed(QStringLiteral("DateiNameLabel"))->text());
+    // The earlier recovery file stays as it was when the write fails, and the next change tries
+    // again; until one succeeds the status line says the day is not protected.
+    const WriteResult written =
+        WriteSessionFile(m_context.dataDirectory, m_plan, labelNamed(QStringLiteral("DateiNameLabel"))->text());
+    showStatus(written.ok ? QString() : RecoveryOffText(written.refused() ? written.refusal : written.reason));
 }

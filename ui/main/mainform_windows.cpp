@@ -9,6 +9,7 @@
 #include "tmehreretageform.h"
 #include "tnaewbedarfform.h"
 #include "trezeptform.h"
+#include "numbertext.h"
 #include "userprompts.h"
 
 #include <QLineEdit>
@@ -56,7 +57,7 @@ void TMainForm::OpenRequirementsWindow()
 {
     if (m_requirementsWindow == nullptr) {
         m_requirementsWindow = new TNaewBedarfForm(m_context.prompts, m_context.dataDirectory,
-                                                   m_context.clock, m_context.locale, this);
+                                                   m_context.clock, GermanNumberLocale(), this);
     }
     const RequirementsResult result = m_requirementsWindow->chooseRequirement(m_requirements, dialogOrigin());
     // The own values the window took into the table count even when nothing was taken over.
@@ -85,7 +86,7 @@ void TMainForm::OpenSeveralDays()
 {
     if (m_severalDaysWindow == nullptr) {
         m_severalDaysWindow =
-            new TMehrereTageForm(m_context.prompts, m_context.dataDirectory, m_context.clock, m_context.locale, this);
+            new TMehrereTageForm(m_context.prompts, m_context.dataDirectory, m_context.clock, GermanNumberLocale(), this);
         m_severalDaysWindow->setPrinting(m_store.swissHeaderLine(), m_context.printPreview);
     }
     m_severalDaysWindow->showDays(m_store.index(), m_store.swissLineCount() == 0, m_requirements.active,

@@ -17,7 +17,7 @@ struct MainWindowContext
     QString dataDirectory;          // folder of the data files, with a trailing '/'
     UserPrompts *prompts = nullptr; // notices, questions, message boxes, file dialogs; not owned
     Clock clock = SystemClock();    // read for report names and dated files
-    QLocale locale;                 // decimal separator of the sum labels
+    QLocale locale;                 // decimal separator of the sum and requirement labels, and of the day reports copying them
     QString buildStamp;             // shown by the info window
     QString programFilePath;        // the running program file, for the info window
     int sessionSaveDelayMs = 2000;  // longest wait from a change of the meals to the recovery file

@@ -11,12 +11,24 @@
 class ProgramLocks
 {
 public:
+    enum class Outcome
+    {
+        Acquired,    // this copy may run
+        RunningCopy, // another living copy holds a lock: " Das C-Programm läuft bereits "
+        Unlockable,  // a lock could not be taken for another reason; message() says which and why
+    };
+
     ProgramLocks(const QString &runtimeFolder, const QString &dataFolder);
 
-    // True when this copy may run: it holds both locks, or it holds the instance lock and the
-    // data folder takes no new files at all (then no copy can write its data files either).
-    // False when another living copy holds either lock; nothing is held then. Never waits.
-    bool tryAcquire();
+    // Acquired when this copy holds both locks, or holds the instance lock and the data folder
+    // takes no new files at all (then no copy can write its data files either). Otherwise
+    // nothing is held afterwards. Never waits.
+    Outcome tryAcquire();
+
+    // After Unlockable: "Der Programmordner „%s“ kann nicht gesperrt werden: <reason>. Das
+    // Programm wird beendet, damit keine Daten verloren gehen." (the runtime folder named
+    // "Laufzeitordner" when its lock failed).
+    QString message() const { return m_message; }
 
     void release();
 
@@ -26,4 +38,5 @@ public:
 private:
     InstanceLock m_instance;
     InstanceLock m_data;
+    QString m_message;
 };

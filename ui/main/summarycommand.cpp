@@ -9,9 +9,12 @@
 #include "printpainter.h"
 #include "reference.h"
 #include "reportfile.h"
+#include "numbertext.h"
+#include "savetarget.h"
 #include "settings.h"
 
 #include <QDir>
+#include <QStringDecoder>
 #include <QTextStream>
 
 namespace {
@@ -26,30 +29,107 @@ constexpr int Failed = 2;
 
 QString UsageLine()
 {
-    return QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE]\n"
+    return QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE.csv]\n"
                           "       kostbilanz --pdf AUSGABE.pdf DATEI...   (mehr mit: kostbilanz --help)");
 }
 
-CommandLine Wrong(const QString &error)
+QString Quoted(const QString &text)
+{
+    return QStringLiteral("„") + text + QStringLiteral("“");
+}
+
+// Our own mistakes come with the usage lines; an unknown option or a name that is no UTF-8 is
+// one line that says where to look.
+CommandLine Wrong(const QString &error, bool withUsage = true)
 {
     CommandLine commandLine;
     commandLine.mode = CommandLineMode::Wrong;
-    commandLine.error = error;
+    commandLine.error = withUsage ? error + QLatin1Char('\n') + UsageLine() : error;
     return commandLine;
 }
 
-// The German format whatever the user's settings, like the CSV of the window.
-QLocale GermanLocale()
+CommandLine Unknown(const QString &argument)
 {
-    return QLocale(QLocale::German, QLocale::Germany);
+    return Wrong(QStringLiteral("Unbekannte Option ") + Quoted(argument) +
+                     QStringLiteral(". Aufrufe: kostbilanz --help"),
+                 false);
 }
 
-bool RefusedAsDataFile(const QString &path, const QString &dataDirectory, QTextStream &err)
+// Qt's own options, which QGuiApplication and QApplication take out of the arguments before
+// the program sees them; allowed in every mode, with one dash or two. The first ones take the
+// next argument as their value, and all of those may also be written "-option=value".
+const char *const QtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin",  "display", "name",
+    "session",  "style",              "stylesheet",    "geometry", "title",  "icon",
+    "qwindowgeometry", "qwindowtitle", "qwindowicon", "qmljsdebugger", "visual", "dialogs",
+};
+const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+// How many arguments from position i on are one of Qt's options (0: none of Qt's).
+int QtOptionLength(const QStringList &arguments, qsizetype i)
 {
-    if (path.isEmpty() || !IsProgramDataFile(path, dataDirectory))
+    QString option = arguments.at(i);
+    if (!option.startsWith(QLatin1Char('-')))
+        return 0;
+    option.remove(0, option.startsWith(QLatin1String("--")) ? 2 : 1);
+    const qsizetype equals = option.indexOf(QLatin1Char('='));
+    for (const char *name : QtOptionsWithValue) {
+        if (equals > 0 && QStringView(option).left(equals) == QLatin1String(name))
+            return 1;
+        if (equals < 0 && option == QLatin1String(name))
+            return i + 1 < arguments.size() ? 2 : 1;
+    }
+    for (const char *name : QtFlags) {
+        if (option == QLatin1String(name))
+            return 1;
+    }
+    return 0;
+}
+
+// The arguments as text; false with the refusal when one of them is no UTF-8, which a file
+// name given in another encoding would become on the way through a lossy conversion.
+bool DecodeArguments(const QList<QByteArray> &bytes, QStringList *arguments, CommandLine *refusal)
+{
+    for (const QByteArray &argument : bytes) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(argument);
+        if (utf8.hasError()) {
+            *refusal = Wrong(QStringLiteral("Der Dateiname ") + Quoted(text) +
+                                 QStringLiteral(" ist kein gültiges UTF-8."),
+                             false);
+            return false;
+        }
+        arguments->append(text);
+    }
+    return true;
+}
+
+// True when path ends in "." + extension, in any letter case.
+bool HasExtension(const QString &path, const QString &extension)
+{
+    return path.endsWith(QLatin1Char('.') + extension, Qt::CaseInsensitive) &&
+           path.size() > extension.size() + 1;
+}
+
+// The output of a run, checked against the save-target rule and against the inputs before
+// anything is loaded: false with the refusal on err. writePath: the file to write.
+bool OutputAllowed(const QString &output, const QStringList &inputs, const QString &dataDirectory,
+                   QString *writePath, QTextStream &err)
+{
+    const SaveTargetCheck target = CheckSaveTargetPath(output, dataDirectory);
+    for (const QString &input : inputs) {
+        if (ResolvedFilePath(input) == target.resolvedPath) {
+            err << QStringLiteral("Die Ausgabe ") << Quoted(QDir::toNativeSeparators(output))
+                << QStringLiteral(" ist zugleich eine Eingabedatei.\n");
+            return false;
+        }
+    }
+    if (target.refused()) {
+        err << target.refusal() << '\n';
         return false;
-    err << QDir::toNativeSeparators(path)
-        << QStringLiteral(": Diese Datei gehört zum Programm und wird nicht überschrieben.\n");
+    }
+    // An existing file is replaced without a question, as the help says.
+    *writePath = target.resolvedPath;
     return true;
 }
 
@@ -90,8 +170,10 @@ bool Summarise(const QStringList &files, const FoodStore &store, const Reference
 int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
                QTextStream &err)
 {
-    const QLocale german = GermanLocale();
-    if (RefusedAsDataFile(commandLine.csvPath, dataDirectory, err))
+    const QLocale german = GermanNumberLocale();
+    QString csvPath;
+    if (!commandLine.csvPath.isEmpty() &&
+        !OutputAllowed(commandLine.csvPath, commandLine.files, dataDirectory, &csvPath, err))
         return Failed;
     FoodStore store(dataDirectory, german);
     ReferenceSet requirement;
@@ -106,9 +188,8 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
         out << line << '\n';
     out.flush();
 
-    if (!commandLine.csvPath.isEmpty()) {
-        const WriteResult written =
-            WriteReportFile(commandLine.csvPath, FormatDaySummaryCsv(summary, german));
+    if (!csvPath.isEmpty()) {
+        const WriteResult written = WriteReportFile(csvPath, FormatDaySummaryCsv(summary, german));
         if (!written.ok) {
             err << written.message() << '\n';
             return Failed;
@@ -119,8 +200,9 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
 
 int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &err)
 {
-    const QLocale german = GermanLocale();
-    if (RefusedAsDataFile(commandLine.pdfPath, dataDirectory, err))
+    const QLocale german = GermanNumberLocale();
+    QString pdfPath;
+    if (!OutputAllowed(commandLine.pdfPath, commandLine.files, dataDirectory, &pdfPath, err))
         return Failed;
     FoodStore store(dataDirectory, german);
     ReferenceSet requirement;
@@ -146,13 +228,14 @@ int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextSt
         MealPlan plan = read.load.plan;
         plan.setLoadedMealFilePath(path);
         plan.setChosenMealFileName(path);
+        plan.setMealFilePath(path);
         const DayBalance balance = ComputeBalance(plan, requirement);
         document = DayPrintDocument(plan, balance, requirement, german, created, swissHeaderLine);
     } else {
         document = SeveralDaysPrintDocument(summary, german, created, swissHeaderLine);
     }
 
-    const WriteResult written = WritePrintPdf(commandLine.pdfPath, document);
+    const WriteResult written = WritePrintPdf(pdfPath, document);
     if (!written.ok) {
         err << written.message() << '\n';
         return Failed;
@@ -160,45 +243,32 @@ int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextSt
     return summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
 }
 
+// Our arguments, Qt's options taken out, any other one beginning with '-' refused.
 CommandLine ParsePdf(const QStringList &arguments)
 {
     CommandLine pdf;
     pdf.mode = CommandLineMode::Pdf;
     if (arguments.first() != PdfOption)
         return Wrong(QStringLiteral("--pdf steht vor allen anderen Angaben."));
-    if (arguments.size() < 2 || arguments.at(1).isEmpty() || arguments.at(1).startsWith(QLatin1String("--")))
+    if (arguments.size() < 2 || arguments.at(1).isEmpty() || arguments.at(1).startsWith(QLatin1Char('-')))
         return Wrong(QStringLiteral("Nach --pdf fehlt der Name der PDF-Datei."));
     pdf.pdfPath = arguments.at(1);
     for (qsizetype i = 2; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if (argument == PdfOption)
             return Wrong(QStringLiteral("--pdf ist mehrfach angegeben."));
-        if (argument.startsWith(QLatin1String("--")))
-            return Wrong(QStringLiteral("Unbekannte Option: ") + argument);
         pdf.files.append(argument);
     }
+    // A forgotten output name would otherwise turn the first day into the PDF.
+    if (!HasExtension(pdf.pdfPath, QStringLiteral("pdf")))
+        return Wrong(QStringLiteral("Die Ausgabe ") + Quoted(pdf.pdfPath) + QStringLiteral(" muss auf .pdf enden."));
     if (pdf.files.isEmpty())
         return Wrong(QStringLiteral("Nach --pdf AUSGABE.pdf fehlt mindestens eine Mahlzeiten-Datei."));
     return pdf;
 }
 
-} // namespace
-
-CommandLine ParseCommandLine(const QStringList &arguments)
+CommandLine ParseSummary(const QStringList &arguments)
 {
-    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        CommandLine help;
-        help.mode = CommandLineMode::Help;
-        return help;
-    }
-    if (arguments.contains(PdfOption)) {
-        if (arguments.contains(SummaryOption) || arguments.contains(CsvOption))
-            return Wrong(QStringLiteral("--pdf gilt nicht zusammen mit --summary oder --csv."));
-        return ParsePdf(arguments);
-    }
-    if (!arguments.contains(SummaryOption) && !arguments.contains(CsvOption))
-        return CommandLine();
-
     CommandLine summary;
     summary.mode = CommandLineMode::Summary;
     bool summaryGiven = false;
@@ -213,12 +283,13 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             if (csvGiven)
                 return Wrong(QStringLiteral("--csv ist mehrfach angegeben."));
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty() ||
-                arguments.at(i + 1).startsWith(QLatin1String("--")))
+                arguments.at(i + 1).startsWith(QLatin1Char('-')))
                 return Wrong(QStringLiteral("Nach --csv fehlt der Name der CSV-Datei."));
             csvGiven = true;
             summary.csvPath = arguments.at(++i);
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            return Wrong(QStringLiteral("Unbekannte Option: ") + argument);
+            if (!HasExtension(summary.csvPath, QStringLiteral("csv")))
+                return Wrong(QStringLiteral("Die Ausgabe ") + Quoted(summary.csvPath) +
+                             QStringLiteral(" muss auf .csv enden."));
         } else if (!summaryGiven) {
             return Wrong(QStringLiteral("Vor den Dateien fehlt --summary."));
         } else {
@@ -232,21 +303,65 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     return summary;
 }
 
+} // namespace
+
+CommandLine ParseCommandLine(const QList<QByteArray> &argumentBytes)
+{
+    QStringList all;
+    CommandLine refusal;
+    if (!DecodeArguments(argumentBytes, &all, &refusal))
+        return refusal;
+
+    // Qt's options stay with Qt; everything else is ours and checked here, before a display
+    // is ever looked for.
+    QStringList arguments;
+    for (qsizetype i = 0; i < all.size();) {
+        const int qtLength = QtOptionLength(all, i);
+        if (qtLength == 0)
+            arguments.append(all.at(i));
+        i += qMax(qtLength, 1);
+    }
+    const QStringList ours{SummaryOption, CsvOption, PdfOption, QStringLiteral("--help"), QStringLiteral("-h")};
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        // The value after --pdf or --csv is a name, whatever it looks like; they check it.
+        const bool value = i > 0 && (arguments.at(i - 1) == PdfOption || arguments.at(i - 1) == CsvOption);
+        if (argument.startsWith(QLatin1Char('-')) && !ours.contains(argument) && !value)
+            return Unknown(argument);
+    }
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        CommandLine help;
+        help.mode = CommandLineMode::Help;
+        return help;
+    }
+    if (arguments.isEmpty())
+        return CommandLine();
+    if (arguments.contains(PdfOption)) {
+        if (arguments.contains(SummaryOption) || arguments.contains(CsvOption))
+            return Wrong(QStringLiteral("--pdf gilt nicht zusammen mit --summary oder --csv."));
+        return ParsePdf(arguments);
+    }
+    // A file name alone would start the windows and be ignored.
+    if (!arguments.contains(SummaryOption) && !arguments.contains(CsvOption))
+        return Unknown(arguments.first());
+    return ParseSummary(arguments);
+}
+
 QString CommandLineHelp()
 {
     return QStringLiteral(
         "Aufruf:\n"
-        "  kostbilanz                                      startet das Programm mit seinen Fenstern\n"
-        "  kostbilanz --summary DATEI... [--csv AUSGABE]   Übersicht über mehrere Tage\n"
-        "  kostbilanz --pdf AUSGABE.pdf DATEI...           Tagesbilanz oder Übersicht als PDF\n"
-        "  kostbilanz --help                               zeigt diese Hilfe\n"
+        "  kostbilanz                                         startet das Programm mit seinen Fenstern\n"
+        "  kostbilanz --summary DATEI... [--csv AUSGABE.csv]  Übersicht über mehrere Tage\n"
+        "  kostbilanz --pdf AUSGABE.pdf DATEI...              Tagesbilanz oder Übersicht als PDF\n"
+        "  kostbilanz --help                                  zeigt diese Hilfe\n"
         "\n"
         "Optionen:\n"
         "  --summary DATEI...  liest jede Mahlzeiten-Datei als einen Tag und gibt eine Tabelle aus:\n"
         "                      je Datei die Menge und die dreizehn Tagessummen, dann den\n"
         "                      Durchschnitt, den Tagesbedarf, den Durchschnitt in Prozent des\n"
         "                      Tagesbedarfs und je Nährwert die Zahl der Einträge ohne Wert (k.A.).\n"
-        "  --csv AUSGABE       schreibt dieselbe Tabelle zusätzlich als CSV-Datei (UTF-8, ';'),\n"
+        "  --csv AUSGABE.csv   schreibt dieselbe Tabelle zusätzlich als CSV-Datei (UTF-8, ';'),\n"
         "                      eine vorhandene Datei wird ersetzt.\n"
         "  --pdf AUSGABE.pdf DATEI...\n"
         "                      schreibt die Tagesbilanz einer Mahlzeiten-Datei als PDF (A4 quer,\n"
@@ -257,13 +372,15 @@ QString CommandLineHelp()
         "Lebensmittel und Tagesbedarf kommen aus den Dateien im Programmordner, wie im Fenster\n"
         "„Mehrere Tage“. Zahlen stehen immer mit Dezimalkomma. Es wird kein Fenster geöffnet und\n"
         "nichts geschrieben außer AUSGABE. Ausgelassene Dateien und abgelehnte Zeilen stehen mit\n"
-        "Dateiname und Zeilennummer auf der Fehlerausgabe.\n"
+        "Dateiname und Zeilennummer auf der Fehlerausgabe. AUSGABE muss auf .csv oder .pdf\n"
+        "enden und darf keine der Eingabedateien, keine Datei des Programms und nichts anderes\n"
+        "als eine normale Datei sein; eine Verknüpfung zählt als die Datei, auf die sie zeigt.\n"
         "\n"
         "Rückgabewert:\n"
         "  0  alle Dateien gelesen\n"
         "  1  einige Dateien ausgelassen\n"
         "  2  keine Datei gelesen, falsche Angaben, Schweizer Nährwertliste fehlt oder ist leer,\n"
-        "     AUSGABE nicht schreibbar oder eine Datei des Programms\n"
+        "     AUSGABE nicht schreibbar oder abgelehnt; dann wird nichts geschrieben\n"
         "Das gilt für --summary und --pdf gleich.\n");
 }
 
@@ -275,7 +392,7 @@ int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory,
         out << CommandLineHelp();
         return AllRead;
     case CommandLineMode::Wrong:
-        err << commandLine.error << '\n' << UsageLine() << '\n';
+        err << commandLine.error << '\n';
         return Failed;
     case CommandLineMode::Summary:
         return RunSummary(commandLine, dataDirectory, out, err);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,18 +25,25 @@ struct CommandLine
     QStringList files;
     QString csvPath; // empty without --csv
     QString pdfPath; // OUT of --pdf
-    QString error;   // German, for Wrong
+    QString error;   // German, for Wrong: every line for standard error, without the last line end
 };
 
-// arguments: without the program's own name.
-CommandLine ParseCommandLine(const QStringList &arguments);
+// arguments: the bytes of argv without the program's own name. Checks every argument without a
+// display: Qt's own options (-platform, -display, -style, -reverse, ...) are left to Qt; any
+// other argument beginning with '-' is unknown, as is a file name without --summary or --pdf
+// ("Unbekannte Option „%s“. Aufrufe: kostbilanz --help"), and an argument that is no UTF-8
+// is refused ("Der Dateiname „%s“ ist kein gültiges UTF-8."); both Wrong. So are an output
+// of --pdf not ending in .pdf and one of --csv not ending in .csv, in any letter case.
+CommandLine ParseCommandLine(const QList<QByteArray> &arguments);
 
 // The German help text, lines ending in '\n'.
 QString CommandLineHelp();
 
 // Runs a mode other than Window with the data files of dataDirectory: the table to out (for
 // --pdf the PDF to OUT: the day report of one file, the several-days report of more), every
-// notice and refusal to err. Returns the exit status: 0 every file read, 1 some left out, 2
-// nothing read, wrong arguments, no Swiss foods, or OUT not written or one of the data files.
+// notice and refusal to err. Before anything is loaded OUT goes through the save-target rule
+// (CheckSaveTargetPath: no data file of the program, nothing but a regular file) and must not
+// be one of the inputs. Returns the exit status: 0 every file read, 1 some left out, 2 nothing
+// read, wrong arguments, no Swiss foods, OUT refused or not written; with 2 OUT is as it was.
 int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
                    QTextStream &err);

@@ -7,6 +7,7 @@
 #include "nutrients.h"
 #include "sessionfile.h"
 #include "settings.h"
+#include "statusstrip.h"
 #include "userprompts.h"
 #include "windowfont.h"
 #include "wrapbutton.h"
@@ -201,6 +202,8 @@ void TMainForm::buildLayout()
     buildInputLine();
     buildMealPages();
     buildDayPanel();
+    // The free strip under the day panel, to the window's bottom edge.
+    m_status = new StatusStrip(this, QStringLiteral("StatusLabel"), QRect(17, 728, 1168, 16));
     QApplication::setFont(applicationFont);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -592,6 +595,14 @@ QLabel *TMainForm::labelNamed(const QString &name)
 QTableWidget *TMainForm::mealList(int meal)
 {
     return ensureMealPage(meal) != nullptr ? m_mealLists[meal - 1] : nullptr;
+}
+
+void TMainForm::showStatus(const QString &text, int durationMs)
+{
+    if (durationMs > 0)
+        m_status->showPassingText(text, durationMs);
+    else
+        m_status->setLastingText(text);
 }
 
 void TMainForm::setLabelText(const QString &name, const QString &text)

@@ -20,6 +20,7 @@ class QLineEdit;
 class QTabWidget;
 class QTableWidget;
 class QTimer;
+class StatusStrip;
 class TAuswProjekteForm;
 class TLebmittPlusForm;
 class TLizForm;
@@ -102,6 +103,10 @@ public:
     // "Als Rezept speichern": the meal as one own food, through the recipe dialog.
     void SaveMealAsRecipe(int meal);
 
+    // The status line under the day panel (StatusLabel): text stays until replaced, or with a
+    // durationMs above 0 stands that long over the text that stays. Never a box to click away.
+    void showStatus(const QString &text, int durationMs = 0);
+
     // The day as the window shows it (meals, the balance last computed, the requirement in
     // force), ready for a report written at created.
     DayReport dayReport(const QDateTime &created) const;
@@ -162,6 +167,10 @@ private:
     InputLine m_inputLine;
     DayBalance m_balance;
     QTimer *m_sessionTimer = nullptr;
+    // Set when something other than a file has the recovery file's name: no day is kept then,
+    // and the status line says so once instead of at every change.
+    bool m_sessionBlocked = false;
+    StatusStrip *m_status = nullptr;
     QString m_lastReportFolder; // where the last report went; empty until then
 
     QTabWidget *m_pages = nullptr;

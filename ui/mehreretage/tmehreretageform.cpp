@@ -4,7 +4,7 @@
 #include "formkit.h"
 #include "listcompare.h"
 #include "reportfile.h"
-#include "savetarget.h"
+#include "savequestion.h"
 #include "summarychart.h"
 #include "textformat.h"
 #include "userprompts.h"
@@ -29,12 +29,6 @@ constexpr int AmountColumnWidth = 66;
 constexpr int ValueColumnWidth = 60;
 
 const QColor SummaryRowGrey(235, 235, 235);
-
-// The CSV always has the German format, whatever the user's settings: a decimal comma.
-QLocale CsvLocale()
-{
-    return QLocale(QLocale::German, QLocale::Germany);
-}
 
 QTableWidgetItem *Cell(const QString &text, Qt::Alignment alignment)
 {
@@ -229,17 +223,21 @@ void TMehrereTageForm::CsvSpeichernBtnClick()
         m_prompts->showNotice(QStringLiteral("Es ist noch kein Tag eingelesen !"));
         return;
     }
-    // Only title and name, as for the day balance: the shared save dialog keeps the rest.
+    // Its own filter and extension: a name typed without one is saved as a CSV file, never as
+    // the text file the last dialog was set up for.
     FileDialogRequest request;
     request.title = QStringLiteral("Speichern als");
+    request.filter = QStringLiteral("CSV-Dateien (*.csv)");
+    request.defaultExtension = QStringLiteral("csv");
     request.proposedName = proposedFileName(m_clock(), QStringLiteral("csv"));
     const QString path = m_prompts->getSaveFileName(request);
     if (path.isEmpty())
         return;
-    if (CheckSaveTarget(*m_prompts, path, m_dataDirectory) != SaveTarget::Allowed)
+    const SaveTargetAnswer target = CheckSaveTarget(*m_prompts, path, m_dataDirectory);
+    if (!target.allowed())
         return;
 
-    const WriteResult written = WriteReportFile(path, FormatDaySummaryCsv(m_summary, CsvLocale()));
+    const WriteResult written = WriteReportFile(target.writePath, FormatDaySummaryCsv(m_summary, m_locale));
     if (!written.ok) {
         m_prompts->showPlainMessage(written.message());
         return;
@@ -295,10 +293,11 @@ void TMehrereTageForm::PdfSpeichernBtnClick()
     const QString path = m_prompts->getSaveFileName(request);
     if (path.isEmpty())
         return;
-    if (CheckSaveTarget(*m_prompts, path, m_dataDirectory) != SaveTarget::Allowed)
+    const SaveTargetAnswer target = CheckSaveTarget(*m_prompts, path, m_dataDirectory);
+    if (!target.allowed())
         return;
 
-    const WriteResult written = WritePrintPdf(path, printDocument(created));
+    const WriteResult written = WritePrintPdf(target.writePath, printDocument(created));
     if (!written.ok) {
         m_prompts->showPlainMessage(written.message());
         return;

@@ -28,7 +28,8 @@ class TMehrereTageForm : public QDialog
 
 public:
     // dataDirectory: where the file dialog starts and which files a save must never replace;
-    // clock: for the proposed CSV name; locale: the day panel's number format for the list.
+    // clock: for the proposed CSV name; locale: the number format of the list, the chart, the
+    // CSV and the documents (the program passes GermanNumberLocale).
     TMehrereTageForm(UserPrompts *prompts, QString dataDirectory, Clock clock, QLocale locale,
                      QWidget *parent = nullptr);
 

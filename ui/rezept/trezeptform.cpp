@@ -19,7 +19,7 @@ const QColor HeadYellow(234, 234, 0);
 const QColor LabelGrey(235, 235, 235);
 
 constexpr int ClientWidth = 800;
-constexpr int ClientHeight = 318;
+constexpr int ClientHeight = 340;
 constexpr int ColumnPitch = 54; // the thirteen values stand on the pitch of the meal lists
 constexpr int CellWidth = 52;
 constexpr int ValueLeft = 78;  // left of the first value column
@@ -108,13 +108,18 @@ void TRezeptForm::createControls()
     m_incompleteLabel->setWordWrap(true);
     m_incompleteLabel->resize(m_incompleteLabel->width(), 36);
     m_incompleteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // With a piece among the ingredients the dish's weight says nothing about its water.
+    m_waterHint = MakeLabel(this, QStringLiteral("WasserHinweisLabel"),
+                            QStringLiteral("Mit Stück-Zutaten bleibt das Wasser die Summe der Zutaten; "
+                                           "Verdampftes wird nicht abgezogen."),
+                            QRect(AmountLeft, 240, ClientWidth - 2 * AmountLeft, 17));
     m_refusalLabel = MakeLabel(this, QStringLiteral("HinweisLabel"), QString(),
-                               QRect(AmountLeft, 240, ClientWidth - 2 * AmountLeft, 17));
+                               QRect(AmountLeft, 262, ClientWidth - 2 * AmountLeft, 17));
     QPalette red = m_refusalLabel->palette();
     red.setColor(QPalette::WindowText, QColor(192, 0, 0));
     m_refusalLabel->setPalette(red);
 
-    QFrame *buttons = MakePanel(this, QStringLiteral("Panel2"), QRect(8, 266, ClientWidth - 16, 44));
+    QFrame *buttons = MakePanel(this, QStringLiteral("Panel2"), QRect(8, 288, ClientWidth - 16, 44));
     QPushButton *save = MakeButton(buttons, QStringLiteral("SpeichernBtn"), QStringLiteral("Speichern"),
                                    QRect(268, 9, 97, 26));
     QPushButton *cancel = MakeButton(buttons, QStringLiteral("AbbrechenBtn"), QStringLiteral("Abbrechen"),
@@ -193,6 +198,7 @@ void TRezeptForm::showPreview()
     const Recipe shown = recipe();
     for (int k = 0; k < NutrientCount; ++k)
         m_valueLabels[k]->setText(shown.row.values.value(k));
+    m_waterHint->setVisible(perHundred && m_ingredients.unweighed > 0);
     m_incompleteLabel->setText(IncompleteNutrientsText(shown));
     m_refusalLabel->setText(shown.message);
 }

@@ -86,5 +86,6 @@ private:
     QLabel *m_referenceUnitLabel = nullptr;
     std::array<QLabel *, NutrientCount> m_valueLabels{};
     QLabel *m_incompleteLabel = nullptr;
+    QLabel *m_waterHint = nullptr; // per 100 g with a piece among the ingredients
     QLabel *m_refusalLabel = nullptr;
 };

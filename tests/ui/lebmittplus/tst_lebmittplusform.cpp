@@ -53,7 +53,7 @@ private:
 
     void makeForm()
     {
-        m_store = std::make_unique<FoodStore>(m_dir->path());
+        m_store = std::make_unique<FoodStore>(m_dir->path(), QLocale(QLocale::German, QLocale::Germany));
         m_store->loadFiles();
         m_store->buildIndex();
         const Clock clock = [] { return QDateTime(QDate(2026, 3, 5), QTime(10, 0, 7)); };

@@ -32,8 +32,8 @@ int main(int argc, char *argv[])
     const QString runtimeFolder = QString::fromLocal8Bit(argv[1]);
     if (argc > 2) {
         ProgramLocks locks(runtimeFolder, QString::fromLocal8Bit(argv[2]));
-        return HoldUntilKilled(locks.tryAcquire());
+        return HoldUntilKilled(locks.tryAcquire() == ProgramLocks::Outcome::Acquired);
     }
     InstanceLock lock(runtimeFolder);
-    return HoldUntilKilled(lock.tryAcquire());
+    return HoldUntilKilled(lock.tryAcquire() == InstanceLock::Attempt::Acquired);
 }

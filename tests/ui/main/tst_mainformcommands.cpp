@@ -580,7 +580,7 @@ void TestMainFormCommands::saveQuestion_data()
 
     const QString saveAs = QStringLiteral("ende.txt");
     const QString existing = QStringLiteral("alt.txt");
-    const QString folder = QStringLiteral("ordner.txt"); // a folder: the write fails
+    const QString unwritable = QStringLiteral("kein/ordner/ende.txt"); // no such folder: the write fails
     const QList<int> ja{AnswerLeft};
     const QList<int> none;
     for (const QString &command : {QStringLiteral("BeendenBtn"), QStringLiteral("DelFormValueBtn"),
@@ -605,8 +605,7 @@ void TestMainFormCommands::saveQuestion_data()
                                  << QStringList{NameTest} << 0;
         *row("Ja, overwrite Nein") << command << "changed" << QList<int>{AnswerLeft, AnswerRight} << existing
                                    << false << QStringList{OverwriteRefused} << 0;
-        *row("Ja, write failed") << command << "changed" << QList<int>{AnswerLeft, AnswerLeft} << folder
-                                 << false << QStringList() << 1;
+        *row("Ja, write failed") << command << "changed" << ja << unwritable << false << QStringList() << 1;
     }
 }
 
@@ -728,16 +727,22 @@ void TestMainFormCommands::reportSaveTarget_data()
     QTest::addColumn<bool>("written");
 
     const QStringList savedCsv{QStringLiteral("Die Tagesbilanz wurde als CSV-Datei gespeichert !")};
-    const QStringList ownFile{
-        QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")};
+    // The refusal names the file, "@" standing for the data folder.
+    const auto ownFile = [](const char *name) {
+        return QStringList{QStringLiteral("„@/") + QLatin1String(name) +
+                           QStringLiteral("“: Diese Datei gehört zum Programm und wird nicht überschrieben.")};
+    };
     QTest::newRow("new file") << "bericht.csv" << false << -1 << savedCsv << true;
     QTest::newRow("existing file, Ja") << "bericht.csv" << true << 1 << savedCsv << true;
     QTest::newRow("existing file, Nein: nothing more said")
         << "bericht.csv" << true << 0 << QStringList() << false;
     QTest::newRow("existing file, question closed") << "bericht.csv" << true << 99 << QStringList() << false;
-    QTest::newRow("the Swiss food table") << "NwChDb.dat" << true << -1 << ownFile << false;
-    QTest::newRow("the recovery file, other case") << "nwsitzung.DAT" << false << -1 << ownFile << false;
-    QTest::newRow("the settings, not there yet") << "NwConfig.dat" << false << -1 << ownFile << false;
+    QTest::newRow("the Swiss food table") << "NwChDb.dat" << true << -1 << ownFile("NwChDb.dat") << false;
+    QTest::newRow("the recovery file, other case")
+        << "nwsitzung.DAT" << false << -1 << ownFile("nwsitzung.DAT") << false;
+    QTest::newRow("the settings, not there yet") << "NwConfig.dat" << false << -1 << ownFile("NwConfig.dat") << false;
+    QTest::newRow("a link to the own foods, Ja would replace them")
+        << "link.csv" << true << -1 << ownFile("NwAnDb.dat") << false;
 }
 
 void TestMainFormCommands::reportSaveTarget()
@@ -745,9 +750,12 @@ void TestMainFormCommands::reportSaveTarget()
     QFETCH(QString, fileName);
     QFETCH(bool, exists);
     QFETCH(int, overwriteAnswer);
+    QFETCH(QStringList, notices);
     QFETCH(bool, written);
 
     MainFormSession session(QStringLiteral("good"));
+    QVERIFY(QFile::link(session.path(QStringLiteral("NwAnDb.dat")), session.path(QStringLiteral("link.csv"))));
+    const QByteArray ownFoods = MainFormSession::bytes(session.path(QStringLiteral("NwAnDb.dat")));
     session.enter(QStringLiteral("1002"), QStringLiteral("250"));
     const QString target = session.path(fileName);
     const QByteArray earlier("earlier\r\n");
@@ -766,8 +774,11 @@ void TestMainFormCommands::reportSaveTarget()
     if (overwriteAnswer >= 0)
         asks.append(QStringLiteral(" Soll die vorhandene Datei überschrieben werden? "));
     QCOMPARE(session.prompts.texts(QStringLiteral("ask")), asks);
-    QTEST(session.prompts.texts(QStringLiteral("notice")), "notices");
+    for (QString &notice : notices)
+        notice.replace(QLatin1Char('@'), session.dir.path());
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")), notices);
     QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList());
+    QCOMPARE(MainFormSession::bytes(session.path(QStringLiteral("NwAnDb.dat"))), ownFoods);
     if (written) {
         QVERIFY(MainFormSession::bytes(target).contains("Vollmilch"));
     } else {
@@ -879,7 +890,7 @@ void TestMainFormCommands::failedMealFileWrite_data()
     QTest::addColumn<bool>("folderInTheWay");
 
     QTest::newRow("disk full over an earlier file") << false;
-    QTest::newRow("a folder where the file must go") << true;
+    QTest::newRow("a folder where the file must go: refused before writing") << true;
 }
 
 void TestMainFormCommands::failedMealFileWrite()
@@ -912,11 +923,19 @@ void TestMainFormCommands::failedMealFileWrite()
     }
 
     QVERIFY(!saved);
-    QCOMPARE(session.prompts.texts(QStringLiteral("ask")), QStringList{Overwrite});
-    const QStringList plain = session.prompts.texts(QStringLiteral("plain"));
-    QCOMPARE(plain.size(), 1);
-    QVERIFY2(plain.first().startsWith(WriteFailurePrefix(target)), qPrintable(plain.first()));
-    QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+    if (folderInTheWay) {
+        QCOMPARE(session.prompts.texts(QStringLiteral("ask")), QStringList());
+        QCOMPARE(session.prompts.texts(QStringLiteral("plain")), QStringList());
+        QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
+                 QStringList{QStringLiteral("„") + target +
+                             QStringLiteral("“ ist keine normale Datei und wird nicht überschrieben.")});
+    } else {
+        QCOMPARE(session.prompts.texts(QStringLiteral("ask")), QStringList{Overwrite});
+        const QStringList plain = session.prompts.texts(QStringLiteral("plain"));
+        QCOMPARE(plain.size(), 1);
+        QVERIFY2(plain.first().startsWith(WriteFailurePrefix(target)), qPrintable(plain.first()));
+        QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
+    }
     QCOMPARE(MainFormSession::bytes(earlierFile), earlier);
     QCOMPARE(QDir(session.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
     QVERIFY(session.form->mealPlan().changed());
@@ -927,11 +946,9 @@ void TestMainFormCommands::failedReportWrite()
 {
     MainFormSession session(QStringLiteral("good"));
     session.enter(QStringLiteral("1002"), QStringLiteral("250"));
-    const QString target = session.path(QStringLiteral("bericht.csv"));
-    QVERIFY(QDir().mkpath(target));
-    QVERIFY(WriteBytes(target + QStringLiteral("/inside.txt"), "keep"));
+    const QString target = session.path(QStringLiteral("fehlt/bericht.csv")); // no such folder
     session.prompts.clear();
-    session.prompts.answers << AnswerRight << AnswerLeft; // CSV, then overwrite: Ja
+    session.prompts.answers << AnswerRight; // CSV
     session.prompts.savePaths.append(target);
 
     session.click(QStringLiteral("TagBilanzSpeichernBtn"));
@@ -940,7 +957,7 @@ void TestMainFormCommands::failedReportWrite()
     QCOMPARE(plain.size(), 1);
     QVERIFY2(plain.first().startsWith(WriteFailurePrefix(target)), qPrintable(plain.first()));
     QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList());
-    QCOMPARE(MainFormSession::bytes(target + QStringLiteral("/inside.txt")), QByteArray("keep"));
+    QVERIFY(!QFileInfo::exists(target));
     QVERIFY(session.form->mealPlan().changed());
     QCOMPARE(session.names(1), QStringList{Milk});
 }

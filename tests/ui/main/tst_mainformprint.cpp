@@ -112,8 +112,8 @@ void TestMainFormPrint::pdfGoesThroughTheSaveChecks_data()
     QTest::newRow("existing file, Ja") << "tag.pdf" << true << 1 << saved << true;
     QTest::newRow("existing file, Nein") << "tag.pdf" << true << 0 << QString() << false;
     QTest::newRow("a data file of the program")
-        << "NwChDb.dat" << true << -1 << QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")
-        << false;
+        << "NwChDb.dat" << true << -1
+        << QStringLiteral("„@/NwChDb.dat“: Diese Datei gehört zum Programm und wird nicht überschrieben.") << false;
     QTest::newRow("dialog cancelled") << "" << false << -1 << QString() << false;
 }
 
@@ -126,6 +126,7 @@ void TestMainFormPrint::pdfGoesThroughTheSaveChecks()
     QFETCH(bool, written);
 
     MainFormSession session(QStringLiteral("good"));
+    notice.replace(QLatin1Char('@'), session.dir.path());
     session.enter(QStringLiteral("1002"), QStringLiteral("250"));
     const QString target = fileName.isEmpty() ? QString() : session.path(fileName);
     if (exists && !QFile::exists(target))

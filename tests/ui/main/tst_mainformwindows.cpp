@@ -113,6 +113,7 @@ private slots:
     void opensBesideMainWindow();
     void takenOverRequirementRowReachesBalanceAndNextStart();
     void ownValuesKeepTheirDecimals();
+    void numbersBeyondTheLabelsAreGerman();
     void savedOwnFoodCanBePickedAtOnce();
     void mealSavedAsRecipeIsPickedAndEntered();
     void recipeButtonBesideTheArrowsRefusesAnEmptyMeal();
@@ -231,6 +232,41 @@ void TestMainFormWindows::ownValuesKeepTheirDecimals()
     QCOMPARE(session.text(QStringLiteral("KohorteLabel")), QStringLiteral("Tagesbedarf eigene Werte (m) "));
     QCOMPARE(session.text(QStringLiteral("TaBedLabel10")), QStringLiteral("2,4"));
     QCOMPARE(session.text(QStringLiteral("ProzLabel10")), QStringLiteral("  50.0%"));
+}
+
+void TestMainFormWindows::numbersBeyondTheLabelsAreGerman()
+{
+    // A user whose settings write a decimal point: the main window's labels follow them, every
+    // other window writes a decimal comma, so no list mixes "1.2" with "2,4".
+    const QByteArray ownValues("Eigene Referenzwerte;;Stand;01.01.26;\r\n"
+                               "Energie;KoHydr;Zucker;Fett;Fet.ges\xE4;Protein;Salz;Eisen;Magn.;Calcium;"
+                               "Vit.B12;Vit.D;Wasser;\r\n"
+                               "2500;300;50;80;20;60;6;10;350;1000;2,4;12,5;2500;\r\n"
+                               "2000;250;40;60;15;50;5;15;300;1000;4;20;2000;\r\n");
+    MainFormSession session(QStringLiteral("good"), {{QStringLiteral("NwRefWerteAnw.dat"), ownValues},
+                                                     {QStringLiteral("NwConfig.dat"), "agroup=8\r\n"}});
+    session.context.locale = QLocale::c();
+    session.restart();
+    QCOMPARE(session.text(QStringLiteral("TaBedLabel10")), QStringLiteral("2.4"));
+
+    QString field;
+    WhileOpen(session, QStringLiteral("BedarfLupeImage"), [&](QDialog *window) {
+        field = window->findChild<QLineEdit *>(QStringLiteral("NwRefEdit91"))->text();
+    });
+    QCOMPARE(field, QStringLiteral("2,4"));
+
+    // 300 g of whole milk: 1,2 µg vitamin B12 that day, against 2,4.
+    QVERIFY(WriteBytes(session.path(QStringLiteral("tag.txt")), "VNR=Mz251026\r\nMahlzeit1=1;1002;300,0;\r\n"));
+    session.prompts.openPathLists.append({session.path(QStringLiteral("tag.txt"))});
+    QStringList vitaminB12;
+    WhileOpen(session, QStringLiteral("MehrereTageBtn"), [&](QDialog *window) {
+        Click(window, QStringLiteral("DateienWaehlenBtn"));
+        const auto *list = window->findChild<QTableWidget *>(QStringLiteral("TageListView"));
+        for (int row = 0; row < list->rowCount(); ++row)
+            vitaminB12.append(list->item(row, 2 + 10)->text());
+    });
+    QCOMPARE(vitaminB12, (QStringList{QStringLiteral("1,2"), QStringLiteral("1,2"), QStringLiteral("2,4"),
+                                      QStringLiteral("50,0"), QStringLiteral("0")}));
 }
 
 void TestMainFormWindows::takenOverRequirementRowReachesBalanceAndNextStart()
@@ -383,9 +419,10 @@ void TestMainFormWindows::mealSavedAsRecipeIsPickedAndEntered()
              QStringList{QStringLiteral("Das Rezept wurde als eigenes Lebensmittel gespeichert.")});
     QCOMPARE(session.prompts.calls.size(), 1);
     QCOMPARE(session.text(QStringLiteral("Label2")), QStringLiteral("  3"));
+    // Of the 343,4 g of water in the ingredients 150 g boiled off: 193,4 g in 300 g.
     QVERIFY(MainFormSession::bytes(session.path(QStringLiteral("NwAnDb.dat")))
                 .contains(QStringLiteral(";Frühstücksbrei;100;142,67;21,567;9,183;2,933;1,567;5,017;0,433;"
-                                         "0,867;30,5;92,5;0,267;0,067;114,47;\r\n")
+                                         "0,867;30,5;92,5;0,267;0,067;64,467;\r\n")
                               .toLatin1()));
     session.prompts.clear();
 
@@ -413,7 +450,7 @@ void TestMainFormWindows::mealSavedAsRecipeIsPickedAndEntered()
                               QStringLiteral("7,3"),   QStringLiteral("3,9"),  QStringLiteral("12,5"),
                               QStringLiteral("1,1"),   QStringLiteral("2,2"),  QStringLiteral("76,3"),
                               QStringLiteral("231,3"), QStringLiteral("0,7"),  QStringLiteral("0,2"),
-                              QStringLiteral("286,2")};
+                              QStringLiteral("161,2")};
     QCOMPARE(session.text(QStringLiteral("MengLabelSu2")), QStringLiteral("250"));
     for (int k = 0; k < NutrientCount; ++k)
         QCOMPARE(session.text(QStringLiteral("LabelMa2Su%1").arg(k)), sums.at(k));

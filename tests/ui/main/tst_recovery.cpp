@@ -4,6 +4,7 @@
 #include "mainformsession.h"
 
 #include "datafiles.h"
+#include "filesizelimit.h"
 #include "sessionfile.h"
 
 #include <QTimer>
@@ -72,6 +73,8 @@ private slots:
     void offersTheDayBack_data();
     void offersTheDayBack();
     void killedAndStartedAgainGivesTheSameDay();
+    void statusLineSaysWhenTheDayIsNotKept_data();
+    void statusLineSaysWhenTheDayIsNotKept();
 };
 
 void TestRecovery::changesReachTheRecoveryFile_data()
@@ -121,7 +124,7 @@ void TestRecovery::changesReachTheRecoveryFile()
     QCOMPARE(MainFormSession::bytes(recoveryFile), expected);
     if (!session.form->mealPlan().allEmpty()) {
         const QString sessionLine =
-            QStringLiteral(";%1;Datei tag.txt;\r\n").arg(session.path(QStringLiteral("tag.txt")));
+            QStringLiteral(";%1;Datei tag.txt;%1;\r\n").arg(session.path(QStringLiteral("tag.txt")));
         QVERIFY(expected.endsWith(sessionLine.toUtf8()));
     }
 }
@@ -278,6 +281,63 @@ void TestRecovery::killedAndStartedAgainGivesTheSameDay()
     QCOMPARE(session.prompts.calls.first().request.proposedName, QStringLiteral("Montag.txt"));
     QCOMPARE(MainFormSession::bytes(newFile), CrLfLines(savedBefore));
     QVERIFY(!QFileInfo::exists(session.path(SessionFileName)));
+}
+
+void TestRecovery::statusLineSaysWhenTheDayIsNotKept_data()
+{
+    QTest::addColumn<bool>("folderInPlace"); // a folder named like the recovery file at start
+    QTest::addColumn<QString>("status");     // while the day cannot be kept; "@" the data folder
+
+    // A full disk (here: no file may grow) until the user makes room.
+    QTest::newRow("write fails, then works again")
+        << false << QStringLiteral("Wiederherstellung nicht möglich: Die Datei ist zu groß");
+    // Not the program's to remove: said once, at start, and left alone.
+    QTest::newRow("a folder has the recovery file's name")
+        << true << QStringLiteral("Wiederherstellung nicht möglich: „@/NwSitzung.dat“ ist keine normale Datei.");
+}
+
+void TestRecovery::statusLineSaysWhenTheDayIsNotKept()
+{
+    QFETCH(bool, folderInPlace);
+    QFETCH(QString, status);
+
+    MainFormSession session(QStringLiteral("good"), {},
+                            folderInPlace ? QStringList{SessionFileName} : QStringList(), 0);
+    status.replace(QLatin1Char('@'), session.dir.path());
+    const QString recoveryFile = session.path(SessionFileName);
+    auto *line = session.form->findChild<QLabel *>(QStringLiteral("StatusLabel"));
+    QVERIFY(line != nullptr);
+    // The free strip under the day panel, down to the window's edge.
+    QCOMPARE(line->geometry(), QRect(17, 728, 1168, 16));
+    QCOMPARE(line->text(), QString());
+
+    session.form->OfferSessionRecovery();
+    QCOMPARE(line->text(), folderInPlace ? status : QString());
+    session.enter(QStringLiteral("1001"), QStringLiteral("100"));
+    {
+        FileSizeLimit full(0);
+        QVERIFY(full.active());
+        session.enter(QStringLiteral("1002"), QStringLiteral("100"));
+        RunTimers();
+    }
+    QCOMPARE(line->text(), status);
+    // Typing is never interrupted: no box, no question.
+    QCOMPARE(session.prompts.calls.size(), 0);
+    QCOMPARE(QFileInfo(recoveryFile).isDir(), folderInPlace);
+
+    // Room again: the next change is kept, and the line says nothing more.
+    session.enter(QStringLiteral("1004"), QStringLiteral("20"));
+    RunTimers();
+    QCOMPARE(line->text(), folderInPlace ? status : QString());
+    QCOMPARE(QFileInfo(recoveryFile).isFile(), !folderInPlace);
+    if (folderInPlace) {
+        QVERIFY(QFileInfo(recoveryFile).isDir());
+        // At the next start once more, and still no box.
+        session.restart();
+        session.form->OfferSessionRecovery();
+        QCOMPARE(session.prompts.calls.size(), 0);
+        QCOMPARE(session.form->findChild<QLabel *>(QStringLiteral("StatusLabel"))->text(), status);
+    }
 }
 
 QTEST_MAIN(TestRecovery)

@@ -2,6 +2,7 @@
 
 #include "daysummarytable.h"
 #include "foodlines.h"
+#include "numbertext.h"
 #include "printdocument.h"
 #include "scriptedprompts.h"
 #include "summarychart.h"
@@ -86,10 +87,10 @@ void TestMehrereTageForm::init()
                        header + "Mahlzeit1=1;1001;100,0;\r\nMahlzeit2=1;4711;10,0;\r\n"));
     QVERIFY(WriteBytes(m_dir->filePath(QStringLiteral("Notiz.txt")), "Brot kaufen\r\n"));
     m_prompts = ScriptedPrompts();
-    // A C locale for the list, to show the CSV keeps its decimal comma whatever the window uses.
+    // The locale the program passes: list, chart and CSV all write a decimal comma.
     m_form = std::make_unique<TMehrereTageForm>(
         &m_prompts, m_dir->path() + QLatin1Char('/'),
-        [] { return QDateTime(QDate(2025, 10, 26), QTime(14, 30, 5)); }, QLocale::c());
+        [] { return QDateTime(QDate(2025, 10, 26), QTime(14, 30, 5)); }, GermanNumberLocale());
     m_form->prepare(Bread(), false, Requirement());
 }
 
@@ -122,8 +123,8 @@ void TestMehrereTageForm::twoDaysAveragedAndCharted()
             texts.append(list->item(row, column)->text());
         return texts.join(QLatin1Char('|'));
     };
-    QCOMPARE(rowTexts(0), QStringLiteral("Dienstag.txt|100|250|50|2|1|0.5|8|1.2|0|50|30|0|0|35"));
-    QCOMPARE(rowTexts(1), QStringLiteral("Montag.txt|300|750|150|6|3|1.5|24|3.6|0|150|90|0|0|105"));
+    QCOMPARE(rowTexts(0), QStringLiteral("Dienstag.txt|100|250|50|2|1|0,5|8|1,2|0|50|30|0|0|35"));
+    QCOMPARE(rowTexts(1), QStringLiteral("Montag.txt|300|750|150|6|3|1,5|24|3,6|0|150|90|0|0|105"));
     QCOMPARE(
         rowTexts(2),
         QStringLiteral("Durchschnitt|200,0|500,0|100,0|4,0|2,0|1,0|16,0|2,4|0,0|100,0|60,0|0,0|0,0|70,0"));
@@ -197,10 +198,14 @@ void TestMehrereTageForm::csvGoesThroughTheSaveChecks()
     const QString dataFile = m_dir->filePath(QStringLiteral("NwConfig.dat"));
     m_prompts.savePaths = {dataFile};
     save->click();
-    QCOMPARE(m_prompts.calls.first().request.proposedName,
-             QStringLiteral("NW-Mehrere-Tage-251026-143005.csv"));
+    // Its own filter and extension, whatever dialog was used before.
+    const FileDialogRequest &request = m_prompts.calls.first().request;
+    QCOMPARE(request.proposedName, QStringLiteral("NW-Mehrere-Tage-251026-143005.csv"));
+    QCOMPARE(request.filter, QStringLiteral("CSV-Dateien (*.csv)"));
+    QCOMPARE(request.defaultExtension, QStringLiteral("csv"));
     QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
-             QStringList{QStringLiteral("Diese Datei gehört zum Programm und wird nicht überschrieben.")});
+             QStringList{QStringLiteral("„") + dataFile +
+                         QStringLiteral("“: Diese Datei gehört zum Programm und wird nicht überschrieben.")});
     QVERIFY(!QFile::exists(dataFile));
 
     // An existing file only after "Ja"; then the CSV with its decimal commas.

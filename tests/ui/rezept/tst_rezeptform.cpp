@@ -40,7 +40,7 @@ private slots:
                               u"30002;Milch;100;65;4,8;4,8;3,5;2,2;3,3;0,1;0;12;120;0,4;0,05;87,5;"_s,
                               u"30003;Ei;1;80;0,4;0,4;5,5;1,6;7;0,2;1;6;30;0,5;1;40;"_s,
                               u"30004;Suppe;100;1;1;1;1;1;1;1;1;1;1;1;1;1;"_s}));
-        m_store = std::make_unique<FoodStore>(m_dir->path());
+        m_store = std::make_unique<FoodStore>(m_dir->path(), QLocale(QLocale::German, QLocale::Germany));
         m_store->loadFiles();
         m_store->buildIndex();
         m_prompts = ScriptedPrompts();
@@ -82,6 +82,7 @@ private slots:
         QVERIFY(radio(u"Je100gRadioButton"_s)->isChecked());
         QVERIFY(!edit(u"PortionenEdit"_s)->isEnabled());
         QVERIFY(label(u"StueckHinweisLabel"_s)->isHidden());
+        QVERIFY(label(u"WasserHinweisLabel"_s)->isHidden());
         QCOMPARE(text(u"MengLabel"_s), u"100"_s);
         QCOMPARE(text(u"KopfMengLabel"_s), u"g"_s);
         QCOMPARE(text(u"NwLabel0"_s), u"160"_s);
@@ -89,9 +90,12 @@ private slots:
         QCOMPARE(text(u"UnvollstaendigLabel"_s), u"unvollständig: Vit.D (1 von 2 Zutaten ohne Wert)"_s);
         QCOMPARE(text(u"HinweisLabel"_s), QString());
 
-        // Water lost in cooking: the weighed pot gives more per 100 g.
+        // Water lost in cooking: the weighed pot gives more per 100 g, and the 60 g that boiled
+        // off leave 127 g of the 187 g water.
+        QCOMPARE(text(u"NwLabel12"_s), u"62,333"_s);
         retype(u"GewichtEdit"_s, u"240"_s);
         QCOMPARE(text(u"NwLabel0"_s), u"200"_s);
+        QCOMPARE(text(u"NwLabel12"_s), u"52,917"_s);
 
         radio(u"JePortionRadioButton"_s)->click();
         QVERIFY(edit(u"PortionenEdit"_s)->isEnabled());
@@ -120,6 +124,8 @@ private slots:
         prepare({{u"30003"_s, u"2"_s}, {u"30002"_s, u"100"_s}});
         QCOMPARE(edit(u"GewichtEdit"_s)->text(), QString());
         QVERIFY(!label(u"StueckHinweisLabel"_s)->isHidden());
+        // The eggs' weight is unknown: the dialog says the water is only added up.
+        QVERIFY(!label(u"WasserHinweisLabel"_s)->isHidden());
         QCOMPARE(text(u"NwLabel0"_s), QString());
         const QString noWeight = u"Es ist kein Gewicht nach dem Zubereiten angegeben!"_s;
         QCOMPARE(text(u"HinweisLabel"_s), noWeight);
