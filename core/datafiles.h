@@ -33,6 +33,9 @@ inline constexpr QLatin1String WordListFileName("NwWortliste.dat");
 // write the same files whatever their runtime folders.
 inline constexpr QLatin1String InstanceLockFileName("C-Programm.lock");
 inline constexpr QLatin1String DataFolderLockFileName("Kostbilanz.lock");
+// Beside a lock while a gone copy's lock is being removed (Qt's QLockFile names it so); a start
+// killed at that moment leaves it behind.
+inline constexpr QLatin1String RemovalLockSuffix(".rmlock");
 
 // True when path names one of the program's own files in dataDirectory (any letter case):
 // the files above and the program's lock files. A save of a meal file or report must never

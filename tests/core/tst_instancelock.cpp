@@ -257,7 +257,7 @@ void TestInstanceLock::lockThatIsNoRunningCopy()
         lock.write(QByteArray::number(pid) + "\nkostbilanz\n" +
                    QSysInfo::machineHostName().toUtf8() + "\n");
         lock.close();
-        QFile removal(lock.fileName() + QStringLiteral(".rmlock"));
+        QFile removal(lock.fileName() + RemovalLockSuffix);
         QVERIFY(removal.open(QIODevice::WriteOnly));
         removal.close();
         QVERIFY(removal.open(QIODevice::ReadWrite));

@@ -68,7 +68,7 @@ InstanceLock::Attempt InstanceLock::tryAcquire()
     // Qt removes a gone copy's lock only while it holds a second lock beside it, taken and given
     // back within moments; a start killed just then leaves that one behind, and for as long as it
     // lies there the gone copy's lock would count as a running copy.
-    const QFileInfo removalLock(m_path + QStringLiteral(".rmlock"));
+    const QFileInfo removalLock(m_path + RemovalLockSuffix);
     if (removalLock.exists() && removalLock.lastModified().secsTo(QDateTime::currentDateTime()) >= 5 &&
         QFile::remove(removalLock.filePath()) && m_lock->tryLock(0))
         return Attempt::Acquired;
