@@ -12,10 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 class QPagedPaintDevice;
-class QWidget;
 
 // A PrintDocument on pages: laid out first (so the page count is known before anything is
 // painted), then painted into any paged device, a PDF or a printer. All lengths are tenths of
@@ -76,10 +73,3 @@ QByteArray PrintDocumentPdf(const PrintDocument &document);
 // Writes PrintDocumentPdf to a temporary file beside path and renames it over path, so a
 // failed write leaves no half file.
 WriteResult WritePrintPdf(const QString &path, const PrintDocument &document);
-
-// Qt's print preview of the document, modal over parent; from there the user prints it or
-// saves it as a PDF.
-void ShowPrintPreview(const PrintDocument &document, QWidget *parent);
-
-// How a window shows a preview; tests put a recorder in place of ShowPrintPreview.
-using PrintPreview = std::function<void(const PrintDocument &, QWidget *)>;

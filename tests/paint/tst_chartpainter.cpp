@@ -1,12 +1,13 @@
-#include "summarychart.h"
+#include "chartpainter.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QTest>
 
 // The line's text "100 %" must never cover a value text, and stays clear of the bars where the
 // chart leaves room: a fixed place at the right end ran into the value text of a last bar just
 // over the line.
-class TestSummaryChart : public QObject
+class TestChartPainter : public QObject
 {
     Q_OBJECT
 
@@ -38,7 +39,7 @@ ChartData PercentChart(const QList<double> &values)
 
 } // namespace
 
-void TestSummaryChart::referenceTextKeepsClearOfTheBars_data()
+void TestChartPainter::referenceTextKeepsClearOfTheBars_data()
 {
     QTest::addColumn<QList<double>>("values");
     QTest::addColumn<QRect>("area");
@@ -54,7 +55,7 @@ void TestSummaryChart::referenceTextKeepsClearOfTheBars_data()
     QTest::newRow("two bars") << QList<double>{101, 99} << smallWindow << true;
 }
 
-void TestSummaryChart::referenceTextKeepsClearOfTheBars()
+void TestChartPainter::referenceTextKeepsClearOfTheBars()
 {
     QFETCH(QList<double>, values);
     QFETCH(QRect, area);
@@ -64,11 +65,11 @@ void TestSummaryChart::referenceTextKeepsClearOfTheBars()
     QFont font;
     font.setPixelSize(11);
     const QFontMetrics metrics(font);
-    const QRect text = SummaryChart::referenceTextRect(area, font, data);
+    const QRect text = ChartReferenceTextRect(area, font, data);
     QVERIFY(area.contains(text));
     QVERIFY(text.width() > metrics.horizontalAdvance(data.referenceText));
     for (int i = 0; i < data.bars.size(); ++i) {
-        const QRect bar = SummaryChart::barRect(area, font, data, i);
+        const QRect bar = ChartBarRect(area, font, data, i);
         if (roomBesideTheBars)
             QVERIFY2(!bar.intersects(text), qPrintable(QStringLiteral("bar %1").arg(i)));
         // The value text stands centred over the bar, one line high.
@@ -79,5 +80,5 @@ void TestSummaryChart::referenceTextKeepsClearOfTheBars()
     }
 }
 
-QTEST_MAIN(TestSummaryChart)
-#include "tst_summarychart.moc"
+QTEST_MAIN(TestChartPainter)
+#include "tst_chartpainter.moc"

@@ -1,7 +1,7 @@
 #include "printpainter.h"
 
 #include "appinfo.h"
-#include "summarychart.h"
+#include "chartpainter.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -9,8 +9,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
@@ -232,7 +230,7 @@ void PaintChart(QPainter &painter, const ChartData &chart, const QRectF &rect)
     QFont font = BaseFont(ChartFontPixels, false);
     painter.setFont(font);
     const QRect area(0, 0, int(rect.width() / ChartPixel), int(rect.height() / ChartPixel));
-    SummaryChart::paintData(painter, area, chart);
+    PaintChart(painter, area, chart);
     painter.setPen(QPen(RuleGrey, 0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
@@ -422,16 +420,4 @@ QByteArray PrintDocumentPdf(const PrintDocument &document)
 WriteResult WritePrintPdf(const QString &path, const PrintDocument &document)
 {
     return WriteFileAtomically(path, PrintDocumentPdf(document));
-}
-
-void ShowPrintPreview(const PrintDocument &document, QWidget *parent)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(PrintPageLayout());
-    printer.setDocName(document.title);
-    printer.setCreator(AppTitle());
-    QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&document](QPrinter *target) { PaintPrintDocument(*target, document); });
-    preview.exec();
 }
