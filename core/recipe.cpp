@@ -1,10 +1,8 @@
 #include "recipe.h"
 
-#include "foodiddraw.h"
 #include "foodstore.h"
 #include "numbertext.h"
-
-#include <QSet>
+#include "ownfood.h"
 
 #include <algorithm>
 #include <cmath>
@@ -190,43 +188,21 @@ RecipeSave SaveRecipeAsOwnFood(FoodStore &store, const AdditionalFoodRow &recipe
                                const QDateTime &now)
 {
     RecipeSave result;
-    if (const QString refusal = OwnFoodNameRefusal(recipe.name); !refusal.isEmpty()) {
-        result.notice = refusal;
+    QList<AdditionalFoodRow> rows = AdditionalFoodRows(store.additionalLines());
+    AdditionalFoodRow food = recipe;
+    food.id.clear();
+    const OwnFoodAdd added = AddOwnFood(rows, food, replaceExisting, now);
+    if (!added.ok) {
+        result.notice = added.notice;
         return result;
     }
-
-    QList<AdditionalFoodRow> rows = AdditionalFoodRows(store.additionalLines());
-    AdditionalFoodRow row = recipe;
-    const int existing = FindOwnFoodByName(store.additionalLines(), recipe.name);
-    if (existing >= 0) {
-        // Two own foods of one name could not be told apart in the selection list, and the
-        // own-foods window refuses them too.
-        if (!replaceExisting) {
-            result.notice = OwnFoodDuplicateRefusal();
-            return result;
-        }
-        // The id stays, so meal files that name the food keep finding it.
-        row.id = rows.at(existing).id;
-        rows[existing] = row;
-    } else {
-        QSet<QString> taken;
-        for (const AdditionalFoodRow &own : rows)
-            taken.insert(own.id);
-        row.id = DrawOwnFoodId(taken, now);
-        if (row.id.isEmpty()) {
-            result.notice = NoFreeOwnFoodIdRefusal();
-            return result;
-        }
-        rows.append(row);
-    }
-
     const WriteResult written = store.saveAdditionalFoods(rows, now.date());
     if (!written.ok) {
         result.plainMessage = written.message();
         return result;
     }
     result.saved = true;
-    result.id = row.id;
+    result.id = added.row.id;
     result.notice = QStringLiteral("Das Rezept wurde als eigenes Lebensmittel gespeichert.");
     return result;
 }

@@ -1,11 +1,11 @@
 #include "tlebmittplusform.h"
 
-#include "foodiddraw.h"
 #include "foodlistcolumns.h"
 #include "foodrowsmodel.h"
 #include "foodrowsview.h"
 #include "foodstore.h"
 #include "formkit.h"
+#include "ownfood.h"
 #include "userprompts.h"
 
 #include <QFrame>
@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSet>
 #include <QTableView>
 
 #include <algorithm>
@@ -168,48 +167,37 @@ QList<AdditionalFoodRow> TLebmittPlusForm::rows() const
 
 void TLebmittPlusForm::LebMitEinfgBtnClick()
 {
-    const QString name = m_nameEdit->text();
-    if (const QString refusal = OwnFoodNameRefusal(name); !refusal.isEmpty()) {
-        m_prompts->showNotice(refusal);
-        m_nameEdit->setFocus();
-        return;
-    }
-    // ';' separates the fields of NwAnDb.dat; inside a value it would shift every later field
-    // when the file is read back.
-    if (QLineEdit *offending = fieldWithSemicolon()) {
-        m_prompts->showNotice(OwnFoodSemicolonRefusal());
-        offending->setFocus();
-        return;
-    }
-    if (const int row = m_model->findRow(FoodColumn::Name, name); row >= 0) {
-        m_list->scrollTo(m_model->index(row, FoodColumn::Name));
-        m_list->selectRow(row);
-        m_prompts->showNotice(OwnFoodDuplicateRefusal());
-        return;
-    }
-    const QString amount = m_amountEdit->text();
-    if (amount != QLatin1String("100") && amount != QLatin1String("1")) {
-        m_prompts->showNotice(QStringLiteral("Die Bezugsmenge kann nur '100' oder '1' sein"));
-        m_amountEdit->setFocus();
-        return;
-    }
-
-    QString id = m_idLabel->text();
-    if (id.isEmpty()) {
-        QSet<QString> taken;
-        for (const QStringList &cells : m_model->rows())
-            taken.insert(cells.at(FoodColumn::Id));
-        id = DrawOwnFoodId(taken, m_clock());
-        if (id.isEmpty()) {
-            m_prompts->showNotice(NoFreeOwnFoodIdRefusal());
-            return;
-        }
-    }
-
-    QStringList values;
+    AdditionalFoodRow food;
+    food.id = m_idLabel->text();
+    food.name = m_nameEdit->text();
+    food.referenceAmount = m_amountEdit->text();
     for (const QLineEdit *edit : m_valueEdits)
-        values.append(edit->text().isEmpty() ? QStringLiteral("k.A.") : edit->text());
-    m_model->appendRow(FoodCells(name, id, amount, values));
+        food.values.append(edit->text());
+    QList<AdditionalFoodRow> shown = rows();
+    const OwnFoodAdd added = AddOwnFood(shown, food, false, m_clock());
+    if (!added.ok) {
+        if (added.sameName >= 0) {
+            m_list->scrollTo(m_model->index(added.sameName, FoodColumn::Name));
+            m_list->selectRow(added.sameName);
+        }
+        m_prompts->showNotice(added.notice);
+        switch (added.field) {
+        case OwnFoodField::Name:
+            m_nameEdit->setFocus();
+            break;
+        case OwnFoodField::ReferenceAmount:
+            m_amountEdit->setFocus();
+            break;
+        case OwnFoodField::Value:
+            m_valueEdits[added.nutrient]->setFocus();
+            break;
+        case OwnFoodField::None:
+            break;
+        }
+        return;
+    }
+    const AdditionalFoodRow &row = added.row;
+    m_model->appendRow(FoodCells(row.name, row.id, row.referenceAmount, row.values));
     showRowCount();
     clearInputFields();
     m_changed = true;
@@ -321,15 +309,4 @@ void TLebmittPlusForm::clearInputFields()
 void TLebmittPlusForm::showRowCount()
 {
     m_countLabel->setText(QString::number(m_model->rowCount()));
-}
-
-QLineEdit *TLebmittPlusForm::fieldWithSemicolon() const
-{
-    if (m_nameEdit->text().contains(QLatin1Char(';')))
-        return m_nameEdit;
-    for (QLineEdit *edit : m_valueEdits) {
-        if (edit->text().contains(QLatin1Char(';')))
-            return edit;
-    }
-    return nullptr;
 }

@@ -78,8 +78,6 @@ private:
     int selectedRow() const;
     void clearInputFields();
     void showRowCount();
-    // The first input field holding ';', or nullptr.
-    QLineEdit *fieldWithSemicolon() const;
 
     UserPrompts *m_prompts;
     FoodStore &m_store;

@@ -2,6 +2,7 @@
 
 #include "formkit.h"
 #include "numbertext.h"
+#include "ownvalues.h"
 #include "userprompts.h"
 #include "wrapbutton.h"
 
@@ -20,8 +21,6 @@
 
 namespace {
 
-constexpr int OwnMaleRow = 8;
-constexpr int OwnFemaleRow = 9;
 constexpr int DgeRowCount = 8;
 constexpr int ListValueColumn = 2; // list column of nutrient 0
 constexpr int ListRowHeight = 20;
@@ -177,45 +176,28 @@ bool TNaewBedarfForm::SaveOwnValues()
 
 TNaewBedarfForm::SaveOutcome TNaewBedarfForm::saveOwnValues()
 {
-    // Every field is tested before any is taken in, so that a refused save leaves rows 8 and
-    // 9 and the fields as they were.
+    std::array<QStringList, 2> texts;
+    for (int ownRow = 0; ownRow < 2; ++ownRow) {
+        for (int k = 0; k < NutrientCount; ++k)
+            texts[ownRow].append(ownEdit(ownRow, k)->text());
+    }
+    const OwnValuesSave saved = ::SaveOwnValues(m_result.state, texts, m_dataDirectory, m_clock().date());
+    if (saved.outcome == OwnValuesSave::Outcome::NotNumeric) {
+        QLineEdit *edit = ownEdit(saved.ownRow, saved.nutrient);
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+        m_prompts->showNotice(QStringLiteral(" Der markierte Wert ist nicht nummerisch !"));
+        return SaveOutcome::NotNumeric;
+    }
+    // The fields show what was taken in: an empty one as "0".
     for (int ownRow = 0; ownRow < 2; ++ownRow) {
         for (int k = 0; k < NutrientCount; ++k) {
-            QLineEdit *edit = ownEdit(ownRow, k);
-            if (!IsNumericText(edit->text())) {
-                edit->setFocus(Qt::OtherFocusReason);
-                edit->selectAll();
-                m_prompts->showNotice(QStringLiteral(" Der markierte Wert ist nicht nummerisch !"));
-                return SaveOutcome::NotNumeric;
-            }
+            if (ownEdit(ownRow, k)->text().isEmpty())
+                ownEdit(ownRow, k)->setText(saved.texts[ownRow].value(k));
         }
     }
-
-    RequirementState &state = m_result.state;
-    // A failed write must not leave values in the table that the file does not hold.
-    const ReferenceRow previousMale = state.table[OwnMaleRow];
-    const ReferenceRow previousFemale = state.table[OwnFemaleRow];
-
-    QStringList texts[2];
-    for (int ownRow = 0; ownRow < 2; ++ownRow) {
-        for (int k = 0; k < NutrientCount; ++k) {
-            QLineEdit *edit = ownEdit(ownRow, k);
-            QString value = edit->text();
-            if (value.isEmpty()) {
-                value = QStringLiteral("0");
-                edit->setText(value);
-            }
-            state.table[OwnMaleRow + ownRow][k] = ParseReferenceValue(value);
-            texts[ownRow].append(value);
-        }
-    }
-
-    const WriteResult written =
-        WriteOwnValuesFile(m_dataDirectory, texts[0], texts[1], m_clock().date(), state);
-    if (!written.ok) {
-        state.table[OwnMaleRow] = previousMale;
-        state.table[OwnFemaleRow] = previousFemale;
-        m_prompts->showPlainMessage(written.message());
+    if (saved.outcome == OwnValuesSave::Outcome::WriteFailed) {
+        m_prompts->showPlainMessage(saved.message);
         return SaveOutcome::WriteFailed;
     }
     m_prompts->showNotice(QStringLiteral("Eigene Werte wurden gespeichert."));
