@@ -3,8 +3,9 @@
 #include "daysummarytable.h"
 #include "formkit.h"
 #include "listcompare.h"
+#include "printpainter.h"
 #include "reportfile.h"
-#include "savequestion.h"
+#include "reportsave.h"
 #include "summarychart.h"
 #include "textformat.h"
 #include "userprompts.h"
@@ -230,19 +231,12 @@ void TMehrereTageForm::CsvSpeichernBtnClick()
     request.filter = QStringLiteral("CSV-Dateien (*.csv)");
     request.defaultExtension = QStringLiteral("csv");
     request.proposedName = proposedFileName(m_clock(), QStringLiteral("csv"));
-    const QString path = m_prompts->getSaveFileName(request);
-    if (path.isEmpty())
-        return;
-    const SaveTargetAnswer target = CheckSaveTarget(*m_prompts, path, m_dataDirectory);
-    if (!target.allowed())
-        return;
-
-    const WriteResult written = WriteReportFile(target.writePath, FormatDaySummaryCsv(m_summary, m_locale));
-    if (!written.ok) {
-        m_prompts->showPlainMessage(written.message());
-        return;
-    }
-    m_prompts->showNotice(QStringLiteral("Die Übersicht wurde als CSV-Datei gespeichert !"));
+    SaveReportAs(
+        *m_prompts, request, m_dataDirectory,
+        [this](const QString &path) {
+            return WriteReportFile(path, FormatDaySummaryCsv(m_summary, m_locale));
+        },
+        QStringLiteral("Die Übersicht wurde als CSV-Datei gespeichert !"));
 }
 
 QString TMehrereTageForm::proposedFileName(const QDateTime &created, const QString &extension) const
@@ -290,19 +284,10 @@ void TMehrereTageForm::PdfSpeichernBtnClick()
     request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
     request.defaultExtension = QStringLiteral("pdf");
     request.proposedName = proposedFileName(created, QStringLiteral("pdf"));
-    const QString path = m_prompts->getSaveFileName(request);
-    if (path.isEmpty())
-        return;
-    const SaveTargetAnswer target = CheckSaveTarget(*m_prompts, path, m_dataDirectory);
-    if (!target.allowed())
-        return;
-
-    const WriteResult written = WritePrintPdf(target.writePath, printDocument(created));
-    if (!written.ok) {
-        m_prompts->showPlainMessage(written.message());
-        return;
-    }
-    m_prompts->showNotice(QStringLiteral("Die Übersicht wurde als PDF-Datei gespeichert !"));
+    SaveReportAs(
+        *m_prompts, request, m_dataDirectory,
+        [&](const QString &path) { return WritePrintPdf(path, printDocument(created)); },
+        QStringLiteral("Die Übersicht wurde als PDF-Datei gespeichert !"));
 }
 
 void TMehrereTageForm::CloseBtnClick()

@@ -3,7 +3,7 @@
 #include "appinfo.h"
 #include "daysummary.h"
 #include "foodindex.h"
-#include "printpainter.h"
+#include "printpreview.h"
 #include "reference.h"
 
 #include <QDialog>
