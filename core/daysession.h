@@ -1,0 +1,202 @@
+#pragma once
+
+#include "appinfo.h"
+#include "balance.h"
+#include "daydata.h"
+#include "dayhistory.h"
+#include "fooddata.h"
+#include "mealfile.h"
+#include "mealplan.h"
+#include "reference.h"
+#include "scheduler.h"
+
+#include <QFlags>
+#include <QLocale>
+#include <QMetaType>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class UserPrompts;
+
+// What the session is given from outside, so that tests can fix every part of it.
+struct DaySessionContext
+{
+    QString dataDirectory;          // the data files and the recovery file, with a trailing '/'
+    UserPrompts *prompts = nullptr; // notices, questions, plain messages, file dialogs; not owned
+    Clock clock = SystemClock();    // ids and dates of own foods made from recipes
+    QLocale locale;                 // the collation of the food list; the sums' decimal separator
+    Scheduler *scheduler = nullptr; // runs the recovery write; not owned; empty: Qt's timers
+    int recoveryDelayMs = 2000;     // longest wait from a change of the meals to the recovery file
+};
+
+// The parts of the day a change signal names.
+enum class DayPart : unsigned
+{
+    Meal1 = 1u << 0,     // the entries of meal 1; Meal2..Meal6 follow bit by bit
+    Meals = 0x3Fu,       // all six
+    Balance = 1u << 6,   // sums, percentages and classes computed anew
+    InputLine = 1u << 7, // the picked food, its amount and unit captions
+    FileLabel = 1u << 8, // the text naming the meal file the day came from or went to
+    Foods = 1u << 9,     // the food index was built anew: counts, and positions are new
+    ActiveMeal = 1u << 10,
+    Requirement = 1u << 11,   // the requirement row in force
+    LastingStatus = 1u << 12, // a state for the status line, until it is replaced
+    PassingStatus = 1u << 13, // a note for the status line, for PassingStatusMs
+};
+Q_DECLARE_FLAGS(DayParts, DayPart)
+Q_DECLARE_OPERATORS_FOR_FLAGS(DayParts)
+Q_DECLARE_METATYPE(DayParts)
+
+// The part of meal 1..6.
+inline DayPart MealPart(int meal)
+{
+    return DayPart(unsigned(DayPart::Meal1) << (meal - 1));
+}
+
+// How long a passing note ("Rückgängig: ...") stands in the status line.
+constexpr int PassingStatusMs = 3000;
+
+// Where a refusal wants the keyboard: the amount field, to type the amount anew.
+enum class FocusRequest
+{
+    None,
+    Amount,
+};
+
+// The day the main window shows, with every command on it. It owns the foods and the
+// requirement rows (DayData), the meal plan, the input line and the balance, what the shown day
+// is and how it is kept (the file-name label, the meal-file names and the changed flag in the
+// plan, the recovery file written a delay after a change) and the undo history. Every command
+// of the main window is one method: it asks and tells through the prompts, changes the day,
+// and names what changed in one signal, dayChanged. Which list row is selected and where the
+// focus is stay with the window, which passes the row in and gets the focus request back.
+class DaySession : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DaySession(const DaySessionContext &context, QObject *parent = nullptr);
+    ~DaySession() override;
+
+    // ---- state ----
+    const FoodStore &foodStore() const { return m_data.store(); }
+    // For the own-foods window, which saves through the store; foodsChanged() afterwards.
+    FoodStore &foodStore() { return m_data.store(); }
+    const RequirementState &requirements() const { return m_data.requirements(); }
+    const MealPlan &plan() const { return m_plan; }
+    const InputLine &inputLine() const { return m_inputLine; }
+    const DayBalance &balance() const { return m_balance; }
+    // "Datei <name>" for the meal file the day was last saved to or read from; empty otherwise.
+    QString fileLabel() const { return m_fileLabel; }
+    QString dataDirectory() const { return m_context.dataDirectory; }
+    // The locale of the window's sums, which the day reports copy.
+    QLocale locale() const { return m_context.locale; }
+    UserPrompts &prompts() const { return *m_context.prompts; }
+    // The status line's lasting text (the recovery file cannot be written) and its last note.
+    QString lastingStatus() const { return m_lastingStatus; }
+    QString passingStatus() const { return m_passingStatus; }
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    const DayHistory &history() const { return m_history; }
+    // Where the last report went (with a trailing '/'); the data folder until then.
+    QString reportFolder() const;
+    void rememberReportFolder(const QString &reportPath);
+
+    // ---- start and end ----
+    // The data files as start-up reads them; every message is a plain message, each shown
+    // before the next file is looked at. The balance is not computed.
+    void loadData();
+    // Offers the day of a recovery file a run that did not end normally left behind, and
+    // removes the file unless the day is taken back (undoable).
+    FocusRequest offerRecovery();
+    // Before the window closes: "Änderungen speichern?" for unsaved meals. False when the day
+    // must stay (cancelled, or the chosen save failed); otherwise the recovery file goes.
+    bool close();
+
+    // ---- the input line ----
+    void showFood(int position);               // the food at position of the index, amount untouched
+    void pickFood(int position);               // a pick in the food selection: amount emptied first
+    void setAmountText(const QString &amount); // as typed in MengEdit; no signal
+    void clearInputLine();
+
+    // ---- the meals (each a step for undo when it changes them) ----
+    FocusRequest enterFood();
+    void removeEntry(int row); // row: the selected entry of the active meal, -1 for none
+    void changeEntry(int row);
+    // The selected row's new place, or -1 when nothing moved.
+    int moveEntryUp(int meal, int row);
+    int moveEntryDown(int meal, int row);
+    void clearMeal(int meal);
+    void resetAll();
+    void setActiveMeal(int meal);
+    void recomputeBalance();
+
+    // ---- meal files ----
+    // True when the file was written.
+    bool saveMealFile();
+    FocusRequest readMealFile();
+
+    // ---- undo ----
+    // The day before the last step (after the step undone last); "Rückgängig: <what>" or
+    // "Wiederholen: <what>" as a passing note. False, with a note, when there is none.
+    bool undo();
+    bool redo();
+
+    // ---- the rest of the window's commands ----
+    void showWaterShares();
+    // The requirements window's result: the table as the window left it, and whether a row was
+    // taken over (then it is shown and the balance computed anew).
+    void takeRequirements(const RequirementState &state, bool takenOver);
+    // The own foods were saved and the index rebuilt behind the session's back.
+    void foodsChanged();
+    // Before the recipe dialog opens for meal: false (with a notice or plain message) when it
+    // is empty or the own-foods file is kept as it is for this run.
+    bool recipeAllowed(int meal);
+    // Saves a recipe among the own foods (replacing the one of its name when the user agreed).
+    // False when the file could not be written (said in a plain message): the dialog stays.
+    bool saveRecipe(const AdditionalFoodRow &recipe, bool replaceExisting);
+
+signals:
+    void dayChanged(DayParts parts);
+
+private:
+    DaySnapshot snapshot() const;
+    void record(const QString &what, const DaySnapshot &before, int parts);
+    void restore(const DayHistory::Step &step);
+    void changeDay(DayParts parts); // keeps the day on disk as it now stands, then signals
+    void setPassingStatus(const QString &text);
+    void setLastingStatus(const QString &text);
+    // "Änderungen speichern?" before unsaved meals are closed, reset or replaced. True when the
+    // caller may go on: nothing to save, "Nein", or "Ja" and the file was written.
+    bool offerToSaveChanges();
+    // Takes over a day read from a file (the plan's file names set by the caller).
+    void takeLoadedDay(const MealFileLoad &load);
+    FocusRequest showRefusals(const QList<MealFileRefusal> &refusals);
+    // What the shown day is and how it is kept: after every change a changed day goes to the
+    // recovery file within the delay, a saved or read one needs none.
+    void keepDay();
+    void writeRecovery();
+
+    DaySessionContext m_context;
+    std::unique_ptr<TimerScheduler> m_ownScheduler; // when the context brings none
+    Scheduler *m_scheduler = nullptr;
+    DayData m_data;
+    MealPlan m_plan;
+    InputLine m_inputLine;
+    DayBalance m_balance;
+    QString m_fileLabel;
+    // The lines of the shown day's meal file as last saved or read (the header alone for a day
+    // without a file, none when not known): after undo and redo the day counts as changed
+    // unless it would save them again.
+    QStringList m_fileLines;
+    DayHistory m_history;
+    QString m_lastingStatus;
+    QString m_passingStatus;
+    QString m_reportFolder;
+    Scheduler::TaskId m_recoveryWrite = 0; // the pending write of the recovery file, 0 for none
+    // Set when something other than a file has the recovery file's name: no day is kept then,
+    // and the status line says so once instead of at every change.
+    bool m_recoveryBlocked = false;
+};

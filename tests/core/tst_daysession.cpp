@@ -1,0 +1,499 @@
+// The day session without any window: every command's effect on the day, undo and redo of
+// every kind of change, the changed flag after them, and when the recovery file is written,
+// all under a scheduler whose time the test moves on.
+
+#include "daysession.h"
+
+#include "datafiles.h"
+#include "fakescheduler.h"
+#include "foodlines.h"
+#include "mealfile.h"
+#include "scriptedprompts.h"
+#include "sessionfile.h"
+#include "testfiles.h"
+#include "textformat.h"
+
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString Header = QStringLiteral("VNR=Mz251026");
+const QString NoRow = QStringLiteral("Es ist keine Zeile ausgewählt!");
+constexpr int Delay = 2000;
+
+// A data folder with four Swiss foods and no reference file (the built-in requirement holds),
+// and a session on it with scripted prompts and a scheduler the test moves on.
+class Day
+{
+public:
+    Day()
+    {
+        const QStringList values{"52",  "11,4", "10,3", "0,2", "0", "0,3", "0",
+                                 "0,2", "5",    "5",    "0",   "0", "85,6"};
+        WriteBytes(
+            path(SwissFoodFileName),
+            CrLfLines({QStringLiteral("Schweizer Nährwertdatenbank (Testauszug)"), QStringLiteral("ID;Name;"),
+                       QStringLiteral("Einheit;"), SwissFoodLine("1001", "Apfel, roh", values),
+                       SwissFoodLine("1002", "Vollmilch", values), SwissFoodLine("1003", "Butter", values),
+                       SwissFoodLine("1004", "Brot", values)}));
+        start();
+    }
+
+    // A new session on the same folder, as a new start of the program.
+    void start()
+    {
+        session.reset();
+        DaySessionContext context;
+        context.dataDirectory = dir.path() + QLatin1Char('/');
+        context.prompts = &prompts;
+        context.clock = [] { return QDateTime(QDate(2025, 10, 26), QTime(14, 30, 5)); };
+        context.locale = QLocale(QLocale::German, QLocale::Germany);
+        context.scheduler = &scheduler;
+        context.recoveryDelayMs = Delay;
+        session = std::make_unique<DaySession>(context);
+        session->loadData();
+        prompts.clear();
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    void enter(const QString &id, const QString &amount)
+    {
+        session->showFood(session->foodStore().index().findById(id));
+        session->setAmountText(amount);
+        session->enterFood();
+    }
+
+    // One step by name: "pick:<id>:<amount>" (a food and its amount into the input line),
+    // "enter:<id>:<amount>" (picked and entered), "enter" (what the line holds), "remove:<row>",
+    // "change:<row>", "up:<row>", "down:<row>", "clear:<meal>", "meal:<n>", "reset:<answer>",
+    // "save:<name>:<answer>", "read:<name>:<answer>", "line" (empty the input line), "undo", "redo"; an
+    // answer is the one given to the step's question ("Änderungen speichern?", for a save the overwrite
+    // question), none for none.
+    void run(const QString &step)
+    {
+        const QStringList parts = step.split(u':');
+        prompts.answers.clear();
+        const QString &name = parts.first();
+        const int number = parts.value(1).toInt();
+        if (name == QLatin1String("pick")) {
+            session->showFood(session->foodStore().index().findById(parts.at(1)));
+            session->setAmountText(parts.at(2));
+        } else if (name == QLatin1String("enter") && parts.size() == 1) {
+            session->enterFood();
+        } else if (name == QLatin1String("enter")) {
+            enter(parts.at(1), parts.at(2));
+        } else if (name == QLatin1String("remove")) {
+            session->removeEntry(number);
+        } else if (name == QLatin1String("change")) {
+            session->changeEntry(number);
+        } else if (name == QLatin1String("up")) {
+            session->moveEntryUp(session->plan().activeMeal(), number);
+        } else if (name == QLatin1String("down")) {
+            session->moveEntryDown(session->plan().activeMeal(), number);
+        } else if (name == QLatin1String("clear")) {
+            session->clearMeal(number);
+        } else if (name == QLatin1String("meal")) {
+            session->setActiveMeal(number);
+        } else if (name == QLatin1String("reset")) {
+            prompts.answers.append(number);
+            session->resetAll();
+        } else if (name == QLatin1String("save")) {
+            prompts.answers.append(parts.value(2).toInt());
+            prompts.savePaths.append(path(parts.at(1)));
+            session->saveMealFile();
+        } else if (name == QLatin1String("read")) {
+            prompts.answers.append(parts.value(2).toInt());
+            prompts.openPaths.append(path(parts.at(1)));
+            session->readMealFile();
+        } else if (name == QLatin1String("line")) {
+            session->clearInputLine();
+        } else if (name == QLatin1String("undo")) {
+            session->undo();
+        } else if (name == QLatin1String("redo")) {
+            session->redo();
+        } else {
+            QFAIL(qPrintable(step));
+        }
+        // An answer the step did not need is no answer to the next one.
+        prompts.answers.clear();
+    }
+
+    void runAll(const QStringList &steps)
+    {
+        for (const QString &step : steps)
+            run(step);
+    }
+
+    // The meals as "1: Apfel, roh 150,0 | Brot 2,0; 3: ..." (empty meals left out).
+    QString meals() const
+    {
+        QStringList parts;
+        for (int n = 1; n <= MealCount; ++n) {
+            QStringList entries;
+            for (const MealEntry &entry : session->plan().meal(n))
+                entries.append(entry.name.trimmed() + QLatin1Char(' ') + entry.amount);
+            if (!entries.isEmpty())
+                parts.append(QStringLiteral("%1: ").arg(n) + entries.join(QStringLiteral(" | ")));
+        }
+        return parts.join(QStringLiteral("; "));
+    }
+
+    // Everything undo puts back, as one text to compare.
+    QString whole() const
+    {
+        const MealPlan &plan = session->plan();
+        const InputLine &line = session->inputLine();
+        return meals() +
+               QStringLiteral(" / active %1 / changed %2 / label '%3' / loaded '%4' / line '%5' '%6' '%7'")
+                   .arg(plan.activeMeal())
+                   .arg(int(plan.changed()))
+                   .arg(session->fileLabel(), FileNamePart(plan.loadedMealFilePath()), line.id, line.amount,
+                        line.unitCaption);
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    FakeScheduler scheduler;
+    std::unique_ptr<DaySession> session;
+};
+
+// A meal file in the folder of day.
+void WriteMealFile(Day &day, const QString &name, const QStringList &entries)
+{
+    QVERIFY(WriteBytes(day.path(name), CrLfLines(QStringList{Header} + entries)));
+}
+
+} // namespace
+
+class TestDaySession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commands_data();
+    void commands();
+    void signalNamesWhatChanged_data();
+    void signalNamesWhatChanged();
+    void undoAndRedoEveryKindOfChange_data();
+    void undoAndRedoEveryKindOfChange();
+    void undoWithNothingToUndo();
+    void changedFlagFollowsTheFileAfterUndo_data();
+    void changedFlagFollowsTheFileAfterUndo();
+    void historyKeepsTheLastHundredSteps();
+    void recoveryFileTiming();
+    void recoveryFileFollowsUndo();
+};
+
+void TestDaySession::commands_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("meals");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("undoSteps");
+    QTest::addColumn<QStringList>("notices");
+
+    const QStringList two{"enter:1001:150", "enter:1004:2"};
+    const QStringList none;
+    QTest::newRow("enter") << QStringList{"enter:1001:150"} << "1: Apfel, roh 150,0" << true << 1 << none;
+    QTest::newRow("enter into meal 3")
+        << QStringList{"meal:3", "enter:1002:200"} << "3: Vollmilch 200,0" << true << 1 << none;
+    QTest::newRow("enter refused: no amount")
+        << QStringList{"enter:1001:"} << "" << false << 0 << QStringList{"Es ist keine Menge angegeben!"};
+    QTest::newRow("enter refused: below 0,1") << QStringList{"enter:1001:0,09"} << "" << false << 0
+                                              << QStringList{"Die Menge muss größer 0,1 sein!"};
+    QTest::newRow("remove") << two + QStringList{"remove:0"} << "1: Brot 2,0" << true << 3 << none;
+    QTest::newRow("remove without a row: changed, no step")
+        << QStringList{"remove:-1"} << "" << true << 0 << QStringList{NoRow};
+    QTest::newRow("change") << two + QStringList{"change:0"} << "1: Brot 2,0" << true << 3 << none;
+    QTest::newRow("change without a row")
+        << two + QStringList{"change:-1"} << "1: Apfel, roh 150,0 | Brot 2,0" << true << 2
+        << QStringList{NoRow};
+    QTest::newRow("up") << two + QStringList{"up:1"} << "1: Brot 2,0 | Apfel, roh 150,0" << true << 3 << none;
+    QTest::newRow("up from the first: nothing")
+        << two + QStringList{"up:0"} << "1: Apfel, roh 150,0 | Brot 2,0" << true << 2 << none;
+    QTest::newRow("down") << two + QStringList{"down:0"} << "1: Brot 2,0 | Apfel, roh 150,0" << true << 3
+                          << none;
+    QTest::newRow("down from the last: nothing")
+        << two + QStringList{"down:1"} << "1: Apfel, roh 150,0 | Brot 2,0" << true << 2 << none;
+    QTest::newRow("clear a meal") << two + QStringList{"clear:1"} << "" << true << 3 << none;
+    QTest::newRow("clear an empty meal: no change, no step")
+        << QStringList{"clear:2"} << "" << false << 0 << none;
+    QTest::newRow("reset, Nein: still changed") << two + QStringList{"reset:0"} << "" << true << 3 << none;
+    QTest::newRow("reset question cancelled")
+        << two + QStringList{"reset:2"} << "1: Apfel, roh 150,0 | Brot 2,0" << true << 2 << none;
+    QTest::newRow("save") << two + QStringList{"save:tag.txt"} << "1: Apfel, roh 150,0 | Brot 2,0" << false
+                          << 2 << QStringList{" Mahlzeit(en) wurden gespeichert. "};
+    QTest::newRow("save, then read the file back")
+        << two + QStringList{"save:tag.txt", "reset:0", "read:tag.txt"} << "1: Apfel, roh 150,0 | Brot 2,0"
+        << false << 4 << QStringList{" Mahlzeit(en) wurden gespeichert. "};
+}
+
+void TestDaySession::commands()
+{
+    QFETCH(QStringList, steps);
+    Day day;
+    day.runAll(steps);
+    QTEST(day.meals(), "meals");
+    QTEST(day.session->plan().changed(), "changed");
+    QTEST(day.session->history().undoCount(), "undoSteps");
+    QTEST(day.prompts.texts(QStringLiteral("notice")), "notices");
+}
+
+void TestDaySession::signalNamesWhatChanged_data()
+{
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<DayParts>("parts"); // all the signals of the step together
+
+    const QStringList two{"meal:2", "enter:1001:150", "enter:1004:2"};
+    const DayParts meal2 = MealPart(2);
+    QTest::newRow("enter") << QStringList{"meal:2"} << "enter:1001:150"
+                           << (meal2 | DayPart::Balance | DayPart::InputLine);
+    QTest::newRow("enter refused: only the pick before it")
+        << QStringList() << "enter:1001:" << DayParts(DayPart::InputLine);
+    QTest::newRow("remove") << two << "remove:0" << (meal2 | DayPart::Balance);
+    QTest::newRow("change") << two << "change:1" << (meal2 | DayPart::Balance | DayPart::InputLine);
+    QTest::newRow("move: the sums stay") << two << "up:1" << DayParts(meal2);
+    QTest::newRow("clear") << two << "clear:2" << (meal2 | DayPart::Balance);
+    QTest::newRow("input line") << two << "line" << DayParts(DayPart::InputLine);
+    QTest::newRow("another meal") << QStringList() << "meal:4" << DayParts(DayPart::ActiveMeal);
+    QTest::newRow("reset") << two << "reset:0"
+                           << (DayPart::Meals | DayPart::Balance | DayPart::InputLine | DayPart::FileLabel |
+                               DayPart::ActiveMeal);
+    QTest::newRow("save") << two << "save:tag.txt" << DayParts(DayPart::FileLabel);
+    QTest::newRow("undo of a move") << two + QStringList{"up:1"} << "undo"
+                                    << (DayPart::Meals | DayPart::Balance | DayPart::ActiveMeal |
+                                        DayPart::PassingStatus);
+    QTest::newRow("undo of a reset: the file's label too")
+        << two + QStringList{"save:tag.txt", "reset:0"} << "undo"
+        << (DayPart::Meals | DayPart::Balance | DayPart::ActiveMeal | DayPart::InputLine |
+            DayPart::FileLabel | DayPart::PassingStatus);
+}
+
+void TestDaySession::signalNamesWhatChanged()
+{
+    QFETCH(QStringList, setup);
+    QFETCH(QString, step);
+    Day day;
+    day.runAll(setup);
+    QSignalSpy spy(day.session.get(), &DaySession::dayChanged);
+    day.run(step);
+    DayParts parts;
+    for (const QList<QVariant> &signal : spy)
+        parts |= signal.at(0).value<DayParts>();
+    QTEST(parts, "parts");
+}
+
+void TestDaySession::undoAndRedoEveryKindOfChange_data()
+{
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("what"); // after "Rückgängig: " and "Wiederholen: "
+
+    const QStringList two{"enter:1001:150", "enter:1004:2"};
+    QTest::newRow("enter: the food back in the line")
+        << QStringList{"enter:1002:250", "pick:1001:150"} << "enter"
+        << "Lebensmittel eintragen (Apfel, roh)";
+    QTest::newRow("remove") << two << "remove:1"
+                            << "Lebensmittel entfernen (Brot)";
+    QTest::newRow("change: the entry and the line before it")
+        << two + QStringList{"enter:1002:"} << "change:0"
+        << "Lebensmittel ändern (Apfel, roh)";
+    QTest::newRow("move up") << two << "up:1"
+                             << "Lebensmittel verschieben (Brot)";
+    QTest::newRow("move down") << two << "down:0"
+                               << "Lebensmittel verschieben (Apfel, roh)";
+    QTest::newRow("clear a meal on another page")
+        << two + QStringList{"meal:3", "enter:1002:100"} << "clear:3"
+        << "Tabelle löschen (Mahlzeit 3)";
+    QTest::newRow("reset after a save: file label and names back")
+        << two + QStringList{"save:tag.txt"} << "reset:0"
+        << "Formularfelder zurücksetzen";
+    QTest::newRow("read a meal file over a changed day") << two << "read:montag.txt:0"
+                                                         << "Mahlzeiten - Datei einlesen (montag.txt)";
+    QTest::newRow("read a meal file over a saved day")
+        << two + QStringList{"save:tag.txt", "enter:1003:10"} << "read:montag.txt:0"
+        << "Mahlzeiten - Datei einlesen (montag.txt)";
+}
+
+void TestDaySession::undoAndRedoEveryKindOfChange()
+{
+    QFETCH(QStringList, setup);
+    QFETCH(QString, step);
+    QFETCH(QString, what);
+
+    Day day;
+    WriteMealFile(day, QStringLiteral("montag.txt"),
+                  {QStringLiteral("Mahlzeit1=1;1003;20,0;"), QStringLiteral("Mahlzeit2=1;1002;300,0;")});
+    day.runAll(setup);
+    const QString before = day.whole();
+    day.run(step);
+    const QString after = day.whole();
+    QVERIFY(after != before);
+    const int steps = day.session->history().undoCount();
+
+    QVERIFY(day.session->undo());
+    QCOMPARE(day.whole(), before);
+    QCOMPARE(day.session->passingStatus(), QStringLiteral("Rückgängig: ") + what);
+    QCOMPARE(day.session->history().undoCount(), steps - 1);
+
+    QVERIFY(day.session->redo());
+    QCOMPARE(day.whole(), after);
+    QCOMPARE(day.session->passingStatus(), QStringLiteral("Wiederholen: ") + what);
+    QVERIFY(!day.session->canRedo());
+
+    // A new change after an undo makes the undone step unreachable.
+    day.session->undo();
+    day.session->clearMeal(1);
+    if (day.whole() != before)
+        QVERIFY(!day.session->canRedo());
+}
+
+void TestDaySession::undoWithNothingToUndo()
+{
+    Day day;
+    QSignalSpy spy(day.session.get(), &DaySession::dayChanged);
+    QVERIFY(!day.session->undo());
+    QCOMPARE(day.session->passingStatus(), QStringLiteral("Nichts rückgängig zu machen"));
+    QVERIFY(!day.session->redo());
+    QCOMPARE(day.session->passingStatus(), QStringLiteral("Nichts zu wiederholen"));
+    // Only the notes: the day is as it was, and nothing reached the disk.
+    for (const QList<QVariant> &signal : spy)
+        QCOMPARE(signal.at(0).value<DayParts>(), DayParts(DayPart::PassingStatus));
+    QCOMPARE(day.scheduler.pendingCount(), 0);
+    QCOMPARE(day.prompts.calls.size(), 0);
+}
+
+void TestDaySession::changedFlagFollowsTheFileAfterUndo_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("label"); // the file the day belongs to afterwards
+
+    const QString montag = QStringLiteral("Datei montag.txt");
+    QTest::newRow("read, enter, undo: the file's day")
+        << QStringList{"read:montag.txt", "enter:1001:1", "undo"} << false << montag;
+    QTest::newRow("... and redo") << QStringList{"read:montag.txt", "enter:1001:1", "undo", "redo"} << true
+                                  << montag;
+    // Undo keeps the file the day was saved to, as any editor does.
+    QTest::newRow("enter, save, undo: the file holds the entry")
+        << QStringList{"enter:1001:1", "save:tag.txt", "undo"} << true << "Datei tag.txt";
+    QTest::newRow("enter, save, undo, redo: the saved day")
+        << QStringList{"enter:1001:1", "save:tag.txt", "undo", "redo"} << false << "Datei tag.txt";
+    QTest::newRow("read, enter, read again with Nein, undo twice: the day as first read")
+        << QStringList{"read:montag.txt", "enter:1001:1", "read:montag.txt:0", "undo", "undo"} << false
+        << montag;
+    QTest::newRow("read, enter, save over the file, undo: the file holds the entry now")
+        << QStringList{"read:montag.txt", "enter:1001:1", "save:montag.txt:1", "undo"} << true << montag;
+    QTest::newRow("read, save as another file, reset, undo: that file's day")
+        << QStringList{"read:montag.txt", "save:dienstag.txt", "reset", "undo"} << false
+        << "Datei dienstag.txt";
+    QTest::newRow("a new day, enter, undo: nothing left to save")
+        << QStringList{"enter:1001:1", "undo"} << false << "";
+}
+
+void TestDaySession::changedFlagFollowsTheFileAfterUndo()
+{
+    QFETCH(QStringList, steps);
+    Day day;
+    WriteMealFile(day, QStringLiteral("montag.txt"), {QStringLiteral("Mahlzeit1=1;1003;20,0;")});
+    day.runAll(steps);
+    QTEST(day.session->plan().changed(), "changed");
+    QTEST(day.session->fileLabel(), "label");
+}
+
+void TestDaySession::historyKeepsTheLastHundredSteps()
+{
+    Day day;
+    day.runAll({"enter:1001:1", "enter:1002:2", "enter:1003:3"});
+    QStringList days{day.meals()};
+    for (int i = 0; i < DayHistory::MaxSteps + 7; ++i) {
+        day.run(i % 2 == 0 ? QStringLiteral("up:2") : QStringLiteral("down:0"));
+        days.append(day.meals());
+    }
+    QCOMPARE(day.session->history().undoCount(), DayHistory::MaxSteps);
+    for (int i = 0; i < DayHistory::MaxSteps; ++i)
+        QVERIFY(day.session->undo());
+    QVERIFY(!day.session->undo());
+    QCOMPARE(day.meals(), days.at(days.size() - 1 - DayHistory::MaxSteps));
+    QCOMPARE(day.session->history().redoCount(), DayHistory::MaxSteps);
+}
+
+void TestDaySession::recoveryFileTiming()
+{
+    Day day;
+    const QString recovery = day.path(SessionFileName);
+    day.enter(QStringLiteral("1001"), QStringLiteral("100"));
+    QCOMPARE(day.scheduler.nextDueInMs(), Delay);
+    day.scheduler.advance(Delay - 500);
+    // Typing on does not put the write off: at most one delay after the first change.
+    day.enter(QStringLiteral("1002"), QStringLiteral("100"));
+    QCOMPARE(day.scheduler.pendingCount(), 1);
+    day.scheduler.advance(499);
+    QVERIFY(!QFileInfo::exists(recovery));
+    day.scheduler.advance(1);
+    QCOMPARE(ReadBytes(recovery),
+             EncodeTextLines(SessionFileLines(day.session->plan(), QString()), TextEncoding::Utf8Bom));
+
+    // A save takes the day off the recovery file at once, and nothing is left waiting.
+    day.enter(QStringLiteral("1003"), QStringLiteral("10"));
+    QCOMPARE(day.scheduler.pendingCount(), 1);
+    day.run(QStringLiteral("save:tag.txt"));
+    QVERIFY(!QFileInfo::exists(recovery));
+    QCOMPARE(day.scheduler.pendingCount(), 0);
+
+    // A normal end removes it as well.
+    day.enter(QStringLiteral("1004"), QStringLiteral("1"));
+    day.scheduler.advance(Delay);
+    QVERIFY(QFileInfo::exists(recovery));
+    day.prompts.answers.append(AnswerRight); // "Nein" to saving
+    QVERIFY(day.session->close());
+    QVERIFY(!QFileInfo::exists(recovery));
+    QCOMPARE(day.scheduler.pendingCount(), 0);
+}
+
+void TestDaySession::recoveryFileFollowsUndo()
+{
+    Day day;
+    WriteMealFile(day, QStringLiteral("montag.txt"), {QStringLiteral("Mahlzeit1=1;1003;20,0;")});
+    const QString recovery = day.path(SessionFileName);
+    day.run(QStringLiteral("read:montag.txt"));
+    day.enter(QStringLiteral("1001"), QStringLiteral("100"));
+    day.scheduler.advance(Delay);
+    QVERIFY(QFileInfo::exists(recovery));
+
+    // Back to the day of the file: nothing unsaved, so nothing to keep.
+    day.session->undo();
+    QVERIFY(!QFileInfo::exists(recovery));
+    QCOMPARE(day.scheduler.pendingCount(), 0);
+
+    // Forward again: unsaved once more, on disk one delay later, with the file it came from.
+    day.session->redo();
+    QVERIFY(!QFileInfo::exists(recovery));
+    day.scheduler.advance(Delay);
+    const SessionFile kept = ReadSessionFile(day.dir.path() + QLatin1Char('/'));
+    QCOMPARE(kept.status, SessionFileStatus::Ok);
+    QCOMPARE(kept.entryCount, 2);
+    QCOMPARE(kept.fileLabel, QStringLiteral("Datei montag.txt"));
+
+    // Started again after a crash, the day comes back, and undoing the take-over empties it.
+    day.start();
+    day.prompts.answers.append(AnswerLeft);
+    day.session->offerRecovery();
+    QCOMPARE(day.meals(), QStringLiteral("1: Butter 20,0 | Apfel, roh 100,0"));
+    QVERIFY(day.session->plan().changed());
+    QVERIFY(day.session->undo());
+    QCOMPARE(day.meals(), QString());
+    QCOMPARE(day.session->passingStatus(),
+             QStringLiteral("Rückgängig: Wiederherstellen der letzten Sitzung"));
+    QVERIFY(!QFileInfo::exists(recovery));
+}
+
+QTEST_GUILESS_MAIN(TestDaySession)
+#include "tst_daysession.moc"
