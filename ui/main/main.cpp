@@ -1,22 +1,17 @@
 #include "appicon.h"
 #include "appinfo.h"
+#include "commandline.h"
 #include "instancelock.h"
-#include "programlocks.h"
 #include "mainwindowcontext.h"
 #include "messagewindowprompts.h"
+#include "programlocks.h"
 #include "qtgerman.h"
 #include "quitwhenshown.h"
-#include "summarycommand.h"
 #include "tmainform.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QMessageBox>
-#include <QTextStream>
 #include <QTranslator>
-
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -41,28 +36,8 @@ int main(int argc, char *argv[])
 
     // The command line is looked at before anything else: its modes need no display, take no
     // lock and open no window, and a wrong argument is refused before a display is looked for.
-    // The arguments are taken as the bytes they are, so a name in another encoding is refused
-    // instead of being read as a file that is not there.
-    QList<QByteArray> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QByteArray(argv[i]));
-    const CommandLine commandLine = ParseCommandLine(arguments);
-    if (commandLine.mode != CommandLineMode::Window) {
-        // A PDF needs fonts and a painter, so Qt's GUI part, but never a display: the offscreen
-        // platform has the same fonts, and a stale DISPLAY cannot stop it. A platform the
-        // user names still wins.
-        std::unique_ptr<QCoreApplication> core;
-        if (commandLine.mode == CommandLineMode::Pdf) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-            core = std::make_unique<QGuiApplication>(argc, argv);
-        } else {
-            core = std::make_unique<QCoreApplication>(argc, argv);
-        }
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        return RunCommandLine(commandLine, QCoreApplication::applicationDirPath() + QLatin1Char('/'), out, err);
-    }
+    if (const int status = RunCommandLineIfAsked(argc, argv); status >= 0)
+        return status;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppTitle());

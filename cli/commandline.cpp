@@ -1,21 +1,23 @@
-#include "summarycommand.h"
+#include "commandline.h"
 
-#include "datafiles.h"
+#include "daydata.h"
 #include "daysummary.h"
 #include "daysummarytable.h"
-#include "foodstore.h"
 #include "mealfile.h"
+#include "numbertext.h"
 #include "printdocument.h"
 #include "printpainter.h"
 #include "reference.h"
 #include "reportfile.h"
-#include "numbertext.h"
 #include "savetarget.h"
-#include "settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QStringDecoder>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -133,23 +135,14 @@ bool OutputAllowed(const QString &output, const QStringList &inputs, const QStri
     return true;
 }
 
-// The foods and the requirement in force, as the windows would load them; false (with the
+// The foods and the requirement in force, loaded as the windows load them; false (with the
 // reason on err) when there are no Swiss foods.
-bool LoadData(FoodStore &store, ReferenceSet &requirement, const QString &dataDirectory, QTextStream &err)
+bool LoadData(DayData &data, ReferenceSet &requirement, QTextStream &err)
 {
-    const QStringList foodMessages = store.loadFiles();
-    for (const QString &message : foodMessages)
-        err << message << '\n';
-    if (store.swissLineCount() == 0) {
-        err << QStringLiteral("Die Schweizer Nährwertliste ist leer!\n");
-        return false;
-    }
-    store.buildIndex();
-    const ReferenceLoad reference = LoadReferenceValues(dataDirectory, LoadSettings(dataDirectory));
-    if (!reference.message.isEmpty())
-        err << reference.message << '\n';
-    requirement = reference.state.active;
-    return true;
+    const bool loaded = data.load([&err](const QString &message) { err << message << '\n'; },
+                                  DayData::Stop::WithoutSwissFoods);
+    requirement = data.requirements().active;
+    return loaded;
 }
 
 // Every file as a day, what was left out on err; false when no day was read.
@@ -175,12 +168,12 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
     if (!commandLine.csvPath.isEmpty() &&
         !OutputAllowed(commandLine.csvPath, commandLine.files, dataDirectory, &csvPath, err))
         return Failed;
-    FoodStore store(dataDirectory, german);
+    DayData data(dataDirectory, german);
     ReferenceSet requirement;
-    if (!LoadData(store, requirement, dataDirectory, err))
+    if (!LoadData(data, requirement, err))
         return Failed;
     DaySummary summary;
-    if (!Summarise(commandLine.files, store, requirement, summary, err))
+    if (!Summarise(commandLine.files, data.store(), requirement, summary, err))
         return Failed;
 
     const QStringList lines = FormatDaySummaryText(summary, german);
@@ -204,10 +197,11 @@ int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextSt
     QString pdfPath;
     if (!OutputAllowed(commandLine.pdfPath, commandLine.files, dataDirectory, &pdfPath, err))
         return Failed;
-    FoodStore store(dataDirectory, german);
+    DayData data(dataDirectory, german);
     ReferenceSet requirement;
-    if (!LoadData(store, requirement, dataDirectory, err))
+    if (!LoadData(data, requirement, err))
         return Failed;
+    const FoodStore &store = data.store();
     // The summary says for one file as for many what was left out and why.
     DaySummary summary;
     if (!Summarise(commandLine.files, store, requirement, summary, err))
@@ -402,4 +396,30 @@ int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory,
         break;
     }
     return Failed;
+}
+
+int RunCommandLineIfAsked(int &argc, char **argv)
+{
+    // The arguments are taken as the bytes they are, so a name in another encoding is refused
+    // instead of being read as a file that is not there.
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.mode == CommandLineMode::Window)
+        return -1;
+    // A PDF needs fonts and a painter, so Qt's GUI part, but never a display: the offscreen
+    // platform has the same fonts, and a stale DISPLAY cannot stop it. A platform the user
+    // names still wins.
+    std::unique_ptr<QCoreApplication> application;
+    if (commandLine.mode == CommandLineMode::Pdf) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunCommandLine(commandLine, QCoreApplication::applicationDirPath() + QLatin1Char('/'), out, err);
 }

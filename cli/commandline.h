@@ -28,6 +28,13 @@ struct CommandLine
     QString error;   // German, for Wrong: every line for standard error, without the last line end
 };
 
+// The command line as main() meets it, before any application object is made: when argv asks
+// for one of our modes (or gets our options wrong), makes the application object that mode needs
+// (none with a display: a QCoreApplication, for --pdf a QGuiApplication on the offscreen platform
+// unless the user names another), runs it and returns its exit status; -1 when the windows are
+// to start. Every argument is checked as the bytes it is, before a display is looked for.
+int RunCommandLineIfAsked(int &argc, char **argv);
+
 // arguments: the bytes of argv without the program's own name. Checks every argument without a
 // display: Qt's own options (-platform, -display, -style, -reverse, ...) are left to Qt; any
 // other argument beginning with '-' is unknown, as is a file name without --summary or --pdf

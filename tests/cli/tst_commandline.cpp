@@ -2,7 +2,7 @@
 // before anything is read, an output is never one of the inputs nor anything the save-target
 // rule refuses, and after a refusal every file is as it was, byte for byte.
 
-#include "summarycommand.h"
+#include "commandline.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -58,7 +58,7 @@ private:
 
 void TestCommandLine::initTestCase()
 {
-    QVERIFY(CopyFolderFiles(QStringLiteral(KB_TEST_DIR "/fixtures/good"), m_program.path()));
+    QVERIFY(CopyFolderFiles(QStringLiteral(KB_DAY_FIXTURE_DIR), m_program.path()));
     const QByteArray day = "VNR=Mz251026\r\nMahlzeit1=1;1001;200,0;\r\n";
     for (const char *name : {"Montag.txt", "Dienstag.txt", "b.csv"})
         QVERIFY(WriteBytes(m_days.filePath(QLatin1String(name)), day));

@@ -59,7 +59,7 @@ void TestSummaryCommand::init()
     QDir().mkpath(m_program.path());
     QVERIFY(QFile::copy(QStringLiteral(KB_PROGRAM_PATH), m_program.filePath(QStringLiteral("kostbilanz"))));
     for (const char *name : {"NwChDb.dat", "NwRefWerteDge.dat"}) {
-        QVERIFY(QFile::copy(QStringLiteral(KB_TEST_DIR "/fixtures/good/") + QLatin1String(name),
+        QVERIFY(QFile::copy(QStringLiteral(KB_DAY_FIXTURE_DIR "/") + QLatin1String(name),
                             m_program.filePath(QLatin1String(name))));
     }
 
