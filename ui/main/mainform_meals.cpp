@@ -1,9 +1,11 @@
-// The road of one food: input line, entering, the meal lists, sums, percentages and markers.
+// Showing the day: what the session names as changed goes to the input line, the meal lists,
+// the sums, percentages and markers, the file-name label, the counts and the status line.
 
 #include "tmainform.h"
 
 #include "foodlistcolumns.h"
-#include "userprompts.h"
+#include "statusstrip.h"
+#include "tauswprojekteform.h"
 
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -11,62 +13,91 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+void TMainForm::showDayChange(DayParts parts)
+{
+    for (int n = 1; n <= MealCount; ++n) {
+        if (parts & MealPart(n))
+            showMeal(n);
+    }
+    if (parts & DayPart::Meals)
+        UpdateMealMarkers();
+    if (parts & DayPart::Balance)
+        showBalance();
+    if (parts & DayPart::InputLine)
+        showInputLine();
+    if (parts & DayPart::FileLabel)
+        setLabelText(QStringLiteral("DateiNameLabel"), m_session->fileLabel());
+    if (parts & DayPart::Foods) {
+        showFoodCounts();
+        // The selection list's rows are positions in the index that was replaced.
+        if (m_selectionWindow != nullptr)
+            m_selectionWindow->clearList();
+    }
+    if (parts & DayPart::ActiveMeal)
+        m_pages->setCurrentIndex(m_session->plan().activeMeal() - 1);
+    if (parts & DayPart::Requirement)
+        ShowActiveReference();
+    if (parts & DayPart::LastingStatus)
+        showStatus(m_session->lastingStatus());
+    if (parts & DayPart::PassingStatus)
+        showStatus(m_session->passingStatus(), PassingStatusMs);
+}
+
 void TMainForm::ShowFoodInInputLine(int position)
 {
-    ::ShowFoodInInputLine(m_store.index(), position, m_inputLine);
-    showInputLine();
+    m_session->showFood(position);
 }
 
 void TMainForm::showInputLine()
 {
-    setLabelText(QStringLiteral("IdLabel"), m_inputLine.id);
-    setLabelText(QStringLiteral("DbTypLabel"), m_inputLine.dbType);
-    setLabelText(QStringLiteral("BezeLabel"), m_inputLine.name);
-    labelNamed(QStringLiteral("BezeLabel"))->setToolTip(m_inputLine.nameHint);
-    setLabelText(QStringLiteral("MengLabel"), m_inputLine.referenceAmount);
+    const InputLine &line = m_session->inputLine();
+    setLabelText(QStringLiteral("IdLabel"), line.id);
+    setLabelText(QStringLiteral("DbTypLabel"), line.dbType);
+    setLabelText(QStringLiteral("BezeLabel"), line.name);
+    labelNamed(QStringLiteral("BezeLabel"))->setToolTip(line.nameHint);
+    setLabelText(QStringLiteral("MengLabel"), line.referenceAmount);
     for (int k = 0; k < NutrientCount; ++k)
-        setLabelText(QStringLiteral("NwLabel%1").arg(k), m_inputLine.values.value(k));
-    m_amountEdit->setText(m_inputLine.amount);
+        setLabelText(QStringLiteral("NwLabel%1").arg(k), line.values.value(k));
+    m_amountEdit->setText(line.amount);
     // Until a food has been picked the unit captions keep their start-up texts.
-    if (!m_inputLine.unitCaption.isEmpty()) {
-        setLabelText(QStringLiteral("KopfMengLabel"), m_inputLine.unitCaption);
-        setLabelText(QStringLiteral("Label12"), m_inputLine.unitCaption);
+    if (!line.unitCaption.isEmpty()) {
+        setLabelText(QStringLiteral("KopfMengLabel"), line.unitCaption);
+        setLabelText(QStringLiteral("Label12"), line.unitCaption);
     }
+}
+
+void TMainForm::focusAmount(FocusRequest request)
+{
+    if (request == FocusRequest::Amount)
+        m_amountEdit->setFocus();
 }
 
 void TMainForm::EnterFood()
 {
-    const EnterResult result = ::EnterFood(m_plan, m_inputLine);
-    if (!result.entered) {
-        m_context.prompts->showNotice(result.message);
-        if (result.focusAmount)
-            m_amountEdit->setFocus();
-        return;
-    }
-    showMeal(m_plan.activeMeal());
-    UpdateMealMarkers();
-    RecomputeBalance();
-    showInputLine();
-    keepSession();
+    focusAmount(m_session->enterFood());
 }
 
 void TMainForm::RecomputeBalance()
 {
-    m_balance = ComputeBalance(m_plan, m_requirements.active);
+    m_session->recomputeBalance();
+}
 
+void TMainForm::showBalance()
+{
+    const DayBalance &balance = m_session->balance();
     for (int n = 1; n <= MealCount; ++n) {
-        m_mealSumTexts[n - 1] = SumTexts(m_balance.mealSums[n - 1], m_context.locale);
+        m_mealSumTexts[n - 1] = SumTexts(balance.mealSums[n - 1], m_context.locale);
         showMealSums(n);
     }
-    const SumRowTexts dayTexts = SumTexts(m_balance.daySums, m_context.locale);
+    const SumRowTexts dayTexts = SumTexts(balance.daySums, m_context.locale);
     setLabelText(QStringLiteral("MengLabelTaSu"), dayTexts.amount);
     for (int k = 0; k < NutrientCount; ++k)
         setLabelText(QStringLiteral("LabelTaSu%1").arg(k), dayTexts.nutrients.value(k));
 
     for (int k = 0; k < NutrientCount; ++k) {
         QLabel *label = labelNamed(QStringLiteral("ProzLabel%1").arg(k));
-        label->setText(PercentText(m_balance.percent[k]));
-        const Rgb colour = PercentClassColour(m_balance.classes[k]);
+        label->setText(PercentText(balance.percent[k]));
+        const Rgb colour = PercentClassColour(balance.classes[k]);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
         label->setPalette(palette);
@@ -88,25 +119,26 @@ void TMainForm::showMealSums(int meal)
 void TMainForm::UpdateMealMarkers()
 {
     for (int n = 1; n <= MealCount; ++n)
-        m_markers[n - 1]->setVisible(m_plan.entryCount(n) > 0);
+        m_markers[n - 1]->setVisible(m_session->plan().entryCount(n) > 0);
 }
 
 void TMainForm::ShowWaterShares()
 {
-    m_context.prompts->showNotice(WaterSharesText(m_balance));
+    m_session->showWaterShares();
 }
 
 void TMainForm::ShowActiveReference()
 {
-    setLabelText(QStringLiteral("KohorteLabel"), m_requirements.active.title);
-    const QStringList texts = ReferenceValueTexts(m_requirements.active, m_context.locale);
+    const ReferenceSet &active = m_session->requirements().active;
+    setLabelText(QStringLiteral("KohorteLabel"), active.title);
+    const QStringList texts = ReferenceValueTexts(active, m_context.locale);
     for (int k = 0; k < NutrientCount; ++k)
         setLabelText(QStringLiteral("TaBedLabel%1").arg(k), texts.value(k));
 }
 
 void TMainForm::setActiveMeal(int meal)
 {
-    m_plan.setActiveMeal(meal);
+    m_session->setActiveMeal(meal);
     m_pages->setCurrentIndex(meal - 1);
 }
 
@@ -118,7 +150,7 @@ void TMainForm::showMeal(int meal)
     QTableWidget *list = m_mealLists[meal - 1];
     if (list == nullptr)
         return;
-    const QList<MealEntry> &entries = m_plan.meal(meal);
+    const QList<MealEntry> &entries = m_session->plan().meal(meal);
     list->clearSelection();
     list->setRowCount(int(entries.size()));
     const Qt::Alignment numbers = Qt::AlignRight | Qt::AlignVCenter;
@@ -137,12 +169,6 @@ void TMainForm::showMeal(int meal)
     }
 }
 
-void TMainForm::showAllMeals()
-{
-    for (int n = 1; n <= MealCount; ++n)
-        showMeal(n);
-}
-
 int TMainForm::selectedEntry(int meal) const
 {
     // A page not made yet has nothing selected.
@@ -153,7 +179,7 @@ int TMainForm::selectedEntry(int meal) const
     if (rows.isEmpty())
         return -1;
     const int row = rows.first().row();
-    return row < m_plan.entryCount(meal) ? row : -1;
+    return row < m_session->plan().entryCount(meal) ? row : -1;
 }
 
 void TMainForm::selectEntry(int meal, int row)

@@ -2,6 +2,7 @@
 
 #include "tmainform.h"
 
+#include "numbertext.h"
 #include "tauswprojekteform.h"
 #include "tlebmittplusform.h"
 #include "tlizform.h"
@@ -9,7 +10,6 @@
 #include "tmehreretageform.h"
 #include "tnaewbedarfform.h"
 #include "trezeptform.h"
-#include "numbertext.h"
 #include "userprompts.h"
 
 #include <QLineEdit>
@@ -27,13 +27,10 @@ void TMainForm::OpenFoodSelection()
 {
     if (m_selectionWindow == nullptr)
         m_selectionWindow = new TAuswProjekteForm(m_context.prompts, this);
-    const FoodSelection selection = m_selectionWindow->selectFood(m_store.index(), dialogOrigin());
+    const FoodSelection selection = m_selectionWindow->selectFood(foodStore().index(), dialogOrigin());
     if (!selection.accepted)
         return;
-    m_inputLine.amount.clear();
-    m_amountEdit->clear();
-    if (selection.position >= 0)
-        ShowFoodInInputLine(selection.position);
+    m_session->pickFood(selection.position);
     // The amount is what the user types next.
     m_amountEdit->setFocus(Qt::OtherFocusReason);
 }
@@ -41,14 +38,12 @@ void TMainForm::OpenFoodSelection()
 void TMainForm::OpenAdditionalFoods()
 {
     if (m_additionalFoodsWindow == nullptr) {
-        m_additionalFoodsWindow = new TLebmittPlusForm(m_context.prompts, m_store, m_context.clock, this);
+        m_additionalFoodsWindow =
+            new TLebmittPlusForm(m_context.prompts, m_session->foodStore(), m_context.clock, this);
         // A save rebuilds the store's index while the window stays open; the counts follow at
         // once, and the selection list, whose rows are positions in the old index, is emptied.
-        connect(m_additionalFoodsWindow, &TLebmittPlusForm::foodsSaved, this, [this] {
-            showFoodCounts();
-            if (m_selectionWindow != nullptr)
-                m_selectionWindow->clearList();
-        });
+        connect(m_additionalFoodsWindow, &TLebmittPlusForm::foodsSaved, m_session.get(),
+                &DaySession::foodsChanged);
     }
     m_additionalFoodsWindow->editAdditionalFoods(dialogOrigin());
 }
@@ -59,13 +54,9 @@ void TMainForm::OpenRequirementsWindow()
         m_requirementsWindow = new TNaewBedarfForm(m_context.prompts, m_context.dataDirectory,
                                                    m_context.clock, GermanNumberLocale(), this);
     }
-    const RequirementsResult result = m_requirementsWindow->chooseRequirement(m_requirements, dialogOrigin());
-    // The own values the window took into the table count even when nothing was taken over.
-    m_requirements = result.state;
-    if (result.takenOver) {
-        ShowActiveReference();
-        RecomputeBalance();
-    }
+    const RequirementsResult result =
+        m_requirementsWindow->chooseRequirement(m_session->requirements(), dialogOrigin());
+    m_session->takeRequirements(result.state, result.takenOver);
 }
 
 void TMainForm::OpenInfoWindow()
@@ -79,53 +70,29 @@ void TMainForm::OpenMaxValues()
 {
     if (m_maxValuesWindow == nullptr)
         m_maxValuesWindow = new TMaxWerteForm(this);
-    m_maxValuesWindow->showFoods(m_store.index(), dialogOrigin());
+    m_maxValuesWindow->showFoods(foodStore().index(), dialogOrigin());
 }
 
 void TMainForm::OpenSeveralDays()
 {
     if (m_severalDaysWindow == nullptr) {
-        m_severalDaysWindow =
-            new TMehrereTageForm(m_context.prompts, m_context.dataDirectory, m_context.clock, GermanNumberLocale(), this);
-        m_severalDaysWindow->setPrinting(m_store.swissHeaderLine(), m_context.printPreview);
+        m_severalDaysWindow = new TMehrereTageForm(m_context.prompts, m_context.dataDirectory,
+                                                   m_context.clock, GermanNumberLocale(), this);
+        m_severalDaysWindow->setPrinting(foodStore().swissHeaderLine(), m_context.printPreview);
     }
-    m_severalDaysWindow->showDays(m_store.index(), m_store.swissLineCount() == 0, m_requirements.active,
-                                  dialogOrigin());
+    // The days are read with the session's foods and requirement, as the day on show is.
+    m_severalDaysWindow->showDays(foodStore().index(), foodStore().swissLineCount() == 0,
+                                  m_session->requirements().active, dialogOrigin());
 }
 
 void TMainForm::SaveMealAsRecipe(int meal)
 {
-    if (m_plan.entryCount(meal) == 0) {
-        m_context.prompts->showNotice(QStringLiteral("Die Mahlzeit ist leer !"));
+    if (!m_session->recipeAllowed(meal))
         return;
-    }
-    // An own-foods file found at start but not taken in is kept as it is; said before the
-    // dialog asks for anything, since the save would be refused anyway.
-    if (const FileProtection &protection = m_store.additionalProtection(); protection.isProtected()) {
-        m_context.prompts->showPlainMessage(protection.refusal());
-        return;
-    }
     if (m_recipeWindow == nullptr)
         m_recipeWindow = new TRezeptForm(m_context.prompts, this);
-    m_recipeWindow->saveAsRecipe(meal, m_plan.meal(meal), m_store, dialogOrigin(),
-                                 [this](const RecipeChoice &choice) { return saveRecipe(choice); });
-}
-
-bool TMainForm::saveRecipe(const RecipeChoice &choice)
-{
-    const RecipeSave saved =
-        SaveRecipeAsOwnFood(m_store, choice.row, choice.replaceExisting, m_context.clock());
-    if (!saved.plainMessage.isEmpty()) {
-        m_context.prompts->showPlainMessage(saved.plainMessage);
-        return false;
-    }
-    if (saved.saved) {
-        // As after a save in the own-foods window: the counts follow, and the selection list,
-        // whose rows are positions in the old index, is emptied.
-        showFoodCounts();
-        if (m_selectionWindow != nullptr)
-            m_selectionWindow->clearList();
-    }
-    m_context.prompts->showNotice(saved.notice);
-    return true;
+    m_recipeWindow->saveAsRecipe(meal, m_session->plan().meal(meal), foodStore(), dialogOrigin(),
+                                 [this](const RecipeChoice &choice) {
+                                     return m_session->saveRecipe(choice.row, choice.replaceExisting);
+                                 });
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QWidget;
+class Scheduler;
 class UserPrompts;
 struct PrintDocument;
 
@@ -21,6 +22,7 @@ struct MainWindowContext
     QString buildStamp;             // shown by the info window
     QString programFilePath;        // the running program file, for the info window
     int sessionSaveDelayMs = 2000;  // longest wait from a change of the meals to the recovery file
+    Scheduler *scheduler = nullptr; // runs the recovery write; not owned; empty: Qt's timers
     // Shows a document to print; empty: Qt's print preview (ShowPrintPreview). Tests record.
     std::function<void(const PrintDocument &, QWidget *)> printPreview;
 };

@@ -33,6 +33,19 @@
 
 namespace {
 
+// The session's part of what the window is given.
+DaySessionContext SessionContext(const MainWindowContext &context)
+{
+    DaySessionContext session;
+    session.dataDirectory = context.dataDirectory;
+    session.prompts = context.prompts;
+    session.clock = context.clock;
+    session.locale = context.locale;
+    session.scheduler = context.scheduler;
+    session.recoveryDelayMs = context.sessionSaveDelayMs;
+    return session;
+}
+
 const QColor Silver(192, 192, 192);
 const QColor LabelGrey(235, 235, 235);
 const QColor PanelColour(192, 228, 218);
@@ -96,6 +109,16 @@ const int MarkerLefts[MealCount] = {36, 122, 210, 296, 380, 466};
 // The meal lists' widths of name, Db, id (hidden) and amount; the values take ValuePitch.
 constexpr int MealListLeadWidths[FoodColumn::FirstValue] = {340, 28, 0, 66};
 
+// Strg+Z, and both keys of redo: Strg+Y and Strg+Umschalt+Z.
+const QKeySequence UndoKey(Qt::CTRL | Qt::Key_Z);
+const QKeySequence RedoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+
+QList<QKeySequence> DayUndoKeys()
+{
+    return {UndoKey, RedoKeys[0], RedoKeys[1]};
+}
+
 // A button of a row of commands: its name, left edge and width, caption and what it does.
 struct CommandButton
 {
@@ -104,26 +127,21 @@ struct CommandButton
     int width;
     QString caption;
     std::function<void()> handler;
+    QString hint = QString(); // the key, where it has one
 };
 
 } // namespace
 
 TMainForm::TMainForm(const MainWindowContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context), m_store(context.dataDirectory, context.locale)
+    : QWidget(parent), m_context(context), m_session(std::make_unique<DaySession>(SessionContext(context)))
 {
+    connect(m_session.get(), &DaySession::dayChanged, this, [this](DayParts parts) { showDayChange(parts); });
     buildLayout();
+    buildKeys();
     setWindowTitle(AppTitle());
     setActiveMeal(1);
-    // Single-shot and not restarted by later changes, so a day is on disk at most one delay
-    // after its first unsaved change, however long the typing goes on; precise, since a coarse
-    // timer may fire a twentieth of its interval late.
-    m_sessionTimer = new QTimer(this);
-    m_sessionTimer->setObjectName(QStringLiteral("SessionTimer"));
-    m_sessionTimer->setTimerType(Qt::PreciseTimer);
-    m_sessionTimer->setSingleShot(true);
-    m_sessionTimer->setInterval(context.sessionSaveDelayMs);
-    connect(m_sessionTimer, &QTimer::timeout, this, [this] { writeSession(); });
-    loadDataFiles();
+    m_session->loadData();
+    UpdateMealMarkers();
 }
 
 TMainForm::~TMainForm() = default;
@@ -162,6 +180,16 @@ void TMainForm::onClick(QWidget *widget, std::function<void()> handler)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_amountEdit && event->type() == QEvent::ShortcutOverride) {
+        // The field would take these keys for undoing its own typing; left unclaimed, they
+        // reach the window's shortcuts and undo the day, as everywhere else in the window.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QKeySequence &dayKey : DayUndoKeys()) {
+            if (pressed == dayKey)
+                return true;
+        }
+    }
     if (watched == m_foodPanel) {
         // The food magnifier is the first stop of the keyboard road: Enter or Space on it
         // opens the selection, and it shows by sinking in that it has the focus.
@@ -216,9 +244,9 @@ void TMainForm::buildCommandBar()
 
     const CommandButton commands[] = {
         {"MzDateiEinlesenBtn", 10, 106, QStringLiteral("Mahlzeiten - Datei einlesen"),
-         [this] { ReadMealFile(); }},
+         [this] { ReadMealFile(); }, QStringLiteral("Strg+O")},
         {"MzDateiSpeichernBtn", 122, 106, QStringLiteral("Mahlzeiten in Datei speichern"),
-         [this] { SaveMealFile(); }},
+         [this] { SaveMealFile(); }, QStringLiteral("Strg+S")},
         {"TagBilanzSpeichernBtn", 234, 107, QStringLiteral("Tagesbilanz in Datei speichern"),
          [this] { SaveDayBalance(); }},
         {"ZusLebeMitBtn", 347, 97, QStringLiteral("Zusätzliche Lebensmittel"),
@@ -230,12 +258,14 @@ void TMainForm::buildCommandBar()
     for (const CommandButton &command : commands) {
         WrapButton *button = MakeWrapButton(bar, QLatin1String(command.name), command.caption,
                                             QRect(command.left, 12, command.width, 42));
+        if (!command.hint.isEmpty())
+            button->setToolTip(command.hint);
         connect(button, &QPushButton::clicked, this, command.handler);
     }
 
     auto *info = new QToolButton(bar);
     info->setObjectName(QStringLiteral("InfoSBtn"));
-    info->setToolTip(QStringLiteral("Informationen zum Programm"));
+    info->setToolTip(QStringLiteral("Informationen zum Programm (F1)"));
     info->setGeometry(679, 12, 42, 42);
     info->setIcon(QIcon(InfoPicture()));
     info->setIconSize(QSize(32, 32));
@@ -306,7 +336,9 @@ void TMainForm::buildInputLine()
     // Only typing is limited to six characters; an amount put in by a command (a meal file,
     // "Lebensmittel ändern") is kept whole in the input line even where the field cuts it.
     connect(m_amountEdit, &QLineEdit::textEdited, this,
-            [this](const QString &text) { m_inputLine.amount = text; });
+            [this](const QString &text) { m_session->setAmountText(text); });
+    // Strg+Z and Strg+Y undo the day here too, not the typing: the field lets them pass.
+    m_amountEdit->installEventFilter(this);
     // Enter after the amount enters the food, as "Lebensmittel eintragen" does.
     connect(m_amountEdit, &QLineEdit::returnPressed, this, [this] { EnterFood(); });
     addLabel(this, QStringLiteral("Label12"), QStringLiteral("g / St"), QRect(248, 140, 44, LabelHeight));
@@ -356,7 +388,7 @@ void TMainForm::buildMealPages()
     ensureMealPage(1);
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         ensureMealPage(index + 1);
-        m_plan.setActiveMeal(index + 1);
+        m_session->setActiveMeal(index + 1);
     });
 
     // The markers sit on the upper edge of the tabs; made after the pages, they lie above them.
@@ -488,6 +520,7 @@ void TMainForm::buildDayPanel()
     // Above it, the day on paper and as a PDF.
     QPushButton *print =
         MakeButton(day, QStringLiteral("DruckenBtn"), QStringLiteral("Drucken ..."), QRect(14, 8, 72, 42));
+    print->setToolTip(QStringLiteral("Strg+P"));
     connect(print, &QPushButton::clicked, this, [this] { PrintDay(); });
     QPushButton *pdf = MakeWrapButton(day, QStringLiteral("PdfSpeichernBtn"), QStringLiteral("Als PDF speichern ..."),
                                       QRect(90, 8, 84, 42));
@@ -541,35 +574,46 @@ void TMainForm::buildDayPanel()
                  right);
 }
 
-// ---- start-up -------------------------------------------------------------------------------
-
-void TMainForm::loadDataFiles()
-{
-    // Each message waits for its OK before the next file is looked at; the window is not up yet.
-    const QStringList foodMessages = m_store.loadFiles();
-    for (const QString &message : foodMessages)
-        m_context.prompts->showPlainMessage(message);
-
-    const SettingsList settings = LoadSettings(m_context.dataDirectory);
-    if (!settings.protection.startMessage.isEmpty())
-        m_context.prompts->showPlainMessage(settings.protection.startMessage);
-    m_store.buildIndex();
-    showFoodCounts();
-
-    const ReferenceLoad load = LoadReferenceValues(m_context.dataDirectory, settings);
-    m_requirements = load.state;
-    if (!load.message.isEmpty())
-        m_context.prompts->showPlainMessage(load.message);
-    if (!m_requirements.ownValuesProtection.startMessage.isEmpty())
-        m_context.prompts->showPlainMessage(m_requirements.ownValuesProtection.startMessage);
-    ShowActiveReference();
-    UpdateMealMarkers();
-}
-
 void TMainForm::showFoodCounts()
 {
-    setLabelText(QStringLiteral("Label1"), m_store.index().swissCountText());
-    setLabelText(QStringLiteral("Label2"), m_store.index().additionalCountText());
+    setLabelText(QStringLiteral("Label1"), foodStore().index().swissCountText());
+    setLabelText(QStringLiteral("Label2"), foodStore().index().additionalCountText());
+}
+
+// ---- keys ------------------------------------------------------------------------------------
+
+void TMainForm::buildKeys()
+{
+    // Each key's name stands in the tooltip of its control (after the control's hint where it
+    // has one): "Strg+O", "Strg+S", "Informationen zum Programm (F1)", "Strg+P", "Alt+1".
+    // Window shortcuts: they work wherever the focus is in the window, and not while one of the
+    // other windows or a question is open over it.
+    const auto add = [this](const QKeySequence &keys, std::function<void()> command) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, std::move(command));
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { SaveMealFile(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { ReadMealFile(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintDay(); });
+    add(QKeySequence(Qt::Key_F1), [this] { OpenInfoWindow(); });
+    add(UndoKey, [this] { Undo(); });
+    for (const QKeySequence &keys : RedoKeys)
+        add(keys, [this] { Redo(); });
+    for (int n = 1; n <= MealCount; ++n)
+        add(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + n)), [this, n] { setActiveMeal(n); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { showMealPage(1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { showMealPage(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { showMealPage(1); });
+    // Umschalt+Tab arrives as Backtab.
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { showMealPage(-1); });
+    add(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [this] { showMealPage(-1); });
+
+    for (int n = 1; n <= MealCount; ++n)
+        m_pages->setTabToolTip(n - 1, QStringLiteral("Alt+%1").arg(n));
+}
+
+void TMainForm::showMealPage(int step)
+{
+    setActiveMeal((m_session->plan().activeMeal() - 1 + step + MealCount) % MealCount + 1);
 }
 
 // ---- helpers --------------------------------------------------------------------------------
@@ -614,12 +658,9 @@ void TMainForm::setLabelText(const QString &name, const QString &text)
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     // A cancelled, refused or failed save keeps the window open with the meals as they are.
-    if (!offerToSaveChanges()) {
+    if (!m_session->close()) {
         event->ignore();
         return;
     }
-    // A normal end: whatever was not saved, the user chose to leave.
-    m_sessionTimer->stop();
-    RemoveSessionFile(m_context.dataDirectory);
     event->accept();
 }

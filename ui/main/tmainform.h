@@ -1,11 +1,7 @@
 #pragma once
 
-#include "balance.h"
-#include "foodstore.h"
+#include "daysession.h"
 #include "mainwindowcontext.h"
-#include "mealfile.h"
-#include "mealplan.h"
-#include "reference.h"
 
 #include <QHash>
 #include <QPalette>
@@ -13,13 +9,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTableWidget;
-class QTimer;
 class StatusStrip;
 class TAuswProjekteForm;
 class TLebmittPlusForm;
@@ -33,8 +29,10 @@ struct PrintDocument;
 struct RecipeChoice;
 
 // The main window: the input line, the six meals with their sums, the day balance against
-// the requirement in force, and the commands on them. It holds the food data, the
-// requirement rows and the meal plan for the whole run, and creates the other windows.
+// the requirement in force, and the commands on them. The day itself and every command on it
+// live in its DaySession; the window shows the session's state whenever it names a change,
+// forwards each command with what only the window knows (the selected row), puts the focus
+// where a command asks for it, and creates the other windows.
 class TMainForm : public QWidget
 {
     Q_OBJECT
@@ -45,11 +43,13 @@ public:
     explicit TMainForm(const MainWindowContext &context, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    const MealPlan &mealPlan() const { return m_plan; }
-    const InputLine &inputLine() const { return m_inputLine; }
-    const FoodStore &foodStore() const { return m_store; }
-    const RequirementState &requirementState() const { return m_requirements; }
-    const DayBalance &dayBalance() const { return m_balance; }
+    DaySession &session() { return *m_session; }
+    const DaySession &session() const { return *m_session; }
+    const MealPlan &mealPlan() const { return m_session->plan(); }
+    const InputLine &inputLine() const { return m_session->inputLine(); }
+    const FoodStore &foodStore() const { return m_session->foodStore(); }
+    const RequirementState &requirementState() const { return m_session->requirements(); }
+    const DayBalance &dayBalance() const { return m_session->balance(); }
     QString dataDirectory() const { return m_context.dataDirectory; }
 
     // The label of a numbered family or any other control by its name; nullptr when none.
@@ -77,6 +77,11 @@ public:
     void ClearMeal(int meal);
     void ClearInputLine();
     void ResetAll();
+
+    // Strg+Z and Strg+Y (Strg+Umschalt+Z): the day before the last change and back again,
+    // wherever the focus is in the window.
+    void Undo();
+    void Redo();
 
     // Meal file. SaveMealFile returns true when the file was written.
     bool SaveMealFile();
@@ -125,7 +130,9 @@ private:
     void buildMealPage(int meal);
     void placeInTabOrder(int meal);
     void buildDayPanel();
-    void loadDataFiles();
+    // The keys of the window's commands, and their names in the tooltips.
+    void buildKeys();
+    void showMealPage(int step); // the next (1) or the previous (-1) meal page, round the end
 
     // A label on a grey field of its own, and a label filled with the colour of the head it
     // sits on. Both are known to labelNamed from the start.
@@ -135,43 +142,22 @@ private:
                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     void onClick(QWidget *widget, std::function<void()> handler);
 
+    // Shows what the session names as changed.
+    void showDayChange(DayParts parts);
     void showInputLine();
     void showMeal(int meal);
-    void showAllMeals();
+    void showBalance();
     void showMealSums(int meal); // the texts last computed, on a page made already
     int selectedEntry(int meal) const;
     void selectEntry(int meal, int row);
     void showFoodCounts();
     void setLabelText(const QString &name, const QString &text);
-
-    // "Änderungen speichern?" before unsaved meals are closed, reset or replaced. True when the
-    // caller may go on: nothing to save, "Nein", or "Ja" and the file was written.
-    bool offerToSaveChanges();
-    // Takes over a day read from a file (the plan's file names set by the caller): meals, input
-    // line, sums and meal 1 shown, then the refusals of the reading.
-    void showLoadedDay(const MealFileLoad &load);
-    void showRefusals(const QList<MealFileRefusal> &refusals);
-    // After every change of the meals: a changed day goes to the recovery file within the
-    // delay, a saved or read one needs none.
-    void keepSession();
-    void writeSession();
+    void focusAmount(FocusRequest request);
     QPoint dialogOrigin() const;
-    // Saves a recipe chosen in the recipe dialog among the own foods; false when the file could
-    // not be written (said in a plain message), so the dialog keeps what the user typed.
-    bool saveRecipe(const RecipeChoice &choice);
 
     MainWindowContext m_context;
-    FoodStore m_store;
-    RequirementState m_requirements;
-    MealPlan m_plan;
-    InputLine m_inputLine;
-    DayBalance m_balance;
-    QTimer *m_sessionTimer = nullptr;
-    // Set when something other than a file has the recovery file's name: no day is kept then,
-    // and the status line says so once instead of at every change.
-    bool m_sessionBlocked = false;
+    std::unique_ptr<DaySession> m_session;
     StatusStrip *m_status = nullptr;
-    QString m_lastReportFolder; // where the last report went; empty until then
 
     QTabWidget *m_pages = nullptr;
     QFrame *m_foodPanel = nullptr; // LupeLebePanel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakescheduler.h"
 #include "scriptedprompts.h"
 #include "testfiles.h"
 #include "tmainform.h"
@@ -19,7 +20,8 @@
 #include <memory>
 
 // A main window started on a copy of one fixture folder (or an empty folder), with scripted
-// prompts, German number settings and the clock standing at 26 October 2025, 14:30:05.
+// prompts, German number settings, the clock standing at 26 October 2025, 14:30:05, and a
+// scheduler whose time the test moves on (runTimers, or scheduler.advance).
 class MainFormSession
 {
 public:
@@ -48,6 +50,7 @@ public:
         context.buildStamp = QStringLiteral("Kostbilanz 25.12 10.12.2025 17:53:49 ");
         context.programFilePath = QCoreApplication::applicationFilePath();
         context.sessionSaveDelayMs = sessionSaveDelayMs;
+        context.scheduler = &scheduler;
         form = std::make_unique<TMainForm>(context);
     }
 
@@ -61,6 +64,9 @@ public:
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
+
+    // Lets every delayed write fall due, as the real timers would after the recovery delay.
+    void runTimers() { scheduler.advance(context.sessionSaveDelayMs); }
 
     // Labels and controls by name, through the window's own way to them: the meal pages are
     // made when first reached.
@@ -146,6 +152,7 @@ public:
 
     QTemporaryDir dir;
     ScriptedPrompts prompts; // outlives the form, which points to it
+    FakeScheduler scheduler; // so does the scheduler
     MainWindowContext context;
     std::unique_ptr<TMainForm> form;
 };

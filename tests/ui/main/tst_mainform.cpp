@@ -157,7 +157,10 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         {QStringLiteral("NwBezLabel4"), QStringLiteral("gesättigte Fettsäuren")},
         {QStringLiteral("DelZeileSBtn"), QStringLiteral("Auswahlzeile löschen")},
         {QStringLiteral("DelSBtnSheet3"), QStringLiteral("Tabelle löschen")},
-        {QStringLiteral("InfoSBtn"), QStringLiteral("Informationen zum Programm")},
+        {QStringLiteral("InfoSBtn"), QStringLiteral("Informationen zum Programm (F1)")},
+        {QStringLiteral("MzDateiEinlesenBtn"), QStringLiteral("Strg+O")},
+        {QStringLiteral("MzDateiSpeichernBtn"), QStringLiteral("Strg+S")},
+        {QStringLiteral("DruckenBtn"), QStringLiteral("Strg+P")},
         {QStringLiteral("Panel10"), QStringLiteral("Nährwertbedarf pro Tag auswählen")},
         {QStringLiteral("BedarfLupeImage"), QStringLiteral("Nährwertbedarf pro Tag auswählen")},
     };

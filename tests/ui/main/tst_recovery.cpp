@@ -7,8 +7,6 @@
 #include "filesizelimit.h"
 #include "sessionfile.h"
 
-#include <QTimer>
-
 namespace {
 
 const QString Apple = QStringLiteral(" Apfel, roh");
@@ -17,12 +15,6 @@ const QString Butter = QStringLiteral(" Butter");
 const QString Header = QStringLiteral("VNR=Mz251026");
 const QString Restore =
     QStringLiteral("Die Mahlzeiten der letzten Sitzung wurden nicht gespeichert. Wiederherstellen?");
-
-// Lets the recovery timer of a session made with a delay of 0 run.
-void RunTimers()
-{
-    QTest::qWait(10);
-}
 
 // One step of what the user does, by name: "enter", "remove", "change", "up", "clear",
 // "reset:<answer>", "save", "read:<answer>", "close:<answer>"; an answer is the one given to
@@ -106,11 +98,11 @@ void TestRecovery::changesReachTheRecoveryFile()
                                                      QStringLiteral("Mahlzeit1=1;1002;250,0;")});
     session.prompts.savePaths.append(session.path(QStringLiteral("gesichert.txt")));
     const QString recoveryFile = session.path(SessionFileName);
-    RunTimers();
+    session.runTimers();
     QVERIFY(!QFileInfo::exists(recoveryFile)); // read, not changed: nothing to keep
     for (const QString &step : steps) {
         Do(session, step);
-        RunTimers();
+        session.runTimers();
         if (step == steps.first() && step != QLatin1String("read"))
             QVERIFY2(QFileInfo::exists(recoveryFile), qPrintable(step));
     }
@@ -132,20 +124,21 @@ void TestRecovery::changesReachTheRecoveryFile()
 void TestRecovery::writtenAtMostOneDelayAfterTheFirstChange()
 {
     MainFormSession session(QStringLiteral("good"), {}, {}, 10000);
-    const auto *timer = session.form->findChild<QTimer *>(QStringLiteral("SessionTimer"));
-    QVERIFY(timer != nullptr);
-    QVERIFY(!timer->isActive());
+    const QString recoveryFile = session.path(SessionFileName);
+    QCOMPARE(session.scheduler.pendingCount(), 0);
 
     session.enter(QStringLiteral("1001"), QStringLiteral("100"));
-    QVERIFY(timer->isActive());
-    const int first = timer->remainingTime();
-    QVERIFY(first > 9000);
-    QTest::qWait(200);
+    QCOMPARE(session.scheduler.nextDueInMs(), 10000);
+    session.scheduler.advance(9000);
     // Typing on does not put the write off.
     session.enter(QStringLiteral("1002"), QStringLiteral("100"));
-    QVERIFY(timer->isActive());
-    QVERIFY2(timer->remainingTime() <= first - 150, qPrintable(QString::number(timer->remainingTime())));
-    QVERIFY(!QFileInfo::exists(session.path(SessionFileName)));
+    QCOMPARE(session.scheduler.pendingCount(), 1);
+    QCOMPARE(session.scheduler.nextDueInMs(), 1000);
+    session.scheduler.advance(999);
+    QVERIFY(!QFileInfo::exists(recoveryFile));
+    session.scheduler.advance(1);
+    QCOMPARE(MainFormSession::bytes(recoveryFile),
+             EncodeTextLines(SessionFileLines(session.form->mealPlan(), QString()), TextEncoding::Utf8Bom));
 }
 
 void TestRecovery::offersTheDayBack_data()
@@ -245,7 +238,7 @@ void TestRecovery::killedAndStartedAgainGivesTheSameDay()
     session.enter(QStringLiteral("1004"), QStringLiteral("20"));
     session.selectRow(1, 2);
     session.click(QStringLiteral("NachObenSBtn1"));
-    RunTimers();
+    session.runTimers();
 
     QStringList shown;
     for (int n = 1; n <= MealCount; ++n)
@@ -318,7 +311,7 @@ void TestRecovery::statusLineSaysWhenTheDayIsNotKept()
         FileSizeLimit full(0);
         QVERIFY(full.active());
         session.enter(QStringLiteral("1002"), QStringLiteral("100"));
-        RunTimers();
+        session.runTimers();
     }
     QCOMPARE(line->text(), status);
     // Typing is never interrupted: no box, no question.
@@ -327,7 +320,7 @@ void TestRecovery::statusLineSaysWhenTheDayIsNotKept()
 
     // Room again: the next change is kept, and the line says nothing more.
     session.enter(QStringLiteral("1004"), QStringLiteral("20"));
-    RunTimers();
+    session.runTimers();
     QCOMPARE(line->text(), folderInPlace ? status : QString());
     QCOMPARE(QFileInfo(recoveryFile).isFile(), !folderInPlace);
     if (folderInPlace) {
