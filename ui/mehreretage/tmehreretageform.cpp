@@ -67,6 +67,8 @@ void TMehrereTageForm::createControls()
     connect(pdf, &QPushButton::clicked, this, &TMehrereTageForm::PdfSpeichernBtnClick);
     QPushButton *choose = MakeButton(panel, QStringLiteral("DateienWaehlenBtn"),
                                      QStringLiteral("Dateien wählen ..."), QRect(708, 8, 140, 40));
+    // Enter chooses the days, the window's first step, from wherever the focus is; Escape closes.
+    choose->setDefault(true);
     connect(choose, &QPushButton::clicked, this, &TMehrereTageForm::DateienWaehlenBtnClick);
     QPushButton *save = MakeButton(panel, QStringLiteral("CsvSpeichernBtn"),
                                    QStringLiteral("Als CSV speichern ..."), QRect(856, 8, 160, 40));

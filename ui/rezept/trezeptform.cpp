@@ -124,6 +124,8 @@ void TRezeptForm::createControls()
                                    QRect(268, 9, 97, 26));
     QPushButton *cancel = MakeButton(buttons, QStringLiteral("AbbrechenBtn"), QStringLiteral("Abbrechen"),
                                      QRect(384, 9, 97, 26));
+    // Enter in any field saves, as the dialog's default button; Escape cancels.
+    save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &TRezeptForm::SpeichernBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TRezeptForm::AbbrechenBtnClick);
 

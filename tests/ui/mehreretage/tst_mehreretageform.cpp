@@ -1,5 +1,6 @@
 #include "tmehreretageform.h"
 
+#include "chartpainter.h"
 #include "daysummarytable.h"
 #include "foodlines.h"
 #include "numbertext.h"
@@ -66,6 +67,7 @@ private slots:
     void csvGoesThroughTheSaveChecks();
     void noSwissFoodsNoDialog();
     void printAndPdfOfTheDaysRead();
+    void enterChoosesTheDays();
 
 private:
     // Picks the files (by name in the data folder) through the dialog, as the user does.
@@ -150,8 +152,8 @@ void TestMehrereTageForm::twoDaysAveragedAndCharted()
     QCOMPARE(chart->data().bars.at(2).marks, (QList<double>{110, 140}));
     QVERIFY(chart->data().bars.at(0).marks.isEmpty());
     const QImage image = chart->grab().toImage();
-    const QRect sugar = SummaryChart::barRect(chart->rect(), chart->font(), chart->data(), 2);
-    const QRect salt = SummaryChart::barRect(chart->rect(), chart->font(), chart->data(), 6);
+    const QRect sugar = ChartBarRect(chart->rect(), chart->font(), chart->data(), 2);
+    const QRect salt = ChartBarRect(chart->rect(), chart->font(), chart->data(), 6);
     QVERIFY(sugar.height() > salt.height() && salt.height() > 20);
     const double sugarShare = ColourShare(image, sugar, ClassColour(PercentClass::Warn));
     QVERIFY2(sugarShare > 0.5 && sugarShare < 0.95, qPrintable(QString::number(sugarShare)));
@@ -274,6 +276,18 @@ void TestMehrereTageForm::printAndPdfOfTheDaysRead()
     QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
              QStringList{QStringLiteral("Die Übersicht wurde als PDF-Datei gespeichert !")});
     QVERIFY(ReadBytes(target).startsWith("%PDF-"));
+}
+
+// "Dateien wählen ..." is the window's default button: Enter presses it wherever the focus is.
+void TestMehrereTageForm::enterChoosesTheDays()
+{
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QVERIFY(m_form->findChild<QPushButton *>(QStringLiteral("DateienWaehlenBtn"))->isDefault());
+    QTest::keyClick(m_form->findChild<QTableWidget *>(QStringLiteral("TageListView")), Qt::Key_Return);
+    QCOMPARE(m_prompts.texts(QStringLiteral("openmany")),
+             QStringList{QStringLiteral("Mahlzeiten-Dateien wählen")});
+    QVERIFY(m_form->isVisible());
 }
 
 QTEST_MAIN(TestMehrereTageForm)

@@ -193,6 +193,27 @@ private slots:
             QCOMPARE(m_form->choice().row.values.first(), u"350"_s);
     }
 
+    // Enter in any field presses "Speichern", the dialog's default button.
+    void enterSaves_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("in the name") << u"NameEdit"_s;
+        QTest::newRow("in the weight") << u"GewichtEdit"_s;
+    }
+
+    void enterSaves()
+    {
+        QFETCH(QString, field);
+        prepare({{u"30001"_s, u"100"_s}});
+        m_form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+        retype(u"NameEdit"_s, u"Risotto"_s);
+        QTest::keyClick(edit(field), Qt::Key_Return);
+        QVERIFY(m_form->choice().accepted);
+        QCOMPARE(m_form->choice().row.name, u"Risotto"_s);
+        QVERIFY(!m_form->isVisible());
+    }
+
 private:
     void prepare(const QList<Ingredient> &ingredients)
     {
