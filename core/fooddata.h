@@ -65,7 +65,7 @@ struct AdditionalFoodRow
 };
 
 // The input fields for an own food's name take at most this many typed characters; a longer
-// name from the file (an earlier version, an editor) is kept whole.
+// name read from the file (written by hand, say) is kept whole.
 constexpr int OwnFoodNameMaxLength = 40;
 
 // The notice for a ';' in an own food's name or values: it separates the fields of the file.

@@ -151,7 +151,7 @@ void TestMealFile::headerTest_data()
     const QString entry = QStringLiteral("Mahlzeit1=1;42;100,0;");
     QTest::newRow("current header") << QStringList{QStringLiteral("VNR=Mz251026"), entry} << true;
     QTest::newRow("header alone") << QStringList{QStringLiteral("VNR=Mz251026")} << true;
-    QTest::newRow("older version") << QStringList{QStringLiteral("VNR=Mz251025"), entry} << false;
+    QTest::newRow("another format number") << QStringList{QStringLiteral("VNR=Mz251025"), entry} << false;
     QTest::newRow("empty file") << QStringList{} << false;
     QTest::newRow("no VNR line") << QStringList{QStringLiteral("NR=Mz251026"), entry} << false;
     QTest::newRow("lower-case vnr") << QStringList{QStringLiteral("vnr=Mz251026"), entry} << true;

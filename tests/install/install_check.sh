@@ -88,7 +88,7 @@ for own in "${OWN_FILES[@]}"; do
     printf 'eigene Datei %s\r\n30001;Haferbrei \xe4;100;\r\n' "$own" >"$PROGRAM_DIR/$own"
     cp "$PROGRAM_DIR/$own" "$TEST_HOME/$own.planted"
 done
-# As an older version left them: other food data, and a file this version no longer installs.
+# As another release may leave them: other food data, and a file this one does not install.
 echo "alte Daten" >"$PROGRAM_DIR/NwChDb.dat"
 echo "alt" >"$PROGRAM_DIR/NwAlt.dat"
 echo "$PROGRAM_DIR/NwAlt.dat" >>"$MANIFEST"

@@ -32,7 +32,7 @@ QLabel *MakePlainLabel(QWidget *parent, const QString &name, const QString &text
 }
 
 // A button at its place, at least the usual 75 pixels wide and wide enough for its caption
-// in whatever font stands in for Tahoma.
+// in whichever face WindowFontFamily finds.
 QPushButton *MakeWideEnoughButton(QWidget *parent, const QString &name, const QString &caption,
                                   const QPoint &place)
 {

@@ -43,7 +43,7 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, QRe
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
-    // The replacement for Tahoma may be wider than the captions were laid out for; a cut
+    // The window face found on this system may be wider than a caption's box allows; a cut
     // caption is worse than a label that reaches into the gap beside it.
     const int needed = label->fontMetrics().horizontalAdvance(text) + 2;
     if (needed > box.width()) {

@@ -137,7 +137,7 @@ void TestFoodSelection::windowLayout()
     QCOMPARE(controls.list->selectionBehavior(), QAbstractItemView::SelectRows);
     QCOMPARE(controls.list->selectionMode(), QAbstractItemView::SingleSelection);
     QCOMPARE(controls.list->editTriggers(), QAbstractItemView::NoEditTriggers);
-    // Captions must fit their buttons whatever font stands in for Tahoma.
+    // Captions must fit their buttons in whichever window face the system has.
     for (QPushButton *button : {controls.cancel, controls.uebernehmen})
         QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
 }

@@ -507,7 +507,7 @@ private slots:
 
     void aLongerRowIsTakenBackWhole()
     {
-        // Written by hand or by an earlier version: longer than the fields let the user type.
+        // Written by hand: longer than the fields let the user type, and kept whole.
         const QString longName = QStringLiteral("Vollkornbrot mit Sonnenblumenkernen, gebacken");
         QVERIFY(longName.size() > 40);
         const QStringList lines = {

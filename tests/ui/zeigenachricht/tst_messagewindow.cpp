@@ -207,7 +207,7 @@ void TestMessageWindow::windowAppliesLayout()
     QCOMPARE(form.objectName(), QStringLiteral("TZeigeNachrichtForm"));
     QCOMPARE(form.windowTitle(), QStringLiteral("  ") + AppTitle());
 
-    // Every caption fits the fixed 75-pixel buttons in whatever font stands in for Tahoma.
+    // Every caption fits the fixed 75-pixel buttons in whichever window face the system has.
     const QFontMetrics metrics(Button(&form, "NeinBtn")->font());
     for (const char *caption : {"OK", "Ja", "Nein", "Text", "CSV", "Abbrechen"})
         QVERIFY2(metrics.horizontalAdvance(QString::fromLatin1(caption)) + 8 <= MessageButtonWidth, caption);
