@@ -5,7 +5,9 @@
 # with its "Beenden" button and checks that the program ended with 0 and wrote nothing into
 # its folder. Then the crash: reads a meal file, moves a food, kills the program once the day
 # is in the recovery file, starts it again, takes the day back with Enter, saves it to a new
-# file and compares that with the day on screen before the kill. Last the command line as a
+# file and compares that with the day on screen before the kill. Then the keyboard and undo: a
+# food entered without the mouse, its meal cleared with the red X, Strg+Z, Strg+S, and the file
+# compared. Last the command line as a
 # person gets it wrong, without a display: the output name forgotten, and the output a link to
 # the Swiss table; every file is compared byte for byte afterwards.
 #   tests/smoke/smoke.sh <build folder> [screenshot.png]
@@ -167,6 +169,42 @@ wait "$APP_PID" || fail "the program ended with exit code $?"
 APP_PID=
 [ -e "$RECOVERY" ] && fail "the recovery file was left after a normal end"
 echo "smoke: closed with Beenden, no recovery file left"
+
+# ---- the keyboard and undo -------------------------------------------------------------------
+# A food entered without the mouse, its meal cleared with the red X (at 8,272 on the page), the
+# meal brought back with Strg+Z and saved with Strg+S: the file holds the food.
+"$APPDIR/kostbilanz" &
+APP_PID=$!
+MAIN=$(wait_window '^Kostbilanz 25\.12$' 30) || fail "the main window did not appear for the keyboard road"
+sleep 1
+press "$MAIN" ctrl+f
+SELECTION=$(wait_window '^  Lebensmittel auswählen$' 10) || fail "Strg+F opened no food selection"
+xdotool windowfocus --sync "$SELECTION" type --delay 30 'zwieback vollkorn'
+press "$SELECTION" Down Return
+sleep 0.5
+xdotool windowfocus --sync "$MAIN" type --delay 30 '50'
+press "$MAIN" Return
+sleep 0.3
+xdotool mousemove --window "$MAIN" $((17 + 1 + 8 + 12)) $((PAGE_TOP + 272 + 12)) click 1
+sleep 0.3
+press "$MAIN" ctrl+z
+sleep 0.3
+import -window root "${SHOT%.png}-undone.png"
+press "$MAIN" ctrl+s
+DIALOG=$(wait_window '^Speichern als$' 10) || fail "Strg+S opened no save dialog"
+xdotool windowfocus --sync "$DIALOG" key ctrl+a type --delay 30 'rueckgaengig.txt'
+press "$DIALOG" Return
+NOTICE=$(wait_window '^  Kostbilanz 25\.12$' 10) || fail "no notice after saving with Strg+S"
+press "$NOTICE" Return
+sleep 0.5
+printf 'VNR=Mz251026\r\nMahlzeit1=1;929;50,0;\r\n' >"$RUNTIME/undone.txt"
+cmp -s "$RUNTIME/undone.txt" "$APPDIR/rueckgaengig.txt" ||
+    fail "the day saved after Strg+Z is not the food entered: $(od -c "$APPDIR/rueckgaengig.txt" 2>&1 | head -n 5)"
+click_command 744 # "Beenden": saved, so nothing is asked
+wait_gone "$APP_PID" 10 || fail "the program did not end after Beenden"
+wait "$APP_PID" || fail "the program ended with exit code $?"
+APP_PID=
+echo "smoke: a food entered with the keyboard, its meal cleared with the red X, back with Strg+Z, saved with Strg+S"
 
 # ---- the command line refuses before it writes ------------------------------------------------
 DAYS=$RUNTIME/days
