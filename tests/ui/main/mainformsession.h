@@ -6,6 +6,7 @@
 #include "tmainform.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -18,6 +19,28 @@
 #include <QTest>
 
 #include <memory>
+
+// The control that has the focus in the active window: where the platform delivers a key.
+inline QWidget *FocusedControl()
+{
+    QWidget *window = QApplication::activeWindow();
+    return window != nullptr && window->focusWidget() != nullptr ? window->focusWidget() : window;
+}
+
+// Each key goes to whatever control has the focus, as a user's keys do.
+inline void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = FocusedControl();
+    QVERIFY(focus != nullptr);
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
+}
+
+inline void TypeKeys(const QString &text)
+{
+    QWidget *focus = FocusedControl();
+    QVERIFY(focus != nullptr);
+    QTest::keyClicks(focus, text);
+}
 
 // A main window started on a copy of one fixture folder (or an empty folder), with scripted
 // prompts, German number settings, the clock standing at 26 October 2025, 14:30:05, and a

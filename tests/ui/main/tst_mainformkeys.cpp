@@ -11,19 +11,6 @@
 
 namespace {
 
-QWidget *FocusedControl()
-{
-    QWidget *window = QApplication::activeWindow();
-    return window != nullptr && window->focusWidget() != nullptr ? window->focusWidget() : window;
-}
-
-void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget *focus = FocusedControl();
-    QVERIFY(focus != nullptr);
-    QTest::keyClick(focus, Qt::Key(key), modifiers);
-}
-
 QString StatusText(const MainFormSession &session)
 {
     return session.form->findChild<QLabel *>(QStringLiteral("StatusLabel"))->text();

@@ -80,28 +80,6 @@ QList<QPair<QString, QByteArray>> FolderFiles(const MainFormSession &session)
     return files;
 }
 
-// The control that has the focus in the active window: where the platform delivers a key.
-QWidget *FocusedControl()
-{
-    QWidget *window = QApplication::activeWindow();
-    return window != nullptr && window->focusWidget() != nullptr ? window->focusWidget() : window;
-}
-
-// Each key goes to whatever control has the focus, as a user's keys do.
-void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget *focus = FocusedControl();
-    QVERIFY(focus != nullptr);
-    QTest::keyClick(focus, Qt::Key(key), modifiers);
-}
-
-void TypeKeys(const QString &text)
-{
-    QWidget *focus = FocusedControl();
-    QVERIFY(focus != nullptr);
-    QTest::keyClicks(focus, text);
-}
-
 } // namespace
 
 class TestMainFormWindows : public QObject
