@@ -10,8 +10,8 @@ double ReferenceValue(const NutrientReference &reference, int nutrient)
 
 // The list of amounts per day (the thirteen, then the others) rated against reference.
 NutrientList RatedList(const std::array<double, AllNutrientCount> &amounts,
-                       const std::array<int, AllNutrientCount> &withoutValue, const NutrientReference &reference,
-                       int dayCount)
+                       const std::array<int, AllNutrientCount> &withoutValue,
+                       const NutrientReference &reference, int dayCount)
 {
     NutrientList list;
     list.reference = reference;

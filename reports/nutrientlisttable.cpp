@@ -35,8 +35,8 @@ QString CsvCell(const QString &cell)
             first == QLatin1Char('@') || first == QLatin1Char('\t') || first == QLatin1Char('\r'))
             text.prepend(QLatin1Char('\''));
     }
-    if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\r')) ||
-        text.contains(QLatin1Char('\n'))) {
+    if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')) ||
+        text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'))) {
         text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
         text = QLatin1Char('"') + text + QLatin1Char('"');
     }

@@ -7,42 +7,25 @@
 
 namespace {
 
-// The position of the nutrient of shortName in AllNutrients(); -1 when there is none.
-int NutrientNamed(const QString &shortName)
-{
-    for (int n = 0; n < AllNutrientCount; ++n) {
-        if (AllNutrients()[n].shortName == shortName)
-            return n;
-    }
-    return -1;
-}
-
-// A Swiss food line with the thirteen values and, by short name, some of the others; every
-// other field "0".
-QString FoodLine(const QString &id, const QString &name, const char *thirteen,
-                 const QList<QPair<QString, QString>> &others)
-{
-    QStringList fields = SwissFoodLine(id, name, QString::fromUtf8(thirteen).split(u'|')).split(u';');
-    for (const auto &[shortName, value] : others)
-        fields[AllNutrients()[NutrientNamed(shortName)].swissColumn] = value;
-    return fields.join(u';');
-}
-
 // Bread and an orange from the Swiss table, and an own bar per piece.
 FoodIndex TestIndex()
 {
     const QStringList swiss{
-        QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
-        FoodLine(QStringLiteral("1001"), QStringLiteral("Brot"), "250|50|2|1|0.5|8|1.2|2|50|30|0|0|35",
-                 {{QStringLiteral("Ballast."), QStringLiteral("6,5")},
-                  {QStringLiteral("Vit.C"), QStringLiteral("k.A.")},
-                  {QStringLiteral("Zink"), QStringLiteral("1.25")},
-                  {QStringLiteral("Folat"), QStringLiteral("30")}}),
-        FoodLine(QStringLiteral("1002"), QStringLiteral("Orange"), "47|9|9|0.1|0|1|0|0.1|10|40|0|0|87",
-                 {{QStringLiteral("Ballast."), QStringLiteral("2,2")},
-                  {QStringLiteral("Vit.C"), QStringLiteral("53")},
-                  {QStringLiteral("Zink"), QStringLiteral("0,07")},
-                  {QStringLiteral("Folat"), QStringLiteral("k.A.")}}),
+        QStringLiteral("Schweizer Nährwertdatenbank"),
+        QString(),
+        QString(),
+        SwissFoodLineWith(QStringLiteral("1001"), QStringLiteral("Brot"),
+                          "250|50|2|1|0.5|8|1.2|2|50|30|0|0|35",
+                          {{QStringLiteral("Ballast."), QStringLiteral("6,5")},
+                           {QStringLiteral("Vit.C"), QStringLiteral("k.A.")},
+                           {QStringLiteral("Zink"), QStringLiteral("1.25")},
+                           {QStringLiteral("Folat"), QStringLiteral("30")}}),
+        SwissFoodLineWith(QStringLiteral("1002"), QStringLiteral("Orange"),
+                          "47|9|9|0.1|0|1|0|0.1|10|40|0|0|87",
+                          {{QStringLiteral("Ballast."), QStringLiteral("2,2")},
+                           {QStringLiteral("Vit.C"), QStringLiteral("53")},
+                           {QStringLiteral("Zink"), QStringLiteral("0,07")},
+                           {QStringLiteral("Folat"), QStringLiteral("k.A.")}}),
     };
     const QStringList own{QStringLiteral("Zusätzliche Lebensmittel"), QString(),
                           QStringLiteral("30000;Riegel;1;100;k.A.;10;5;k.A.;2;0,1;k.A.;10;10;0;0;1;")};
@@ -138,15 +121,16 @@ void TestNutrientList::extraNutrientsPerEntry_data()
 
     const QStringList breadAndOrange = {QStringLiteral("1:1001:150"), QStringLiteral("1:1002:123,45")};
     // The orange's amount is stored as 123,5 and the values go with what is stored: 2.2 × 1.235.
-    QTest::newRow("value times the stored amount") << breadAndOrange << QStringLiteral("Ballast.") << 12.467 << 0;
+    QTest::newRow("value times the stored amount")
+        << breadAndOrange << QStringLiteral("Ballast.") << 12.467 << 0;
     QTest::newRow("a value the table does not give")
         << breadAndOrange << QStringLiteral("Vit.C") << 65.455 << 1;
     QTest::newRow("an own food has only the thirteen")
-        << QStringList{QStringLiteral("1:1001:150"), QStringLiteral("2:30000:2")} << QStringLiteral("Zink") << 1.875
-        << 1;
-    QTest::newRow("every meal adds")
-        << QStringList{QStringLiteral("1:1001:150"), QStringLiteral("3:1002:50"), QStringLiteral("6:1001:10")}
-        << QStringLiteral("Zink") << 2.035 << 0;
+        << QStringList{QStringLiteral("1:1001:150"), QStringLiteral("2:30000:2")} << QStringLiteral("Zink")
+        << 1.875 << 1;
+    QTest::newRow("every meal adds") << QStringList{QStringLiteral("1:1001:150"), QStringLiteral("3:1002:50"),
+                                                    QStringLiteral("6:1001:10")}
+                                     << QStringLiteral("Zink") << 2.035 << 0;
     QTest::newRow("0,14 g is stored and counted as 0,1 g")
         << QStringList{QStringLiteral("1:1001:0,14")} << QStringLiteral("Folat") << 0.03 << 0;
     QTest::newRow("a field of 0 is a value") << breadAndOrange << QStringLiteral("Selen") << 0.0 << 0;
@@ -172,8 +156,8 @@ void TestNutrientList::extraNutrientsPerEntry()
 void TestNutrientList::dayListKeepsTheDayPanelsThirteen()
 {
     const FoodIndex index = TestIndex();
-    const MealPlan plan =
-        Day(index, {QStringLiteral("1:1001:150"), QStringLiteral("1:1002:123,45"), QStringLiteral("2:30000:2")});
+    const MealPlan plan = Day(
+        index, {QStringLiteral("1:1001:150"), QStringLiteral("1:1002:123,45"), QStringLiteral("2:30000:2")});
     const NutrientList list = DayNutrientList(plan, index, Reference());
     QCOMPARE(list.dayCount, 1);
 
@@ -212,18 +196,26 @@ void TestNutrientList::extendedReferenceCells_data()
 
     const QString title = QStringLiteral("D-A-CH-Referenzwerte;;Stand;11.12.25;");
     const QString names = QStringLiteral("EUFS;MUFS;Linols.;a-Linol.;");
-    QTest::newRow("as written, decimal comma") << QStringList{title, names, QStringLiteral(";18,7;6,7;1.3;")} << 0
-                                               << QStringLiteral("|18,7|6,7|1.3") << 18.7;
-    QTest::newRow("blanks around a cell") << QStringList{title, names, QStringLiteral(" ; 14 ;5;1")} << 0
-                                          << QStringLiteral("|14|5|1") << 14.0;
+    QTest::newRow("as written, decimal comma") << QStringList{title, names, QStringLiteral(";18,7;6,7;1.3;")}
+                                               << 0 << QStringLiteral("|18,7|6,7|1.3") << 18.7;
+    QTest::newRow("blanks around a cell")
+        << QStringList{title, names, QStringLiteral(" ; 14 ;5;1")} << 0 << QStringLiteral("|14|5|1") << 14.0;
     QTest::newRow("0, no number and a short line are no reference")
         << QStringList{title, names, QStringLiteral("0;k.A.;-2")} << 0 << QStringLiteral("|||") << 0.0;
-    QTest::newRow("the eighth row") << QStringList{title, names, QString(), QString(), QString(), QString(),
-                                                   QString(), QString(), QString(), QStringLiteral("1;2;3;4;"),
+    QTest::newRow("the eighth row") << QStringList{title,
+                                                   names,
+                                                   QString(),
+                                                   QString(),
+                                                   QString(),
+                                                   QString(),
+                                                   QString(),
+                                                   QString(),
+                                                   QString(),
+                                                   QStringLiteral("1;2;3;4;"),
                                                    QStringLiteral("9;9;9;9;")}
                                     << 7 << QStringLiteral("1|2|3|4") << 2.0;
-    QTest::newRow("a row the file does not have") << QStringList{title, names, QStringLiteral("1;2;3;4;")} << 1
-                                                  << QStringLiteral("|||") << 0.0;
+    QTest::newRow("a row the file does not have")
+        << QStringList{title, names, QStringLiteral("1;2;3;4;")} << 1 << QStringLiteral("|||") << 0.0;
 }
 
 void TestNutrientList::extendedReferenceCells()
@@ -266,7 +258,8 @@ void TestNutrientList::referenceRowForTheRequirement()
 
     RequirementState state;
     state.ageGroup = ageGroup;
-    state.active = builtIn ? BuiltInReference() : ReferenceSetForRow(state.table, ageGroup, TitleVariant::Start);
+    state.active =
+        builtIn ? BuiltInReference() : ReferenceSetForRow(state.table, ageGroup, TitleVariant::Start);
     QCOMPARE(ExtendedReferenceRowFor(state), row);
 
     ExtendedReferenceTable table;

@@ -326,7 +326,7 @@ void TestShippedData::extendedReferenceRows()
         return -1;
     };
     // No D-A-CH value for adults: shown without a reference in every row.
-    const QStringList without = {u"EUFS"_s,    u"EPA"_s,     u"DHA"_s,      u"Cholest."_s, u"Stärke"_s,
+    const QStringList without = {u"EUFS"_s,    u"EPA"_s,      u"DHA"_s,     u"Cholest."_s, u"Stärke"_s,
                                  u"Alkohol"_s, u"Vit.A RE"_s, u"Retinol"_s, u"b-Car.Ak"_s, u"b-Carot."_s};
     // Shares of the row's energy at 9 kcal a gram, one decimal: women of 25 to under 51, 1800 kcal,
     // have 14, 5 and 1 g.

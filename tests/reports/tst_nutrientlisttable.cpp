@@ -11,40 +11,26 @@ namespace {
 
 const QLocale German(QLocale::German, QLocale::Germany);
 
-int NutrientNamed(const QString &shortName)
-{
-    for (int n = 0; n < AllNutrientCount; ++n) {
-        if (AllNutrients()[n].shortName == shortName)
-            return n;
-    }
-    return -1;
-}
-
-QString FoodLine(const QString &id, const QString &name, const char *thirteen,
-                 const QList<QPair<QString, QString>> &others)
-{
-    QStringList fields = SwissFoodLine(id, name, QString::fromUtf8(thirteen).split(u'|')).split(u';');
-    for (const auto &[shortName, value] : others)
-        fields[AllNutrients()[NutrientNamed(shortName)].swissColumn] = value;
-    return fields.join(u';');
-}
-
 // Bread and an orange from the Swiss table, each with a value the table does not give, and an
 // own bar per piece with only the thirteen.
 FoodIndex TestIndex()
 {
     const QStringList swiss{
-        QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(),
-        FoodLine(QStringLiteral("1001"), QStringLiteral("Brot"), "250|50|2|1|0.4|8|1.2|2|50|30|0|0|36",
-                 {{QStringLiteral("Ballast."), QStringLiteral("6")},
-                  {QStringLiteral("Vit.C"), QStringLiteral("k.A.")},
-                  {QStringLiteral("Zink"), QStringLiteral("1.25")},
-                  {QStringLiteral("Folat"), QStringLiteral("30")}}),
-        FoodLine(QStringLiteral("1002"), QStringLiteral("Orange"), "47|9|9|0.1|0|1|0|0.2|10|40|0|0|86",
-                 {{QStringLiteral("Ballast."), QStringLiteral("2,2")},
-                  {QStringLiteral("Vit.C"), QStringLiteral("53")},
-                  {QStringLiteral("Zink"), QStringLiteral("0,07")},
-                  {QStringLiteral("Folat"), QStringLiteral("k.A.")}}),
+        QStringLiteral("Schweizer Nährwertdatenbank"),
+        QString(),
+        QString(),
+        SwissFoodLineWith(QStringLiteral("1001"), QStringLiteral("Brot"),
+                          "250|50|2|1|0.4|8|1.2|2|50|30|0|0|36",
+                          {{QStringLiteral("Ballast."), QStringLiteral("6")},
+                           {QStringLiteral("Vit.C"), QStringLiteral("k.A.")},
+                           {QStringLiteral("Zink"), QStringLiteral("1.25")},
+                           {QStringLiteral("Folat"), QStringLiteral("30")}}),
+        SwissFoodLineWith(QStringLiteral("1002"), QStringLiteral("Orange"),
+                          "47|9|9|0.1|0|1|0|0.2|10|40|0|0|86",
+                          {{QStringLiteral("Ballast."), QStringLiteral("2,2")},
+                           {QStringLiteral("Vit.C"), QStringLiteral("53")},
+                           {QStringLiteral("Zink"), QStringLiteral("0,07")},
+                           {QStringLiteral("Folat"), QStringLiteral("k.A.")}}),
     };
     const QStringList own{QStringLiteral("Zusätzliche Lebensmittel"), QString(),
                           QStringLiteral("30000;Riegel;1;100;k.A.;10;5;k.A.;2;0,1;k.A.;10;10;0;0;1;")};
@@ -58,9 +44,9 @@ NutrientReference TestReference()
     NutrientReference reference;
     reference.main.title = QStringLiteral("Tagesbedarf '25 bis unter 51' (w) ");
     reference.main.values = {1800, 225, 45, 70, 25, 50, 6, 15, 300, 950, 4, 0, 2270};
-    const ExtendedReferenceTable table = ParseExtendedReferenceLines(
-        {QStringLiteral("Titel"), QStringLiteral("Namen"),
-         QStringLiteral(";14;;;;;;;30;;;;;;;1,0;;;;;;95;;;;;;;8;;")});
+    const ExtendedReferenceTable table =
+        ParseExtendedReferenceLines({QStringLiteral("Titel"), QStringLiteral("Namen"),
+                                     QStringLiteral(";14;;;;;;;30;;;;;;;1,0;;;;;;95;;;;;;;8;;")});
     reference.extra = table.rows[0];
     return reference;
 }
@@ -81,13 +67,14 @@ void TestNutrientListTable::csvOfTwoDaysByteForByte()
     QTemporaryDir dir;
     const QByteArray header = "VNR=Mz251026\r\n";
     // Monday: 150 g bread and 120 g orange, two bars for a snack; Tuesday: 100 g bread.
-    QVERIFY(WriteBytes(dir.filePath(QStringLiteral("Montag.txt")),
-                       header + "Mahlzeit1=1;1001;150,0;\r\nMahlzeit1=1;1002;120,0;\r\nMahlzeit2=2;30000;2,0;\r\n"));
+    QVERIFY(WriteBytes(
+        dir.filePath(QStringLiteral("Montag.txt")),
+        header + "Mahlzeit1=1;1001;150,0;\r\nMahlzeit1=1;1002;120,0;\r\nMahlzeit2=2;30000;2,0;\r\n"));
     QVERIFY(WriteBytes(dir.filePath(QStringLiteral("Dienstag.txt")), header + "Mahlzeit1=1;1001;100,0;\r\n"));
 
-    const NutrientListForFiles result =
-        NutrientListOfFiles({dir.filePath(QStringLiteral("Montag.txt")), dir.filePath(QStringLiteral("Dienstag.txt"))},
-                            TestIndex(), TestReference(), German);
+    const NutrientListForFiles result = NutrientListOfFiles(
+        {dir.filePath(QStringLiteral("Montag.txt")), dir.filePath(QStringLiteral("Dienstag.txt"))},
+        TestIndex(), TestReference(), German);
     QCOMPARE(result.summary.days.size(), 2);
     QCOMPARE(result.list.dayCount, 2);
     QCOMPARE(result.messages, QStringList());
@@ -137,8 +124,9 @@ void TestNutrientListTable::sortedByPercentLowestFirst()
 
     // Nothing eaten first, in list order, then by the percentage; the nutrients without a
     // reference last, in list order.
-    QCOMPARE(sorted.mid(0, 4), (QStringList{QStringLiteral("Kohlenhydrate 0,0"), QStringLiteral("Zucker 0,0"),
-                                            QStringLiteral("Fett 0,0"), QStringLiteral("Gesättigte Fettsäuren 0,0")}));
+    QCOMPARE(sorted.mid(0, 4),
+             (QStringList{QStringLiteral("Kohlenhydrate 0,0"), QStringLiteral("Zucker 0,0"),
+                          QStringLiteral("Fett 0,0"), QStringLiteral("Gesättigte Fettsäuren 0,0")}));
     const int rated = 12 + 5; // the thirteen without Vit.D, and five of the others
     QCOMPARE(sorted.mid(rated - 5, 5),
              (QStringList{QStringLiteral("Protein 5,0"), QStringLiteral("Vitamin C 5,0"),

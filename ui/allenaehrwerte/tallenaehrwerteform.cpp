@@ -52,8 +52,8 @@ QTableWidgetItem *Cell(const QString &text, Qt::Alignment alignment)
 
 TAlleNaehrwerteForm::TAlleNaehrwerteForm(UserPrompts *prompts, QString dataDirectory, Clock clock,
                                          QLocale locale, QWidget *parent)
-    : QDialog(parent), m_prompts(prompts), m_dataDirectory(std::move(dataDirectory)), m_clock(std::move(clock)),
-      m_locale(std::move(locale))
+    : QDialog(parent), m_prompts(prompts), m_dataDirectory(std::move(dataDirectory)),
+      m_clock(std::move(clock)), m_locale(std::move(locale))
 {
     SetUpFixedWindow(this, QStringLiteral("AlleNaehrwerteForm"), QSize(WindowWidth, WindowHeight),
                      QColor(192, 192, 192));
@@ -65,17 +65,19 @@ TAlleNaehrwerteForm::TAlleNaehrwerteForm(UserPrompts *prompts, QString dataDirec
 void TAlleNaehrwerteForm::createControls()
 {
     QFrame *panel = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, WindowWidth - 16, 56));
-    m_title = MakeTitleLabel(panel, QStringLiteral("Label1"), QStringLiteral("Alle Nährwerte"), QRect(12, 8, 1, 19));
+    m_title = MakeTitleLabel(panel, QStringLiteral("Label1"), QStringLiteral("Alle Nährwerte"),
+                             QRect(12, 8, 1, 19));
     m_requirement = MakeLabel(panel, QStringLiteral("BedarfLabel"), QString(), QRect(12, 32, 400, 17));
-    QPushButton *save = MakeButton(panel, QStringLiteral("CsvSpeichernBtn"), QStringLiteral("Als CSV speichern ..."),
-                                   QRect(432, 8, 150, 40));
+    QPushButton *save = MakeButton(panel, QStringLiteral("CsvSpeichernBtn"),
+                                   QStringLiteral("Als CSV speichern ..."), QRect(432, 8, 150, 40));
     connect(save, &QPushButton::clicked, this, &TAlleNaehrwerteForm::CsvSpeichernBtnClick);
     QPushButton *close =
         MakeButton(panel, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(590, 8, 102, 40));
     close->setAutoDefault(true);
     connect(close, &QPushButton::clicked, this, &TAlleNaehrwerteForm::CloseBtnClick);
 
-    m_sortBox = new QCheckBox(QStringLiteral("Nach Prozent sortieren: am weitesten unter dem Bedarf zuerst"), this);
+    m_sortBox =
+        new QCheckBox(QStringLiteral("Nach Prozent sortieren: am weitesten unter dem Bedarf zuerst"), this);
     m_sortBox->setObjectName(QStringLiteral("ProzentSortierenBox"));
     m_sortBox->setGeometry(12, 70, WindowWidth - 24, 20);
     connect(m_sortBox, &QCheckBox::toggled, this, [this] { showList(); });
@@ -108,7 +110,8 @@ void TAlleNaehrwerteForm::createControls()
     notes->setWordWrap(true);
     notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notes->setText(QStringLiteral(
-        "„Ohne Wert“: so viele Einträge haben für den Nährwert keinen Wert, die Menge ist dann unvollständig. "
+        "„Ohne Wert“: so viele Einträge haben für den Nährwert keinen Wert, die Menge ist dann "
+        "unvollständig. "
         "Eigene Lebensmittel und Rezepte haben nur die dreizehn Werte der Tagesbilanz, und die "
         "Nährwertdatenbank gibt nicht jeden Wert an. Zucker, Fett, gesättigte Fettsäuren und Salz sind "
         "Obergrenzen, alle anderen Bedarfswerte Zielwerte; ohne Bedarf bleibt ein Nährwert ohne Farbe. "
@@ -137,9 +140,10 @@ void TAlleNaehrwerteForm::prepareDay(const MealPlan &plan, const FoodIndex &inde
 void TAlleNaehrwerteForm::prepareDays(const DaySummary &summary, const RequirementState &requirements)
 {
     m_list = SummaryNutrientList(summary, referenceFor(requirements));
-    m_title->setText(m_list.dayCount == 1 ? QStringLiteral("Alle Nährwerte: ein Tag")
-                                          : QStringLiteral("Alle Nährwerte: Durchschnitt je Tag aus %1 Tagen")
-                                                .arg(m_list.dayCount));
+    m_title->setText(
+        m_list.dayCount == 1
+            ? QStringLiteral("Alle Nährwerte: ein Tag")
+            : QStringLiteral("Alle Nährwerte: Durchschnitt je Tag aus %1 Tagen").arg(m_list.dayCount));
     m_rows->horizontalHeaderItem(AmountColumn)->setText(QStringLiteral("Durchschnitt"));
     showList();
 }

@@ -99,8 +99,8 @@ void TMainForm::OpenSeveralDays()
 TAlleNaehrwerteForm *TMainForm::allNutrientsWindow()
 {
     if (m_allNutrientsWindow == nullptr) {
-        m_allNutrientsWindow = new TAlleNaehrwerteForm(m_context.prompts, m_context.dataDirectory, m_context.clock,
-                                                       m_context.locale, this);
+        m_allNutrientsWindow = new TAlleNaehrwerteForm(m_context.prompts, m_context.dataDirectory,
+                                                       m_context.clock, m_context.locale, this);
     }
     return m_allNutrientsWindow;
 }

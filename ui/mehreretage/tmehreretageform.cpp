@@ -78,8 +78,8 @@ void TMehrereTageForm::createControls()
     QPushButton *save = MakeWrapButton(panel, QStringLiteral("CsvSpeichernBtn"),
                                        QStringLiteral("Als CSV speichern ..."), QRect(843, 8, 92, 40));
     connect(save, &QPushButton::clicked, this, &TMehrereTageForm::CsvSpeichernBtnClick);
-    QPushButton *all = MakeButton(panel, QStringLiteral("AlleNaehrwerteBtn"), QStringLiteral("Alle Nährwerte ..."),
-                                  QRect(943, 8, 120, 40));
+    QPushButton *all = MakeButton(panel, QStringLiteral("AlleNaehrwerteBtn"),
+                                  QStringLiteral("Alle Nährwerte ..."), QRect(943, 8, 120, 40));
     connect(all, &QPushButton::clicked, this, &TMehrereTageForm::AlleNaehrwerteBtnClick);
     QPushButton *close =
         MakeButton(panel, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(1071, 8, 84, 40));

@@ -18,29 +18,16 @@ namespace {
 
 const QLocale German(QLocale::German, QLocale::Germany);
 
-int NutrientNamed(const QString &shortName)
-{
-    for (int n = 0; n < AllNutrientCount; ++n) {
-        if (AllNutrients()[n].shortName == shortName)
-            return n;
-    }
-    return -1;
-}
-
 // Bread with fibre, zinc and folate, its vitamin C unknown; an own bar per piece.
 FoodIndex TestIndex()
 {
-    QStringList bread =
-        SwissFoodLine(QStringLiteral("1001"), QStringLiteral("Brot"),
-                      QString::fromUtf8("250|50|30|1|0.4|8|1.2|2|50|30|0|0|36").split(u'|'))
-            .split(u';');
-    const QList<QPair<QString, QString>> others = {{QStringLiteral("Ballast."), QStringLiteral("6")},
-                                                   {QStringLiteral("Vit.C"), QStringLiteral("k.A.")},
-                                                   {QStringLiteral("Zink"), QStringLiteral("4")},
-                                                   {QStringLiteral("Folat"), QStringLiteral("30")}};
-    for (const auto &[shortName, value] : others)
-        bread[AllNutrients()[NutrientNamed(shortName)].swissColumn] = value;
-    return BuildFoodIndex({QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(), bread.join(u';')},
+    const QString bread = SwissFoodLineWith(QStringLiteral("1001"), QStringLiteral("Brot"),
+                                            "250|50|30|1|0.4|8|1.2|2|50|30|0|0|36",
+                                            {{QStringLiteral("Ballast."), QStringLiteral("6")},
+                                             {QStringLiteral("Vit.C"), QStringLiteral("k.A.")},
+                                             {QStringLiteral("Zink"), QStringLiteral("4")},
+                                             {QStringLiteral("Folat"), QStringLiteral("30")}});
+    return BuildFoodIndex({QStringLiteral("Schweizer Nährwertdatenbank"), QString(), QString(), bread},
                           {QStringLiteral("Zusätzliche Lebensmittel"), QString(),
                            QStringLiteral("30000;Riegel;1;100;k.A.;10;5;k.A.;2;0,1;k.A.;10;10;0;0;1;")});
 }
@@ -151,7 +138,8 @@ void TestAlleNaehrwerteForm::init()
 
 void TestAlleNaehrwerteForm::groupedInTheTablesOrder()
 {
-    QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Alle Nährwerte des Tages"));
+    QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("Alle Nährwerte des Tages"));
     QCOMPARE(m_form->findChild<QLabel *>(QStringLiteral("BedarfLabel"))->text(),
              QStringLiteral("Tagesbedarf '25 bis unter 51' (w)"));
     QCOMPARE(rows()->horizontalHeaderItem(1)->text(), QStringLiteral("Tagesmenge"));
@@ -163,22 +151,31 @@ void TestAlleNaehrwerteForm::groupedInTheTablesOrder()
         shown.append((heading ? QStringLiteral("# ") : QString()) + rows()->item(r, 0)->text());
     }
     QCOMPARE(shown.size(), NutrientGroupCount + AllNutrientCount);
-    const QStringList expected = {
-        QStringLiteral("# Energie und Hauptnährstoffe"),
-        QStringLiteral("Energie"), QStringLiteral("Fett"), QStringLiteral("Cholesterin"),
-        QStringLiteral("Kohlenhydrate"), QStringLiteral("Zucker"), QStringLiteral("Stärke"),
-        QStringLiteral("Ballaststoffe"), QStringLiteral("Protein"), QStringLiteral("Salz"),
-        QStringLiteral("Alkohol"), QStringLiteral("Wasser"),
-        QStringLiteral("# Fettsäuren"),
-        QStringLiteral("Gesättigte Fettsäuren"), QStringLiteral("Einfach ungesättigte Fettsäuren"),
-        QStringLiteral("Mehrfach ungesättigte Fettsäuren"), QStringLiteral("Linolsäure"),
-        QStringLiteral("Alpha-Linolensäure"), QStringLiteral("Eicosapentaensäure (EPA)"),
-        QStringLiteral("Docosahexaensäure (DHA)"),
-        QStringLiteral("# Vitamine")};
+    const QStringList expected = {QStringLiteral("# Energie und Hauptnährstoffe"),
+                                  QStringLiteral("Energie"),
+                                  QStringLiteral("Fett"),
+                                  QStringLiteral("Cholesterin"),
+                                  QStringLiteral("Kohlenhydrate"),
+                                  QStringLiteral("Zucker"),
+                                  QStringLiteral("Stärke"),
+                                  QStringLiteral("Ballaststoffe"),
+                                  QStringLiteral("Protein"),
+                                  QStringLiteral("Salz"),
+                                  QStringLiteral("Alkohol"),
+                                  QStringLiteral("Wasser"),
+                                  QStringLiteral("# Fettsäuren"),
+                                  QStringLiteral("Gesättigte Fettsäuren"),
+                                  QStringLiteral("Einfach ungesättigte Fettsäuren"),
+                                  QStringLiteral("Mehrfach ungesättigte Fettsäuren"),
+                                  QStringLiteral("Linolsäure"),
+                                  QStringLiteral("Alpha-Linolensäure"),
+                                  QStringLiteral("Eicosapentaensäure (EPA)"),
+                                  QStringLiteral("Docosahexaensäure (DHA)"),
+                                  QStringLiteral("# Vitamine")};
     QCOMPARE(shown.mid(0, expected.size()), expected);
     QCOMPARE(shown.indexOf(QStringLiteral("# Mineralstoffe")), 1 + 11 + 1 + 7 + 1 + 15);
-    QCOMPARE(shown.mid(shown.size() - 3), (QStringList{QStringLiteral("Jod"), QStringLiteral("Zink"),
-                                                       QStringLiteral("Selen")}));
+    QCOMPARE(shown.mid(shown.size() - 3),
+             (QStringList{QStringLiteral("Jod"), QStringLiteral("Zink"), QStringLiteral("Selen")}));
 
     // A line: 200 g of bread give 12 g fibre; the bar has no value to give.
     const int fibre = rowOf(QStringLiteral("Ballaststoffe"));
@@ -208,7 +205,8 @@ void TestAlleNaehrwerteForm::percentagesColouredLikeTheDayPanel_data()
                                 << int(PercentClass::Normal);
     QTest::newRow("nothing eaten") << QStringLiteral("Vitamin B12") << QStringLiteral("0,0") << true
                                    << int(PercentClass::Unrated);
-    QTest::newRow("no requirement among the thirteen") << QStringLiteral("Vitamin D") << QString() << false << 0;
+    QTest::newRow("no requirement among the thirteen")
+        << QStringLiteral("Vitamin D") << QString() << false << 0;
     QTest::newRow("no reference value") << QStringLiteral("Folat") << QString() << false << 0;
 }
 
@@ -306,7 +304,8 @@ void TestAlleNaehrwerteForm::severalDaysAndNoReferenceFile()
 
     QCOMPARE(fresh.findChild<QLabel *>(QStringLiteral("Label1"))->text(),
              QStringLiteral("Alle Nährwerte: Durchschnitt je Tag aus 2 Tagen"));
-    QVERIFY(fresh.findChild<QLabel *>(QStringLiteral("BedarfLabel"))->text().contains(ExtendedReferenceFileName));
+    QVERIFY(
+        fresh.findChild<QLabel *>(QStringLiteral("BedarfLabel"))->text().contains(ExtendedReferenceFileName));
     const QTableWidget *list = Rows(&fresh);
     QCOMPARE(list->horizontalHeaderItem(1)->text(), QStringLiteral("Durchschnitt"));
     // 200 g of bread a day: 12 g fibre, now without a reference; the thirteen keep theirs.

@@ -565,7 +565,8 @@ void TestMainFormWindows::severalDaysOpenEveryNutrientOfTheirAverage()
     MainFormSession session(QStringLiteral("good"),
                             {{QStringLiteral("a.txt"), header + "Mahlzeit1=1;42;100,0;\r\n"},
                              {QStringLiteral("b.txt"), header + "Mahlzeit1=1;42;300,0;\r\n"}});
-    session.prompts.openPathLists.append({session.path(QStringLiteral("a.txt")), session.path(QStringLiteral("b.txt"))});
+    session.prompts.openPathLists.append(
+        {session.path(QStringLiteral("a.txt")), session.path(QStringLiteral("b.txt"))});
 
     QString title;
     QString energy;

@@ -284,7 +284,8 @@ void TestMehrereTageForm::allNutrientsOfTheDaysRead()
 
     // Nothing read yet: said, and nothing opened.
     all->click();
-    QCOMPARE(m_prompts.texts(QStringLiteral("notice")), QStringList{QStringLiteral("Es ist noch kein Tag eingelesen !")});
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Es ist noch kein Tag eingelesen !")});
     QCOMPARE(daysPassed, QList<int>());
 
     pick({QStringLiteral("Montag.txt"), QStringLiteral("Dienstag.txt")});
