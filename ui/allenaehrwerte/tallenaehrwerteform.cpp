@@ -125,6 +125,11 @@ NutrientReference TAlleNaehrwerteForm::referenceFor(const RequirementState &requ
         m_extended = LoadExtendedReferenceValues(m_dataDirectory);
         m_extendedRead = true;
     }
+    // Own values and the built-in row have no values for the others: say which row stands in.
+    const int row = ExtendedReferenceRowFor(requirements);
+    m_extendedRowTitle = row >= 0 && row != requirements.ageGroup
+                             ? ReferenceTitle(row, TitleVariant::Start).trimmed()
+                             : QString();
     return NutrientReferenceFor(requirements, m_extended);
 }
 
@@ -175,6 +180,8 @@ void TAlleNaehrwerteForm::showList()
     QString requirement = m_list.reference.main.title.trimmed();
     if (m_extendedRead && !m_extended.found)
         requirement += QStringLiteral("; NwRefWerteErweitert.dat fehlt: die weiteren Nährwerte ohne Bedarf");
+    else if (!m_extendedRowTitle.isEmpty())
+        requirement += QStringLiteral("; weitere Nährwerte: ") + m_extendedRowTitle;
     m_requirement->setText(requirement);
 
     const QList<NutrientListRow> rows = BuildNutrientListRows(m_list, m_locale);

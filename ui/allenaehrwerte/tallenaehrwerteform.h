@@ -67,6 +67,7 @@ private:
 
     bool m_extendedRead = false;
     ExtendedReferenceTable m_extended;
+    QString m_extendedRowTitle; // the row the others are rated by, where it is not the row in force
     NutrientList m_list;
 
     QLabel *m_title = nullptr;

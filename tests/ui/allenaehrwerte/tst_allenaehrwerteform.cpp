@@ -186,6 +186,18 @@ void TestAlleNaehrwerteForm::groupedInTheTablesOrder()
     QVERIFY(rows()->item(fibre, 1)->toolTip().contains(QStringLiteral("Unvollständig")));
     // The thirteen as the day panel sums them: 500 kcal of bread, 100 of the bar.
     QCOMPARE(rows()->item(rowOf(QStringLiteral("Energie")), 1)->text(), QStringLiteral("600,0"));
+
+    // Own values for women: the others are rated by the row of women of 25 to under 51, and the
+    // window says so.
+    RequirementState own = Requirements();
+    own.ageGroup = 9;
+    own.table[9] = own.table[3];
+    own.active = ReferenceSetForRow(own.table, 9, TitleVariant::TakeOver);
+    m_form->prepareDay(TestDay(m_index), m_index, own);
+    QCOMPARE(
+        m_form->findChild<QLabel *>(QStringLiteral("BedarfLabel"))->text(),
+        QStringLiteral("Tagesbedarf eigene Werte (w); weitere Nährwerte: Tagesbedarf '25 bis unter 51' (w)"));
+    QCOMPARE(rows()->item(rowOf(QStringLiteral("Ballaststoffe")), 3)->text(), QStringLiteral("30"));
 }
 
 void TestAlleNaehrwerteForm::percentagesColouredLikeTheDayPanel_data()
