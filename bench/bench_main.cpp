@@ -2,7 +2,8 @@
 // quartiles to show the noise, and the goal beside it. Nothing here asserts a time; the
 // figures are for reading (docs/performance.md).
 //
-//   kostbilanz_bench [--runs N] [--quick] [--only startup,filtering,sorting,balance,loading,summary]
+//   kostbilanz_bench [--runs N] [--quick]
+//                    [--only startup,filtering,sorting,balance,loading,summary,nutrients]
 //
 // --runs sets the number of timed start-ups of each program (default 40); --quick cuts every
 // repetition count down for a first look; --only measures some figures (for profiling one).
@@ -11,6 +12,7 @@
 #include "foodlistcolumns.h"
 #include "foodstore.h"
 #include "largefoodtable.h"
+#include "nutrientlistbench.h"
 #include "settings.h"
 #include "startupbench.h"
 #include "summarybench.h"
@@ -195,14 +197,16 @@ QString CpuModel()
 
 QStringList AllParts()
 {
-    return {QStringLiteral("startup"), QStringLiteral("filtering"), QStringLiteral("sorting"),
-            QStringLiteral("balance"), QStringLiteral("loading"), QStringLiteral("summary")};
+    return {QStringLiteral("startup"),  QStringLiteral("filtering"), QStringLiteral("sorting"),
+            QStringLiteral("balance"),  QStringLiteral("loading"),   QStringLiteral("summary"),
+            QStringLiteral("nutrients")};
 }
 
 bool CopyShippedData(const QString &folder)
 {
     const QDir data(QStringLiteral(KB_SHIPPED_DATA_DIR));
-    for (const QString name : {SwissFoodFileName, DgeReferenceFileName, WordListFileName}) {
+    for (const QString name :
+         {SwissFoodFileName, DgeReferenceFileName, ExtendedReferenceFileName, WordListFileName}) {
         if (!QFile::copy(data.filePath(name), QDir(folder).filePath(name)))
             return false;
     }
@@ -277,7 +281,8 @@ int main(int argc, char *argv[])
     // Fifteen times the shipped foods and 1,001 own ones, made for this run only.
     QTemporaryDir largeFolder;
     QString largeFailure;
-    const bool needLarge = wanted("filtering") || wanted("sorting") || wanted("balance") || wanted("loading");
+    const bool needLarge = wanted("filtering") || wanted("sorting") || wanted("balance") ||
+                           wanted("loading") || wanted("nutrients");
     if (needLarge) {
         largeFailure = largeFolder.isValid()
                            ? WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), largeFolder.path())
@@ -298,6 +303,7 @@ int main(int argc, char *argv[])
     BenchResult indexTexts, indexTextsLarge;
     BenchResult loading, loadingLarge, sortedList, sortedListLarge, sortedListSavedLarge;
     BenchResult sortNumber, sortName, searchTexts, searchTextsLarge, summaryMonth, summaryYear;
+    BenchResult nutrientDay, nutrientWindow, extraValues, extraValuesLarge, nutrientYear;
     QList<BenchResult> sortLarge;
     BalanceResult balance, balanceLarge;
     MemoryFigures maxValuesMemory;
@@ -354,6 +360,16 @@ int main(int argc, char *argv[])
         summaryMonth = MeasureSummary(dataDirectory, store.index(), 31, 100 / scale);
         summaryYear = MeasureSummary(dataDirectory, store.index(), 365, 30 / std::min(scale, 3));
     }
+    if (wanted("nutrients")) {
+        Progress("every nutrient");
+        extraValues = MeasureExtraValuesFirstUse(dataDirectory, 100 / scale);
+        extraValuesLarge = largeFailure.isEmpty()
+                               ? MeasureExtraValuesFirstUse(largeDirectory, 20 / std::min(scale, 4))
+                               : failedLarge();
+        nutrientDay = MeasureDayNutrientList(dataDirectory, store.index(), 1000 / scale);
+        nutrientWindow = MeasureAllNutrientsWindow(dataDirectory, store.index(), 200 / scale);
+        nutrientYear = MeasureNutrientListOfFiles(dataDirectory, store.index(), 365, 30 / std::min(scale, 3));
+    }
 
     Print(QStringLiteral("Kostbilanz benchmarks: medians over repeated runs, quartiles in brackets"));
     Print(QStringLiteral("Machine: %1, %2 logical CPUs, %3; Qt %4, platform %5, build %6")
@@ -408,6 +424,18 @@ int main(int argc, char *argv[])
         // The goal is for a year; a month is shown for scale and has none of its own.
         PrintTimed(QStringLiteral("7 Several days, a month (31 meal files)"), summaryMonth, 0);
         PrintTimed(QStringLiteral("7 Several days, a year (365 meal files)"), summaryYear, 300.0);
+    }
+    if (wanted("nutrients")) {
+        PrintTimed(
+            QStringLiteral("8 Every nutrient: values beyond the thirteen read, once per index, shipped"),
+            extraValues, 0);
+        PrintTimed(
+            QStringLiteral("8 Every nutrient: values beyond the thirteen read, once per index, 15 times"),
+            extraValuesLarge, 0);
+        PrintTimed(QStringLiteral("8 Every nutrient of a day of six full meals"), nutrientDay, 5.0);
+        PrintTimed(QStringLiteral("8 Every nutrient of a day, the window's list filled"), nutrientWindow, 0);
+        PrintTimed(QStringLiteral("8 Every nutrient, a year (365 meal files) averaged with CSV"),
+                   nutrientYear, 300.0);
     }
     return 0;
 }

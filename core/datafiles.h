@@ -19,6 +19,10 @@ inline constexpr QLatin1String DgeReferenceFileName("NwRefWerteDge.dat");
 inline constexpr QLatin1String OwnReferenceFileName("NwRefWerteAnw.dat");
 inline constexpr int ReferenceHeaderLines = 2;
 
+// Reference values for the nutrients beyond the thirteen, one row for each DGE row: the same
+// two header lines before the rows.
+inline constexpr QLatin1String ExtendedReferenceFileName("NwRefWerteErweitert.dat");
+
 // The settings: 'name=value' lines, no header.
 inline constexpr QLatin1String SettingsFileName("NwConfig.dat");
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "allnutrients.h"
 #include "deferredtextlines.h"
 #include "foodwords.h"
 #include "nutrients.h"
@@ -61,6 +62,12 @@ public:
     // synonyms of the food that text was taken from, and the word table's words). Worked
     // out on first use and shared like the sorted list.
     const FoodSearchTexts &searchTexts() const;
+
+    // The values of the nutrients beyond the thirteen for the food at position, per 100 g, as
+    // its line in the Swiss table gives them; nullptr for an own food, which has only the
+    // thirteen, and for a position outside the index. Read for every Swiss food at once when
+    // first asked for (a start-up never needs them) and shared like the sorted list.
+    const ExtraNutrientValues *extraValues(int position) const;
 
     // Captions beside "in Schweizer Liste" and "in zusätzlicher Liste": "  999", "  0".
     QString swissCountText() const { return m_swissCount; }

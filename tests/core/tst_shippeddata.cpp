@@ -1,3 +1,4 @@
+#include "extendedreference.h"
 #include "foodsearch.h"
 #include "foodsearchtexts.h"
 #include "foodstore.h"
@@ -8,6 +9,8 @@
 #include "testfiles.h"
 
 #include <QtTest>
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +54,7 @@ private slots:
     void searchesAsPeopleType_data();
     void searchesAsPeopleType();
     void dgeRows();
+    void extendedReferenceRows();
 
 private:
     FoodStore m_store{ShippedDir(), German};
@@ -67,6 +71,7 @@ void TestShippedData::filesAreWindows1252WithCrLf_data()
     QTest::addColumn<QString>("fileName");
     QTest::newRow("Swiss foods") << u"NwChDb.dat"_s;
     QTest::newRow("DGE rows") << u"NwRefWerteDge.dat"_s;
+    QTest::newRow("extended reference rows") << u"NwRefWerteErweitert.dat"_s;
     QTest::newRow("word table") << u"NwWortliste.dat"_s;
 }
 
@@ -200,6 +205,15 @@ void TestShippedData::matchesTheSwissTable()
             expected.append(ShippedValue(cells.at(catalogue[k].swissColumn)));
             shipped.append(food.values.value(k));
         }
+        // The other nutrients as the lists read them: numbers, or no value for "n.d.".
+        const ExtraNutrientValues *extras = index.extraValues(position);
+        for (int e = 0; e < ExtraNutrientCount; ++e) {
+            const QString cell = ShippedValue(cells.at(AllNutrients()[NutrientCount + e].swissColumn));
+            double value = 0;
+            expected.append(ReadDecimalText(cell, &value) ? QString::number(value, 'g', 17) : cell);
+            const double read = extras != nullptr ? (*extras)[e] : 0;
+            shipped.append(HasNutrientValue(read) ? QString::number(read, 'g', 17) : u"k.A."_s);
+        }
         if (shipped != expected) {
             differences.append(u"line %1: %2 | table: %3"_s.arg(i + 3).arg(shipped.join(u'|'),
                                                                         expected.join(u'|')));
@@ -290,6 +304,53 @@ void TestShippedData::dgeRows()
     // No own values are shipped: rows 8 and 9 stay empty.
     QVERIFY(load.state.table[8] == ReferenceRow{});
     QVERIFY(load.state.table[9] == ReferenceRow{});
+}
+
+// The reference values of the other nutrients, as the program reads them, go with the DGE rows.
+void TestShippedData::extendedReferenceRows()
+{
+    const ExtendedReferenceTable table = LoadExtendedReferenceValues(ShippedDir());
+    QVERIFY(table.found);
+    QStringList shortNames;
+    for (int e = 0; e < ExtraNutrientCount; ++e)
+        shortNames.append(AllNutrients()[NutrientCount + e].shortName + u';');
+    const QStringList lines = ReadTextFile(ShippedDir() + u"/NwRefWerteErweitert.dat"_s).file.lines;
+    QCOMPARE(lines.size(), 10);
+    QCOMPARE(lines.at(1), shortNames.join(QString()));
+
+    const auto column = [](const QString &shortName) {
+        for (int e = 0; e < ExtraNutrientCount; ++e) {
+            if (AllNutrients()[NutrientCount + e].shortName == shortName)
+                return e;
+        }
+        return -1;
+    };
+    // No D-A-CH value for adults: shown without a reference in every row.
+    const QStringList without = {u"EUFS"_s,    u"EPA"_s,      u"DHA"_s,     u"Cholest."_s, u"Stärke"_s,
+                                 u"Alkohol"_s, u"Vit.A RE"_s, u"Retinol"_s, u"b-Car.Ak"_s, u"b-Carot."_s};
+    // Shares of the row's energy at 9 kcal a gram, one decimal: women of 25 to under 51, 1800 kcal,
+    // have 14, 5 and 1 g.
+    const QList<QPair<QString, double>> shares = {{u"MUFS"_s, 7}, {u"Linols."_s, 2.5}, {u"a-Linol."_s, 0.5}};
+    const ReferenceLoad dge = LoadReferenceValues(ShippedDir(), SettingsList());
+    for (int row = 0; row < ExtendedReferenceRowCount; ++row) {
+        const ExtendedReferenceRow &cells = table.rows[row];
+        for (int e = 0; e < ExtraNutrientCount; ++e) {
+            const bool none = without.contains(AllNutrients()[NutrientCount + e].shortName);
+            QCOMPARE(cells.texts[e].isEmpty(), none);
+        }
+        for (const auto &[shortName, percent] : shares) {
+            const double grams = percent / 100 * dge.state.table[row][0] / 9;
+            QCOMPARE(cells.texts[column(shortName)], FormatGeneral(std::round(grams * 10) / 10, German));
+        }
+    }
+    QCOMPARE(table.rows[3].texts[column(u"MUFS"_s)], u"14"_s);
+    QCOMPARE(table.rows[3].texts[column(u"Linols."_s)], u"5"_s);
+    QCOMPARE(table.rows[3].texts[column(u"a-Linol."_s)], u"1"_s);
+    // Checked against the DGE: niacin for women from 51 is 11 mg equivalents, fibre 30 g for all.
+    QCOMPARE(table.rows[5].texts[column(u"Niacin"_s)], u"11"_s);
+    QCOMPARE(table.rows[0].values[column(u"Vit.B1"_s)], 1.3);
+    for (int row = 0; row < ExtendedReferenceRowCount; ++row)
+        QCOMPARE(table.rows[row].texts[column(u"Ballast."_s)], u"30"_s);
 }
 
 QTEST_GUILESS_MAIN(TestShippedData)

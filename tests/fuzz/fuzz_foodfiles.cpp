@@ -1,5 +1,6 @@
 // Food files of any content: building the index and walking every record must not crash,
-// and every food in the index must be found again by its id. The same lines serve as word
+// and every food in the index must be found again by its id; every Swiss food, and no own
+// food, has values beyond the thirteen. The same lines serve as word
 // table and, cut to the search field's length, as search texts: the search must not crash
 // and must name every entry at most once.
 #include "fooddata.h"
@@ -19,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FuzzCheck(record.values.size() == NutrientCount);
         const int found = index.findById(index.id(i));
         FuzzCheck(found >= 0 && found <= i);
+        FuzzCheck((index.extraValues(i) != nullptr) == (i < file.lines.size() - 3));
     }
     for (int i = 0; i < index.sortedCount(); ++i) {
         index.sortedId(i);

@@ -20,7 +20,7 @@ APPDIR=$(mktemp -d)
 RUNTIME=$(mktemp -d)
 chmod 700 "$RUNTIME"
 trap 'kill ${XVFB_PID:-} ${APP_PID:-} 2>/dev/null || true; rm -rf "$APPDIR" "$RUNTIME"' EXIT
-cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" \
+cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" "$BUILD/bin/NwRefWerteErweitert.dat" \
     "$BUILD/bin/NwWortliste.dat" "$APPDIR/"
 before=$(cd "$APPDIR" && ls -A | sort)
 

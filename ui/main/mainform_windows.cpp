@@ -2,6 +2,7 @@
 
 #include "tmainform.h"
 
+#include "tallenaehrwerteform.h"
 #include "tauswprojekteform.h"
 #include "tlebmittplusform.h"
 #include "tlizform.h"
@@ -88,9 +89,26 @@ void TMainForm::OpenSeveralDays()
         m_severalDaysWindow =
             new TMehrereTageForm(m_context.prompts, m_context.dataDirectory, m_context.clock, GermanNumberLocale(), this);
         m_severalDaysWindow->setPrinting(m_store.swissHeaderLine(), m_context.printPreview);
+        m_severalDaysWindow->setAllNutrients([this](const DaySummary &summary, QWidget *caller) {
+            allNutrientsWindow()->showDays(summary, m_requirements, caller->pos());
+        });
     }
     m_severalDaysWindow->showDays(m_store.index(), m_store.swissLineCount() == 0, m_requirements.active,
                                   dialogOrigin());
+}
+
+TAlleNaehrwerteForm *TMainForm::allNutrientsWindow()
+{
+    if (m_allNutrientsWindow == nullptr) {
+        m_allNutrientsWindow = new TAlleNaehrwerteForm(m_context.prompts, m_context.dataDirectory,
+                                                       m_context.clock, m_context.locale, this);
+    }
+    return m_allNutrientsWindow;
+}
+
+void TMainForm::OpenAllNutrients()
+{
+    allNutrientsWindow()->showDay(m_plan, m_store.index(), m_requirements, dialogOrigin());
 }
 
 void TMainForm::SaveMealAsRecipe(int meal)

@@ -21,6 +21,7 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 class StatusStrip;
+class TAlleNaehrwerteForm;
 class TAuswProjekteForm;
 class TLebmittPlusForm;
 class TLizForm;
@@ -100,6 +101,7 @@ public:
     void OpenInfoWindow();
     void OpenMaxValues();
     void OpenSeveralDays(); // "Mehrere Tage ..."
+    void OpenAllNutrients(); // "Alle Nährwerte ...": every nutrient of the day
     // "Als Rezept speichern": the meal as one own food, through the recipe dialog.
     void SaveMealAsRecipe(int meal);
 
@@ -159,6 +161,8 @@ private:
     // Saves a recipe chosen in the recipe dialog among the own foods; false when the file could
     // not be written (said in a plain message), so the dialog keeps what the user typed.
     bool saveRecipe(const RecipeChoice &choice);
+    // Made when first asked for; the day's and the several days' list share it.
+    TAlleNaehrwerteForm *allNutrientsWindow();
 
     MainWindowContext m_context;
     FoodStore m_store;
@@ -195,4 +199,5 @@ private:
     TMaxWerteForm *m_maxValuesWindow = nullptr;
     TMehrereTageForm *m_severalDaysWindow = nullptr;
     TRezeptForm *m_recipeWindow = nullptr;
+    TAlleNaehrwerteForm *m_allNutrientsWindow = nullptr;
 };

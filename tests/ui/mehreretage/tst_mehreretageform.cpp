@@ -66,6 +66,7 @@ private slots:
     void csvGoesThroughTheSaveChecks();
     void noSwissFoodsNoDialog();
     void printAndPdfOfTheDaysRead();
+    void allNutrientsOfTheDaysRead();
 
 private:
     // Picks the files (by name in the data folder) through the dialog, as the user does.
@@ -274,6 +275,28 @@ void TestMehrereTageForm::printAndPdfOfTheDaysRead()
     QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
              QStringList{QStringLiteral("Die Übersicht wurde als PDF-Datei gespeichert !")});
     QVERIFY(ReadBytes(target).startsWith("%PDF-"));
+}
+
+void TestMehrereTageForm::allNutrientsOfTheDaysRead()
+{
+    QList<int> daysPassed;
+    QWidget *caller = nullptr;
+    m_form->setAllNutrients([&](const DaySummary &summary, QWidget *from) {
+        daysPassed.append(int(summary.days.size()));
+        caller = from;
+    });
+    auto *all = m_form->findChild<QPushButton *>(QStringLiteral("AlleNaehrwerteBtn"));
+
+    // Nothing read yet: said, and nothing opened.
+    all->click();
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Es ist noch kein Tag eingelesen !")});
+    QCOMPARE(daysPassed, QList<int>());
+
+    pick({QStringLiteral("Montag.txt"), QStringLiteral("Dienstag.txt")});
+    all->click();
+    QCOMPARE(daysPassed, QList<int>{2});
+    QCOMPARE(caller, m_form.get());
 }
 
 QTEST_MAIN(TestMehrereTageForm)
