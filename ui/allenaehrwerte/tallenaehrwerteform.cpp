@@ -1,8 +1,9 @@
 #include "tallenaehrwerteform.h"
 
 #include "formkit.h"
+#include "numbertext.h"
 #include "reportfile.h"
-#include "savetarget.h"
+#include "savequestion.h"
 #include "textformat.h"
 #include "userprompts.h"
 
@@ -34,12 +35,6 @@ enum Column
 constexpr int ColumnWidths[ColumnCount] = {300, 96, 56, 72, 72, 76};
 
 const QColor GroupColour(192, 228, 218); // the panels of the main window
-
-// The CSV always has the German format, whatever the user's settings: a decimal comma.
-QLocale CsvLocale()
-{
-    return QLocale(QLocale::German, QLocale::Germany);
-}
 
 QTableWidgetItem *Cell(const QString &text, Qt::Alignment alignment)
 {
@@ -273,10 +268,11 @@ void TAlleNaehrwerteForm::CsvSpeichernBtnClick()
     const QString path = m_prompts->getSaveFileName(request);
     if (path.isEmpty())
         return;
-    if (CheckSaveTarget(*m_prompts, path, m_dataDirectory) != SaveTarget::Allowed)
+    const SaveTargetAnswer target = CheckSaveTarget(*m_prompts, path, m_dataDirectory);
+    if (!target.allowed())
         return;
 
-    const WriteResult written = WriteReportFile(path, FormatNutrientListCsv(m_list, CsvLocale()));
+    const WriteResult written = WriteReportFile(target.writePath, FormatNutrientListCsv(m_list, m_locale));
     if (!written.ok) {
         m_prompts->showPlainMessage(written.message());
         return;

@@ -101,7 +101,7 @@ TAlleNaehrwerteForm *TMainForm::allNutrientsWindow()
 {
     if (m_allNutrientsWindow == nullptr) {
         m_allNutrientsWindow = new TAlleNaehrwerteForm(m_context.prompts, m_context.dataDirectory,
-                                                       m_context.clock, m_context.locale, this);
+                                                       m_context.clock, GermanNumberLocale(), this);
     }
     return m_allNutrientsWindow;
 }
