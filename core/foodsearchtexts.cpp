@@ -29,21 +29,31 @@ struct FoldedPair
     QList<int> germanWords; // ... and in its words
 };
 
-// The pairs whose Swiss word begins with each ASCII character, and the others: a place of a
-// text is compared only with the pairs its character may begin.
-class PairsByFirstCharacter
+// The pairs whose Swiss word begins with each two ASCII characters, and the others: a place
+// of a text is compared only with the pairs its two characters may begin.
+class PairsByFirstCharacters
 {
 public:
-    explicit PairsByFirstCharacter(const std::vector<FoldedPair> &pairs) : m_byAscii(128)
+    explicit PairsByFirstCharacters(const std::vector<FoldedPair> &pairs) : m_byAscii(128 * 128)
     {
         for (size_t i = 0; i < pairs.size(); ++i) {
-            const char16_t first = pairs[i].swissF1.front().unicode();
-            (first < 128 ? m_byAscii[first] : m_others).push_back(int(i));
+            const QString &swiss = pairs[i].swissF1;
+            if (swiss.size() >= 2 && swiss[0].unicode() < 128 && swiss[1].unicode() < 128)
+                m_byAscii[size_t(swiss[0].unicode() * 128 + swiss[1].unicode())].push_back(int(i));
+            else
+                m_others.push_back(int(i));
         }
     }
-    const std::vector<int> &startingWith(QChar c) const
+    // The pairs whose Swiss word may begin at text[at].
+    template <typename Visit>
+    void forEachAt(QStringView text, qsizetype at, Visit visit) const
     {
-        return c.unicode() < 128 ? m_byAscii[c.unicode()] : m_others;
+        if (at + 1 < text.size() && text[at].unicode() < 128 && text[at + 1].unicode() < 128) {
+            for (const int p : m_byAscii[size_t(text[at].unicode() * 128 + text[at + 1].unicode())])
+                visit(p);
+        }
+        for (const int p : m_others)
+            visit(p);
     }
 
 private:
@@ -62,19 +72,19 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
     for (const FoodWordPair &pair : words) {
         FoldedPair folded{FoldForSearch(pair.swissWord), FoldForSearch(pair.word), {}};
         const QString germanF0 = FoldKeepingDigraphs(pair.word);
-        for (const QStringView word : SearchWords(germanF0))
+        ForEachSearchWord(germanF0, [&](QStringView word, qsizetype) {
             folded.germanWords.append(m_vocabulary.add(word, false));
+        });
         const QString swissF0 = FoldKeepingDigraphs(pair.swissWord);
         QList<int> swissWords;
-        for (const QStringView word : SearchWords(swissF0))
-            swissWords.append(m_vocabulary.add(word, false));
+        ForEachSearchWord(swissF0, [&](QStringView word, qsizetype) { swissWords.append(m_vocabulary.add(word, false)); });
         if (folded.swissF1.trimmed().isEmpty() || folded.germanWords.isEmpty())
             continue;
         if (folded.germanWords.size() == 1 && !swissWords.isEmpty())
             m_substitutes.push_back({folded.germanWords.front(), QString(), QString(), swissWords});
         pairs.push_back(std::move(folded));
     }
-    const PairsByFirstCharacter pairsByFirst(pairs);
+    const PairsByFirstCharacters pairsByFirst(pairs);
 
     const qsizetype n = idNames.size();
     qsizetype expected = 0;
@@ -84,24 +94,32 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
     m_texts.starts.reserve(size_t(n) + 1);
     m_lines.text.reserve(n * (IdWidth + GapWidth) + expected);
     m_lines.starts.reserve(size_t(n) + 1);
+    m_ids.text.reserve(n * 8);
+    m_ids.starts.reserve(size_t(n) + 1);
     m_entries.reserve(size_t(n));
-    m_words.reserve(size_t(n) * 8);
+    m_words.reserve(size_t(n) * 10);
 
-    QString f0;                 // the fold of the text at hand, digraphs kept
-    std::vector<int> gained;    // pairs gained by the entry at hand
-    auto addWords = [&](QStringView text, bool groupEachComma) {
+    QString f0;              // the fold of the text at hand, digraphs kept
+    std::vector<int> gained; // pairs gained by the entry at hand
+    // Folds text into f0 and appends its fold to m_texts: one fold serves both.
+    auto fold = [&](QStringView text) {
         f0.clear();
         AppendFoldedKeepingDigraphs(f0, text);
+        const qsizetype start = m_texts.text.size();
+        m_texts.text += f0;
+        RemoveDigraphs(m_texts.text, start);
+    };
+    auto addWords = [&](bool groupEachComma) {
         quint32 group = WordGroupStart;
         qsizetype wordEnd = 0;
-        for (const QStringView word : SearchWords(f0)) {
+        ForEachSearchWord(f0, [&](QStringView word, qsizetype start) {
             // Synonyms are separated by commas; each is a group of its own.
-            if (groupEachComma && QStringView(f0).sliced(wordEnd, word.data() - f0.constData() - wordEnd).contains(u','))
+            if (groupEachComma && QStringView(f0).sliced(wordEnd, start - wordEnd).contains(u','))
                 group = WordGroupStart;
             m_words.push_back(quint32(m_vocabulary.add(word)) | group);
             group = 0;
-            wordEnd = word.data() + word.size() - f0.constData();
-        }
+            wordEnd = start + word.size();
+        });
     };
 
     for (qsizetype i = 0; i < n; ++i) {
@@ -116,13 +134,18 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
         m_ids.text += u'\n';
 
         m_texts.beginText();
-        AppendFoldedForSearch(m_texts.text, id);
-        m_texts.text += u' ';
+        m_texts.text += QStringView(m_ids.text).sliced(m_ids.starts.back());
+        m_texts.text.back() = u' '; // the id's '\n'
         const qsizetype nameStart = m_texts.text.size();
-        AppendFoldedForSearch(m_texts.text, name);
-        const int nameSize = int(m_texts.text.size() - nameStart);
+        Entry entry{0, quint32(m_words.size()), 0, 0, 0};
+        fold(name);
+        entry.nameSize = int(m_texts.text.size() - nameStart);
+        addWords(false);
+        entry.nameWords = int(m_words.size() - entry.wordsBegin);
         m_texts.text += u' ';
-        AppendFoldedForSearch(m_texts.text, synonymText);
+        fold(synonymText);
+        addWords(true);
+        entry.ownWords = int(m_words.size() - entry.wordsBegin);
 
         // The German words of the pairs whose Swiss word begins a word of name or synonyms.
         gained.clear();
@@ -130,12 +153,12 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
         for (qsizetype at = 0; at < own.size(); ++at) {
             if (at > 0 && IsSearchWordCharacter(own[at - 1]))
                 continue;
-            for (const int p : pairsByFirst.startingWith(own[at])) {
+            pairsByFirst.forEachAt(own, at, [&](int p) {
                 if (own.sliced(at).startsWith(pairs[size_t(p)].swissF1) &&
                     std::none_of(gained.begin(), gained.end(),
                                  [&](int g) { return pairs[size_t(g)].germanF1 == pairs[size_t(p)].germanF1; }))
                     gained.push_back(p);
-            }
+            });
         }
         for (const int p : gained) {
             m_texts.text += u' ';
@@ -143,11 +166,6 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
         }
         m_texts.text += u'\n';
 
-        Entry entry{nameSize, quint32(m_words.size()), 0, 0, 0};
-        addWords(name, false);
-        entry.nameWords = int(m_words.size() - entry.wordsBegin);
-        addWords(synonymText, true);
-        entry.ownWords = int(m_words.size() - entry.wordsBegin);
         for (const int p : gained) {
             quint32 group = WordGroupStart;
             for (const int word : pairs[size_t(p)].germanWords) {

@@ -155,16 +155,7 @@ bool IsNonAsciiSearchWordCharacter(char16_t c)
 QList<QStringView> SearchWords(QStringView text)
 {
     QList<QStringView> words;
-    qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool inWord = i < text.size() && IsSearchWordCharacter(text[i]);
-        if (inWord && start < 0) {
-            start = i;
-        } else if (!inWord && start >= 0) {
-            words.append(text.sliced(start, i - start));
-            start = -1;
-        }
-    }
+    ForEachSearchWord(text, [&words](QStringView word, qsizetype) { words.append(word); });
     return words;
 }
 

@@ -42,6 +42,23 @@ inline bool IsSearchWordCharacter(QChar c)
 // The non-empty words of text, in order: its runs of IsSearchWordCharacter.
 QList<QStringView> SearchWords(QStringView text);
 
+// Calls visit(word, start) for each of SearchWords(text) with its offset in text, without a list.
+template <typename Visit>
+void ForEachSearchWord(QStringView text, Visit visit)
+{
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        while (i < size && !IsSearchWordCharacter(text[i]))
+            ++i;
+        const qsizetype start = i;
+        while (i < size && IsSearchWordCharacter(text[i]))
+            ++i;
+        if (i > start)
+            visit(text.sliced(start, i - start), start);
+    }
+}
+
 // True when word (not empty) occurs in text where a word of text begins: at its start or right
 // after a character that is no word character. "rahm" begins a word in "Quark, Rahm" but not
 // in "teilentrahmt".
