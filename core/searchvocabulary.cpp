@@ -192,13 +192,17 @@ bool SearchVocabulary::isKnownPart(QStringView f0Part) const
 {
     if (f0Part.size() < ShortestCompoundPart || !IsLettersOnly(f0Part))
         return false;
-    if (indexOf(f0Part) >= 0)
-        return true;
-    const QString f1Part = F1Of(f0Part);
-    if (f1Part == f0Part)
-        return false;
-    const auto range = EqualRange(m_byF1, f1Part, [this](int i) { return f1(i); });
-    return range.first != range.second;
+    auto known = [this](QStringView f0Word) {
+        if (indexOf(f0Word) >= 0)
+            return true;
+        const QString f1Word = F1Of(f0Word);
+        if (f1Word == f0Word)
+            return false;
+        const auto range = EqualRange(m_byF1, f1Word, [this](int i) { return f1(i); });
+        return range.first != range.second;
+    };
+    // A word that ends in "e" drops it in front of the next part: Himbeer|joghurt, Birn|saft.
+    return known(f0Part) || known(QString(f0Part.toString() + u'e'));
 }
 
 bool SearchVocabulary::isKnownHead(QStringView f0Part, GermanWordForms &forms) const

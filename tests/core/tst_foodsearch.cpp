@@ -308,6 +308,8 @@ void TestFoodSearch::compoundParts_data()
                                << QStringList{u"rind"_s, u"braten"_s};
     QTest::newRow("joining n") << QStringList{u"Tomate"_s, u"Sauce"_s} << u"tomatensauce"_s
                                << QStringList{u"tomate"_s, u"sauce"_s};
+    QTest::newRow("a final e dropped in front of the next part")
+        << QStringList{u"Himbeere"_s, u"Joghurt"_s} << u"himbeerjoghurt"_s << QStringList{u"himbeer"_s, u"joghurt"_s};
     QTest::newRow("an inflected head") << QStringList{u"Hähnchen"_s, u"Brust"_s} << u"hähnchenbrüste"_s
                                        << QStringList{u"hahnchen"_s, u"bruste"_s};
     QTest::newRow("a head still being typed") << QStringList{u"Apfel"_s, u"Schorle"_s} << u"apfelscho"_s
