@@ -28,6 +28,10 @@ inline constexpr QLatin1String SessionFileName("NwSitzung.dat");
 // German words for the table's Swiss names, one 'German;Swiss' pair a line, no header.
 inline constexpr QLatin1String WordListFileName("NwWortliste.dat");
 
+// Household measures of the Swiss foods: a header line, then one 'id;Maß;Gramm;' a line.
+inline constexpr QLatin1String MeasuresFileName("NwPortionen.dat");
+inline constexpr int MeasuresHeaderLines = 1;
+
 // Held by the running program in the data folder, so two instances never write the same
 // files whatever their runtime folders.
 inline constexpr QLatin1String DataFolderLockFileName("Kostbilanz.lock");

@@ -54,3 +54,10 @@ WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows,
     }
     return result;
 }
+
+const FoodMeasures &FoodStore::measures() const
+{
+    if (!m_measures)
+        m_measures = LoadFoodMeasures(m_dataDirectory);
+    return *m_measures;
+}

@@ -2,9 +2,12 @@
 
 #include "fooddata.h"
 #include "foodindex.h"
+#include "foodmeasures.h"
 #include "foodwords.h"
 
 #include <QLocale>
+
+#include <optional>
 
 // The food files' lines and the index built from them, held for the whole run.
 class FoodStore
@@ -36,6 +39,9 @@ public:
     const QStringList &additionalLines() const { return m_additionalLines; }
     const QList<FoodWordPair> &words() const { return m_words; }
     const FoodIndex &index() const { return m_index; }
+    // The household measures of NwPortionen.dat, read on the first call (a start-up needs
+    // none of them); none, and no message, when the file is missing.
+    const FoodMeasures &measures() const;
     QString dataDirectory() const { return m_dataDirectory; }
 
 private:
@@ -47,5 +53,6 @@ private:
     QList<FoodWordPair> m_words;
     FileProtection m_additionalProtection;
     FoodIndex m_index;
+    mutable std::optional<FoodMeasures> m_measures; // read when first asked for
     bool m_indexHasSwissLines = false; // m_index was built from the Swiss lines now held
 };
