@@ -1,3 +1,4 @@
+#include "foodmeasures.h"
 #include "foodsearch.h"
 #include "foodsearchtexts.h"
 #include "foodstore.h"
@@ -52,6 +53,7 @@ private slots:
     void searchesAsPeopleType();
     void pluralsFindWhatSingularsFind_data();
     void pluralsFindWhatSingularsFind();
+    void householdMeasures();
     void dgeRows();
 
 private:
@@ -70,6 +72,7 @@ void TestShippedData::filesAreWindows1252WithCrLf_data()
     QTest::newRow("Swiss foods") << u"NwChDb.dat"_s;
     QTest::newRow("DGE rows") << u"NwRefWerteDge.dat"_s;
     QTest::newRow("word table") << u"NwWortliste.dat"_s;
+    QTest::newRow("household measures") << u"NwPortionen.dat"_s;
 }
 
 void TestShippedData::filesAreWindows1252WithCrLf()
@@ -332,6 +335,55 @@ void TestShippedData::pluralsFindWhatSingularsFind()
     QVERIFY(!bySingular.isEmpty());
     for (const int position : bySingular)
         QVERIFY2(byPlural.contains(position), qPrintable(index.sortedName(position)));
+}
+
+// Every line names a Swiss food, a measure and a whole number of grams that such a measure can
+// weigh; no food has a measure twice, and the sizes of a food's pieces and spoons are in order.
+void TestShippedData::householdMeasures()
+{
+    const TextReadResult read = ReadTextFile(ShippedDir() + u"/NwPortionen.dat"_s);
+    QCOMPARE(read.status, ReadStatus::Ok);
+    const QStringList &lines = read.file.lines;
+    QCOMPARE(lines.value(0), u"ID;Maß;Gramm;"_s);
+    // The grams one of each measure may weigh: a slice of salami to one of water melon, a
+    // teaspoon of cinnamon to one of honey, a glass of schnapps to one of beer.
+    const QHash<QString, std::pair<int, int>> plausible{
+        {u"Scheibe"_s, {3, 300}},     {u"Stück klein"_s, {1, 500}}, {u"Stück mittel"_s, {1, 800}},
+        {u"Stück groß"_s, {1, 1000}}, {u"EL"_s, {3, 40}},           {u"TL"_s, {1, 15}},
+        {u"Tasse"_s, {5, 300}},       {u"Glas"_s, {20, 500}},       {u"Becher"_s, {100, 500}},
+        {u"Portion"_s, {10, 500}}};
+    const FoodIndex &index = m_store.index();
+    QHash<QString, QHash<QString, int>> byFood;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        const QStringList fields = line.split(u';');
+        QVERIFY2(fields.size() == 4 && fields.at(3).isEmpty(), qPrintable(line));
+        const int position = index.findById(fields.at(0));
+        QVERIFY2(position >= 0 && index.record(position).dbType == u"NwChDb"_s, qPrintable(line));
+        QVERIFY2(plausible.contains(fields.at(1)), qPrintable(line));
+        bool whole = false;
+        const int grams = fields.at(2).toInt(&whole);
+        const auto [least, most] = plausible.value(fields.at(1));
+        QVERIFY2(whole && QString::number(grams) == fields.at(2) && grams >= least && grams <= most,
+                 qPrintable(line));
+        QVERIFY2(!byFood[fields.at(0)].contains(fields.at(1)), qPrintable(line));
+        byFood[fields.at(0)].insert(fields.at(1), grams);
+    }
+    QVERIFY(byFood.size() >= 300);
+    for (auto food = byFood.cbegin(); food != byFood.cend(); ++food) {
+        const QHash<QString, int> &measures = food.value();
+        auto below = [&](const QString &smaller, const QString &larger) {
+            return !measures.contains(smaller) || !measures.contains(larger) ||
+                   measures.value(smaller) < measures.value(larger);
+        };
+        QVERIFY2(below(u"Stück klein"_s, u"Stück mittel"_s) && below(u"Stück mittel"_s, u"Stück groß"_s) &&
+                     below(u"Stück klein"_s, u"Stück groß"_s) && below(u"TL"_s, u"EL"_s),
+                 qPrintable(food.key()));
+    }
+    // The program reads every line.
+    QCOMPARE(m_store.measures().foodCount(), byFood.size());
+    QCOMPARE(MeasureListTexts(m_store.measures().measuresOf(u"10446"_s), u"100"_s),
+             QStringList{u"1 Scheibe (50 g)"_s});
 }
 
 void TestShippedData::dgeRows()
