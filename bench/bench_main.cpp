@@ -11,6 +11,7 @@
 #include "foodlistcolumns.h"
 #include "foodstore.h"
 #include "largefoodtable.h"
+#include "searchbench.h"
 #include "settings.h"
 #include "startupbench.h"
 #include "summarybench.h"
@@ -94,6 +95,21 @@ void PrintFiltering(const QString &title, const FilteringResult &result, double 
     Print(QStringLiteral("        worst key            %1 (%2)")
               .arg(Ms(result.worstWithRepaintMs), result.worstWithRepaintKey));
     Print(QStringLiteral("    (%1)").arg(result.withRepaint.note));
+}
+
+// The search alone at every key of the long texts against goalMs: the median key and the worst.
+void PrintSearchKeys(const QString &title, const SearchKeysResult &result, double goalMs)
+{
+    if (!result.failure.isEmpty()) {
+        Print(QStringLiteral("%1: NOT MEASURED: %2").arg(title, result.failure));
+        return;
+    }
+    const bool met = result.worstMs <= goalMs;
+    Print(QStringLiteral("%1   goal <= %2 at every key: %3")
+              .arg(title, Ms(goalMs), met ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    Print(QStringLiteral("    every key                %1").arg(Spread(result.keys, Ms)));
+    Print(QStringLiteral("        worst key            %1 (\"%2\")").arg(Ms(result.worstMs), result.worstKey));
+    Print(QStringLiteral("    (%1)").arg(result.note));
 }
 
 // One line per column, then the worst column's median against goalMs.
@@ -202,7 +218,7 @@ QStringList AllParts()
 bool CopyShippedData(const QString &folder)
 {
     const QDir data(QStringLiteral(KB_SHIPPED_DATA_DIR));
-    for (const QString name : {SwissFoodFileName, DgeReferenceFileName, WordListFileName}) {
+    for (const QString name : {SwissFoodFileName, DgeReferenceFileName, WordListFileName, MeasuresFileName}) {
         if (!QFile::copy(data.filePath(name), QDir(folder).filePath(name)))
             return false;
     }
@@ -301,7 +317,8 @@ int main(int argc, char *argv[])
     QList<BenchResult> sortLarge;
     BalanceResult balance, balanceLarge;
     MemoryFigures maxValuesMemory;
-    FilteringResult filtering, filteringLarge;
+    FilteringResult filtering, filteringLarge, filteringLong, filteringLongLarge;
+    SearchKeysResult searchKeys, searchKeysLarge;
     if (wanted("loading")) {
         Progress("loading");
         loading = MeasureLoading(dataDirectory, 200 / scale);
@@ -320,12 +337,18 @@ int main(int argc, char *argv[])
         Progress("filtering");
         searchTexts = MeasureSearchTexts(dataDirectory, 100 / scale);
         filtering = MeasureFiltering(store.index(), 60 / scale);
+        filteringLong = MeasureFiltering(store.index(), 20 / scale, LongSearchTexts().first());
+        searchKeys = MeasureSearchKeys(store.index(), LongSearchTexts(), 30 / scale);
         Progress("filtering at 15 times the foods");
         if (largeFailure.isEmpty()) {
             searchTextsLarge = MeasureSearchTexts(largeFolder.path(), 20 / scale);
             filteringLarge = MeasureFiltering(large.index(), 30 / scale);
+            filteringLongLarge = MeasureFiltering(large.index(), 10 / scale, LongSearchTexts().first());
+            searchKeysLarge = MeasureSearchKeys(large.index(), LongSearchTexts(), 15 / std::min(scale, 5));
         } else {
             filteringLarge.withRepaint.failure = largeFailure;
+            filteringLongLarge.withRepaint.failure = largeFailure;
+            searchKeysLarge.failure = largeFailure;
         }
     }
     if (wanted("sorting")) {
@@ -371,6 +394,14 @@ int main(int argc, char *argv[])
         PrintFiltering(QStringLiteral("2 Filtering, one key release, shipped foods"), filtering, 1.0);
         PrintFiltering(QStringLiteral("2 Filtering, one key release, 15 times the foods"), filteringLarge,
                        2.0);
+        PrintFiltering(QStringLiteral("2 Filtering a 40-character text, one key release, shipped foods"),
+                       filteringLong, 1.0);
+        PrintFiltering(QStringLiteral("2 Filtering a 40-character text, one key release, 15 times the foods"),
+                       filteringLongLarge, 2.0);
+        PrintSearchKeys(QStringLiteral("2 Search alone, every key of 40-character texts, shipped foods"),
+                        searchKeys, 1.0);
+        PrintSearchKeys(QStringLiteral("2 Search alone, every key of 40-character texts, 15 times the foods"),
+                        searchKeysLarge, 2.0);
         PrintTimed(QStringLiteral("2 Search texts, made once per index at the first opening, shipped foods"),
                    searchTexts, 0);
         PrintTimed(QStringLiteral("2 Search texts, made once per index at the first opening, 15 times"),
