@@ -4,6 +4,7 @@
 #include "wordforms.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -29,36 +30,41 @@ struct FoldedPair
     QList<int> germanWords; // ... and in its words
 };
 
-// The pairs whose Swiss word begins with each two ASCII characters, and the others: a place
-// of a text is compared only with the pairs its two characters may begin.
+// The pairs whose Swiss word begins with each two characters: a place of a text is compared
+// only with the pairs its two characters may begin.
 class PairsByFirstCharacters
 {
 public:
-    explicit PairsByFirstCharacters(const std::vector<FoldedPair> &pairs) : m_byAscii(128 * 128)
+    explicit PairsByFirstCharacters(const std::vector<FoldedPair> &pairs)
     {
         for (size_t i = 0; i < pairs.size(); ++i) {
             const QString &swiss = pairs[i].swissF1;
-            if (swiss.size() >= 2 && swiss[0].unicode() < 128 && swiss[1].unicode() < 128)
-                m_byAscii[size_t(swiss[0].unicode() * 128 + swiss[1].unicode())].push_back(int(i));
+            if (swiss.size() >= 2)
+                m_byTwo[Key(swiss[0], swiss[1])].push_back(int(i));
             else
-                m_others.push_back(int(i));
+                m_short.push_back(int(i));
         }
     }
     // The pairs whose Swiss word may begin at text[at].
     template <typename Visit>
     void forEachAt(QStringView text, qsizetype at, Visit visit) const
     {
-        if (at + 1 < text.size() && text[at].unicode() < 128 && text[at + 1].unicode() < 128) {
-            for (const int p : m_byAscii[size_t(text[at].unicode() * 128 + text[at + 1].unicode())])
-                visit(p);
+        if (at + 1 < text.size()) {
+            const auto found = m_byTwo.find(Key(text[at], text[at + 1]));
+            if (found != m_byTwo.end()) {
+                for (const int p : found->second)
+                    visit(p);
+            }
         }
-        for (const int p : m_others)
+        for (const int p : m_short)
             visit(p);
     }
 
 private:
-    std::vector<std::vector<int>> m_byAscii;
-    std::vector<int> m_others;
+    static quint32 Key(QChar first, QChar second) { return quint32(first.unicode()) << 16 | second.unicode(); }
+
+    std::unordered_map<quint32, std::vector<int>> m_byTwo;
+    std::vector<int> m_short; // Swiss words of one character
 };
 
 } // namespace
@@ -78,7 +84,9 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
         const QString swissF0 = FoldKeepingDigraphs(pair.swissWord);
         QList<int> swissWords;
         ForEachSearchWord(swissF0, [&](QStringView word, qsizetype) { swissWords.append(m_vocabulary.add(word, false)); });
-        if (folded.swissF1.trimmed().isEmpty() || folded.germanWords.isEmpty())
+        // Found only where a word begins, so a Swiss word must begin with a letter or digit.
+        if (folded.swissF1.isEmpty() || !IsSearchWordCharacter(folded.swissF1.front()) ||
+            folded.germanWords.isEmpty())
             continue;
         if (folded.germanWords.size() == 1 && !swissWords.isEmpty())
             m_substitutes.push_back({folded.germanWords.front(), QString(), QString(), swissWords});
@@ -89,9 +97,7 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
     const qsizetype n = idNames.size();
     qsizetype expected = 0;
     for (qsizetype i = 0; i < n; ++i)
-        expected += idNames.at(i).size() + synonyms.value(i).size() + 3;
-    m_texts.text.reserve(expected + expected / 16);
-    m_texts.starts.reserve(size_t(n) + 1);
+        expected += idNames.at(i).size() + 3;
     m_lines.text.reserve(n * (IdWidth + GapWidth) + expected);
     m_lines.starts.reserve(size_t(n) + 1);
     m_ids.text.reserve(n * 8);
@@ -100,14 +106,15 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
     m_words.reserve(size_t(n) * 10);
 
     QString f0;              // the fold of the text at hand, digraphs kept
+    QString own;             // the entry's name and synonyms folded, where Swiss words are looked for
     std::vector<int> gained; // pairs gained by the entry at hand
-    // Folds text into f0 and appends its fold to m_texts: one fold serves both.
+    // Folds text into f0 and appends its fold to own: one fold serves both.
     auto fold = [&](QStringView text) {
-        f0.clear();
+        f0.truncate(0); // keeps its room for the next text
         AppendFoldedKeepingDigraphs(f0, text);
-        const qsizetype start = m_texts.text.size();
-        m_texts.text += f0;
-        RemoveDigraphs(m_texts.text, start);
+        const qsizetype start = own.size();
+        own += f0;
+        RemoveDigraphs(own, start);
     };
     auto addWords = [&](bool groupEachComma) {
         quint32 group = WordGroupStart;
@@ -127,45 +134,35 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
         const qsizetype equals = idName.indexOf(QChar(u'='));
         const QStringView id = equals < 0 ? idName : idName.first(equals);
         const QStringView name = equals < 0 ? QStringView() : idName.sliced(equals + 1);
-        const QStringView synonymText(synonyms.value(i));
+        const QStringView synonymText = i < synonyms.size() ? QStringView(synonyms.at(i)) : QStringView();
 
         m_ids.beginText();
         AppendFoldedForSearch(m_ids.text, id);
         m_ids.text += u'\n';
 
-        m_texts.beginText();
-        m_texts.text += QStringView(m_ids.text).sliced(m_ids.starts.back());
-        m_texts.text.back() = u' '; // the id's '\n'
-        const qsizetype nameStart = m_texts.text.size();
-        Entry entry{0, quint32(m_words.size()), 0, 0, 0};
+        Entry entry{quint32(m_words.size()), 0, 0, 0};
+        own.truncate(0);
         fold(name);
-        entry.nameSize = int(m_texts.text.size() - nameStart);
         addWords(false);
         entry.nameWords = int(m_words.size() - entry.wordsBegin);
-        m_texts.text += u' ';
+        own += u' ';
         fold(synonymText);
         addWords(true);
         entry.ownWords = int(m_words.size() - entry.wordsBegin);
 
         // The German words of the pairs whose Swiss word begins a word of name or synonyms.
         gained.clear();
-        const QStringView own = QStringView(m_texts.text).sliced(nameStart);
-        for (qsizetype at = 0; at < own.size(); ++at) {
-            if (at > 0 && IsSearchWordCharacter(own[at - 1]))
-                continue;
-            pairsByFirst.forEachAt(own, at, [&](int p) {
-                if (own.sliced(at).startsWith(pairs[size_t(p)].swissF1) &&
+        const QStringView ownText(own);
+        ForEachSearchWord(ownText, [&](QStringView, qsizetype at) {
+            pairsByFirst.forEachAt(ownText, at, [&](int p) {
+                const QString &swissWord = pairs[size_t(p)].swissF1;
+                if (swissWord.size() <= ownText.size() - at &&
+                    std::equal(swissWord.begin(), swissWord.end(), ownText.begin() + at) &&
                     std::none_of(gained.begin(), gained.end(),
                                  [&](int g) { return pairs[size_t(g)].germanF1 == pairs[size_t(p)].germanF1; }))
                     gained.push_back(p);
             });
-        }
-        for (const int p : gained) {
-            m_texts.text += u' ';
-            m_texts.text += pairs[size_t(p)].germanF1;
-        }
-        m_texts.text += u'\n';
-
+        });
         for (const int p : gained) {
             quint32 group = WordGroupStart;
             for (const int word : pairs[size_t(p)].germanWords) {
@@ -184,9 +181,9 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
         AppendAsciiLowered(m_lines.text, name.left(NameWidth));
         m_lines.text += u'\n';
     }
-    m_texts.finish();
     m_ids.finish();
-    m_lines.finish();
+    // The anchor of a search needs only how often characters occur, not the exact count.
+    m_lines.finish(8);
 
     GermanWordForms forms;
     m_vocabulary.finish(forms);
@@ -196,11 +193,18 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
     }
 }
 
-QStringView FoodSearchTexts::foldedName(int entry) const
+QString FoodSearchTexts::wordsText(int entry) const
 {
-    const QStringView texts = m_texts.at(entry);
-    const qsizetype nameStart = m_ids.at(entry).size() + 1;
-    return texts.sliced(nameStart, m_entries[size_t(entry)].nameSize);
+    const EntryWords words = this->words(entry);
+    QString text;
+    for (int i = 0; i < words.count; ++i) {
+        if (i > 0)
+            text += (words.begin[i] & WordGroupStart) ? QStringLiteral(" / ") : QStringLiteral(" ");
+        if ((words.begin[i] & WordGroupStart) && i >= words.ownCount)
+            text += u'+';
+        text += m_vocabulary.f1(int(words.begin[i] & WordIndexMask));
+    }
+    return text;
 }
 
 bool FoodSearchTexts::markIdsContaining(QStringView word, quint32 bit, std::vector<quint32> &ids) const

@@ -33,11 +33,12 @@ public:
 
     int count() const { return int(m_entries.size()); }
 
-    // The entry's folded id and name.
+    // The entry's folded id.
     QStringView foldedId(int entry) const { return m_ids.at(entry); }
-    QStringView foldedName(int entry) const;
-    // The entry's folded id, name, synonyms and gained German words, separated by blanks.
-    QStringView foldedTexts(int entry) const { return m_texts.at(entry); }
+    // The entry's words as the search compares them (FoldForSearch), for reading: the name's,
+    // then each synonym's and each gained German word's after " / ", a gained one marked '+'.
+    // "apfel roh / obst / +frucht".
+    QString wordsText(int entry) const;
 
     const SearchVocabulary &vocabulary() const { return m_vocabulary; }
 
@@ -79,7 +80,6 @@ public:
 private:
     struct Entry
     {
-        int nameSize; // in m_texts, after the id and a blank
         quint32 wordsBegin;
         int nameWords;
         int ownWords;
@@ -88,7 +88,6 @@ private:
 
     std::vector<Entry> m_entries;
     std::vector<quint32> m_words; // every entry's words, see EntryWords
-    ScanBuffer m_texts;           // per entry: id, ' ', name, ' ', synonyms, gained words
     ScanBuffer m_ids;             // per entry: the folded id
     ScanBuffer m_lines;           // per entry: the line of the search by characters
     SearchVocabulary m_vocabulary;

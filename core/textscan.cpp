@@ -1,12 +1,14 @@
 #include "textscan.h"
 
-void ScanBuffer::finish()
+void ScanBuffer::finish(int stride)
 {
     starts.push_back(text.size());
     asciiCounts.fill(0);
-    for (const QChar c : std::as_const(text)) {
-        if (c.unicode() < 128)
-            ++asciiCounts[c.unicode()];
+    const QChar *const characters = text.constData();
+    for (qsizetype i = 0; i < text.size(); i += stride) {
+        const char16_t c = characters[i].unicode();
+        if (c < 128)
+            ++asciiCounts[c];
     }
 }
 

@@ -16,8 +16,9 @@ struct ScanBuffer
 
     // Call before appending a text's characters; close it with '\n'.
     void beginText() { starts.push_back(text.size()); }
-    // After the last text: the end and the character counts.
-    void finish();
+    // After the last text: the end and the character counts, of every stride-th character
+    // (the counts only choose which character of a needle to look for first).
+    void finish(int stride = 1);
     int count() const { return starts.empty() ? 0 : int(starts.size()) - 1; }
     QStringView at(int index) const
     {

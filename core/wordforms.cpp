@@ -2,6 +2,8 @@
 
 #include <libstemmer.h>
 
+#include <algorithm>
+
 namespace {
 
 bool IsVowel(QChar c)
@@ -38,14 +40,14 @@ QString GermanWordForms::formOf(QStringView foldedWord)
     const QStringView word = BeforeStemming(foldedWord);
     if (m_stemmer == nullptr || word.isEmpty())
         return word.toString();
-    m_utf8.clear();
-    for (const QChar c : word) {
-        // Most words are ASCII; the rest goes through Qt's encoder.
-        if (c.unicode() >= 0x80) {
-            m_utf8 = word.toUtf8();
-            break;
-        }
-        m_utf8.append(char(c.unicode()));
+    // Most words are ASCII and are copied byte by byte; the rest goes through Qt's encoder.
+    if (std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        m_utf8.resize(word.size());
+        char *out = m_utf8.data();
+        for (const QChar c : word)
+            *out++ = char(c.unicode());
+    } else {
+        m_utf8 = word.toUtf8();
     }
     const sb_symbol *stem = sb_stemmer_stem(m_stemmer, reinterpret_cast<const sb_symbol *>(m_utf8.constData()),
                                             int(m_utf8.size()));
