@@ -108,7 +108,8 @@ void PrintSearchKeys(const QString &title, const SearchKeysResult &result, doubl
     Print(QStringLiteral("%1   goal <= %2 at every key: %3")
               .arg(title, Ms(goalMs), met ? QStringLiteral("met") : QStringLiteral("MISSED")));
     Print(QStringLiteral("    every key                %1").arg(Spread(result.keys, Ms)));
-    Print(QStringLiteral("        worst key            %1 (\"%2\")").arg(Ms(result.worstMs), result.worstKey));
+    Print(
+        QStringLiteral("        worst key            %1 (\"%2\")").arg(Ms(result.worstMs), result.worstKey));
     Print(QStringLiteral("    (%1)").arg(result.note));
 }
 
@@ -212,7 +213,7 @@ QString CpuModel()
 QStringList AllParts()
 {
     return {QStringLiteral("startup"), QStringLiteral("filtering"), QStringLiteral("sorting"),
-            QStringLiteral("balance"), QStringLiteral("loading"), QStringLiteral("summary")};
+            QStringLiteral("balance"), QStringLiteral("loading"),   QStringLiteral("summary")};
 }
 
 bool CopyShippedData(const QString &folder)
@@ -431,9 +432,10 @@ int main(int argc, char *argv[])
                    20.0);
     }
     if (wanted("startup")) {
-        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, shipped foods"), startup, true);
-        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, 15 times the foods"), startupLarge,
-                        false);
+        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, shipped foods"), startup,
+                        true);
+        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, 15 times the foods"),
+                        startupLarge, false);
     }
     if (wanted("summary")) {
         // The goal is for a year; a month is shown for scale and has none of its own.

@@ -17,7 +17,8 @@ SearchKeysResult MeasureSearchKeys(const FoodIndex &index, const QStringList &te
         for (int round = 0; round < rounds; ++round) {
             for (qsizetype length = 1; length <= text.size(); ++length) {
                 const QString key = text.left(length);
-                byKey[size_t(length - 1)].add(TimeMs([&] { found = FilterFoodPositions(index, key).size(); }));
+                byKey[size_t(length - 1)].add(
+                    TimeMs([&] { found = FilterFoodPositions(index, key).size(); }));
             }
         }
         for (size_t k = 0; k < byKey.size(); ++k) {

@@ -13,9 +13,9 @@ class FoodIndex;
 struct SearchKeysResult
 {
     QString failure;
-    Samples keys;         // the median of each key
+    Samples keys; // the median of each key
     double worstMs = 0;
-    QString worstKey;     // the text the worst key searched for
+    QString worstKey; // the text the worst key searched for
     QString note;
 };
 SearchKeysResult MeasureSearchKeys(const FoodIndex &index, const QStringList &texts, int rounds);

@@ -42,7 +42,8 @@ struct FilteringResult
     double worstWithRepaintMs = 0;
     QString worstWithRepaintKey;
 };
-FilteringResult MeasureFiltering(const FoodIndex &index, int rounds, const QString &words = QStringLiteral("apfel roh"));
+FilteringResult MeasureFiltering(const FoodIndex &index, int rounds,
+                                 const QString &words = QStringLiteral("apfel roh"));
 
 // One mouse click on the head of column in the maximum-values window over every food of
 // index: the sort and the repaint of the list. Each click reverses the direction.

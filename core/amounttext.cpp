@@ -14,22 +14,38 @@ namespace {
 double FractionValue(QChar c)
 {
     switch (c.unicode()) {
-    case 0x00BC: return 0.25;
-    case 0x00BD: return 0.5;
-    case 0x00BE: return 0.75;
-    case 0x2153: return 1.0 / 3;
-    case 0x2154: return 2.0 / 3;
-    case 0x2155: return 0.2;
-    case 0x2156: return 0.4;
-    case 0x2157: return 0.6;
-    case 0x2158: return 0.8;
-    case 0x2159: return 1.0 / 6;
-    case 0x215A: return 5.0 / 6;
-    case 0x215B: return 0.125;
-    case 0x215C: return 0.375;
-    case 0x215D: return 0.625;
-    case 0x215E: return 0.875;
-    default: return 0;
+    case 0x00BC:
+        return 0.25;
+    case 0x00BD:
+        return 0.5;
+    case 0x00BE:
+        return 0.75;
+    case 0x2153:
+        return 1.0 / 3;
+    case 0x2154:
+        return 2.0 / 3;
+    case 0x2155:
+        return 0.2;
+    case 0x2156:
+        return 0.4;
+    case 0x2157:
+        return 0.6;
+    case 0x2158:
+        return 0.8;
+    case 0x2159:
+        return 1.0 / 6;
+    case 0x215A:
+        return 5.0 / 6;
+    case 0x215B:
+        return 0.125;
+    case 0x215C:
+        return 0.375;
+    case 0x215D:
+        return 0.625;
+    case 0x215E:
+        return 0.875;
+    default:
+        return 0;
     }
 }
 
@@ -82,7 +98,8 @@ Quantity ReadQuantity(QStringView text)
                 IsAsciiDigit(text[numeratorEnd + 1])) {
                 const qsizetype denominatorEnd = SkipDigits(text, numeratorEnd + 1);
                 const double numerator = text.sliced(from, numeratorEnd - from).toDouble();
-                const double denominator = text.sliced(numeratorEnd + 1, denominatorEnd - numeratorEnd - 1).toDouble();
+                const double denominator =
+                    text.sliced(numeratorEnd + 1, denominatorEnd - numeratorEnd - 1).toDouble();
                 if (denominator > 0) {
                     count = (from == 0 ? 0 : count) + numerator / denominator;
                     at = denominatorEnd;
@@ -138,8 +155,9 @@ QString PieceSize(QStringView word)
 {
     if (IsOneOf(word, {u"klein", u"kleine", u"kleines", u"kleinen", u"kleiner", u"kleinem"}))
         return QStringLiteral("klein");
-    if (IsOneOf(word, {u"mittel", u"mittlere", u"mittleres", u"mittleren", u"mittlerer", u"mittlerem",
-                       u"mittelgross", u"mittelgrosse", u"mittelgrosses", u"mittelgrossen", u"mittelgrosser"}))
+    if (IsOneOf(word,
+                {u"mittel", u"mittlere", u"mittleres", u"mittleren", u"mittlerer", u"mittlerem",
+                 u"mittelgross", u"mittelgrosse", u"mittelgrosses", u"mittelgrossen", u"mittelgrosser"}))
         return QStringLiteral("mittel");
     if (IsOneOf(word, {u"gross", u"grosse", u"grosses", u"grossen", u"grosser", u"grossem"}))
         return QStringLiteral("groß");
@@ -174,7 +192,8 @@ QString AmountText(double amount)
 
 } // namespace
 
-AmountReading ReadAmountText(const QString &text, const QList<FoodMeasure> &measures, const QString &referenceAmount)
+AmountReading ReadAmountText(const QString &text, const QList<FoodMeasure> &measures,
+                             const QString &referenceAmount)
 {
     AmountReading reading;
     const QStringView typed = QStringView(text).trimmed();
@@ -199,7 +218,8 @@ AmountReading ReadAmountText(const QString &text, const QList<FoodMeasure> &meas
         measure = SimpleMeasure(words.front());
     const auto pieceWord = std::find_if(words.begin(), words.end(), IsPieceWord);
     if (measure.isEmpty() && inGrams && pieceWord != words.end() && words.size() <= 2) {
-        const QString size = words.size() == 2 ? PieceSize(words.at(pieceWord == words.begin() ? 1 : 0)) : QString();
+        const QString size =
+            words.size() == 2 ? PieceSize(words.at(pieceWord == words.begin() ? 1 : 0)) : QString();
         if (words.size() == 1) {
             // "Stück" alone is a middle-sized one, or the food's only size.
             measure = QStringLiteral("Stück mittel");
@@ -224,8 +244,9 @@ AmountReading ReadAmountText(const QString &text, const QList<FoodMeasure> &meas
     const double amount = quantity.count * known->amount;
     reading.amountText = AmountText(amount);
     const QString name = quantity.count > 1 ? Plural(measure) : measure;
-    reading.measureText = inGrams ? QStringLiteral("%1 %2 (%3 g)").arg(quantity.text, name, FormatFittedDecimal(amount, 40, 1))
-                                  : QStringLiteral("%1 %2").arg(quantity.text, name);
+    reading.measureText =
+        inGrams ? QStringLiteral("%1 %2 (%3 g)").arg(quantity.text, name, FormatFittedDecimal(amount, 40, 1))
+                : QStringLiteral("%1 %2").arg(quantity.text, name);
     return reading;
 }
 

@@ -12,8 +12,8 @@ constexpr int AmountFieldLength = 16;
 struct AmountReading
 {
     bool refused = false;
-    QString message;    // the refusal to show, when refused
-    QString amountText; // the amount for EnterFood in the food's unit (grams or pieces)
+    QString message;     // the refusal to show, when refused
+    QString amountText;  // the amount for EnterFood in the food's unit (grams or pieces)
     QString measureText; // the measure used, "2 Scheiben (100 g)"; empty for a plain amount
 };
 

@@ -32,9 +32,9 @@ int MeasureRank(const QString &name)
 const QStringList &MeasureNames()
 {
     static const QStringList names{
-        QStringLiteral("Scheibe"), QStringLiteral("Stück klein"), QStringLiteral("Stück mittel"),
-        QStringLiteral("Stück groß"), QStringLiteral("EL"),     QStringLiteral("TL"),
-        QStringLiteral("Tasse"),   QStringLiteral("Glas"),       QStringLiteral("Becher"),
+        QStringLiteral("Scheibe"),    QStringLiteral("Stück klein"), QStringLiteral("Stück mittel"),
+        QStringLiteral("Stück groß"), QStringLiteral("EL"),          QStringLiteral("TL"),
+        QStringLiteral("Tasse"),      QStringLiteral("Glas"),        QStringLiteral("Becher"),
         QStringLiteral("Portion"),
     };
     return names;
@@ -64,7 +64,8 @@ FoodMeasures FoodMeasures::fromLines(const QStringList &lines)
         const QStringList fields = SplitFoodLine(lines.at(i), 3);
         const QString id = fields.at(0).trimmed();
         FoodMeasure measure{fields.at(1).trimmed(), 0};
-        if (id.isEmpty() || MeasureRank(measure.name) < 0 || !ReadGrams(QStringView(fields.at(2)).trimmed(), &measure.amount))
+        if (id.isEmpty() || MeasureRank(measure.name) < 0 ||
+            !ReadGrams(QStringView(fields.at(2)).trimmed(), &measure.amount))
             continue;
         measures.set(id, measure, false);
     }
@@ -94,7 +95,8 @@ FoodMeasures LoadFoodMeasures(const QString &dataDirectory)
     return FoodMeasures::fromLines(read.file.lines);
 }
 
-QList<FoodMeasure> MeasuresForFood(const FoodMeasures &source, const QString &id, const QString &referenceAmount)
+QList<FoodMeasure> MeasuresForFood(const FoodMeasures &source, const QString &id,
+                                   const QString &referenceAmount)
 {
     if (!IsPerHundredGrams(referenceAmount))
         return {{QStringLiteral("Portion"), 1}};
@@ -106,8 +108,10 @@ QStringList MeasureListTexts(const QList<FoodMeasure> &measures, const QString &
     const bool inGrams = IsPerHundredGrams(referenceAmount);
     QStringList texts;
     for (const FoodMeasure &measure : measures) {
-        texts.append(inGrams ? QStringLiteral("1 %1 (%2 g)").arg(measure.name, FormatFittedDecimal(measure.amount, 8, 1))
-                             : QStringLiteral("1 %1").arg(measure.name));
+        texts.append(
+            inGrams
+                ? QStringLiteral("1 %1 (%2 g)").arg(measure.name, FormatFittedDecimal(measure.amount, 8, 1))
+                : QStringLiteral("1 %1").arg(measure.name));
     }
     return texts;
 }

@@ -12,8 +12,8 @@ const QStringList &MeasureNames();
 
 struct FoodMeasure
 {
-    QString name;       // one of MeasureNames()
-    double amount = 0;  // in the food's unit: grams, or pieces for a food counted in pieces
+    QString name;      // one of MeasureNames()
+    double amount = 0; // in the food's unit: grams, or pieces for a food counted in pieces
 };
 
 // The measures of foods by id, read from a measures file: the shipped NwPortionen.dat, and a
@@ -51,7 +51,8 @@ FoodMeasures LoadFoodMeasures(const QString &dataDirectory);
 // The measures an amount of a food may be typed in. A food counted in pieces (reference amount
 // other than "100", such as a recipe saved per portion) has the measure "Portion" of one piece;
 // a food per 100 g has its measures from source.
-QList<FoodMeasure> MeasuresForFood(const FoodMeasures &source, const QString &id, const QString &referenceAmount);
+QList<FoodMeasure> MeasuresForFood(const FoodMeasures &source, const QString &id,
+                                   const QString &referenceAmount);
 
 // The list beside the amount field: "1 Scheibe (50 g)" for each measure, "1 Portion" for a
 // food counted in pieces.

@@ -79,7 +79,8 @@ private:
     void addWord(const QString &typed, QStringView f0);
     bool mark(SearchWord &word);
     bool matches(int entry, quint32 required) const;
-    int rankClass(int entry, quint32 required, const std::vector<quint32> &order, QStringView wholeText) const;
+    int rankClass(int entry, quint32 required, const std::vector<quint32> &order,
+                  QStringView wholeText) const;
     void applySubstitutes();
 
     const FoodSearchTexts &m_texts;
@@ -115,7 +116,8 @@ bool Search::matches(int entry, quint32 required) const
     return (matched & required) == required;
 }
 
-int Search::rankClass(int entry, quint32 required, const std::vector<quint32> &order, QStringView wholeText) const
+int Search::rankClass(int entry, quint32 required, const std::vector<quint32> &order,
+                      QStringView wholeText) const
 {
     if (m_texts.foldedId(entry) == wholeText)
         return IdEqual;
@@ -154,7 +156,8 @@ void Search::applySubstitutes()
 {
     for (const FoodSearchTexts::TableSubstitute &substitute : m_texts.substitutes()) {
         for (const SearchWord &word : m_words) {
-            if (word.forms.f1 != substitute.f1 && (substitute.form.isEmpty() || word.forms.form != substitute.form))
+            if (word.forms.f1 != substitute.f1 &&
+                (substitute.form.isEmpty() || word.forms.form != substitute.form))
                 continue;
             for (const int swissWord : substitute.swissWords) {
                 m_masks.whole[size_t(swissWord)] |= word.bit;
@@ -175,7 +178,8 @@ FoodSearchResult Search::run(const QString &searchFieldText)
     for (const QStringView typed : SearchWords(searchFieldText)) {
         const QString f0 = FoldKeepingDigraphs(typed);
         if (f0.isEmpty() || int(m_words.size()) == MostSearchWords ||
-            std::any_of(m_words.begin(), m_words.end(), [&](const SearchWord &w) { return w.forms.f0 == f0; }))
+            std::any_of(m_words.begin(), m_words.end(),
+                        [&](const SearchWord &w) { return w.forms.f0 == f0; }))
             continue;
         addWord(typed.toString(), f0);
     }
@@ -235,9 +239,10 @@ FoodSearchResult Search::run(const QString &searchFieldText)
         for (const Compound &compound : compounds) {
             required &= ~compound.parts;
             required |= compound.head;
-            order.erase(std::remove_if(order.begin(), order.end(),
-                                       [&](quint32 bit) { return (compound.parts & bit) && bit != compound.head; }),
-                        order.end());
+            order.erase(
+                std::remove_if(order.begin(), order.end(),
+                               [&](quint32 bit) { return (compound.parts & bit) && bit != compound.head; }),
+                order.end());
         }
         findByWords();
         if (!byWords.empty()) {
@@ -297,6 +302,7 @@ QString CompoundFallbackText(const FoodSearchResult &result)
 {
     QStringList texts;
     for (const CompoundFallback &fallback : result.fallbacks)
-        texts.append(QStringLiteral("Keine Treffer für „%1“; gezeigt: „%2“").arg(fallback.typed, fallback.shown));
+        texts.append(
+            QStringLiteral("Keine Treffer für „%1“; gezeigt: „%2“").arg(fallback.typed, fallback.shown));
     return texts.join(u' ');
 }

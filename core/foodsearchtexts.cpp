@@ -25,8 +25,8 @@ void AppendAsciiLowered(QString &out, QStringView text)
 // One pair of the word table, folded.
 struct FoldedPair
 {
-    QString swissF1;     // looked for at word beginnings of names and synonyms
-    QString germanF1;    // what an entry holding it gains in its texts
+    QString swissF1;        // looked for at word beginnings of names and synonyms
+    QString germanF1;       // what an entry holding it gains in its texts
     QList<int> germanWords; // ... and in its words
 };
 
@@ -46,8 +46,7 @@ public:
         }
     }
     // The pairs whose Swiss word may begin at text[at].
-    template <typename Visit>
-    void forEachAt(QStringView text, qsizetype at, Visit visit) const
+    template <typename Visit> void forEachAt(QStringView text, qsizetype at, Visit visit) const
     {
         if (at + 1 < text.size()) {
             const auto found = m_byTwo.find(Key(text[at], text[at + 1]));
@@ -61,7 +60,10 @@ public:
     }
 
 private:
-    static quint32 Key(QChar first, QChar second) { return quint32(first.unicode()) << 16 | second.unicode(); }
+    static quint32 Key(QChar first, QChar second)
+    {
+        return quint32(first.unicode()) << 16 | second.unicode();
+    }
 
     std::unordered_map<quint32, std::vector<int>> m_byTwo;
     std::vector<int> m_short; // Swiss words of one character
@@ -83,7 +85,8 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
         });
         const QString swissF0 = FoldKeepingDigraphs(pair.swissWord);
         QList<int> swissWords;
-        ForEachSearchWord(swissF0, [&](QStringView word, qsizetype) { swissWords.append(m_vocabulary.add(word, false)); });
+        ForEachSearchWord(
+            swissF0, [&](QStringView word, qsizetype) { swissWords.append(m_vocabulary.add(word, false)); });
         // Found only where a word begins, so a Swiss word must begin with a letter or digit.
         if (folded.swissF1.isEmpty() || !IsSearchWordCharacter(folded.swissF1.front()) ||
             folded.germanWords.isEmpty())
@@ -158,8 +161,9 @@ FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &
                 const QString &swissWord = pairs[size_t(p)].swissF1;
                 if (swissWord.size() <= ownText.size() - at &&
                     std::equal(swissWord.begin(), swissWord.end(), ownText.begin() + at) &&
-                    std::none_of(gained.begin(), gained.end(),
-                                 [&](int g) { return pairs[size_t(g)].germanF1 == pairs[size_t(p)].germanF1; }))
+                    std::none_of(gained.begin(), gained.end(), [&](int g) {
+                        return pairs[size_t(g)].germanF1 == pairs[size_t(p)].germanF1;
+                    }))
                     gained.push_back(p);
             });
         });

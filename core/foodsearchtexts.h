@@ -29,7 +29,8 @@ public:
 
     // idNames: the sorted 'id=name' texts; synonyms: the synonyms text of each of them (empty
     // for none; synonyms are separated by ", "); words: the word table.
-    FoodSearchTexts(const QStringList &idNames, const QStringList &synonyms, const QList<FoodWordPair> &words);
+    FoodSearchTexts(const QStringList &idNames, const QStringList &synonyms,
+                    const QList<FoodWordPair> &words);
 
     int count() const { return int(m_entries.size()); }
 
@@ -49,8 +50,8 @@ public:
     struct EntryWords
     {
         const quint32 *begin;
-        int nameCount;    // the name's words come first
-        int ownCount;     // name and synonyms; the gained words follow up to count
+        int nameCount; // the name's words come first
+        int ownCount;  // name and synonyms; the gained words follow up to count
         int count;
     };
     EntryWords words(int entry) const

@@ -54,5 +54,5 @@ private:
     FileProtection m_additionalProtection;
     FoodIndex m_index;
     mutable std::optional<FoodMeasures> m_measures; // read when first asked for
-    bool m_indexHasSwissLines = false; // m_index was built from the Swiss lines now held
+    bool m_indexHasSwissLines = false;              // m_index was built from the Swiss lines now held
 };

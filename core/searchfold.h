@@ -43,8 +43,7 @@ inline bool IsSearchWordCharacter(QChar c)
 QList<QStringView> SearchWords(QStringView text);
 
 // Calls visit(word, start) for each of SearchWords(text) with its offset in text, without a list.
-template <typename Visit>
-void ForEachSearchWord(QStringView text, Visit visit)
+template <typename Visit> void ForEachSearchWord(QStringView text, Visit visit)
 {
     const qsizetype size = text.size();
     qsizetype i = 0;

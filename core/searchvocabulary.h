@@ -94,12 +94,12 @@ private:
 
     std::vector<Word> m_words;
     std::vector<bool> m_inFood;
-    std::vector<int> m_slots; // open addressing by the hash of f0, -1 for free; only while building
-    ScanBuffer m_f1Text;               // every word's f1
-    ScanBuffer m_f0Text;               // the f0 of the words whose f0 and f1 differ
-    std::vector<int> m_f0TextWords;    // the word of each text of m_f0Text
-    std::vector<bool> m_hasDigraphs;   // the word's f0 and f1 differ
-    std::vector<int> m_byF0;           // word indices sorted by f0
-    std::vector<int> m_byF1;           // ... by f1
-    std::vector<int> m_byForm;         // ... by form
+    std::vector<int> m_slots;        // open addressing by the hash of f0, -1 for free; only while building
+    ScanBuffer m_f1Text;             // every word's f1
+    ScanBuffer m_f0Text;             // the f0 of the words whose f0 and f1 differ
+    std::vector<int> m_f0TextWords;  // the word of each text of m_f0Text
+    std::vector<bool> m_hasDigraphs; // the word's f0 and f1 differ
+    std::vector<int> m_byF0;         // word indices sorted by f0
+    std::vector<int> m_byF1;         // ... by f1
+    std::vector<int> m_byForm;       // ... by form
 };

@@ -11,7 +11,7 @@
 struct ScanBuffer
 {
     QString text;
-    std::vector<qsizetype> starts;             // where each text starts; after finish() also the end
+    std::vector<qsizetype> starts;            // where each text starts; after finish() also the end
     std::array<qsizetype, 128> asciiCounts{}; // how often each ASCII character occurs
 
     // Call before appending a text's characters; close it with '\n'.
@@ -22,7 +22,8 @@ struct ScanBuffer
     int count() const { return starts.empty() ? 0 : int(starts.size()) - 1; }
     QStringView at(int index) const
     {
-        return QStringView(text).sliced(starts[size_t(index)], starts[size_t(index) + 1] - 1 - starts[size_t(index)]);
+        return QStringView(text).sliced(starts[size_t(index)],
+                                        starts[size_t(index) + 1] - 1 - starts[size_t(index)]);
     }
 };
 
@@ -34,8 +35,7 @@ qsizetype AnchorOf(QStringView needle, const std::array<qsizetype, 128> &counts)
 // Calls accept(index, offset) for the places where needle occurs in the buffer's texts, from the
 // left, with the text's index and the offset in it. When accept returns true the rest of that
 // text is skipped. A needle holding '\n' is never found.
-template <typename Accept>
-void ForEachOccurrence(const ScanBuffer &buffer, QStringView needle, Accept accept)
+template <typename Accept> void ForEachOccurrence(const ScanBuffer &buffer, QStringView needle, Accept accept)
 {
     if (needle.isEmpty() || needle.contains(u'\n') || buffer.count() == 0)
         return;

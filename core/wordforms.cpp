@@ -49,8 +49,8 @@ QString GermanWordForms::formOf(QStringView foldedWord)
     } else {
         m_utf8 = word.toUtf8();
     }
-    const sb_symbol *stem = sb_stemmer_stem(m_stemmer, reinterpret_cast<const sb_symbol *>(m_utf8.constData()),
-                                            int(m_utf8.size()));
+    const sb_symbol *stem = sb_stemmer_stem(
+        m_stemmer, reinterpret_cast<const sb_symbol *>(m_utf8.constData()), int(m_utf8.size()));
     if (stem == nullptr)
         return word.toString(); // out of memory in the stemmer
     return QString::fromUtf8(reinterpret_cast<const char *>(stem), sb_stemmer_length(m_stemmer));

@@ -45,15 +45,16 @@ void TestFoodMeasures::lines_data()
         << QStringList{Header, u"10446;Portion;100;"_s, u"10446;Scheibe;50;"_s, u"378;Stück mittel;150;"_s}
         << u"10446"_s << QStringList{u"Scheibe=50"_s, u"Portion=100"_s};
     QTest::newRow("the header line is no measure")
-        << QStringList{u"10446;Scheibe;50;"_s, u"10446;Tasse;90;"_s} << u"10446"_s << QStringList{u"Tasse=90"_s};
-    QTest::newRow("an id in other letter case") << QStringList{Header, u"Abc;EL;12;"_s} << u"ABC"_s
-                                                << QStringList{u"EL=12"_s};
+        << QStringList{u"10446;Scheibe;50;"_s, u"10446;Tasse;90;"_s} << u"10446"_s
+        << QStringList{u"Tasse=90"_s};
+    QTest::newRow("an id in other letter case")
+        << QStringList{Header, u"Abc;EL;12;"_s} << u"ABC"_s << QStringList{u"EL=12"_s};
     QTest::newRow("blanks around the fields, no closing ';'")
         << QStringList{Header, u" 62 ; Glas ; 200"_s} << u"62"_s << QStringList{u"Glas=200"_s};
     QTest::newRow("unknown names, no whole grams above 0, no id: left out")
-        << QStringList{Header,          u"62;Schluck;20;"_s, u"62;glas;200;"_s, u"62;Tasse;0;"_s,
-                       u"62;Tasse;-5;"_s, u"62;Tasse;1,5;"_s, u"62;Tasse;;"_s,   u";Tasse;150;"_s,
-                       u"62;Becher;180;"_s}
+        << QStringList{Header,           u"62;Schluck;20;"_s, u"62;glas;200;"_s,
+                       u"62;Tasse;0;"_s, u"62;Tasse;-5;"_s,   u"62;Tasse;1,5;"_s,
+                       u"62;Tasse;;"_s,  u";Tasse;150;"_s,    u"62;Becher;180;"_s}
         << u"62"_s << QStringList{u"Becher=180"_s};
     QTest::newRow("a second line of the same food and name is left out")
         << QStringList{Header, u"62;Glas;200;"_s, u"62;Glas;250;"_s} << u"62"_s << QStringList{u"Glas=200"_s};
@@ -70,12 +71,13 @@ void TestFoodMeasures::lines()
 
 void TestFoodMeasures::ownMeasuresWinOverShippedOnes()
 {
-    const FoodMeasures shipped =
-        FoodMeasures::fromLines({Header, u"10446;Scheibe;50;"_s, u"10446;Portion;100;"_s, u"378;Stück mittel;150;"_s});
+    const FoodMeasures shipped = FoodMeasures::fromLines(
+        {Header, u"10446;Scheibe;50;"_s, u"10446;Portion;100;"_s, u"378;Stück mittel;150;"_s});
     const FoodMeasures own =
         FoodMeasures::fromLines({Header, u"10446;Scheibe;35;"_s, u"10446;TL;3;"_s, u"30512;Becher;180;"_s});
     const FoodMeasures merged = shipped.mergedWith(own);
-    QCOMPARE(Texts(merged.measuresOf(u"10446"_s)), (QStringList{u"Scheibe=35"_s, u"TL=3"_s, u"Portion=100"_s}));
+    QCOMPARE(Texts(merged.measuresOf(u"10446"_s)),
+             (QStringList{u"Scheibe=35"_s, u"TL=3"_s, u"Portion=100"_s}));
     QCOMPARE(Texts(merged.measuresOf(u"378"_s)), QStringList{u"Stück mittel=150"_s});
     QCOMPARE(Texts(merged.measuresOf(u"30512"_s)), QStringList{u"Becher=180"_s});
     QCOMPARE(merged.foodCount(), 3);
@@ -106,7 +108,8 @@ void TestFoodMeasures::readsTheFileWhenFirstAsked()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"NwPortionen.dat"_s);
-    const QByteArray bytes = "ID;Ma\xDF;Gramm;\r\n10446;Scheibe;50;\r\n378;St\xFC" "ck gro\xDF;200;\r\n";
+    const QByteArray bytes = "ID;Ma\xDF;Gramm;\r\n10446;Scheibe;50;\r\n378;St\xFC"
+                             "ck gro\xDF;200;\r\n";
     QVERIFY(WriteBytes(path, bytes));
     FoodStore loadedBefore(dir.path());
     loadedBefore.loadFiles();
@@ -126,7 +129,8 @@ void TestFoodMeasures::missingFileGivesNoMeasures()
 {
     QTemporaryDir dir;
     QVERIFY(WriteBytes(dir.filePath(u"NwPortionen.dat"_s), "ID;Ma\xDF;Gramm;\r\n10446;Scheibe;50;\r\n"
-                                                            "378;St\xFC" "ck gro\xDF;200;\r\n"));
+                                                           "378;St\xFC"
+                                                           "ck gro\xDF;200;\r\n"));
     QCOMPARE(Texts(LoadFoodMeasures(dir.path()).measuresOf(u"378"_s)), QStringList{u"Stück groß=200"_s});
     QTemporaryDir empty;
     QCOMPARE(LoadFoodMeasures(empty.path()).foodCount(), 0);

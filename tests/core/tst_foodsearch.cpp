@@ -45,11 +45,8 @@ const QStringList OwnFoods{u"30512;Haferbrei;100;"_s};
 // "Zahl" stands only in an id and "Sahne" only as a word the table gives: neither may bring
 // its German word along.
 const QList<FoodWordPair> Words{
-    {u"Sahne"_s, u"Rahm"_s},
-    {u"Saure Sahne"_s, u"Sauerrahm"_s},
-    {u"Hähnchen"_s, u"Poulet"_s},
-    {u"Zahl"_s, u"1199"_s},
-    {u"Schlagobers"_s, u"Sahne"_s},
+    {u"Sahne"_s, u"Rahm"_s}, {u"Saure Sahne"_s, u"Sauerrahm"_s}, {u"Hähnchen"_s, u"Poulet"_s},
+    {u"Zahl"_s, u"1199"_s},  {u"Schlagobers"_s, u"Sahne"_s},
 };
 
 const FoodIndex &Fixture()
@@ -175,15 +172,13 @@ void TestFoodSearch::search_data()
 
     // The order (see ranked() for every class): fewer name words first, then list order.
     QTest::newRow("name begins before the rest") << u"brot"_s << QStringList{u"823"_s, u"829"_s, u"842"_s};
-    QTest::newRow("a word after a hyphen is a whole word")
-        << u"gratin"_s << QStringList{u"40"_s, u"1000"_s};
+    QTest::newRow("a word after a hyphen is a whole word") << u"gratin"_s << QStringList{u"40"_s, u"1000"_s};
     QTest::newRow("whole words, fewer name words first, then the rest")
         << u"roh"_s << QStringList{u"707"_s, u"17"_s, u"355"_s, u"20"_s, u"30"_s, u"771"_s};
     QTest::newRow("a later search word begins a name word") << u"roh apfel"_s << QStringList{u"17"_s};
     QTest::newRow("id equal first, then by name words")
-        << u"7"_s
-        << QStringList{u"7"_s,   u"12345678901237"_s, u"27"_s, u"574"_s, u"707"_s,
-                       u"771"_s, u"1478"_s,           u"17"_s, u"170"_s};
+        << u"7"_s << QStringList{u"7"_s,   u"12345678901237"_s, u"27"_s, u"574"_s, u"707"_s,
+                                 u"771"_s, u"1478"_s,           u"17"_s, u"170"_s};
     QTest::newRow("id equal, blanks around it") << u" 170 "_s << QStringList{u"170"_s};
     QTest::newRow("name begins, the own food of one word first")
         << u"hafer"_s << QStringList{u"30512"_s, u"170"_s};
@@ -233,9 +228,8 @@ void TestFoodSearch::ranked_data()
     // Every class in its place: id equal; name, then synonym equal; the name's first word;
     // a whole word anywhere; a word beginning; the rest. Within a class fewer name words,
     // then list order.
-    QTest::newRow("every class") << u"quark"_s
-                                 << QStringList{u"Quark"_s, u"71"_s,   u"72"_s,   u"13501"_s,
-                                                u"70"_s,    u"1000"_s, u"1181"_s, u"1300"_s}
+    QTest::newRow("every class") << u"quark"_s << QStringList{u"Quark"_s, u"71"_s,   u"72"_s,   u"13501"_s,
+                                                              u"70"_s,    u"1000"_s, u"1181"_s, u"1300"_s}
                                  << QString();
     QTest::newRow("the plain food of fewest words first")
         << u"Joghurt"_s << QStringList{u"52"_s, u"53"_s, u"1192"_s, u"58"_s, u"1612"_s, u"13451"_s}
@@ -246,7 +240,8 @@ void TestFoodSearch::ranked_data()
     QTest::newRow("singular") << u"Linse"_s << QStringList{u"1060"_s, u"370"_s} << QString();
     QTest::newRow("-n after -el, as many as the singular")
         << u"kartoffeln"_s << QStringList{u"813"_s, u"497"_s, u"13406"_s} << QString();
-    QTest::newRow("the singular") << u"kartoffel"_s << QStringList{u"813"_s, u"497"_s, u"13406"_s} << QString();
+    QTest::newRow("the singular") << u"kartoffel"_s << QStringList{u"813"_s, u"497"_s, u"13406"_s}
+                                  << QString();
     QTest::newRow("a short form only as a whole word: Eier is no Reis")
         << u"Eier"_s << QStringList{u"290"_s, u"799"_s} << QString();
 
@@ -264,8 +259,7 @@ void TestFoodSearch::ranked_data()
         << u"Hähnchen"_s << QStringList{u"20"_s, u"13460"_s} << QString();
 
     // Compounds.
-    QTest::newRow("a compound of known words")
-        << u"hähnchenbrust"_s << QStringList{u"20"_s} << QString();
+    QTest::newRow("a compound of known words") << u"hähnchenbrust"_s << QStringList{u"20"_s} << QString();
     QTest::newRow("its parts find nothing together: the head alone")
         << u"Apfelschorle"_s << QStringList{u"1131"_s}
         << u"Keine Treffer für „Apfelschorle“; gezeigt: „Schorle“"_s;
@@ -302,25 +296,27 @@ void TestFoodSearch::compoundParts_data()
     QTest::newRow("a word after a hyphen is known")
         << QStringList{u"Apfel"_s, u"Fruchtsaft-Schorle"_s} << u"apfelschorle"_s
         << QStringList{u"apfel"_s, u"schorle"_s};
-    QTest::newRow("three parts") << QStringList{u"Vollkorn"_s, u"Weizen"_s, u"Brot"_s} << u"vollkornweizenbrot"_s
+    QTest::newRow("three parts") << QStringList{u"Vollkorn"_s, u"Weizen"_s, u"Brot"_s}
+                                 << u"vollkornweizenbrot"_s
                                  << QStringList{u"vollkorn"_s, u"weizen"_s, u"brot"_s};
     QTest::newRow("joining s") << QStringList{u"Rind"_s, u"Braten"_s} << u"rindsbraten"_s
                                << QStringList{u"rind"_s, u"braten"_s};
     QTest::newRow("joining n") << QStringList{u"Tomate"_s, u"Sauce"_s} << u"tomatensauce"_s
                                << QStringList{u"tomate"_s, u"sauce"_s};
     QTest::newRow("a final e dropped in front of the next part")
-        << QStringList{u"Himbeere"_s, u"Joghurt"_s} << u"himbeerjoghurt"_s << QStringList{u"himbeer"_s, u"joghurt"_s};
+        << QStringList{u"Himbeere"_s, u"Joghurt"_s} << u"himbeerjoghurt"_s
+        << QStringList{u"himbeer"_s, u"joghurt"_s};
     QTest::newRow("an inflected head") << QStringList{u"Hähnchen"_s, u"Brust"_s} << u"hähnchenbrüste"_s
                                        << QStringList{u"hahnchen"_s, u"bruste"_s};
-    QTest::newRow("a head still being typed") << QStringList{u"Apfel"_s, u"Schorle"_s} << u"apfelscho"_s
-                                              << QStringList{u"apfel"_s, u"scho"_s};
+    QTest::newRow("a head still being typed")
+        << QStringList{u"Apfel"_s, u"Schorle"_s} << u"apfelscho"_s << QStringList{u"apfel"_s, u"scho"_s};
     QTest::newRow("ae, oe, ue kept") << QStringList{u"Soja"_s, u"Eiweiss"_s} << u"sojaeiweiss"_s
                                      << QStringList{u"soja"_s, u"eiweiss"_s};
-    QTest::newRow("umlaut spelt out") << QStringList{u"Möhren"_s, u"Saft"_s} << u"moehrensaft"_s
-                                      << QStringList{u"moehren"_s, u"saft"_s};
+    QTest::newRow("umlaut spelt out")
+        << QStringList{u"Möhren"_s, u"Saft"_s} << u"moehrensaft"_s << QStringList{u"moehren"_s, u"saft"_s};
     QTest::newRow("an unknown part") << QStringList{u"Apfel"_s} << u"apfelxyz"_s << QStringList();
-    QTest::newRow("parts of fewer than three letters") << QStringList{u"Ei"_s, u"Brot"_s} << u"eibrot"_s
-                                                       << QStringList();
+    QTest::newRow("parts of fewer than three letters")
+        << QStringList{u"Ei"_s, u"Brot"_s} << u"eibrot"_s << QStringList();
     QTest::newRow("one known word is no compound") << QStringList{u"Brot"_s} << u"brot"_s << QStringList();
 }
 

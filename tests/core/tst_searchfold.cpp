@@ -38,7 +38,8 @@ void TestSearchFold::fold_data()
         << u"Crème fraîche, Entrecôte, Café, Ñ"_s << u"creme fraiche, entrecote, cafe, n"_s
         << u"creme fraiche, entrecote, cafe, n"_s;
     QTest::newRow("ligatures") << u"Bœuf Æ Øl ﬁlet"_s << u"bouf a ol filet"_s << u"boeuf ae ol filet"_s;
-    QTest::newRow("letter and combining mark apart") << u"A\u0308pfel e\u0301"_s << u"apfel e"_s << u"apfel e"_s;
+    QTest::newRow("letter and combining mark apart")
+        << u"A\u0308pfel e\u0301"_s << u"apfel e"_s << u"apfel e"_s;
     QTest::newRow("capital I with dot") << u"İnci"_s << u"inci"_s << u"inci"_s;
     QTest::newRow("separators and digits stay")
         << u"Essig-Öl, 13.5 vol%"_s << u"essig-ol, 13.5 vol%"_s << u"essig-ol, 13.5 vol%"_s;

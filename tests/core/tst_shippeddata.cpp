@@ -106,9 +106,9 @@ void TestShippedData::knownFoods_data()
                                           u"0,3"_s, u"0,0"_s,  u"0,1"_s,  u"6,5"_s, u"5,3"_s,
                                           u"0"_s,   u"0"_s,    u"85,4"_s};
     QTest::newRow("smoked salmon") << u"193"_s << u"Lachs, geräuchert"_s
-                                   << QStringList{u"173"_s, u"0"_s,   u"0"_s,   u"8,9"_s, u"1,1"_s,
+                                   << QStringList{u"173"_s,  u"0"_s,   u"0"_s,   u"8,9"_s, u"1,1"_s,
                                                   u"23,2"_s, u"4,1"_s, u"0"_s,   u"27"_s,  u"10"_s,
-                                                  u"4,3"_s, u"6,3"_s, u"62,5"_s};
+                                                  u"4,3"_s,  u"6,3"_s, u"62,5"_s};
     QTest::newRow("whole milk") << u"62"_s << u"Vollmilch, pasteurisiert"_s
                                 << QStringList{u"68"_s,   u"4,7"_s, u"4,7"_s, u"4"_s,  u"2,4"_s,
                                                u"3,2"_s,  u"0,1"_s, u"0"_s,   u"10"_s, u"120"_s,
@@ -123,7 +123,8 @@ void TestShippedData::knownFoods_data()
         << QStringList{u"154"_s, u"0"_s,  u"0"_s,  u"15,7"_s, u"2,3"_s, u"1,3"_s, u"3,2"_s,
                        u"0,2"_s, u"24"_s, u"58"_s, u"0"_s,    u"0"_s,   u"75,8"_s};
     QTest::newRow("quotes of the name kept")
-        << u"1075"_s << u"Rind, Schulter, Braten \"medium\", im Ofen gebraten (ohne Zugabe von Fett und Salz)"_s
+        << u"1075"_s
+        << u"Rind, Schulter, Braten \"medium\", im Ofen gebraten (ohne Zugabe von Fett und Salz)"_s
         << QStringList{u"146"_s, u"0"_s,  u"0"_s, u"3,6"_s,  u"1,3"_s, u"28,5"_s, u"0,1"_s,
                        u"2,4"_s, u"22"_s, u"5"_s, u"5,21"_s, u"0"_s,   u"67,9"_s};
 }
@@ -171,12 +172,19 @@ void TestShippedData::matchesTheSwissTable()
     const QStringList headings = rows.takeFirst().split(u'\t');
 
     // The food line's fields are the table's columns, only name and synonyms are the German ones.
-    const QStringList nutrientHeadings = {
-        u"Energy, kilocalories (kcal)"_s, u"Carbohydrates, available (g)"_s, u"Sugars (g)"_s,
-        u"Fat, total (g)"_s,              u"Fatty acids, saturated (g)"_s,   u"Protein (g)"_s,
-        u"Salt (NaCl) (g)"_s,             u"Iron (Fe) (mg)"_s,               u"Magnesium (Mg) (mg)"_s,
-        u"Calcium (Ca) (mg)"_s,           u"Vitamin B12 (cobalamin) (µg)"_s, u"Vitamin D (calciferol) (µg)"_s,
-        u"Water (g)"_s};
+    const QStringList nutrientHeadings = {u"Energy, kilocalories (kcal)"_s,
+                                          u"Carbohydrates, available (g)"_s,
+                                          u"Sugars (g)"_s,
+                                          u"Fat, total (g)"_s,
+                                          u"Fatty acids, saturated (g)"_s,
+                                          u"Protein (g)"_s,
+                                          u"Salt (NaCl) (g)"_s,
+                                          u"Iron (Fe) (mg)"_s,
+                                          u"Magnesium (Mg) (mg)"_s,
+                                          u"Calcium (Ca) (mg)"_s,
+                                          u"Vitamin B12 (cobalamin) (µg)"_s,
+                                          u"Vitamin D (calciferol) (µg)"_s,
+                                          u"Water (g)"_s};
     const auto &catalogue = NutrientCatalogue();
     for (int k = 0; k < NutrientCount; ++k)
         QCOMPARE(headings.value(catalogue[k].swissColumn), nutrientHeadings.at(k));
@@ -206,8 +214,8 @@ void TestShippedData::matchesTheSwissTable()
             shipped.append(food.values.value(k));
         }
         if (shipped != expected) {
-            differences.append(u"line %1: %2 | table: %3"_s.arg(i + 3).arg(shipped.join(u'|'),
-                                                                        expected.join(u'|')));
+            differences.append(
+                u"line %1: %2 | table: %3"_s.arg(i + 3).arg(shipped.join(u'|'), expected.join(u'|')));
         }
     }
     QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 10).join(u'\n')));
@@ -223,8 +231,8 @@ void TestShippedData::everySwissWordIsInTheTable()
     const FoodIndex &index = m_store.index();
     QStringList nameAndSynonyms; // every id is unique: the sorted list has every food once
     for (int entry = 0; entry < index.sortedCount(); ++entry) {
-        nameAndSynonyms.append(FoldForSearch(QString(index.sortedName(entry) + u' ' +
-                                                     index.synonyms(index.findById(index.sortedId(entry))))));
+        nameAndSynonyms.append(FoldForSearch(
+            QString(index.sortedName(entry) + u' ' + index.synonyms(index.findById(index.sortedId(entry))))));
     }
     for (const FoodWordPair &pair : words) {
         const QString what = pair.word + u';' + pair.swissWord;
@@ -244,24 +252,25 @@ void TestShippedData::everySwissWordIsInTheTable()
 void TestShippedData::searchesAsPeopleType_data()
 {
     QTest::addColumn<QString>("search");
-    QTest::addColumn<QStringList>("ids");     // found, among others
-    QTest::addColumn<QString>("firstId");     // the first row shown, where the order decides
+    QTest::addColumn<QStringList>("ids");      // found, among others
+    QTest::addColumn<QString>("firstId");      // the first row shown, where the order decides
     QTest::addColumn<QStringList>("notFound"); // not found
 
     // The words a new user tried first, each for a food the table names otherwise.
     QTest::newRow("walnuss") << u"walnuss"_s << QStringList{u"271"_s, u"831"_s, u"13402"_s} << QString()
                              << QStringList();
     QTest::newRow("feldsalat") << u"feldsalat"_s << QStringList{u"372"_s} << QString() << QStringList();
-    QTest::newRow("sahne, not the skimmed milk")
-        << u"sahne"_s << QStringList{u"65"_s, u"69"_s, u"574"_s} << QString()
-        << QStringList{u"59"_s, u"61"_s, u"1507"_s};
-    QTest::newRow("möhre") << u"möhre"_s << QStringList{u"355"_s, u"566"_s, u"1002"_s} << QString() << QStringList();
+    QTest::newRow("sahne, not the skimmed milk") << u"sahne"_s << QStringList{u"65"_s, u"69"_s, u"574"_s}
+                                                 << QString() << QStringList{u"59"_s, u"61"_s, u"1507"_s};
+    QTest::newRow("möhre") << u"möhre"_s << QStringList{u"355"_s, u"566"_s, u"1002"_s} << QString()
+                           << QStringList();
     QTest::newRow("moehre") << u"moehre"_s << QStringList{u"355"_s} << QString() << QStringList();
     QTest::newRow("hähnchen") << u"hähnchen"_s << QStringList{u"20"_s, u"22"_s, u"1675"_s} << QString()
                               << QStringList();
     QTest::newRow("brötchen") << u"brötchen"_s << QStringList{u"822"_s, u"844"_s, u"1463"_s} << QString()
                               << QStringList();
-    QTest::newRow("apfel roh") << u"apfel roh"_s << QStringList{u"378"_s, u"13882"_s} << u"378"_s << QStringList();
+    QTest::newRow("apfel roh") << u"apfel roh"_s << QStringList{u"378"_s, u"13882"_s} << u"378"_s
+                               << QStringList();
     QTest::newRow("älpler") << u"älpler"_s << QStringList{u"1478"_s} << u"1478"_s << QStringList();
     QTest::newRow("essig-öl") << u"essig-öl"_s << QStringList{u"1199"_s, u"1517"_s, u"1613"_s} << u"1199"_s
                               << QStringList();
@@ -270,21 +279,26 @@ void TestShippedData::searchesAsPeopleType_data()
     // Everyday words, plurals and compounds.
     QTest::newRow("hähnchenbrust") << u"Hähnchenbrust"_s << QStringList{u"20"_s, u"22"_s} << QString()
                                    << QStringList();
-    QTest::newRow("apfelschorle") << u"Apfelschorle"_s << QStringList{u"1131"_s} << u"1131"_s << QStringList();
-    QTest::newRow("bratkartoffeln") << u"Bratkartoffeln"_s << QStringList{u"858"_s} << QString() << QStringList();
+    QTest::newRow("apfelschorle") << u"Apfelschorle"_s << QStringList{u"1131"_s} << u"1131"_s
+                                  << QStringList();
+    QTest::newRow("bratkartoffeln") << u"Bratkartoffeln"_s << QStringList{u"858"_s} << QString()
+                                    << QStringList();
     QTest::newRow("frikadelle") << u"Frikadelle"_s << QStringList{u"1583"_s, u"14250"_s} << QString()
                                 << QStringList();
     QTest::newRow("linsen, the cooked ones too")
-        << u"Linsen"_s << QStringList{u"370"_s, u"1060"_s, u"13385"_s, u"13386"_s} << QString() << QStringList();
-    QTest::newRow("eier") << u"Eier"_s << QStringList{u"290"_s, u"1070"_s} << QString() << QStringList{u"427"_s};
-    QTest::newRow("tofu eiweiss") << u"tofu eiweiss"_s << QStringList{u"14149"_s} << QString() << QStringList();
+        << u"Linsen"_s << QStringList{u"370"_s, u"1060"_s, u"13385"_s, u"13386"_s} << QString()
+        << QStringList();
+    QTest::newRow("eier") << u"Eier"_s << QStringList{u"290"_s, u"1070"_s} << QString()
+                          << QStringList{u"427"_s};
+    QTest::newRow("tofu eiweiss") << u"tofu eiweiss"_s << QStringList{u"14149"_s} << QString()
+                                  << QStringList();
     QTest::newRow("nudeln") << u"Nudeln"_s << QStringList{u"800"_s, u"1063"_s} << QString() << QStringList();
     QTest::newRow("paprika") << u"Paprika"_s << QStringList{u"359"_s, u"360"_s} << QString() << QStringList();
     QTest::newRow("pfifferling") << u"Pfifferling"_s << QStringList{u"376"_s, u"1038"_s} << QString()
                                  << QStringList();
     QTest::newRow("tomatenmark") << u"Tomatenmark"_s << QStringList{u"636"_s} << u"636"_s << QStringList();
-    QTest::newRow("porree, not Knoblauch") << u"Porree"_s << QStringList{u"358"_s} << QString()
-                                           << QStringList{u"356"_s, u"374"_s};
+    QTest::newRow("porree, not Knoblauch")
+        << u"Porree"_s << QStringList{u"358"_s} << QString() << QStringList{u"356"_s, u"374"_s};
 
     // Best match first.
     QTest::newRow("joghurt: the plain one") << u"Joghurt"_s << QStringList() << u"52"_s << QStringList();

@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &line : file.lines.mid(0, 4)) {
         const QString id = line.section(u';', 0, 0);
         for (const QString &reference : {QStringLiteral("100"), QStringLiteral("1")}) {
-            const AmountReading reading = ReadAmountForFood(line.left(AmountFieldLength), measures, id, reference);
+            const AmountReading reading =
+                ReadAmountForFood(line.left(AmountFieldLength), measures, id, reference);
             FuzzCheck(reading.refused == !reading.message.isEmpty());
             FuzzCheck(!reading.refused || reading.amountText.isEmpty());
         }

@@ -228,9 +228,9 @@ void TestFoodSelection::compoundHeadSearchedInstead()
             QTest::keyClick(controls.suchEdit, Qt::Key_Backspace);
         hintAfterCut = hint->text();
     });
-    form.selectFood(MakeIndex({QStringLiteral("378;Apfel, roh"),
-                               QStringLiteral("1131;Fruchtsaft-Schorle, ungezuckert")}),
-                    QPoint());
+    form.selectFood(
+        MakeIndex({QStringLiteral("378;Apfel, roh"), QStringLiteral("1131;Fruchtsaft-Schorle, ungezuckert")}),
+        QPoint());
     QCOMPARE(hintShown, QStringLiteral("Keine Treffer für „Apfelschorle“; gezeigt: „Schorle“"));
     QCOMPARE(names, QStringList{QStringLiteral("Fruchtsaft-Schorle, ungezuckert")});
     QCOMPARE(hintAfterCut, QString());
