@@ -5,7 +5,8 @@
 #include <utility>
 
 FoodStore::FoodStore(QString dataDirectory, QLocale locale)
-    : m_dataDirectory(std::move(dataDirectory)), m_locale(std::move(locale))
+    : m_dataDirectory(std::move(dataDirectory)), m_locale(std::move(locale)),
+      m_words(std::make_shared<const LazyFoodWords>(QList<FoodWordPair>()))
 {
 }
 
@@ -24,7 +25,7 @@ QStringList FoodStore::loadFiles()
     if (!additional.message.isEmpty())
         messages.append(additional.message);
 
-    m_words = LoadFoodWords(m_dataDirectory);
+    m_words = std::make_shared<const LazyFoodWords>(m_dataDirectory);
     m_indexHasSwissLines = false;
     return messages;
 }

@@ -7,6 +7,7 @@
 
 #include <QLocale>
 
+#include <memory>
 #include <optional>
 
 // The food files' lines and the index built from them, held for the whole run.
@@ -15,8 +16,8 @@ class FoodStore
 public:
     explicit FoodStore(QString dataDirectory, QLocale locale = QLocale());
 
-    // Reads NwChDb.dat then NwAnDb.dat, and the word table NwWortliste.dat (which has no
-    // message). Returns the plain messages to show, in order.
+    // Reads NwChDb.dat then NwAnDb.dat; the word table NwWortliste.dat (which has no message)
+    // is read when the search first needs it. Returns the plain messages to show, in order.
     // The index is not built here: start-up reads the settings first.
     QStringList loadFiles();
 
@@ -37,7 +38,8 @@ public:
     qsizetype swissLineCount() const { return m_swissLines.size(); }
     QString swissHeaderLine() const { return m_swissLines.first(); } // empty without lines
     const QStringList &additionalLines() const { return m_additionalLines; }
-    const QList<FoodWordPair> &words() const { return m_words; }
+    // The word table, read on the first call if the search has not read it yet.
+    const QList<FoodWordPair> &words() const { return m_words->pairs(); }
     const FoodIndex &index() const { return m_index; }
     // The household measures of NwPortionen.dat, read on the first call (a start-up needs
     // none of them); none, and no message, when the file is missing.
@@ -50,7 +52,7 @@ private:
     DeferredTextLines m_swissLines; // shared with the index, which makes its texts of them
     QStringList m_additionalLines;
     TextEncoding m_additionalEncoding = TextEncoding::Windows1252;
-    QList<FoodWordPair> m_words;
+    std::shared_ptr<const LazyFoodWords> m_words; // shared with the index
     FileProtection m_additionalProtection;
     FoodIndex m_index;
     mutable std::optional<FoodMeasures> m_measures; // read when first asked for
