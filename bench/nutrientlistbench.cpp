@@ -85,7 +85,7 @@ BenchResult MeasureExtraValuesFirstUse(const QString &dataDirectory, int runs)
     BenchResult result;
     QString foods;
     for (int run = 0; run < runs; ++run) {
-        FoodStore store(dataDirectory);
+        FoodStore store(dataDirectory, QLocale());
         store.loadFiles();
         store.buildIndex();
         if (store.index().count() == 0) {

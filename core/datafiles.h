@@ -32,6 +32,10 @@ inline constexpr QLatin1String SessionFileName("NwSitzung.dat");
 // German words for the table's Swiss names, one 'German;Swiss' pair a line, no header.
 inline constexpr QLatin1String WordListFileName("NwWortliste.dat");
 
+// Household measures of the Swiss foods: a header line, then one 'id;Maß;Gramm;' a line.
+inline constexpr QLatin1String MeasuresFileName("NwPortionen.dat");
+inline constexpr int MeasuresHeaderLines = 1;
+
 // The locks of a running copy. The first lies in the user's runtime folder and keeps the
 // program to one copy per user; the second is held in the data folder, so two copies never
 // write the same files whatever their runtime folders.

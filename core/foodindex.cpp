@@ -249,7 +249,7 @@ const FoodSearchTexts &FoodIndex::searchTexts() const
         synonyms.reserve(sorted.size());
         for (const int position : std::as_const(m_derived->sortedPositions))
             synonyms.append(allSynonyms().at(position));
-        m_derived->search = FoodSearchTexts(sorted, synonyms, m_words);
+        m_derived->search = FoodSearchTexts(sorted, synonyms, m_words ? m_words->pairs() : QList<FoodWordPair>());
     });
     return m_derived->search;
 }
@@ -433,7 +433,7 @@ FoodIndex FoodIndex::withOwnFoods(const QStringList &additionalLines) const
 }
 
 FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
-                                 const QLocale &locale, const QList<FoodWordPair> &words)
+                                 const QLocale &locale, std::shared_ptr<const LazyFoodWords> words)
 {
     FoodIndex index;
     // The lines are shared, not copied; the texts are made from them on first use.
@@ -442,8 +442,14 @@ FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStr
     index.m_swissTextCount = int(qMax<qsizetype>(0, swissLines.size() - SwissFoodHeaderLines));
     index.m_swissCount = CountText(swissLines.size(), SwissFoodHeaderLines);
     index.m_locale = locale;
-    index.m_words = words;
+    index.m_words = std::move(words);
     return index.withOwnFoods(additionalLines);
+}
+
+FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
+                                 const QLocale &locale, const QList<FoodWordPair> &words)
+{
+    return BuildDeferredFoodIndex(swissLines, additionalLines, locale, std::make_shared<const LazyFoodWords>(words));
 }
 
 FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,

@@ -80,7 +80,7 @@ public:
 
 private:
     friend FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &, const QStringList &, const QLocale &,
-                                            const QList<FoodWordPair> &);
+                                            std::shared_ptr<const LazyFoodWords>);
     struct Derived;
     struct SwissPart;
     const SwissPart &swissTexts() const;
@@ -89,7 +89,7 @@ private:
     const QStringList &allSynonyms() const;
     const QHash<QString, int> &positionsByFoldedId() const;
 
-    QList<FoodWordPair> m_words;
+    std::shared_ptr<const LazyFoodWords> m_words; // read when the search texts are made
     QLocale m_locale;
     // The own foods' lines, and the texts, the id look-up, the sorted list and the search
     // texts made from them and the Swiss part when first asked for.
@@ -107,6 +107,10 @@ private:
 // the index takes of them.
 FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
                                  const QLocale &locale = QLocale(), const QList<FoodWordPair> &words = {});
+
+// The same with a word table that is read only when the search texts are first made.
+FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
+                                 const QLocale &locale, std::shared_ptr<const LazyFoodWords> words);
 
 // The same from Swiss lines decoded already.
 FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,
