@@ -1,6 +1,7 @@
 #pragma once
 
 #include "balance.h"
+#include "extranutrients.h"
 #include "foodindex.h"
 #include "nutrients.h"
 #include "reference.h"
@@ -20,6 +21,7 @@ struct SummaryDay
     QString label;                               // SummaryFileLabel: the name rows and charts show
     SumRow sums;                                 // the day sums as the day panel computes them
     std::array<int, NutrientCount> nonNumeric{}; // entries whose value was no number
+    ExtraNutrientSums extras;                    // the nutrients beyond the thirteen
 };
 
 // A file that was left out, and why (a German sentence).
@@ -47,6 +49,7 @@ struct DaySummary
     SumRow average;                              // of the days' sums; zeros when no day was read
     PercentRating rating;                        // of the average against the requirement
     std::array<int, NutrientCount> nonNumeric{}; // over all days
+    ExtraNutrientSums extraTotal;                // the days' extras added, over all days
 };
 
 // The name a file is shown by among paths: its file name when no other of the paths (another
@@ -55,7 +58,8 @@ struct DaySummary
 QString SummaryFileLabel(const QString &path, const QStringList &paths);
 
 // Reads every path as a meal file with its foods taken afresh from index (one file, one day),
-// sums each day as the day panel does and averages the days. Files that ReadMealFileAt refuses
+// sums each day as the day panel does (and the other nutrients as SumExtraNutrients does) and
+// averages the days. Files that ReadMealFileAt refuses
 // (missing, unreadable, larger than MaxMealFileBytes, no meal-file header) are left out with a
 // reason.
 DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,
