@@ -3,7 +3,9 @@
 #include "daydata.h"
 #include "daysummary.h"
 #include "daysummarytable.h"
+#include "extendedreference.h"
 #include "mealfile.h"
+#include "nutrientlisttable.h"
 #include "numbertext.h"
 #include "printdocument.h"
 #include "printpainter.h"
@@ -22,6 +24,7 @@
 namespace {
 
 const QLatin1String SummaryOption("--summary");
+const QLatin1String NutrientsOption("--nutrients");
 const QLatin1String CsvOption("--csv");
 const QLatin1String PdfOption("--pdf");
 
@@ -32,6 +35,7 @@ constexpr int Failed = 2;
 QString UsageLine()
 {
     return QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE.csv]\n"
+                          "       kostbilanz --nutrients DATEI... [--csv AUSGABE.csv]\n"
                           "       kostbilanz --pdf AUSGABE.pdf DATEI...   (mehr mit: kostbilanz --help)");
 }
 
@@ -191,6 +195,44 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
     return summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
 }
 
+int RunNutrients(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
+                 QTextStream &err)
+{
+    const QLocale german = GermanNumberLocale();
+    QString csvPath;
+    if (!commandLine.csvPath.isEmpty() &&
+        !OutputAllowed(commandLine.csvPath, commandLine.files, dataDirectory, &csvPath, err))
+        return Failed;
+    DayData data(dataDirectory, german);
+    ReferenceSet requirement;
+    if (!LoadData(data, requirement, err))
+        return Failed;
+    // The other nutrients' values go with the requirement in force, as in the window.
+    const NutrientReference reference =
+        NutrientReferenceFor(data.requirements(), LoadExtendedReferenceValues(dataDirectory));
+    const NutrientListForFiles result =
+        NutrientListOfFiles(commandLine.files, data.store().index(), reference, german);
+    for (const QString &message : result.messages)
+        err << message << '\n';
+    if (result.summary.days.isEmpty()) {
+        err << QStringLiteral("Keine der Dateien konnte gelesen werden.\n");
+        return Failed;
+    }
+
+    for (const QString &line : result.text)
+        out << line << '\n';
+    out.flush();
+
+    if (!csvPath.isEmpty()) {
+        const WriteResult written = WriteReportFile(csvPath, result.csv);
+        if (!written.ok) {
+            err << written.message() << '\n';
+            return Failed;
+        }
+    }
+    return result.summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
+}
+
 int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &err)
 {
     const QLocale german = GermanNumberLocale();
@@ -261,18 +303,20 @@ CommandLine ParsePdf(const QStringList &arguments)
     return pdf;
 }
 
-CommandLine ParseSummary(const QStringList &arguments)
+// "--summary FILE... [--csv OUT]" and "--nutrients FILE... [--csv OUT]": the option first or
+// anywhere before the files, --csv anywhere.
+CommandLine ParseDaysWithCsv(const QStringList &arguments, CommandLineMode mode, const QString &option)
 {
-    CommandLine summary;
-    summary.mode = CommandLineMode::Summary;
-    bool summaryGiven = false;
+    CommandLine days;
+    days.mode = mode;
+    bool optionGiven = false;
     bool csvGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (argument == SummaryOption) {
-            if (summaryGiven)
-                return Wrong(QStringLiteral("--summary ist mehrfach angegeben."));
-            summaryGiven = true;
+        if (argument == option) {
+            if (optionGiven)
+                return Wrong(option + QStringLiteral(" ist mehrfach angegeben."));
+            optionGiven = true;
         } else if (argument == CsvOption) {
             if (csvGiven)
                 return Wrong(QStringLiteral("--csv ist mehrfach angegeben."));
@@ -280,21 +324,21 @@ CommandLine ParseSummary(const QStringList &arguments)
                 arguments.at(i + 1).startsWith(QLatin1Char('-')))
                 return Wrong(QStringLiteral("Nach --csv fehlt der Name der CSV-Datei."));
             csvGiven = true;
-            summary.csvPath = arguments.at(++i);
-            if (!HasExtension(summary.csvPath, QStringLiteral("csv")))
-                return Wrong(QStringLiteral("Die Ausgabe ") + Quoted(summary.csvPath) +
+            days.csvPath = arguments.at(++i);
+            if (!HasExtension(days.csvPath, QStringLiteral("csv")))
+                return Wrong(QStringLiteral("Die Ausgabe ") + Quoted(days.csvPath) +
                              QStringLiteral(" muss auf .csv enden."));
-        } else if (!summaryGiven) {
-            return Wrong(QStringLiteral("Vor den Dateien fehlt --summary."));
+        } else if (!optionGiven) {
+            return Wrong(QStringLiteral("Vor den Dateien fehlt ") + option + QLatin1Char('.'));
         } else {
-            summary.files.append(argument);
+            days.files.append(argument);
         }
     }
-    if (!summaryGiven)
-        return Wrong(QStringLiteral("--csv gilt nur zusammen mit --summary."));
-    if (summary.files.isEmpty())
-        return Wrong(QStringLiteral("Nach --summary fehlt mindestens eine Mahlzeiten-Datei."));
-    return summary;
+    if (!optionGiven)
+        return Wrong(QStringLiteral("--csv gilt nur zusammen mit --summary oder --nutrients."));
+    if (days.files.isEmpty())
+        return Wrong(QStringLiteral("Nach ") + option + QStringLiteral(" fehlt mindestens eine Mahlzeiten-Datei."));
+    return days;
 }
 
 } // namespace
@@ -315,7 +359,8 @@ CommandLine ParseCommandLine(const QList<QByteArray> &argumentBytes)
             arguments.append(all.at(i));
         i += qMax(qtLength, 1);
     }
-    const QStringList ours{SummaryOption, CsvOption, PdfOption, QStringLiteral("--help"), QStringLiteral("-h")};
+    const QStringList ours{SummaryOption, NutrientsOption, CsvOption, PdfOption, QStringLiteral("--help"),
+                           QStringLiteral("-h")};
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         // The value after --pdf or --csv is a name, whatever it looks like; they check it.
@@ -333,12 +378,19 @@ CommandLine ParseCommandLine(const QList<QByteArray> &argumentBytes)
     if (arguments.contains(PdfOption)) {
         if (arguments.contains(SummaryOption) || arguments.contains(CsvOption))
             return Wrong(QStringLiteral("--pdf gilt nicht zusammen mit --summary oder --csv."));
+        if (arguments.contains(NutrientsOption))
+            return Wrong(QStringLiteral("--pdf gilt nicht zusammen mit --nutrients."));
         return ParsePdf(arguments);
+    }
+    if (arguments.contains(NutrientsOption)) {
+        if (arguments.contains(SummaryOption))
+            return Wrong(QStringLiteral("--nutrients gilt nicht zusammen mit --summary."));
+        return ParseDaysWithCsv(arguments, CommandLineMode::Nutrients, NutrientsOption);
     }
     // A file name alone would start the windows and be ignored.
     if (!arguments.contains(SummaryOption) && !arguments.contains(CsvOption))
         return Unknown(arguments.first());
-    return ParseSummary(arguments);
+    return ParseDaysWithCsv(arguments, CommandLineMode::Summary, SummaryOption);
 }
 
 QString CommandLineHelp()
@@ -347,6 +399,8 @@ QString CommandLineHelp()
         "Aufruf:\n"
         "  kostbilanz                                         startet das Programm mit seinen Fenstern\n"
         "  kostbilanz --summary DATEI... [--csv AUSGABE.csv]  Übersicht über mehrere Tage\n"
+        "  kostbilanz --nutrients DATEI... [--csv AUSGABE.csv]\n"
+        "                                                     alle Nährwerte, Durchschnitt der Tage\n"
         "  kostbilanz --pdf AUSGABE.pdf DATEI...              Tagesbilanz oder Übersicht als PDF\n"
         "  kostbilanz --help                                  zeigt diese Hilfe\n"
         "\n"
@@ -355,6 +409,11 @@ QString CommandLineHelp()
         "                      je Datei die Menge und die dreizehn Tagessummen, dann den\n"
         "                      Durchschnitt, den Tagesbedarf, den Durchschnitt in Prozent des\n"
         "                      Tagesbedarfs und je Nährwert die Zahl der Einträge ohne Wert (k.A.).\n"
+        "  --nutrients DATEI...\n"
+        "                      liest jede Mahlzeiten-Datei als einen Tag und gibt alle 43 Nährwerte\n"
+        "                      der Schweizer Nährwertdatenbank aus: je Nährwert die Einheit, den\n"
+        "                      Durchschnitt je Tag, den Bedarf, den Durchschnitt in Prozent des\n"
+        "                      Bedarfs und die Zahl der Einträge ohne Wert.\n"
         "  --csv AUSGABE.csv   schreibt dieselbe Tabelle zusätzlich als CSV-Datei (UTF-8, ';'),\n"
         "                      eine vorhandene Datei wird ersetzt.\n"
         "  --pdf AUSGABE.pdf DATEI...\n"
@@ -375,7 +434,7 @@ QString CommandLineHelp()
         "  1  einige Dateien ausgelassen\n"
         "  2  keine Datei gelesen, falsche Angaben, Schweizer Nährwertliste fehlt oder ist leer,\n"
         "     AUSGABE nicht schreibbar oder abgelehnt; dann wird nichts geschrieben\n"
-        "Das gilt für --summary und --pdf gleich.\n");
+        "Das gilt für --summary, --nutrients und --pdf gleich.\n");
 }
 
 int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
@@ -390,6 +449,8 @@ int RunCommandLine(const CommandLine &commandLine, const QString &dataDirectory,
         return Failed;
     case CommandLineMode::Summary:
         return RunSummary(commandLine, dataDirectory, out, err);
+    case CommandLineMode::Nutrients:
+        return RunNutrients(commandLine, dataDirectory, out, err);
     case CommandLineMode::Pdf:
         return RunPdf(commandLine, dataDirectory, err);
     case CommandLineMode::Window:

@@ -7,7 +7,8 @@
 
 class QTextStream;
 
-// The program's command line: "--summary FILE... [--csv OUT]", "--pdf OUT FILE..." and "--help"
+// The program's command line: "--summary FILE... [--csv OUT]", "--nutrients FILE... [--csv OUT]",
+// "--pdf OUT FILE..." and "--help"
 // run without any window, display or instance lock; anything else starts the windows as before.
 
 enum class CommandLineMode
@@ -15,6 +16,7 @@ enum class CommandLineMode
     Window,  // no option of ours: the windows (Qt's own options stay with Qt)
     Help,    // --help or -h
     Summary, // --summary
+    Nutrients, // --nutrients: every nutrient, the average of the days
     Pdf,     // --pdf: needs a QGuiApplication (the offscreen platform will do), no window
     Wrong,   // our options used wrongly; error says how
 };
@@ -37,7 +39,8 @@ int RunCommandLineIfAsked(int &argc, char **argv);
 
 // arguments: the bytes of argv without the program's own name. Checks every argument without a
 // display: Qt's own options (-platform, -display, -style, -reverse, ...) are left to Qt; any
-// other argument beginning with '-' is unknown, as is a file name without --summary or --pdf
+// other argument beginning with '-' is unknown, as is a file name without --summary,
+// --nutrients or --pdf
 // ("Unbekannte Option „%s“. Aufrufe: kostbilanz --help"), and an argument that is no UTF-8
 // is refused ("Der Dateiname „%s“ ist kein gültiges UTF-8."); both Wrong. So are an output
 // of --pdf not ending in .pdf and one of --csv not ending in .csv, in any letter case.
@@ -47,7 +50,8 @@ CommandLine ParseCommandLine(const QList<QByteArray> &arguments);
 QString CommandLineHelp();
 
 // Runs a mode other than Window with the data files of dataDirectory: the table to out (for
-// --pdf the PDF to OUT: the day report of one file, the several-days report of more), every
+// --nutrients the list of every nutrient, averaged over the days; for --pdf the PDF to OUT: the
+// day report of one file, the several-days report of more), every
 // notice and refusal to err. Before anything is loaded OUT goes through the save-target rule
 // (CheckSaveTargetPath: no data file of the program, nothing but a regular file) and must not
 // be one of the inputs. Returns the exit status: 0 every file read, 1 some left out, 2 nothing

@@ -42,6 +42,7 @@ private slots:
     void exitCodes();
     void csvInGermanFormatAndNothingElseWritten();
     void missingSwissFoodsEndsWithTwo();
+    void nutrientsCsvOfTwoDaysByteForByte();
     void pdfOfOneDayAndOfSeveralDays_data();
     void pdfOfOneDayAndOfSeveralDays();
 
@@ -134,6 +135,25 @@ void TestSummaryCommand::exitCodes_data()
     QTest::newRow("no file") << CommandCase{{QStringLiteral("--summary")}, 2, {}, {usage}};
     QTest::newRow("--csv without a name")
         << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("--csv")}, 2, {}, {usage}};
+    QTest::newRow("every nutrient, one file left out")
+        << CommandCase{{QStringLiteral("--nutrients"), QStringLiteral("%/a.txt"), QStringLiteral("%/notiz.txt")},
+                       1,
+                       {QStringLiteral("Nährwert Einheit Durchschnitt Bedarf Prozent Ohne Wert"),
+                        QStringLiteral("Energie kcal 104,0 1800 5,8 0")},
+                       {QStringLiteral("notiz.txt: Es ist keine gültige Mahlzeiten-Datei !")}};
+    QTest::newRow("every nutrient, none read")
+        << CommandCase{{QStringLiteral("--nutrients"), QStringLiteral("%/notiz.txt")},
+                       2,
+                       {},
+                       {QStringLiteral("Keine der Dateien konnte gelesen werden.")}};
+    QTest::newRow("--nutrients without a file")
+        << CommandCase{{QStringLiteral("--nutrients")}, 2, {},
+                       {QStringLiteral("Nach --nutrients fehlt mindestens eine Mahlzeiten-Datei.")}};
+    QTest::newRow("--nutrients with --summary")
+        << CommandCase{{QStringLiteral("--nutrients"), QStringLiteral("%/a.txt"), QStringLiteral("--summary")},
+                       2,
+                       {},
+                       {QStringLiteral("--nutrients gilt nicht zusammen mit --summary.")}};
     QTest::newRow("--csv without --summary")
         << CommandCase{{QStringLiteral("--csv"), QStringLiteral("%/x.csv")}, 2, {}, {usage}};
     // Refused before a display is looked for, with a display or without one (no abort, no
@@ -220,6 +240,20 @@ void TestSummaryCommand::missingSwissFoodsEndsWithTwo()
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.err.contains(QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!")), qPrintable(result.err));
     QCOMPARE(result.out, QString());
+}
+
+// The header and exactly the 43 nutrients of the two days' average, in the CSV the every-nutrient
+// window writes too; the reference values beyond the thirteen from the shipped file.
+void TestSummaryCommand::nutrientsCsvOfTwoDaysByteForByte()
+{
+    QVERIFY(QFile::copy(QStringLiteral(KB_SHIPPED_DATA_DIR "/NwRefWerteErweitert.dat"),
+                        m_program.filePath(QStringLiteral("NwRefWerteErweitert.dat"))));
+    const QString out = m_days.filePath(QStringLiteral("naehrwerte.csv"));
+    const Run result = run({QStringLiteral("--nutrients"), QStringLiteral("%/a.txt"), QStringLiteral("%/b.txt"),
+                            QStringLiteral("--csv"), out});
+    QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+    QCOMPARE(result.out.count(QLatin1Char('\n')), 44);
+    QCOMPARE(ReadBytes(out), ReadBytes(QStringLiteral(KB_TEST_DIR "/fixtures/nutrients-two-days.csv")));
 }
 
 void TestSummaryCommand::pdfOfOneDayAndOfSeveralDays_data()
