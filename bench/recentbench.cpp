@@ -22,11 +22,15 @@ BenchResult MeasureRecentFoods(const FoodIndex &index, int dayCount, int runs)
         QStringList lines = {QStringLiteral("VNR=Mz251026")};
         for (int meal = 1; meal <= MealCount; ++meal) {
             for (int entry = 0; entry < MaxEntriesPerMeal; ++entry) {
-                const FoodRecord food = index.record(position);
+                // A few foods again and again, as people eat, and others that change every day.
+                int at = (entry * 7) % index.count();
+                if (entry >= 6) {
+                    at = position;
+                    position = (position + 13) % index.count();
+                }
+                const FoodRecord food = index.record(at);
                 lines.append(
                     QStringLiteral("Mahlzeit%1=%2;%3;125,0;").arg(meal).arg(DbCodeFor(food.dbType), food.id));
-                // A few foods again and again, as people eat, and some new ones every day.
-                position = entry < 6 ? (entry * 7) % index.count() : (position + 13) % index.count();
             }
         }
         const QString path = DiaryDayFilePath(diary.path(), today.addDays(-day));

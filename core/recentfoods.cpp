@@ -6,6 +6,7 @@
 #include "textfile.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -61,10 +62,25 @@ QList<int> RankRecentFoods(const QList<DiaryDayFoods> &days, const QDate &today,
         return {};
 
     // One pass over the sorted list finds every eaten food's place; a food's first entry there
-    // stands for it, as the id look-up takes the first food of an id.
+    // stands for it, as the id look-up takes the first food of an id. The list may hold tens of
+    // thousands of foods, so an id is looked at in place and only one whose hash is an eaten
+    // food's is copied.
+    QSet<size_t> hashes;
+    for (auto tally = tallies.cbegin(); tally != tallies.cend(); ++tally)
+        hashes.insert(qHash(QStringView(tally.key())));
+    const QStringList &sorted = index.sortedTexts();
     qsizetype unplaced = tallies.size();
-    for (int p = 0; p < index.sortedCount() && unplaced > 0; ++p) {
-        const auto tally = tallies.find(index.sortedId(p).toCaseFolded());
+    for (int p = 0; p < sorted.size() && unplaced > 0; ++p) {
+        const QString &text = sorted.at(p);
+        QStringView id = QStringView(text).left(text.indexOf(QLatin1Char('=')));
+        QString folded;
+        if (std::any_of(id.begin(), id.end(), [](QChar c) { return c.unicode() >= 0x80 || c.isUpper(); })) {
+            folded = id.toString().toCaseFolded();
+            id = folded;
+        }
+        if (!hashes.contains(qHash(id)))
+            continue;
+        const auto tally = tallies.find(id.toString());
         if (tally != tallies.end() && tally->position < 0) {
             tally->position = p;
             --unplaced;
