@@ -3,7 +3,7 @@
 // figures are for reading (docs/performance.md).
 //
 //   kostbilanz_bench [--runs N] [--quick]
-//                    [--only startup,filtering,sorting,balance,loading,summary,nutrients]
+//                    [--only startup,filtering,sorting,balance,loading,summary,nutrients,recent]
 //
 // --runs sets the number of timed start-ups of each program (default 40); --quick cuts every
 // repetition count down for a first look; --only measures some figures (for profiling one).
@@ -13,6 +13,7 @@
 #include "foodstore.h"
 #include "largefoodtable.h"
 #include "nutrientlistbench.h"
+#include "recentbench.h"
 #include "searchbench.h"
 #include "settings.h"
 #include "startupbench.h"
@@ -216,7 +217,7 @@ QStringList AllParts()
 {
     return {QStringLiteral("startup"),  QStringLiteral("filtering"), QStringLiteral("sorting"),
             QStringLiteral("balance"),  QStringLiteral("loading"),   QStringLiteral("summary"),
-            QStringLiteral("nutrients")};
+            QStringLiteral("nutrients"), QStringLiteral("recent")};
 }
 
 bool CopyShippedData(const QString &folder)
@@ -299,7 +300,7 @@ int main(int argc, char *argv[])
     QTemporaryDir largeFolder;
     QString largeFailure;
     const bool needLarge = wanted("filtering") || wanted("sorting") || wanted("balance") ||
-                           wanted("loading") || wanted("nutrients");
+                           wanted("loading") || wanted("nutrients") || wanted("recent");
     if (needLarge) {
         largeFailure = largeFolder.isValid()
                            ? WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), largeFolder.path())
@@ -321,6 +322,7 @@ int main(int argc, char *argv[])
     BenchResult loading, loadingLarge, sortedList, sortedListLarge, sortedListSavedLarge;
     BenchResult sortNumber, sortName, searchTexts, searchTextsLarge, summaryMonth, summaryYear;
     BenchResult nutrientDay, nutrientWindow, extraValues, extraValuesLarge, nutrientYear;
+    BenchResult recentFoods, recentFoodsLarge;
     QList<BenchResult> sortLarge;
     BalanceResult balance, balanceLarge;
     MemoryFigures maxValuesMemory;
@@ -393,6 +395,11 @@ int main(int argc, char *argv[])
         nutrientDay = MeasureDayNutrientList(dataDirectory, store.index(), 1000 / scale);
         nutrientWindow = MeasureAllNutrientsWindow(dataDirectory, store.index(), 200 / scale);
         nutrientYear = MeasureNutrientListOfFiles(dataDirectory, store.index(), 365, 30 / std::min(scale, 3));
+    }
+    if (wanted("recent")) {
+        Progress("foods eaten lately");
+        recentFoods = MeasureRecentFoods(store.index(), 365, 200 / scale);
+        recentFoodsLarge = largeFailure.isEmpty() ? MeasureRecentFoods(large.index(), 365, 100 / scale) : failedLarge();
     }
 
     Print(QStringLiteral("Kostbilanz benchmarks: medians over repeated runs, quartiles in brackets"));
@@ -469,6 +476,11 @@ int main(int argc, char *argv[])
         PrintTimed(QStringLiteral("8 Every nutrient of a day, the window's list filled"), nutrientWindow, 0);
         PrintTimed(QStringLiteral("8 Every nutrient, a year (365 meal files) averaged with CSV"),
                    nutrientYear, 300.0);
+    }
+    if (wanted("recent")) {
+        PrintTimed(QStringLiteral("9 Foods eaten lately, as the selection window opens, 365 diary days, shipped"),
+                   recentFoods, 5.0);
+        PrintTimed(QStringLiteral("9 Foods eaten lately, 365 diary days, 15 times the foods"), recentFoodsLarge, 5.0);
     }
     return 0;
 }

@@ -36,6 +36,10 @@ inline constexpr QLatin1String WordListFileName("NwWortliste.dat");
 inline constexpr QLatin1String MeasuresFileName("NwPortionen.dat");
 inline constexpr int MeasuresHeaderLines = 1;
 
+// The user's own household measures, for Swiss and own foods alike: the same layout as
+// NwPortionen.dat (MeasuresHeaderLines, then 'id;Maß;Gramm;'), merged over it.
+inline constexpr QLatin1String OwnMeasuresFileName("NwMasse.dat");
+
 // The locks of a running copy. The first lies in the user's runtime folder and keeps the
 // program to one copy per user; the second is held in the data folder, so two copies never
 // write the same files whatever their runtime folders.

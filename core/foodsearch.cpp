@@ -71,7 +71,10 @@ QString TypedHead(const QString &typed, const QString &headF0)
 class Search
 {
 public:
-    Search(const FoodSearchTexts &texts) : m_texts(texts), m_vocabulary(texts.vocabulary()) {}
+    Search(const FoodSearchTexts &texts, const QList<int> &recentFirst)
+        : m_texts(texts), m_vocabulary(texts.vocabulary()), m_recentFirst(recentFirst)
+    {
+    }
 
     FoodSearchResult run(const QString &searchFieldText);
 
@@ -85,6 +88,7 @@ private:
 
     const FoodSearchTexts &m_texts;
     const SearchVocabulary &m_vocabulary;
+    const QList<int> &m_recentFirst;
     GermanWordForms m_forms;
     std::vector<SearchWord> m_words;
     WordMasks m_masks;
@@ -259,14 +263,25 @@ FoodSearchResult Search::run(const QString &searchFieldText)
 
     applySubstitutes();
     const QString wholeText = FoldForSearch(searchFieldText).trimmed();
-    // Sorted by class and number of name words in one counting pass, list order kept.
+    // Sorted by class and number of name words in one counting pass, list order kept. Within a
+    // class the foods eaten lately come first, each in a bucket of its own ahead of the word
+    // counts; without them the order is exactly the one of the classes and word counts alone.
+    std::vector<int> recentRank(m_recentFirst.isEmpty() ? 0 : size_t(count), -1);
+    int recentCount = 0;
+    for (const int position : m_recentFirst) {
+        if (position >= 0 && position < count && recentRank[size_t(position)] < 0)
+            recentRank[size_t(position)] = recentCount++;
+    }
+    const int bucketsPerClass = recentCount + WordCountBuckets;
     std::vector<int> keys(size_t(count), -1);
-    std::vector<int> bucketSizes(ClassCount * WordCountBuckets + 1, 0);
+    std::vector<int> bucketSizes(size_t(ClassCount * bucketsPerClass + 1), 0);
     for (int e = 0; e < count; ++e) {
         if (!found[size_t(e)])
             continue;
         const int nameWords = qMin(m_texts.words(e).nameCount, WordCountBuckets - 1);
-        const int key = rankClass(e, required, order, wholeText) * WordCountBuckets + nameWords;
+        const int recent = recentRank.empty() ? -1 : recentRank[size_t(e)];
+        const int withinClass = recent >= 0 ? recent : recentCount + nameWords;
+        const int key = rankClass(e, required, order, wholeText) * bucketsPerClass + withinClass;
         keys[size_t(e)] = key;
         ++bucketSizes[size_t(key) + 1];
     }
@@ -283,6 +298,11 @@ FoodSearchResult Search::run(const QString &searchFieldText)
 
 FoodSearchResult SearchFoods(const FoodIndex &index, const QString &searchFieldText)
 {
+    return SearchFoods(index, searchFieldText, {});
+}
+
+FoodSearchResult SearchFoods(const FoodIndex &index, const QString &searchFieldText, const QList<int> &recentFirst)
+{
     const FoodSearchTexts &texts = index.searchTexts();
     if (searchFieldText.isEmpty()) {
         FoodSearchResult result;
@@ -290,7 +310,7 @@ FoodSearchResult SearchFoods(const FoodIndex &index, const QString &searchFieldT
         std::iota(result.positions.begin(), result.positions.end(), 0);
         return result;
     }
-    return Search(texts).run(searchFieldText);
+    return Search(texts, recentFirst).run(searchFieldText);
 }
 
 QList<int> FilterFoodPositions(const FoodIndex &index, const QString &searchFieldText)

@@ -43,6 +43,11 @@ struct FoodSearchResult
 // "Poulet"). Within each class fewer words in the name first, then list order.
 FoodSearchResult SearchFoods(const FoodIndex &index, const QString &searchFieldText);
 
+// The same, with the foods eaten lately (positions in the sorted list, most eaten first:
+// RankRecentFoods) first within each class, in their order; the other matches keep theirs.
+// Without search words the order is the list's, as above.
+FoodSearchResult SearchFoods(const FoodIndex &index, const QString &searchFieldText, const QList<int> &recentFirst);
+
 // SearchFoods' positions.
 QList<int> FilterFoodPositions(const FoodIndex &index, const QString &searchFieldText);
 

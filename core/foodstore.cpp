@@ -63,7 +63,33 @@ WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows,
 
 const FoodMeasures &FoodStore::measures() const
 {
-    if (!m_measures)
-        m_measures = LoadFoodMeasures(m_dataDirectory);
+    if (!m_measures) {
+        if (!m_shippedMeasures)
+            m_shippedMeasures = LoadFoodMeasures(m_dataDirectory);
+        m_measures = m_shippedMeasures->mergedWith(ownMeasures().measures());
+    }
     return *m_measures;
+}
+
+const OwnMeasuresFile &FoodStore::ownMeasures() const
+{
+    if (!m_ownMeasures)
+        m_ownMeasures = LoadOwnMeasures(m_dataDirectory);
+    return *m_ownMeasures;
+}
+
+WriteResult FoodStore::addOwnMeasure(const QString &id, const QString &name, const QString &gramsText)
+{
+    ownMeasures();
+    const WriteResult result = AddOwnMeasure(*m_ownMeasures, id, name, gramsText, m_dataDirectory);
+    m_measures.reset(); // merged again when next asked for
+    return result;
+}
+
+WriteResult FoodStore::deleteOwnMeasure(const QString &id, const QString &name)
+{
+    ownMeasures();
+    const WriteResult result = DeleteOwnMeasure(*m_ownMeasures, id, name, m_dataDirectory);
+    m_measures.reset();
+    return result;
 }

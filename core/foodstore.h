@@ -4,6 +4,7 @@
 #include "foodindex.h"
 #include "foodmeasures.h"
 #include "foodwords.h"
+#include "ownmeasures.h"
 
 #include <QLocale>
 
@@ -42,9 +43,19 @@ public:
     // The word table, read on the first call if the search has not read it yet.
     const QList<FoodWordPair> &words() const { return m_words->pairs(); }
     const FoodIndex &index() const { return m_index; }
-    // The household measures of NwPortionen.dat, read on the first call (a start-up needs
-    // none of them); none, and no message, when the file is missing.
+    // The household measures: those of NwPortionen.dat with the user's own of NwMasse.dat
+    // over them (an own measure replaces the shipped one of its name). Both files are read on
+    // the first call (a start-up needs none of them); a missing file gives none and no message.
     const FoodMeasures &measures() const;
+
+    // NwMasse.dat as read on first use; its protection's start message is for the caller to
+    // show once, when the file was there but could not be read.
+    const OwnMeasuresFile &ownMeasures() const;
+
+    // AddOwnMeasure and DeleteOwnMeasure on the own measures; measures() follows what the
+    // lines now hold, written or not, as the own foods' lines do.
+    WriteResult addOwnMeasure(const QString &id, const QString &name, const QString &gramsText);
+    WriteResult deleteOwnMeasure(const QString &id, const QString &name);
     QString dataDirectory() const { return m_dataDirectory; }
 
 private:
@@ -56,6 +67,8 @@ private:
     std::shared_ptr<const LazyFoodWords> m_words; // shared with the index
     FileProtection m_additionalProtection;
     FoodIndex m_index;
-    mutable std::optional<FoodMeasures> m_measures; // read when first asked for
+    mutable std::optional<FoodMeasures> m_shippedMeasures; // read when first asked for
+    mutable std::optional<OwnMeasuresFile> m_ownMeasures;  // read when first asked for
+    mutable std::optional<FoodMeasures> m_measures;        // the two merged
     bool m_indexHasSwissLines = false;              // m_index was built from the Swiss lines now held
 };

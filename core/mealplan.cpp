@@ -60,6 +60,11 @@ EnterResult Refuse(const QString &message, bool focusAmount = false)
 
 } // namespace
 
+QString TooManyEntriesRefusal()
+{
+    return QStringLiteral("Es können max 12 Lebensmittel pro Mahlzeit erfasst werden!");
+}
+
 EnterResult EnterFood(MealPlan &plan, InputLine &line)
 {
     if (line.name.isEmpty())
@@ -110,7 +115,7 @@ EnterResult EnterFood(MealPlan &plan, InputLine &line)
     }
 
     if (plan.entryCount(plan.activeMeal()) >= MaxEntriesPerMeal)
-        return Refuse(QStringLiteral("Es können max 12 Lebensmittel pro Mahlzeit erfasst werden!"));
+        return Refuse(TooManyEntriesRefusal());
 
     plan.append(plan.activeMeal(), entry);
     plan.setChanged(true);

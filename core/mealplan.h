@@ -87,6 +87,10 @@ struct EnterResult
     bool focusAmount = false; // the refusal wants the keyboard focus in MengEdit
 };
 
+// "Es können max 12 Lebensmittel pro Mahlzeit erfasst werden!": the refusal of a thirteenth
+// food in a meal, whichever way it comes.
+QString TooManyEntriesRefusal();
+
 // Checks the input line, scales the values to the amount and appends the entry to the
 // active meal; sets the changed flag and empties the food part of the line. A refusal
 // changes nothing. The caller then updates markers and recomputes the balance.

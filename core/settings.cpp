@@ -37,22 +37,47 @@ QString SettingValue(const SettingsList &settings, int line)
     return equals < 0 ? QString() : text.mid(equals + 1);
 }
 
-WriteResult StoreAgeGroup(SettingsList &settings, int row, const QString &dataDirectory)
+WriteResult StoreSetting(SettingsList &settings, const QString &name, const QString &value,
+                         const QString &dataDirectory)
 {
-    const QString name = QStringLiteral("agroup");
+    const QString path = DataFilePath(dataDirectory, SettingsFileName);
+    if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
+        return WriteResult::Refused(
+            path, QStringLiteral("Der Wert von „%1“ enthält einen Zeilenumbruch und wird nicht gespeichert.").arg(name));
     const int line = FindSetting(settings, name);
     if (line >= 0) {
         // The name keeps the letter case it was written with.
         QString &text = settings.lines[line];
-        text = text.left(text.indexOf(QLatin1Char('=')) + 1) + QString::number(row);
+        text = text.left(text.indexOf(QLatin1Char('=')) + 1) + value;
     } else {
-        settings.lines.append(name + QLatin1Char('=') + QString::number(row));
+        settings.lines.append(name + QLatin1Char('=') + value);
     }
-    const QString path = DataFilePath(dataDirectory, SettingsFileName);
     if (settings.protection.isProtected())
         return settings.protection.refusedWrite(path);
     const WriteResult result = WriteTextFile(path, settings.lines, settings.encoding);
     if (result.ok)
         settings.encoding = result.encoding;
     return result;
+}
+
+QString RememberedFolder(const SettingsList &settings, QLatin1String key)
+{
+    return SettingValue(settings, FindSetting(settings, key));
+}
+
+WriteResult StoreRememberedFolder(SettingsList &settings, QLatin1String key, const QString &folder,
+                                  const QString &dataDirectory)
+{
+    // A dialog that was cancelled has no folder to keep; the one kept before stays.
+    if (folder.isEmpty()) {
+        WriteResult nothing;
+        nothing.path = DataFilePath(dataDirectory, SettingsFileName);
+        return nothing;
+    }
+    return StoreSetting(settings, key, folder, dataDirectory);
+}
+
+WriteResult StoreAgeGroup(SettingsList &settings, int row, const QString &dataDirectory)
+{
+    return StoreSetting(settings, QStringLiteral("agroup"), QString::number(row), dataDirectory);
 }

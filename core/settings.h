@@ -6,8 +6,9 @@
 #include <QString>
 #include <QStringList>
 
-// NwConfig.dat: lines 'name=value'. Only "agroup" is read or written; every other line is
-// carried along unchanged.
+// NwConfig.dat: lines 'name=value'. The program reads and writes "agroup" (the requirement row)
+// and the folders last used by the file dialogs; every other line is carried along unchanged,
+// in its place.
 struct SettingsList
 {
     QStringList lines;
@@ -25,6 +26,29 @@ int FindSetting(const SettingsList &settings, const QString &name);
 
 // The value (text after the first '=') of that line.
 QString SettingValue(const SettingsList &settings, int line);
+
+// The keys of the folders the file dialogs last used, one per kind of file: meal files, and
+// reports (text, CSV, PDF, several days).
+inline constexpr QLatin1String MealFolderSetting("mahlzeitordner");
+inline constexpr QLatin1String ReportFolderSetting("berichtordner");
+
+// Puts name = value into the list (replacing the value of the first line of that name, whose
+// name keeps its letter case, or appending "name=value") and writes the whole list to
+// NwConfig.dat, or refuses to when the file is protected (the list holds the value either
+// way). A value with a line break is refused before anything changes: it would become a line
+// of its own. After a write the list's encoding is the one written in (UTF-8 with its mark
+// when the value does not fit Windows-1252).
+WriteResult StoreSetting(SettingsList &settings, const QString &name, const QString &value,
+                         const QString &dataDirectory);
+
+// The folder last used for key (MealFolderSetting, ReportFolderSetting); empty when none is
+// kept, the dialog then opening where it did before.
+QString RememberedFolder(const SettingsList &settings, QLatin1String key);
+
+// Keeps folder under key (StoreSetting). An empty folder is not kept: nothing is written and
+// the result is ok.
+WriteResult StoreRememberedFolder(SettingsList &settings, QLatin1String key, const QString &folder,
+                                  const QString &dataDirectory);
 
 // Puts "agroup" = row into the list (replacing the first match's value, or appending
 // "agroup=row") and writes the whole list to NwConfig.dat, or refuses to when the file is

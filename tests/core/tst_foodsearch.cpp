@@ -127,6 +127,8 @@ private slots:
     void ranked();
     void compoundParts_data();
     void compoundParts();
+    void recentFirst_data();
+    void recentFirst();
 };
 
 void TestFoodSearch::search_data()
@@ -334,6 +336,48 @@ void TestFoodSearch::compoundParts()
     GermanWordForms forms;
     vocabulary.finish(forms);
     QCOMPARE(vocabulary.compoundParts(FoldKeepingDigraphs(word), forms), parts);
+}
+
+void TestFoodSearch::recentFirst_data()
+{
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QStringList>("recent"); // ids, most eaten first
+    QTest::addColumn<QStringList>("ids");
+    const QStringList joghurt{u"52"_s, u"53"_s, u"1192"_s, u"58"_s, u"1612"_s, u"13451"_s};
+    QTest::newRow("none eaten: the order of the classes")
+        << u"Joghurt"_s << QStringList() << joghurt;
+    QTest::newRow("eaten ones first in their class, most eaten first")
+        << u"Joghurt"_s << QStringList{u"1612"_s, u"58"_s}
+        << QStringList{u"1612"_s, u"58"_s, u"52"_s, u"53"_s, u"1192"_s, u"13451"_s};
+    QTest::newRow("never ahead of a better class")
+        << u"Joghurt"_s << QStringList{u"13451"_s} << joghurt;
+    QTest::newRow("eaten foods the search does not find stay out")
+        << u"Joghurt"_s << QStringList{u"378"_s, u"20"_s} << joghurt;
+    QTest::newRow("the id equal to the search stays first")
+        << u"quark"_s << QStringList{u"1300"_s, u"70"_s, u"71"_s}
+        << QStringList{u"Quark"_s, u"71"_s, u"72"_s, u"70"_s, u"13501"_s, u"1000"_s, u"1181"_s, u"1300"_s};
+    QTest::newRow("no search words: list order")
+        << u"-"_s << QStringList{u"378"_s} << FoundIds(RankedFixture(), u"-"_s);
+}
+
+void TestFoodSearch::recentFirst()
+{
+    QFETCH(QString, search);
+    QFETCH(QStringList, recent);
+    QFETCH(QStringList, ids);
+    const FoodIndex &index = RankedFixture();
+    QList<int> recentPositions;
+    for (const QString &id : recent) {
+        for (int p = 0; p < index.sortedCount(); ++p) {
+            if (index.sortedId(p) == id)
+                recentPositions.append(p);
+        }
+    }
+    QCOMPARE(recentPositions.size(), recent.size());
+    QStringList found;
+    for (const int position : SearchFoods(index, search, recentPositions).positions)
+        found.append(index.sortedId(position));
+    QCOMPARE(found, ids);
 }
 
 QTEST_GUILESS_MAIN(TestFoodSearch)

@@ -87,6 +87,8 @@ void TestSaveTarget::check_data()
         << "data/nwchdb.DAT" << dataFile << "data/nwchdb.DAT" << QStringLiteral("„@/data/nwchdb.DAT") + ours;
     QTest::newRow("settings not yet written") << "data/NwConfig.dat" << dataFile << "data/NwConfig.dat"
                                               << QStringLiteral("„@/data/NwConfig.dat") + ours;
+    QTest::newRow("own measures") << "data/NwMasse.dat" << dataFile << "data/NwMasse.dat"
+                                  << QStringLiteral("„@/data/NwMasse.dat") + ours;
     QTest::newRow("data folder reached through dots")
         << "other/../data/NwAnDb.dat" << dataFile << "data/NwAnDb.dat"
         << QStringLiteral("„@/data/NwAnDb.dat") + ours;

@@ -21,6 +21,9 @@ private slots:
     void storeKeepsEncoding();
     void protectedFileIsNeverWritten();
     void failedStoreReportsAndKeepsFile();
+    void rememberedFolders_data();
+    void rememberedFolders();
+    void folderWithLineBreakIsRefused();
 };
 
 void TestSettings::loadSettings()
@@ -152,6 +155,79 @@ void TestSettings::failedStoreReportsAndKeepsFile()
     QVERIFY(!result.reason.isEmpty());
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(settings.lines, QStringList{u"agroup=5"_s});
+}
+
+void TestSettings::rememberedFolders_data()
+{
+    QTest::addColumn<QByteArray>("before"); // the file before; empty: none
+    QTest::addColumn<QString>("mealFolder");
+    QTest::addColumn<QString>("reportFolder");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("no file yet: both appended in the order stored")
+        << QByteArray() << u"/home/anna/Dokumente/Kostbilanz"_s << u"/home/anna/Berichte"_s
+        << QByteArray("mahlzeitordner=/home/anna/Dokumente/Kostbilanz\r\nberichtordner=/home/anna/Berichte\r\n");
+    QTest::newRow("only agroup: read as before, keys added after it")
+        << QByteArray("agroup=4\r\n") << u"/m"_s << u"/b"_s
+        << QByteArray("agroup=4\r\nmahlzeitordner=/m\r\nberichtordner=/b\r\n");
+    QTest::newRow("known keys replaced in place, unknown keys kept in order")
+        << QByteArray("zoom=2\r\nBerichtOrdner=/alt\r\n# notiz\r\nagroup=1\r\nmahlzeitordner=/alt2\r\nx=y\r\n")
+        << u"/neu/m"_s << u"/neu/b"_s
+        << QByteArray("zoom=2\r\nBerichtOrdner=/neu/b\r\n# notiz\r\nagroup=1\r\nmahlzeitordner=/neu/m\r\nx=y\r\n");
+    QTest::newRow("folder with '=' and umlauts, Windows-1252")
+        << QByteArray("agroup=2\r\n") << u"/home/jörg/a=b"_s << u"C:\\Berichte"_s
+        << QByteArray("agroup=2\r\nmahlzeitordner=/home/j\xF6rg/a=b\r\nberichtordner=C:\\Berichte\r\n");
+    QTest::newRow("folder beyond Windows-1252: UTF-8 with its mark")
+        << QByteArray("agroup=2\r\n") << u"/home/\u0141ukasz"_s << u"/b"_s
+        << QByteArray("\xEF\xBB\xBF"
+                      "agroup=2\r\nmahlzeitordner=/home/\xC5\x81ukasz\r\nberichtordner=/b\r\n");
+    QTest::newRow("an empty folder keeps the one before")
+        << QByteArray("mahlzeitordner=/m\r\n") << QString() << u"/b"_s
+        << QByteArray("mahlzeitordner=/m\r\nberichtordner=/b\r\n");
+}
+
+void TestSettings::rememberedFolders()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, mealFolder);
+    QFETCH(QString, reportFolder);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwConfig.dat"_s);
+    if (!before.isEmpty())
+        QVERIFY(WriteBytes(path, before));
+    SettingsList settings = LoadSettings(dir.path());
+    const int ageGroupLine = FindSetting(settings, u"agroup"_s);
+
+    QVERIFY(StoreRememberedFolder(settings, MealFolderSetting, mealFolder, dir.path()).ok);
+    QVERIFY(StoreRememberedFolder(settings, ReportFolderSetting, reportFolder, dir.path()).ok);
+    QCOMPARE(ReadBytes(path), after);
+
+    // Read back as the next start reads them; the age group stays where it was.
+    const SettingsList again = LoadSettings(dir.path());
+    QCOMPARE(RememberedFolder(again, MealFolderSetting),
+             mealFolder.isEmpty() ? RememberedFolder(settings, MealFolderSetting) : mealFolder);
+    QCOMPARE(RememberedFolder(again, ReportFolderSetting), reportFolder);
+    QCOMPARE(FindSetting(again, u"agroup"_s), ageGroupLine);
+
+    // Storing the age group afterwards leaves the folders as they are.
+    SettingsList third = again;
+    QVERIFY(StoreAgeGroup(third, 5, dir.path()).ok);
+    QCOMPARE(RememberedFolder(LoadSettings(dir.path()), ReportFolderSetting), reportFolder);
+}
+
+void TestSettings::folderWithLineBreakIsRefused()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwConfig.dat"_s);
+    const QByteArray bytes("agroup=3\r\n");
+    QVERIFY(WriteBytes(path, bytes));
+    SettingsList settings = LoadSettings(dir.path());
+    const WriteResult result =
+        StoreRememberedFolder(settings, ReportFolderSetting, u"/tmp/a\nagroup=9"_s, dir.path());
+    QVERIFY(result.refused());
+    QCOMPARE(ReadBytes(path), bytes);
+    QCOMPARE(settings.lines, QStringList{u"agroup=3"_s});
+    QVERIFY(RememberedFolder(settings, ReportFolderSetting).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

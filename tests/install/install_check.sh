@@ -83,7 +83,7 @@ APP_PID=
 
 # --- Second install over an older one -----------------------------------------------------------
 MANIFEST=$PROGRAM_DIR/.installierte-dateien
-OWN_FILES=(NwAnDb.dat NwRefWerteAnw.dat NwConfig.dat NwSitzung.dat Montag.txt)
+OWN_FILES=(NwAnDb.dat NwMasse.dat NwRefWerteAnw.dat NwConfig.dat NwSitzung.dat Montag.txt)
 for own in "${OWN_FILES[@]}"; do
     printf 'eigene Datei %s\r\n30001;Haferbrei \xe4;100;\r\n' "$own" >"$PROGRAM_DIR/$own"
     cp "$PROGRAM_DIR/$own" "$TEST_HOME/$own.planted"
