@@ -1,5 +1,6 @@
 #include "tmainform.h"
 
+#include "amounttext.h"
 #include "ellipseshape.h"
 #include "foodlistcolumns.h"
 #include "formkit.h"
@@ -14,9 +15,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -332,8 +335,9 @@ void TMainForm::buildInputLine()
 
     addLabel(this, QStringLiteral("Label20"), QStringLiteral("Menge in Mahlzeit"),
              QRect(74, 140, 108, LabelHeight));
-    m_amountEdit = MakeEdit(this, QStringLiteral("MengEdit"), QRect(186, 138, AmountWidth, 22), 6);
-    // Only typing is limited to six characters; an amount put in by a command (a meal file,
+    m_amountEdit =
+        MakeEdit(this, QStringLiteral("MengEdit"), QRect(186, 138, AmountWidth, 22), AmountFieldLength);
+    // Only typing is limited ("2 Scheiben" and "1 Stück mittel" fit); an amount put in by a command (a meal file,
     // "Lebensmittel ändern") is kept whole in the input line even where the field cuts it.
     connect(m_amountEdit, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_session->setAmountText(text); });
@@ -344,6 +348,19 @@ void TMainForm::buildInputLine()
     addLabel(this, QStringLiteral("Label12"), QStringLiteral("g / St"), QRect(248, 140, 44, LabelHeight));
     addLabel(this, QStringLiteral("DbTypLabel"), QString(), QRect(296, 140, 54, LabelHeight))->hide();
     addLabel(this, QStringLiteral("IdLabel"), QString(), QRect(354, 140, 40, LabelHeight))->hide();
+
+    // The picked food's household measures, over the two hidden labels so that nothing else
+    // moves; hidden while there is none. Choosing one puts "1 Scheibe" into the amount, with
+    // the number selected to be typed over.
+    m_measureList = new QComboBox(this);
+    m_measureList->setObjectName(QStringLiteral("MassListe"));
+    m_measureList->setGeometry(296, 138, 98, 22);
+    m_measureList->setPlaceholderText(QStringLiteral("Maß"));
+    m_measureList->setToolTip(QStringLiteral("Haushaltsmaße des Lebensmittels"));
+    m_measureList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_measureList->view()->setTextElideMode(Qt::ElideNone);
+    m_measureList->hide();
+    connect(m_measureList, &QComboBox::activated, this, [this](int index) { chooseMeasure(index); });
 
     QFrame *mealCommands = AddPanel(this, QStringLiteral("Panel8"), QRect(21, 174, 1161, 32), PanelColour);
     const CommandButton commands[] = {
@@ -363,7 +380,8 @@ void TMainForm::buildInputLine()
 
     // Tab follows the road of one food: the magnifier, the amount, "Lebensmittel eintragen".
     setTabOrder(lupePanel, m_amountEdit);
-    setTabOrder(m_amountEdit, enterButton);
+    setTabOrder(m_amountEdit, m_measureList);
+    setTabOrder(m_measureList, enterButton);
 }
 
 void TMainForm::buildMealPages()
