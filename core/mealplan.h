@@ -22,7 +22,7 @@ struct MealEntry
     QStringList values; // NutrientCount texts: scaled values, or non-numeric texts unchanged
     // The household measure the amount was typed in, "2 Scheiben (100 g)"; empty for an amount
     // typed in grams or pieces and for an entry read from a file, which holds grams only.
-    QString measure;
+    QString measure = {};
 };
 
 // The picked food before it is entered (the main window's input line).

@@ -198,11 +198,12 @@ void TestMainForm::layoutNamesCaptionsAndHints()
     }
     for (const char *name :
          {"Panel7", "Panel8", "Panel11", "Panel12", "Panel13", "TagSuPanel", "BezeLabel", "MengLabel",
-          "KopfMengLabel", "IdLabel", "DbTypLabel", "MengLabelTaSu", "DateiNameLabel"})
+          "KopfMengLabel", "IdLabel", "DbTypLabel", "MengLabelTaSu", "DateiNameLabel", "MassListe"})
         expect(QLatin1String(name));
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
 
-    QCOMPARE(TypingLimitOf(session.amountEdit()), 6);
+    // Room for a household measure: "1 Stück mittel", "2,5 Scheiben".
+    QCOMPARE(TypingLimitOf(session.amountEdit()), 16);
     QVERIFY(session.label(QStringLiteral("IdLabel"))->isHidden());
     QVERIFY(session.label(QStringLiteral("DbTypLabel"))->isHidden());
     QCOMPARE(session.marker(4)->geometry(), QRect(296, 212, 24, 16));
