@@ -72,6 +72,10 @@ void TMainForm::showInputLine()
 void TMainForm::showMeasures()
 {
     const QList<FoodMeasure> measures = m_session->inputMeasures();
+    if (measures.isEmpty() && m_measureList == nullptr)
+        return;
+    if (m_measureList == nullptr)
+        makeMeasureList();
     const QStringList texts = MeasureListTexts(measures, m_session->inputLine().referenceAmount);
     m_measureList->clear();
     for (int i = 0; i < measures.size(); ++i)
@@ -85,6 +89,22 @@ void TMainForm::showMeasures()
     if (measures.isEmpty() && m_measureList->hasFocus())
         m_amountEdit->setFocus();
     m_measureList->setVisible(!measures.isEmpty());
+}
+
+void TMainForm::makeMeasureList()
+{
+    // Over the two hidden labels right of the unit, so that nothing else moves; hidden while
+    // the picked food has no measure. Choosing one puts "1 Scheibe" into the amount, with the
+    // number selected to be typed over.
+    m_measureList = new QComboBox(this);
+    m_measureList->setObjectName(QStringLiteral("MassListe"));
+    m_measureList->setGeometry(296, 138, 98, 22);
+    m_measureList->setPlaceholderText(QStringLiteral("Maß"));
+    m_measureList->setToolTip(QStringLiteral("Haushaltsmaße des Lebensmittels"));
+    m_measureList->view()->setTextElideMode(Qt::ElideNone);
+    connect(m_measureList, &QComboBox::activated, this, [this](int index) { chooseMeasure(index); });
+    setTabOrder(m_amountEdit, m_measureList);
+    setTabOrder(m_measureList, m_enterButton);
 }
 
 void TMainForm::chooseMeasure(int index)

@@ -15,11 +15,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -337,8 +335,9 @@ void TMainForm::buildInputLine()
              QRect(74, 140, 108, LabelHeight));
     m_amountEdit =
         MakeEdit(this, QStringLiteral("MengEdit"), QRect(186, 138, AmountWidth, 22), AmountFieldLength);
-    // Only typing is limited ("2 Scheiben" and "1 Stück mittel" fit); an amount put in by a command (a meal file,
-    // "Lebensmittel ändern") is kept whole in the input line even where the field cuts it.
+    // Only typing is limited ("2 Scheiben" and "1 Stück mittel" fit); an amount put in by a
+    // command (a meal file, "Lebensmittel ändern") is kept whole in the input line even where the
+    // field cuts it.
     connect(m_amountEdit, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_session->setAmountText(text); });
     // Strg+Z and Strg+Y undo the day here too, not the typing: the field lets them pass.
@@ -348,19 +347,6 @@ void TMainForm::buildInputLine()
     addLabel(this, QStringLiteral("Label12"), QStringLiteral("g / St"), QRect(248, 140, 44, LabelHeight));
     addLabel(this, QStringLiteral("DbTypLabel"), QString(), QRect(296, 140, 54, LabelHeight))->hide();
     addLabel(this, QStringLiteral("IdLabel"), QString(), QRect(354, 140, 40, LabelHeight))->hide();
-
-    // The picked food's household measures, over the two hidden labels so that nothing else
-    // moves; hidden while there is none. Choosing one puts "1 Scheibe" into the amount, with
-    // the number selected to be typed over.
-    m_measureList = new QComboBox(this);
-    m_measureList->setObjectName(QStringLiteral("MassListe"));
-    m_measureList->setGeometry(296, 138, 98, 22);
-    m_measureList->setPlaceholderText(QStringLiteral("Maß"));
-    m_measureList->setToolTip(QStringLiteral("Haushaltsmaße des Lebensmittels"));
-    m_measureList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_measureList->view()->setTextElideMode(Qt::ElideNone);
-    m_measureList->hide();
-    connect(m_measureList, &QComboBox::activated, this, [this](int index) { chooseMeasure(index); });
 
     QFrame *mealCommands = AddPanel(this, QStringLiteral("Panel8"), QRect(21, 174, 1161, 32), PanelColour);
     const CommandButton commands[] = {
@@ -380,8 +366,8 @@ void TMainForm::buildInputLine()
 
     // Tab follows the road of one food: the magnifier, the amount, "Lebensmittel eintragen".
     setTabOrder(lupePanel, m_amountEdit);
-    setTabOrder(m_amountEdit, m_measureList);
-    setTabOrder(m_measureList, enterButton);
+    setTabOrder(m_amountEdit, enterButton);
+    m_enterButton = enterButton;
 }
 
 void TMainForm::buildMealPages()

@@ -149,6 +149,7 @@ private:
     void showDayChange(DayParts parts);
     void showInputLine();
     void showMeasures(); // MassListe for the picked food
+    void makeMeasureList();
     void chooseMeasure(int index);
     void showMeal(int meal);
     void showBalance();
@@ -169,7 +170,10 @@ private:
     QTabWidget *m_pages = nullptr;
     QFrame *m_foodPanel = nullptr; // LupeLebePanel
     QLineEdit *m_amountEdit = nullptr;
-    QComboBox *m_measureList = nullptr; // MassListe: the picked food's household measures
+    // MassListe, the picked food's household measures: made at the first food that has one, so
+    // that a start-up pays nothing for it.
+    QComboBox *m_measureList = nullptr;
+    QWidget *m_enterButton = nullptr; // LebMitEintragenBtn, after the measure list in the tab order
     QWidget *m_mealPages[MealCount] = {};
     QTableWidget *m_mealLists[MealCount] = {}; // null until the page is made
     SumRowTexts m_mealSumTexts[MealCount];     // shown on each page once it is made
