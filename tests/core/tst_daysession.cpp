@@ -345,6 +345,7 @@ void TestDaySession::measuresOfThePickedFood_data()
     QTest::newRow("bread") << "1004" << false << QStringList{"1 Scheibe (50 g)"};
     QTest::newRow("apple, two sizes") << "1001" << false
                                       << QStringList{"1 Stück klein (100 g)", "1 Stück mittel (150 g)"};
+    QTest::newRow("own food per piece: a portion") << "30001" << false << QStringList{"1 Portion"};
     QTest::newRow("nothing picked") << "" << false << QStringList();
     QTest::newRow("file read at the first pick") << "1004" << true << QStringList();
 }
@@ -354,6 +355,13 @@ void TestDaySession::measuresOfThePickedFood()
     QFETCH(QString, pick);
     QFETCH(bool, removeFileAfterStart);
     Day day;
+    // A recipe saved per portion: its amounts are pieces.
+    QVERIFY(WriteBytes(day.path(OwnFoodFileName),
+                       CrLfLines({QStringLiteral("Zusätzliche Lebensmittel;;Stand;01.12.25;"),
+                                  QStringLiteral("ID;Lebensmittel;Energie;"),
+                                  QStringLiteral("30001;Gemüsesuppe;1;180;25;12;6;2;3;0,1;k.A.;k.A.;k.A.;"
+                                                 "k.A.;k.A.;300;")})));
+    day.start();
     if (removeFileAfterStart)
         QVERIFY(QFile::remove(day.path(MeasuresFileName)));
     if (!pick.isEmpty())
