@@ -1,5 +1,6 @@
 #include "daysession.h"
 
+#include "amounttext.h"
 #include "recipe.h"
 #include "savequestion.h"
 #include "sessionfile.h"
@@ -223,6 +224,14 @@ void DaySession::setAmountText(const QString &amount)
     m_inputLine.amount = amount;
 }
 
+QList<FoodMeasure> DaySession::inputMeasures() const
+{
+    // Asking the store reads NwPortionen.dat on the first pick, never at start-up.
+    if (m_inputLine.id.isEmpty())
+        return {};
+    return MeasuresForFood(foodStore().measures(), m_inputLine.id, m_inputLine.referenceAmount);
+}
+
 void DaySession::clearInputLine()
 {
     m_inputLine.clearFood();
@@ -236,12 +245,28 @@ void DaySession::clearInputLine()
 FocusRequest DaySession::enterFood()
 {
     const DaySnapshot before = snapshot();
-    const EnterResult result = ::EnterFood(m_plan, m_inputLine);
+    // A household measure ("2 Scheiben") becomes the amount in the food's unit here, so that the
+    // meal, its file and every check after this see grams or pieces only. The line keeps what
+    // was typed until the food is entered: a refusal leaves "2 Scheiben" to be corrected. The
+    // refusals of a line without a food come first, as before.
+    InputLine line = m_inputLine;
+    AmountReading reading;
+    if (!line.name.isEmpty() && !line.dbType.isEmpty() && !line.id.isEmpty()) {
+        reading = ReadAmountForFood(line.amount, foodStore().measures(), line.id, line.referenceAmount);
+        if (reading.refused) {
+            m_context.prompts->showNotice(reading.message);
+            return FocusRequest::Amount;
+        }
+        line.amount = reading.amountText;
+    }
+    const EnterResult result = ::EnterFood(m_plan, line);
     if (!result.entered) {
         m_context.prompts->showNotice(result.message);
         return result.focusAmount ? FocusRequest::Amount : FocusRequest::None;
     }
+    m_inputLine = line;
     const int meal = m_plan.activeMeal();
+    m_plan.setMeasure(meal, m_plan.entryCount(meal) - 1, reading.measureText);
     record(Step(QStringLiteral("Lebensmittel eintragen"), EntryName(m_plan.meal(meal).last())), before,
            DayHistory::InputLine);
     m_balance = ComputeBalance(m_plan, requirements().active);

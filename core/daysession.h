@@ -4,6 +4,7 @@
 #include "balance.h"
 #include "daydata.h"
 #include "dayhistory.h"
+#include "foodmeasures.h"
 #include "fooddata.h"
 #include "mealfile.h"
 #include "mealplan.h"
@@ -119,6 +120,9 @@ public:
     void showFood(int position);               // the food at position of the index, amount untouched
     void pickFood(int position);               // a pick in the food selection: amount emptied first
     void setAmountText(const QString &amount); // as typed in MengEdit; no signal
+    // The household measures the picked food's amount may be typed in (MeasuresForFood); none
+    // while no food is picked. The first call reads the measures file.
+    QList<FoodMeasure> inputMeasures() const;
     void clearInputLine();
 
     // ---- the meals (each a step for undo when it changes them) ----

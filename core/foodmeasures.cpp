@@ -115,3 +115,8 @@ QStringList MeasureListTexts(const QList<FoodMeasure> &measures, const QString &
     }
     return texts;
 }
+
+QString MeasureAmountText(const FoodMeasure &measure)
+{
+    return QStringLiteral("1 ") + measure.name;
+}

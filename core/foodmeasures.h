@@ -57,3 +57,7 @@ QList<FoodMeasure> MeasuresForFood(const FoodMeasures &source, const QString &id
 // The list beside the amount field: "1 Scheibe (50 g)" for each measure, "1 Portion" for a
 // food counted in pieces.
 QStringList MeasureListTexts(const QList<FoodMeasure> &measures, const QString &referenceAmount);
+
+// What choosing a measure from that list puts into the amount field: "1 Scheibe", which
+// ReadAmountText reads back as that measure.
+QString MeasureAmountText(const FoodMeasure &measure);

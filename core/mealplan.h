@@ -20,6 +20,9 @@ struct MealEntry
     QString id;
     QString amount;     // FormatOneDecimal of the eaten amount
     QStringList values; // NutrientCount texts: scaled values, or non-numeric texts unchanged
+    // The household measure the amount was typed in, "2 Scheiben (100 g)"; empty for an amount
+    // typed in grams or pieces and for an entry read from a file, which holds grams only.
+    QString measure = {};
 };
 
 // The picked food before it is entered (the main window's input line).
@@ -69,6 +72,10 @@ public:
     void remove(int number, int position) { m_meals[number - 1].removeAt(position); }
     void swap(int number, int first, int second) { m_meals[number - 1].swapItemsAt(first, second); }
     void clear(int number) { m_meals[number - 1].clear(); }
+    void setMeasure(int number, int position, const QString &measure)
+    {
+        m_meals[number - 1][position].measure = measure;
+    }
     void clearAll();
 
 private:

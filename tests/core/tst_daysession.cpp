@@ -41,6 +41,10 @@ public:
                        QStringLiteral("Einheit;"), SwissFoodLine("1001", "Apfel, roh", values),
                        SwissFoodLine("1002", "Vollmilch", values), SwissFoodLine("1003", "Butter", values),
                        SwissFoodLine("1004", "Brot", values)}));
+        WriteBytes(path(MeasuresFileName),
+                   CrLfLines({QStringLiteral("ID;Maß;Gramm;"), QStringLiteral("1001;Stück klein;100;"),
+                              QStringLiteral("1001;Stück mittel;150;"), QStringLiteral("1002;Tasse;200;"),
+                              QStringLiteral("1003;EL;10;"), QStringLiteral("1004;Scheibe;50;")}));
         start();
     }
 
@@ -144,6 +148,15 @@ public:
         return parts.join(QStringLiteral("; "));
     }
 
+    // The household measures the entries of meal 1 were typed in, "2 Scheiben (100 g) | ".
+    QString measures() const
+    {
+        QStringList texts;
+        for (const MealEntry &entry : session->plan().meal(1))
+            texts.append(entry.measure);
+        return texts.join(QStringLiteral(" | "));
+    }
+
     // Everything undo puts back, as one text to compare.
     QString whole() const
     {
@@ -178,6 +191,12 @@ class TestDaySession : public QObject
 private slots:
     void commands_data();
     void commands();
+    void amountsInMeasures_data();
+    void amountsInMeasures();
+    void measureUsedStaysWithTheEntry_data();
+    void measureUsedStaysWithTheEntry();
+    void measuresOfThePickedFood_data();
+    void measuresOfThePickedFood();
     void signalNamesWhatChanged_data();
     void signalNamesWhatChanged();
     void undoAndRedoEveryKindOfChange_data();
@@ -243,6 +262,122 @@ void TestDaySession::commands()
     QTEST(day.session->plan().changed(), "changed");
     QTEST(day.session->history().undoCount(), "undoSteps");
     QTEST(day.prompts.texts(QStringLiteral("notice")), "notices");
+}
+
+// Household measures become grams (one decimal, as typed grams are kept) in the one enter
+// command; what the food lacks is refused as an amount is, and nothing is entered.
+void TestDaySession::amountsInMeasures_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("meals");
+    QTest::addColumn<QStringList>("notices");
+
+    const QStringList none;
+    QTest::newRow("plural") << "enter:1004:2 Scheiben" << "1: Brot 100,0" << none;
+    QTest::newRow("decimal comma") << "enter:1003:1,5 EL" << "1: Butter 15,0" << none;
+    QTest::newRow("half as a sign") << "enter:1002:½ Tasse" << "1: Vollmilch 100,0" << none;
+    QTest::newRow("a third: one decimal kept") << "enter:1002:1/3 Tasse" << "1: Vollmilch 66,7" << none;
+    QTest::newRow("Stück alone is the middle one") << "enter:1001:Stück" << "1: Apfel, roh 150,0" << none;
+    QTest::newRow("grams as before") << "enter:1004:120" << "1: Brot 120,0" << none;
+    QTest::newRow("measure the food lacks")
+        << "enter:1001:2 Scheiben" << ""
+        << QStringList{QStringLiteral("Das Maß „Scheibe“ ist für dieses Lebensmittel nicht bekannt.")};
+    QTest::newRow("no measure at all")
+        << "enter:1004:2 Teller" << ""
+        << QStringList{QStringLiteral("Das Maß „Teller“ ist für dieses Lebensmittel nicht bekannt.")};
+    QTest::newRow("none of a measure: too small")
+        << "enter:1004:0 Scheiben" << "" << QStringList{QStringLiteral("Die Menge muss größer 0,1 sein!")};
+}
+
+void TestDaySession::amountsInMeasures()
+{
+    QFETCH(QString, step);
+    Day day;
+    day.run(step);
+    QTEST(day.meals(), "meals");
+    QTEST(day.prompts.texts(QStringLiteral("notice")), "notices");
+    const bool entered = !day.meals().isEmpty();
+    QCOMPARE(day.session->history().undoCount(), entered ? 1 : 0);
+    QCOMPARE(day.session->plan().changed(), entered);
+}
+
+// The measure an amount was typed in goes with its entry through moves, undo and redo, and
+// stays in memory only: the file holds grams. A refused measure stays typed in the line.
+void TestDaySession::measureUsedStaysWithTheEntry_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("measures");
+    QTest::addColumn<QString>("lineAmount");
+
+    QTest::newRow("typed in a measure") << QStringList{"enter:1004:2 Scheiben"} << "2 Scheiben (100 g)" << "";
+    QTest::newRow("typed in grams: none") << QStringList{"enter:1004:100"} << "" << "";
+    QTest::newRow("moved with its entry")
+        << QStringList{"enter:1001:Stück", "enter:1004:2 Scheiben", "up:1"}
+        << "2 Scheiben (100 g) | 1 Stück mittel (150 g)" << "";
+    QTest::newRow("back with undo of a later step")
+        << QStringList{"enter:1004:2 Scheiben", "enter:1001:150", "remove:0", "undo"} << "2 Scheiben (100 g) | "
+        << "";
+    QTest::newRow("back with redo") << QStringList{"enter:1004:½ Scheibe", "undo", "redo"} << "½ Scheibe (25 g)"
+                                    << "";
+    QTest::newRow("read from its file: grams only")
+        << QStringList{"enter:1004:2 Scheiben", "save:tag.txt", "reset:0", "read:tag.txt"} << "" << "";
+    QTest::newRow("refused: the typed text stays")
+        << QStringList{"pick:1001:2 Scheiben", "enter"} << "" << "2 Scheiben";
+}
+
+void TestDaySession::measureUsedStaysWithTheEntry()
+{
+    QFETCH(QStringList, steps);
+    Day day;
+    day.runAll(steps);
+    QTEST(day.measures(), "measures");
+    QTEST(day.session->inputLine().amount, "lineAmount");
+}
+
+// The list beside the amount field: the picked food's measures, none without a pick. The file
+// is read at the first pick, not at start, so one removed after the start gives none.
+void TestDaySession::measuresOfThePickedFood_data()
+{
+    QTest::addColumn<QString>("pick"); // a food id; empty: none picked
+    QTest::addColumn<bool>("removeFileAfterStart");
+    QTest::addColumn<QStringList>("texts");
+
+    QTest::newRow("bread") << "1004" << false << QStringList{"1 Scheibe (50 g)"};
+    QTest::newRow("apple, two sizes") << "1001" << false
+                                      << QStringList{"1 Stück klein (100 g)", "1 Stück mittel (150 g)"};
+    QTest::newRow("own food per piece: a portion") << "30001" << false << QStringList{"1 Portion"};
+    QTest::newRow("nothing picked") << "" << false << QStringList();
+    QTest::newRow("file read at the first pick") << "1004" << true << QStringList();
+}
+
+void TestDaySession::measuresOfThePickedFood()
+{
+    QFETCH(QString, pick);
+    QFETCH(bool, removeFileAfterStart);
+    Day day;
+    // A recipe saved per portion: its amounts are pieces.
+    QVERIFY(WriteBytes(day.path(OwnFoodFileName),
+                       CrLfLines({QStringLiteral("Zusätzliche Lebensmittel;;Stand;01.12.25;"),
+                                  QStringLiteral("ID;Lebensmittel;Energie;"),
+                                  QStringLiteral("30001;Gemüsesuppe;1;180;25;12;6;2;3;0,1;k.A.;k.A.;k.A.;"
+                                                 "k.A.;k.A.;300;")})));
+    day.start();
+    if (removeFileAfterStart)
+        QVERIFY(QFile::remove(day.path(MeasuresFileName)));
+    if (!pick.isEmpty())
+        day.run(QStringLiteral("pick:%1:").arg(pick));
+    const QList<FoodMeasure> measures = day.session->inputMeasures();
+    QTEST(MeasureListTexts(measures, day.session->inputLine().referenceAmount), "texts");
+    QStringList choices;
+    for (const FoodMeasure &measure : measures)
+        choices.append(MeasureAmountText(measure));
+    // Each choice reads back as its measure.
+    for (const QString &choice : choices) {
+        day.session->setAmountText(choice);
+        QCOMPARE(day.session->enterFood(), FocusRequest::None);
+        day.run(QStringLiteral("pick:%1:").arg(pick));
+    }
+    QCOMPARE(day.session->plan().entryCount(1), int(choices.size()));
 }
 
 void TestDaySession::signalNamesWhatChanged_data()

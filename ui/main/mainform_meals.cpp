@@ -7,6 +7,8 @@
 #include "statusstrip.h"
 #include "tauswprojekteform.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +66,59 @@ void TMainForm::showInputLine()
         setLabelText(QStringLiteral("KopfMengLabel"), line.unitCaption);
         setLabelText(QStringLiteral("Label12"), line.unitCaption);
     }
+    showMeasures();
+}
+
+void TMainForm::showMeasures()
+{
+    const QList<FoodMeasure> measures = m_session->inputMeasures();
+    if (measures.isEmpty() && m_measureList == nullptr)
+        return;
+    if (m_measureList == nullptr)
+        makeMeasureList();
+    const QStringList texts = MeasureListTexts(measures, m_session->inputLine().referenceAmount);
+    m_measureList->clear();
+    for (int i = 0; i < measures.size(); ++i)
+        m_measureList->addItem(texts.at(i), MeasureAmountText(measures.at(i)));
+    m_measureList->setCurrentIndex(-1);
+    // The list opens as wide as its longest text, wider than the box itself.
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = qMax(widest, m_measureList->fontMetrics().horizontalAdvance(text));
+    m_measureList->view()->setMinimumWidth(widest + 24);
+    if (measures.isEmpty() && m_measureList->hasFocus())
+        m_amountEdit->setFocus();
+    m_measureList->setVisible(!measures.isEmpty());
+}
+
+void TMainForm::makeMeasureList()
+{
+    // Over the two hidden labels right of the unit, so that nothing else moves; hidden while
+    // the picked food has no measure. Choosing one puts "1 Scheibe" into the amount, with the
+    // number selected to be typed over.
+    m_measureList = new QComboBox(this);
+    m_measureList->setObjectName(QStringLiteral("MassListe"));
+    m_measureList->setGeometry(296, 138, 98, 22);
+    m_measureList->setPlaceholderText(QStringLiteral("Maß"));
+    m_measureList->setToolTip(QStringLiteral("Haushaltsmaße des Lebensmittels"));
+    m_measureList->view()->setTextElideMode(Qt::ElideNone);
+    connect(m_measureList, &QComboBox::activated, this, [this](int index) { chooseMeasure(index); });
+    setTabOrder(m_amountEdit, m_measureList);
+    setTabOrder(m_measureList, m_enterButton);
+}
+
+void TMainForm::chooseMeasure(int index)
+{
+    const QString amount = m_measureList->itemData(index).toString();
+    // The box shows its caption again, so the same measure can be chosen once more.
+    m_measureList->setCurrentIndex(-1);
+    if (amount.isEmpty())
+        return;
+    m_amountEdit->setText(amount);
+    m_session->setAmountText(amount);
+    m_amountEdit->setFocus();
+    // "1" selected: typing "2" makes "2 Scheibe", which reads as two slices.
+    m_amountEdit->setSelection(0, int(amount.indexOf(u' ')));
 }
 
 void TMainForm::focusAmount(FocusRequest request)
@@ -164,6 +219,9 @@ void TMainForm::showMeal(int meal)
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             if (column >= FoodColumn::Amount)
                 item->setTextAlignment(numbers);
+            // The measure the amount was typed in, over the whole row.
+            if (!entry.measure.isEmpty())
+                item->setToolTip(entry.measure);
             list->setItem(row, column, item);
         }
     }

@@ -1,5 +1,6 @@
 #include "tmainform.h"
 
+#include "amounttext.h"
 #include "ellipseshape.h"
 #include "foodlistcolumns.h"
 #include "formkit.h"
@@ -332,9 +333,11 @@ void TMainForm::buildInputLine()
 
     addLabel(this, QStringLiteral("Label20"), QStringLiteral("Menge in Mahlzeit"),
              QRect(74, 140, 108, LabelHeight));
-    m_amountEdit = MakeEdit(this, QStringLiteral("MengEdit"), QRect(186, 138, AmountWidth, 22), 6);
-    // Only typing is limited to six characters; an amount put in by a command (a meal file,
-    // "Lebensmittel ändern") is kept whole in the input line even where the field cuts it.
+    m_amountEdit =
+        MakeEdit(this, QStringLiteral("MengEdit"), QRect(186, 138, AmountWidth, 22), AmountFieldLength);
+    // Only typing is limited ("2 Scheiben" and "1 Stück mittel" fit); an amount put in by a
+    // command (a meal file, "Lebensmittel ändern") is kept whole in the input line even where the
+    // field cuts it.
     connect(m_amountEdit, &QLineEdit::textEdited, this,
             [this](const QString &text) { m_session->setAmountText(text); });
     // Strg+Z and Strg+Y undo the day here too, not the typing: the field lets them pass.
@@ -364,6 +367,7 @@ void TMainForm::buildInputLine()
     // Tab follows the road of one food: the magnifier, the amount, "Lebensmittel eintragen".
     setTabOrder(lupePanel, m_amountEdit);
     setTabOrder(m_amountEdit, enterButton);
+    m_enterButton = enterButton;
 }
 
 void TMainForm::buildMealPages()

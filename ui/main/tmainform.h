@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -147,6 +148,9 @@ private:
     // Shows what the session names as changed.
     void showDayChange(DayParts parts);
     void showInputLine();
+    void showMeasures(); // MassListe for the picked food
+    void makeMeasureList();
+    void chooseMeasure(int index);
     void showMeal(int meal);
     void showBalance();
     void showMealSums(int meal); // the texts last computed, on a page made already
@@ -166,6 +170,10 @@ private:
     QTabWidget *m_pages = nullptr;
     QFrame *m_foodPanel = nullptr; // LupeLebePanel
     QLineEdit *m_amountEdit = nullptr;
+    // MassListe, the picked food's household measures: made at the first food that has one, so
+    // that a start-up pays nothing for it.
+    QComboBox *m_measureList = nullptr;
+    QWidget *m_enterButton = nullptr; // LebMitEintragenBtn, after the measure list in the tab order
     QWidget *m_mealPages[MealCount] = {};
     QTableWidget *m_mealLists[MealCount] = {}; // null until the page is made
     SumRowTexts m_mealSumTexts[MealCount];     // shown on each page once it is made

@@ -202,7 +202,8 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         expect(QLatin1String(name));
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
 
-    QCOMPARE(TypingLimitOf(session.amountEdit()), 6);
+    // Room for a household measure: "1 Stück mittel", "2,5 Scheiben".
+    QCOMPARE(TypingLimitOf(session.amountEdit()), 16);
     QVERIFY(session.label(QStringLiteral("IdLabel"))->isHidden());
     QVERIFY(session.label(QStringLiteral("DbTypLabel"))->isHidden());
     QCOMPARE(session.marker(4)->geometry(), QRect(296, 212, 24, 16));

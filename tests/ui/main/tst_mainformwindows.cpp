@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QPushButton>
 #include <QTimer>
@@ -96,6 +97,7 @@ private slots:
     void mealSavedAsRecipeIsPickedAndEntered();
     void recipeButtonBesideTheArrowsRefusesAnEmptyMeal();
     void keyboardRoadEntersAFood();
+    void householdMeasuresWithTheKeyboard();
     void keysOpenTheFoodSelection_data();
     void keysOpenTheFoodSelection();
     void severalDaysOpenEveryNutrientOfTheirAverage();
@@ -525,6 +527,80 @@ void TestMainFormWindows::keyboardRoadEntersAFood()
     QCOMPARE(FocusedControl(), session.amountEdit());
     PressKey(Qt::Key_Tab);
     QCOMPARE(FocusedControl()->objectName(), QStringLiteral("LebMitEintragenBtn"));
+}
+
+// Picks the food the search text finds first through the food selection, with the keyboard.
+static void PickWithKeys(const MainFormSession &session, const QString &search)
+{
+    QTimer::singleShot(0, session.form.get(), [&] {
+        auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (window == nullptr)
+            return;
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+        TypeKeys(search);
+        PressKey(Qt::Key_Down);
+        PressKey(Qt::Key_Return);
+        if (window->isVisible())
+            window->hide();
+    });
+    PressKey(Qt::Key_F, Qt::ControlModifier);
+    session.form->activateWindow();
+    QTRY_VERIFY(session.form->isActiveWindow());
+}
+
+// A household measure typed into the amount, and one taken from the list beside it with the
+// keyboard: the meal holds grams, the row's tooltip the measure.
+void TestMainFormWindows::householdMeasuresWithTheKeyboard()
+{
+    const QByteArray measures =
+        CrLfLines({QStringLiteral("ID;Maß;Gramm;"), QStringLiteral("42;Scheibe;50;"),
+                   QStringLiteral("1002;Tasse;200;"), QStringLiteral("1002;Glas;250;")});
+    MainFormSession session(QStringLiteral("good"), {{QStringLiteral("NwPortionen.dat"), measures}});
+    session.form->show();
+    QVERIFY(QTest::qWaitForWindowActive(session.form.get()));
+    // A start makes no list: it comes with the first food that has a measure.
+    QVERIFY(session.form->findChild<QComboBox *>(QStringLiteral("MassListe")) == nullptr);
+
+    PickWithKeys(session, QStringLiteral("vollkornbrot"));
+    QCOMPARE(session.text(QStringLiteral("BezeLabel")), QStringLiteral(" Vollkornbrot"));
+    QCOMPARE(FocusedControl(), session.amountEdit());
+    auto *list = session.form->findChild<QComboBox *>(QStringLiteral("MassListe"));
+    QVERIFY(list != nullptr);
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->itemText(0), QStringLiteral("1 Scheibe (50 g)"));
+    TypeKeys(QStringLiteral("2 Scheiben"));
+    PressKey(Qt::Key_Return);
+    QCOMPARE(session.prompts.calls.size(), 0);
+    QCOMPARE(session.names(1), QStringList{QStringLiteral(" Vollkornbrot")});
+    QTableWidget *meal = session.form->mealList(1);
+    QCOMPARE(meal->item(0, 3)->text(), QStringLiteral("100,0"));
+    QCOMPARE(meal->item(0, 0)->toolTip(), QStringLiteral("2 Scheiben (100 g)"));
+    QCOMPARE(meal->item(0, 3)->toolTip(), QStringLiteral("2 Scheiben (100 g)"));
+    QVERIFY(!list->isVisible()); // the line is empty again
+
+    // A measure the food lacks is refused, and what was typed stays to be corrected.
+    PickWithKeys(session, QStringLiteral("vollmilch"));
+    QCOMPARE(list->count(), 2);
+    TypeKeys(QStringLiteral("1 Scheibe"));
+    PressKey(Qt::Key_Return);
+    QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Das Maß „Scheibe“ ist für dieses Lebensmittel nicht bekannt.")});
+    QCOMPARE(session.amountEdit()->text(), QStringLiteral("1 Scheibe"));
+    QCOMPARE(session.form->mealPlan().entryCount(1), 1);
+
+    // Tab reaches the list; a key there puts "1 Tasse" into the amount with the number
+    // selected, so that typing a number and Enter enter that many.
+    PressKey(Qt::Key_Tab);
+    QCOMPARE(FocusedControl(), list);
+    PressKey(Qt::Key_Down);
+    QCOMPARE(FocusedControl(), session.amountEdit());
+    QCOMPARE(session.amountEdit()->text(), QStringLiteral("1 Tasse"));
+    TypeKeys(QStringLiteral("2"));
+    PressKey(Qt::Key_Return);
+    QCOMPARE(meal->item(1, 3)->text(), QStringLiteral("400,0"));
+    QCOMPARE(meal->item(1, 0)->toolTip(), QStringLiteral("2 Tassen (400 g)"));
 }
 
 void TestMainFormWindows::keysOpenTheFoodSelection_data()
