@@ -80,6 +80,8 @@ void TMainForm::OpenSeveralDays()
                                                    m_context.clock, GermanNumberLocale(), this);
         m_severalDaysWindow->setPrinting(foodStore().swissHeaderLine(), m_context.printPreview);
     }
+    m_severalDaysWindow->setFolders(m_session->hasDiary() ? m_session->diary()->folder() : QString(),
+                                    m_session->mealFileFolder());
     // The days are read with the session's foods and requirement, as the day on show is.
     m_severalDaysWindow->showDays(foodStore().index(), foodStore().swissLineCount() == 0,
                                   m_session->requirements().active, dialogOrigin());
