@@ -701,10 +701,12 @@ void DaySession::restore(const DayHistory::Step &step)
     if (step.parts & DayHistory::Origin) {
         m_fileLabel = step.day.fileLabel;
         m_fileLines = step.day.fileLines;
+        if (step.day.diaryDate != m_diaryDate)
+            parts |= DayPart::DiaryDate;
         m_diaryDate = step.day.diaryDate;
         if (m_diaryDate.isValid())
             m_lastDiaryDate = m_diaryDate;
-        parts |= DayPart::FileLabel | DayPart::DiaryDate;
+        parts |= DayPart::FileLabel;
     } else {
         m_plan.setLoadedMealFilePath(shown.loadedMealFilePath());
         m_plan.setChosenMealFileName(shown.chosenMealFileName());
