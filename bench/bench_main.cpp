@@ -2,7 +2,8 @@
 // quartiles to show the noise, and the goal beside it. Nothing here asserts a time; the
 // figures are for reading (docs/performance.md).
 //
-//   kostbilanz_bench [--runs N] [--quick] [--only startup,filtering,sorting,balance,loading,summary]
+//   kostbilanz_bench [--runs N] [--quick]
+//                    [--only startup,filtering,sorting,balance,loading,summary,nutrients]
 //
 // --runs sets the number of timed start-ups of each program (default 40); --quick cuts every
 // repetition count down for a first look; --only measures some figures (for profiling one).
@@ -11,6 +12,8 @@
 #include "foodlistcolumns.h"
 #include "foodstore.h"
 #include "largefoodtable.h"
+#include "nutrientlistbench.h"
+#include "searchbench.h"
 #include "settings.h"
 #include "startupbench.h"
 #include "summarybench.h"
@@ -94,6 +97,22 @@ void PrintFiltering(const QString &title, const FilteringResult &result, double 
     Print(QStringLiteral("        worst key            %1 (%2)")
               .arg(Ms(result.worstWithRepaintMs), result.worstWithRepaintKey));
     Print(QStringLiteral("    (%1)").arg(result.withRepaint.note));
+}
+
+// The search alone at every key of the long texts against goalMs: the median key and the worst.
+void PrintSearchKeys(const QString &title, const SearchKeysResult &result, double goalMs)
+{
+    if (!result.failure.isEmpty()) {
+        Print(QStringLiteral("%1: NOT MEASURED: %2").arg(title, result.failure));
+        return;
+    }
+    const bool met = result.worstMs <= goalMs;
+    Print(QStringLiteral("%1   goal <= %2 at every key: %3")
+              .arg(title, Ms(goalMs), met ? QStringLiteral("met") : QStringLiteral("MISSED")));
+    Print(QStringLiteral("    every key                %1").arg(Spread(result.keys, Ms)));
+    Print(
+        QStringLiteral("        worst key            %1 (\"%2\")").arg(Ms(result.worstMs), result.worstKey));
+    Print(QStringLiteral("    (%1)").arg(result.note));
 }
 
 // One line per column, then the worst column's median against goalMs.
@@ -195,14 +214,16 @@ QString CpuModel()
 
 QStringList AllParts()
 {
-    return {QStringLiteral("startup"), QStringLiteral("filtering"), QStringLiteral("sorting"),
-            QStringLiteral("balance"), QStringLiteral("loading"), QStringLiteral("summary")};
+    return {QStringLiteral("startup"),  QStringLiteral("filtering"), QStringLiteral("sorting"),
+            QStringLiteral("balance"),  QStringLiteral("loading"),   QStringLiteral("summary"),
+            QStringLiteral("nutrients")};
 }
 
 bool CopyShippedData(const QString &folder)
 {
     const QDir data(QStringLiteral(KB_SHIPPED_DATA_DIR));
-    for (const QString name : {SwissFoodFileName, DgeReferenceFileName, WordListFileName}) {
+    for (const QString name :
+         {SwissFoodFileName, DgeReferenceFileName, ExtendedReferenceFileName, WordListFileName, MeasuresFileName}) {
         if (!QFile::copy(data.filePath(name), QDir(folder).filePath(name)))
             return false;
     }
@@ -277,7 +298,8 @@ int main(int argc, char *argv[])
     // Fifteen times the shipped foods and 1,001 own ones, made for this run only.
     QTemporaryDir largeFolder;
     QString largeFailure;
-    const bool needLarge = wanted("filtering") || wanted("sorting") || wanted("balance") || wanted("loading");
+    const bool needLarge = wanted("filtering") || wanted("sorting") || wanted("balance") ||
+                           wanted("loading") || wanted("nutrients");
     if (needLarge) {
         largeFailure = largeFolder.isValid()
                            ? WriteLargeFoodTables(QStringLiteral(KB_SHIPPED_DATA_DIR), largeFolder.path())
@@ -298,10 +320,12 @@ int main(int argc, char *argv[])
     BenchResult indexTexts, indexTextsLarge;
     BenchResult loading, loadingLarge, sortedList, sortedListLarge, sortedListSavedLarge;
     BenchResult sortNumber, sortName, searchTexts, searchTextsLarge, summaryMonth, summaryYear;
+    BenchResult nutrientDay, nutrientWindow, extraValues, extraValuesLarge, nutrientYear;
     QList<BenchResult> sortLarge;
     BalanceResult balance, balanceLarge;
     MemoryFigures maxValuesMemory;
-    FilteringResult filtering, filteringLarge;
+    FilteringResult filtering, filteringLarge, filteringLong, filteringLongLarge;
+    SearchKeysResult searchKeys, searchKeysLarge;
     if (wanted("loading")) {
         Progress("loading");
         loading = MeasureLoading(dataDirectory, 200 / scale);
@@ -320,12 +344,18 @@ int main(int argc, char *argv[])
         Progress("filtering");
         searchTexts = MeasureSearchTexts(dataDirectory, 100 / scale);
         filtering = MeasureFiltering(store.index(), 60 / scale);
+        filteringLong = MeasureFiltering(store.index(), 20 / scale, LongSearchTexts().first());
+        searchKeys = MeasureSearchKeys(store.index(), LongSearchTexts(), 30 / scale);
         Progress("filtering at 15 times the foods");
         if (largeFailure.isEmpty()) {
             searchTextsLarge = MeasureSearchTexts(largeFolder.path(), 20 / scale);
             filteringLarge = MeasureFiltering(large.index(), 30 / scale);
+            filteringLongLarge = MeasureFiltering(large.index(), 10 / scale, LongSearchTexts().first());
+            searchKeysLarge = MeasureSearchKeys(large.index(), LongSearchTexts(), 15 / std::min(scale, 5));
         } else {
             filteringLarge.withRepaint.failure = largeFailure;
+            filteringLongLarge.withRepaint.failure = largeFailure;
+            searchKeysLarge.failure = largeFailure;
         }
     }
     if (wanted("sorting")) {
@@ -354,6 +384,16 @@ int main(int argc, char *argv[])
         summaryMonth = MeasureSummary(dataDirectory, store.index(), 31, 100 / scale);
         summaryYear = MeasureSummary(dataDirectory, store.index(), 365, 30 / std::min(scale, 3));
     }
+    if (wanted("nutrients")) {
+        Progress("every nutrient");
+        extraValues = MeasureExtraValuesFirstUse(dataDirectory, 100 / scale);
+        extraValuesLarge = largeFailure.isEmpty()
+                               ? MeasureExtraValuesFirstUse(largeDirectory, 20 / std::min(scale, 4))
+                               : failedLarge();
+        nutrientDay = MeasureDayNutrientList(dataDirectory, store.index(), 1000 / scale);
+        nutrientWindow = MeasureAllNutrientsWindow(dataDirectory, store.index(), 200 / scale);
+        nutrientYear = MeasureNutrientListOfFiles(dataDirectory, store.index(), 365, 30 / std::min(scale, 3));
+    }
 
     Print(QStringLiteral("Kostbilanz benchmarks: medians over repeated runs, quartiles in brackets"));
     Print(QStringLiteral("Machine: %1, %2 logical CPUs, %3; Qt %4, platform %5, build %6")
@@ -371,6 +411,14 @@ int main(int argc, char *argv[])
         PrintFiltering(QStringLiteral("2 Filtering, one key release, shipped foods"), filtering, 1.0);
         PrintFiltering(QStringLiteral("2 Filtering, one key release, 15 times the foods"), filteringLarge,
                        2.0);
+        PrintFiltering(QStringLiteral("2 Filtering a 40-character text, one key release, shipped foods"),
+                       filteringLong, 1.0);
+        PrintFiltering(QStringLiteral("2 Filtering a 40-character text, one key release, 15 times the foods"),
+                       filteringLongLarge, 2.0);
+        PrintSearchKeys(QStringLiteral("2 Search alone, every key of 40-character texts, shipped foods"),
+                        searchKeys, 1.0);
+        PrintSearchKeys(QStringLiteral("2 Search alone, every key of 40-character texts, 15 times the foods"),
+                        searchKeysLarge, 2.0);
         PrintTimed(QStringLiteral("2 Search texts, made once per index at the first opening, shipped foods"),
                    searchTexts, 0);
         PrintTimed(QStringLiteral("2 Search texts, made once per index at the first opening, 15 times"),
@@ -400,14 +448,27 @@ int main(int argc, char *argv[])
                    20.0);
     }
     if (wanted("startup")) {
-        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, shipped foods"), startup, true);
-        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, 15 times the foods"), startupLarge,
-                        false);
+        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, shipped foods"), startup,
+                        true);
+        PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, 15 times the foods"),
+                        startupLarge, false);
     }
     if (wanted("summary")) {
         // The goal is for a year; a month is shown for scale and has none of its own.
         PrintTimed(QStringLiteral("7 Several days, a month (31 meal files)"), summaryMonth, 0);
         PrintTimed(QStringLiteral("7 Several days, a year (365 meal files)"), summaryYear, 300.0);
+    }
+    if (wanted("nutrients")) {
+        PrintTimed(
+            QStringLiteral("8 Every nutrient: values beyond the thirteen read, once per index, shipped"),
+            extraValues, 0);
+        PrintTimed(
+            QStringLiteral("8 Every nutrient: values beyond the thirteen read, once per index, 15 times"),
+            extraValuesLarge, 0);
+        PrintTimed(QStringLiteral("8 Every nutrient of a day of six full meals"), nutrientDay, 5.0);
+        PrintTimed(QStringLiteral("8 Every nutrient of a day, the window's list filled"), nutrientWindow, 0);
+        PrintTimed(QStringLiteral("8 Every nutrient, a year (365 meal files) averaged with CSV"),
+                   nutrientYear, 300.0);
     }
     return 0;
 }

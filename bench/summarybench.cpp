@@ -11,15 +11,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-BenchResult MeasureSummary(const QString &dataDirectory, const FoodIndex &index, int fileCount, int runs)
+QStringList WriteBenchMealFiles(const QString &folder, const FoodIndex &index, int fileCount,
+                                QString &failure)
 {
-    BenchResult result;
-    QTemporaryDir folder;
-    if (!folder.isValid() || index.count() == 0) {
-        result.failure = QStringLiteral("no folder for the meal files, or no foods");
-        return result;
-    }
-    // Twelve foods a meal, 125 g each, stepping through the table so that every day differs.
     QStringList paths;
     int position = 0;
     for (int day = 0; day < fileCount; ++day) {
@@ -33,13 +27,27 @@ BenchResult MeasureSummary(const QString &dataDirectory, const FoodIndex &index,
             }
         }
         const QString path =
-            QDir(folder.path()).filePath(QStringLiteral("Tag%1.txt").arg(day + 1, 3, 10, QLatin1Char('0')));
+            QDir(folder).filePath(QStringLiteral("Tag%1.txt").arg(day + 1, 3, 10, QLatin1Char('0')));
         if (!WriteTextFile(path, lines, TextEncoding::Windows1252).ok) {
-            result.failure = QStringLiteral("cannot write ") + path;
-            return result;
+            failure = QStringLiteral("cannot write ") + path;
+            return QStringList();
         }
         paths.append(path);
     }
+    return paths;
+}
+
+BenchResult MeasureSummary(const QString &dataDirectory, const FoodIndex &index, int fileCount, int runs)
+{
+    BenchResult result;
+    QTemporaryDir folder;
+    if (!folder.isValid() || index.count() == 0) {
+        result.failure = QStringLiteral("no folder for the meal files, or no foods");
+        return result;
+    }
+    const QStringList paths = WriteBenchMealFiles(folder.path(), index, fileCount, result.failure);
+    if (paths.isEmpty())
+        return result;
 
     const ReferenceSet requirement =
         LoadReferenceValues(dataDirectory, LoadSettings(dataDirectory)).state.active;

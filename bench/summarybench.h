@@ -3,8 +3,15 @@
 #include "benchresult.h"
 
 #include <QString>
+#include <QStringList>
 
 class FoodIndex;
+
+// fileCount meal files of six full meals each (72 entries a file, 125 g each, foods stepping
+// through the whole index so that every day differs) written into folder; their paths, or an
+// empty list with failure set.
+QStringList WriteBenchMealFiles(const QString &folder, const FoodIndex &index, int fileCount,
+                                QString &failure);
 
 // SummariseMealFiles over fileCount meal files of six full meals each (72 entries a file,
 // foods spread over the whole index), written once into a temporary folder; the files are in

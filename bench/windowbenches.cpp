@@ -139,7 +139,7 @@ BenchResult MeasureSearchTexts(const QString &dataDirectory, int runs)
     return result;
 }
 
-FilteringResult MeasureFiltering(const FoodIndex &index, int rounds)
+FilteringResult MeasureFiltering(const FoodIndex &index, int rounds, const QString &words)
 {
     FilteringResult figures;
     BenchResult &result = figures.withRepaint;
@@ -159,7 +159,6 @@ FilteringResult MeasureFiltering(const FoodIndex &index, int rounds)
             return finish(QStringLiteral("SuchEdit or FilterListView missing"));
         PaintCounter paints(list->viewport());
         const int all = list->model()->rowCount();
-        const QString words = QStringLiteral("apfel roh");
         int narrowed = all;
 
         // Per key of a round: its label and its samples. The search texts were made when the

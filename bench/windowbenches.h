@@ -30,7 +30,7 @@ BenchResult MeasureSortedList(const QString &dataDirectory, bool afterOwnSave, i
 BenchResult MeasureSearchTexts(const QString &dataDirectory, int runs);
 
 // One key release in the food selection window's search field over every food of index. The
-// keys type two words and erase them again, rounds times. Each key is timed twice: until the
+// keys type words (ASCII) and erase them again, rounds times. Each key is timed twice: until the
 // list has its new rows (the filter and the list refill) and until it is repainted. The worst
 // key is the one whose median over the rounds is the highest.
 struct FilteringResult
@@ -42,7 +42,8 @@ struct FilteringResult
     double worstWithRepaintMs = 0;
     QString worstWithRepaintKey;
 };
-FilteringResult MeasureFiltering(const FoodIndex &index, int rounds);
+FilteringResult MeasureFiltering(const FoodIndex &index, int rounds,
+                                 const QString &words = QStringLiteral("apfel roh"));
 
 // One mouse click on the head of column in the maximum-values window over every food of
 // index: the sort and the repaint of the list. Each click reverses the direction.

@@ -7,8 +7,8 @@ namespace {
 
 // Lock files are named here too: replacing one would let a second instance start.
 const QLatin1String ProgramFileNames[] = {
-    SwissFoodFileName,    OwnFoodFileName, DgeReferenceFileName, OwnReferenceFileName,
-    SettingsFileName,     SessionFileName, WordListFileName,     DataFolderLockFileName,
+    SwissFoodFileName, OwnFoodFileName, DgeReferenceFileName, ExtendedReferenceFileName, OwnReferenceFileName,
+    SettingsFileName,  SessionFileName, WordListFileName,     MeasuresFileName,          DataFolderLockFileName,
 };
 
 // The folder as the file system resolves it, so a link or "a/../b" names the same folder.

@@ -19,6 +19,10 @@ inline constexpr QLatin1String DgeReferenceFileName("NwRefWerteDge.dat");
 inline constexpr QLatin1String OwnReferenceFileName("NwRefWerteAnw.dat");
 inline constexpr int ReferenceHeaderLines = 2;
 
+// Reference values for the nutrients beyond the thirteen, one row for each DGE row: the same
+// two header lines before the rows.
+inline constexpr QLatin1String ExtendedReferenceFileName("NwRefWerteErweitert.dat");
+
 // The settings: 'name=value' lines, no header.
 inline constexpr QLatin1String SettingsFileName("NwConfig.dat");
 
@@ -27,6 +31,10 @@ inline constexpr QLatin1String SessionFileName("NwSitzung.dat");
 
 // German words for the table's Swiss names, one 'German;Swiss' pair a line, no header.
 inline constexpr QLatin1String WordListFileName("NwWortliste.dat");
+
+// Household measures of the Swiss foods: a header line, then one 'id;Maß;Gramm;' a line.
+inline constexpr QLatin1String MeasuresFileName("NwPortionen.dat");
+inline constexpr int MeasuresHeaderLines = 1;
 
 // The locks of a running copy. The first lies in the user's runtime folder and keeps the
 // program to one copy per user; the second is held in the data folder, so two copies never

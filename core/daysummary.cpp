@@ -72,6 +72,8 @@ DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,
         day.label = label;
         day.sums = ComputeBalance(read.load.plan, requirement).daySums;
         day.nonNumeric = NonNumericCounts(read.load.plan);
+        day.extras = SumExtraNutrients(read.load.plan, index);
+        summary.extraTotal.add(day.extras);
         total.add(day.sums);
         for (int k = 0; k < NutrientCount; ++k)
             summary.nonNumeric[k] += day.nonNumeric[k];

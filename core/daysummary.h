@@ -2,6 +2,7 @@
 
 #include "balance.h"
 #include "diary.h"
+#include "extranutrients.h"
 #include "foodindex.h"
 #include "nutrients.h"
 #include "reference.h"
@@ -22,6 +23,7 @@ struct SummaryDay
     QDate date;                                  // the diary date; invalid for a file chosen by name
     SumRow sums;                                 // the day sums as the day panel computes them
     std::array<int, NutrientCount> nonNumeric{}; // entries whose value was no number
+    ExtraNutrientSums extras;                    // the nutrients beyond the thirteen
 };
 
 // A file that was left out, and why (a German sentence).
@@ -50,6 +52,7 @@ struct DaySummary
     SumRow average;                              // of the days' sums; zeros when no day was read
     PercentRating rating;                        // of the average against the requirement
     std::array<int, NutrientCount> nonNumeric{}; // over all days
+    ExtraNutrientSums extraTotal;                // the days' extras added, over all days
 };
 
 // The name a file is shown by among paths: its file name when no other of the paths (another
@@ -58,7 +61,8 @@ struct DaySummary
 QString SummaryFileLabel(const QString &path, const QStringList &paths);
 
 // Reads every path as a meal file with its foods taken afresh from index (one file, one day),
-// sums each day as the day panel does and averages the days. Files that ReadMealFileAt refuses
+// sums each day as the day panel does (and the other nutrients as SumExtraNutrients does) and
+// averages the days. Files that ReadMealFileAt refuses
 // (missing, unreadable, larger than MaxMealFileBytes, no meal-file header) are left out with a
 // reason.
 DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,

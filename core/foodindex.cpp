@@ -3,6 +3,7 @@
 #include "datafiles.h"
 #include "fooddata.h"
 #include "foodsearchtexts.h"
+#include "numbertext.h"
 
 #include <QCollator>
 #include <QSet>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <iterator>
 #include <mutex>
+#include <vector>
 
 namespace {
 
@@ -153,6 +155,9 @@ std::vector<SortEntry> SortedEntries(const QStringList &texts, int from, int to,
 struct FoodIndex::SwissPart
 {
     DeferredTextLines lines; // the Swiss food file, until the texts are made
+    DeferredTextLines valueLines; // the same, until the other nutrients' values are read
+    std::once_flag extrasMade;
+    std::vector<ExtraNutrientValues> extras; // one row per Swiss food
     std::once_flag textsMade;
     QStringList texts;
     QStringList synonyms;
@@ -244,7 +249,7 @@ const FoodSearchTexts &FoodIndex::searchTexts() const
         synonyms.reserve(sorted.size());
         for (const int position : std::as_const(m_derived->sortedPositions))
             synonyms.append(allSynonyms().at(position));
-        m_derived->search = FoodSearchTexts(sorted, synonyms, m_words);
+        m_derived->search = FoodSearchTexts(sorted, synonyms, m_words ? m_words->pairs() : QList<FoodWordPair>());
     });
     return m_derived->search;
 }
@@ -338,6 +343,46 @@ const FoodIndex::SwissPart &FoodIndex::swissTexts() const
     return *m_swiss;
 }
 
+namespace {
+
+// A value field of the nutrients beyond the thirteen: a number (decimal comma or point), else no
+// value. Unlike the thirteen, where an empty field reads as 0, an empty field or one the line
+// does not reach is no value: a table without these columns must not read as all zeros.
+double ExtraValue(QStringView field)
+{
+    double value = 0;
+    if (field.isEmpty() || !ReadDecimalText(field, &value))
+        return NoNutrientValue;
+    return value;
+}
+
+} // namespace
+
+const ExtraNutrientValues *FoodIndex::extraValues(int position) const
+{
+    if (position < 0 || position >= m_swissTextCount)
+        return nullptr;
+    std::call_once(m_swiss->extrasMade, [this] {
+        SwissPart &swiss = *m_swiss;
+        int fieldsUsed = 0;
+        for (int e = 0; e < ExtraNutrientCount; ++e)
+            fieldsUsed = qMax(fieldsUsed, AllNutrients()[NutrientCount + e].swissColumn + 1);
+        swiss.extras.reserve(size_t(m_swissTextCount));
+        LineFieldViews fields;
+        // Decoded for this once, not kept, as for the texts.
+        const QStringList lines = swiss.valueLines.decodedLines();
+        for (qsizetype i = SwissFoodHeaderLines; i < lines.size(); ++i) {
+            SplitFoodLine(lines.at(i), fieldsUsed, fields);
+            ExtraNutrientValues values;
+            for (int e = 0; e < ExtraNutrientCount; ++e)
+                values[size_t(e)] = ExtraValue(fields.at(AllNutrients()[NutrientCount + e].swissColumn));
+            swiss.extras.push_back(values);
+        }
+        swiss.valueLines = DeferredTextLines();
+    });
+    return &m_swiss->extras.at(size_t(position));
+}
+
 const QStringList &FoodIndex::texts() const
 {
     std::call_once(m_derived->textsMade, [this] {
@@ -388,16 +433,23 @@ FoodIndex FoodIndex::withOwnFoods(const QStringList &additionalLines) const
 }
 
 FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
-                                 const QLocale &locale, const QList<FoodWordPair> &words)
+                                 const QLocale &locale, std::shared_ptr<const LazyFoodWords> words)
 {
     FoodIndex index;
     // The lines are shared, not copied; the texts are made from them on first use.
     index.m_swiss->lines = swissLines;
+    index.m_swiss->valueLines = swissLines;
     index.m_swissTextCount = int(qMax<qsizetype>(0, swissLines.size() - SwissFoodHeaderLines));
     index.m_swissCount = CountText(swissLines.size(), SwissFoodHeaderLines);
     index.m_locale = locale;
-    index.m_words = words;
+    index.m_words = std::move(words);
     return index.withOwnFoods(additionalLines);
+}
+
+FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
+                                 const QLocale &locale, const QList<FoodWordPair> &words)
+{
+    return BuildDeferredFoodIndex(swissLines, additionalLines, locale, std::make_shared<const LazyFoodWords>(words));
 }
 
 FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "allnutrients.h"
 #include "deferredtextlines.h"
 #include "foodwords.h"
 #include "nutrients.h"
@@ -62,6 +63,12 @@ public:
     // out on first use and shared like the sorted list.
     const FoodSearchTexts &searchTexts() const;
 
+    // The values of the nutrients beyond the thirteen for the food at position, per 100 g, as
+    // its line in the Swiss table gives them; nullptr for an own food, which has only the
+    // thirteen, and for a position outside the index. Read for every Swiss food at once when
+    // first asked for (a start-up never needs them) and shared like the sorted list.
+    const ExtraNutrientValues *extraValues(int position) const;
+
     // Captions beside "in Schweizer Liste" and "in zusätzlicher Liste": "  999", "  0".
     QString swissCountText() const { return m_swissCount; }
     QString additionalCountText() const { return m_additionalCount; }
@@ -73,7 +80,7 @@ public:
 
 private:
     friend FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &, const QStringList &, const QLocale &,
-                                            const QList<FoodWordPair> &);
+                                            std::shared_ptr<const LazyFoodWords>);
     struct Derived;
     struct SwissPart;
     const SwissPart &swissTexts() const;
@@ -82,7 +89,7 @@ private:
     const QStringList &allSynonyms() const;
     const QHash<QString, int> &positionsByFoldedId() const;
 
-    QList<FoodWordPair> m_words;
+    std::shared_ptr<const LazyFoodWords> m_words; // read when the search texts are made
     QLocale m_locale;
     // The own foods' lines, and the texts, the id look-up, the sorted list and the search
     // texts made from them and the Swiss part when first asked for.
@@ -100,6 +107,10 @@ private:
 // the index takes of them.
 FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
                                  const QLocale &locale = QLocale(), const QList<FoodWordPair> &words = {});
+
+// The same with a word table that is read only when the search texts are first made.
+FoodIndex BuildDeferredFoodIndex(const DeferredTextLines &swissLines, const QStringList &additionalLines,
+                                 const QLocale &locale, std::shared_ptr<const LazyFoodWords> words);
 
 // The same from Swiss lines decoded already.
 FoodIndex BuildFoodIndex(const QStringList &swissLines, const QStringList &additionalLines,

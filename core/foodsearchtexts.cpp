@@ -1,90 +1,16 @@
 #include "foodsearchtexts.h"
 
 #include "searchfold.h"
+#include "wordforms.h"
 
 #include <algorithm>
-#include <utility>
+#include <unordered_map>
 
 namespace {
 
 constexpr int IdWidth = 14;
 constexpr int GapWidth = 3;
 constexpr int NameWidth = 100;
-
-// The character of needle to look for first: the one that occurs least often in the texts,
-// so that the vectorised search for it stops at few places. Characters beyond ASCII count
-// as rare.
-qsizetype AnchorOf(QStringView needle, const std::array<qsizetype, 128> &counts)
-{
-    qsizetype anchor = 0;
-    qsizetype fewest = -1;
-    for (qsizetype i = 0; i < needle.size(); ++i) {
-        const char16_t c = needle[i].unicode();
-        const qsizetype count = c < 128 ? counts[c] : 0;
-        if (fewest < 0 || count < fewest) {
-            fewest = count;
-            anchor = i;
-        }
-    }
-    return anchor;
-}
-
-// Calls accept(entry, at) for the places where needle occurs in haystack, whose entries start
-// at starts (with the end last), from the left. When accept returns true the rest of that
-// entry is skipped. needle must not hold the entries' separator '\n'.
-template <typename Accept>
-void ForEachOccurrence(QStringView haystack, const std::vector<qsizetype> &starts, QStringView needle,
-                       const std::array<qsizetype, 128> &counts, Accept accept)
-{
-    if (needle.isEmpty() || needle.contains(u'\n'))
-        return;
-    const qsizetype anchor = AnchorOf(needle, counts);
-    const QChar anchorChar = needle[anchor];
-    const qsizetype last = haystack.size() - needle.size(); // the last place needle can start
-    size_t entry = 0;
-    qsizetype from = 0;
-    while (from <= last) {
-        const qsizetype found = haystack.indexOf(anchorChar, from + anchor);
-        if (found < 0)
-            return;
-        const qsizetype at = found - anchor;
-        if (at > last)
-            return;
-        // The first character decides most places without a call.
-        if (haystack[at] != needle[0] || haystack.sliced(at, needle.size()) != needle) {
-            from = at + 1;
-            continue;
-        }
-        while (starts[entry + 1] <= at)
-            ++entry;
-        from = accept(int(entry), at) ? starts[entry + 1] : at + 1;
-    }
-}
-
-// One bit for each small letter, one for digits and one for every other character: most
-// names have no word beginning with the letter a search word begins with.
-quint32 InitialBit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'a' && u <= u'z')
-        return 1u << (u - u'a');
-    return (u >= u'0' && u <= u'9') ? 1u << 26 : 1u << 27;
-}
-
-quint32 WordInitials(QStringView text)
-{
-    quint32 initials = 0;
-    bool atWordStart = true;
-    for (const QChar c : text) {
-        if (IsSearchWordSeparator(c)) {
-            atWordStart = true;
-        } else if (atWordStart) {
-            initials |= InitialBit(c);
-            atWordStart = false;
-        }
-    }
-    return initials;
-}
 
 void AppendAsciiLowered(QString &out, QStringView text)
 {
@@ -96,200 +22,214 @@ void AppendAsciiLowered(QString &out, QStringView text)
     }
 }
 
+// One pair of the word table, folded.
+struct FoldedPair
+{
+    QString swissF1;        // looked for at word beginnings of names and synonyms
+    QString germanF1;       // what an entry holding it gains in its texts
+    QList<int> germanWords; // ... and in its words
+};
+
+// The pairs whose Swiss word begins with each two characters: a place of a text is compared
+// only with the pairs its two characters may begin.
+class PairsByFirstCharacters
+{
+public:
+    explicit PairsByFirstCharacters(const std::vector<FoldedPair> &pairs)
+    {
+        for (size_t i = 0; i < pairs.size(); ++i) {
+            const QString &swiss = pairs[i].swissF1;
+            if (swiss.size() >= 2)
+                m_byTwo[Key(swiss[0], swiss[1])].push_back(int(i));
+            else
+                m_short.push_back(int(i));
+        }
+    }
+    // The pairs whose Swiss word may begin at text[at].
+    template <typename Visit> void forEachAt(QStringView text, qsizetype at, Visit visit) const
+    {
+        if (at + 1 < text.size()) {
+            const auto found = m_byTwo.find(Key(text[at], text[at + 1]));
+            if (found != m_byTwo.end()) {
+                for (const int p : found->second)
+                    visit(p);
+            }
+        }
+        for (const int p : m_short)
+            visit(p);
+    }
+
+private:
+    static quint32 Key(QChar first, QChar second)
+    {
+        return quint32(first.unicode()) << 16 | second.unicode();
+    }
+
+    std::unordered_map<quint32, std::vector<int>> m_byTwo;
+    std::vector<int> m_short; // Swiss words of one character
+};
+
 } // namespace
 
 FoodSearchTexts::FoodSearchTexts(const QStringList &idNames, const QStringList &synonyms,
                                  const QList<FoodWordPair> &words)
 {
+    // The word table's words are known words (for cutting compounds) whether or not a food
+    // gains them.
+    std::vector<FoldedPair> pairs;
+    for (const FoodWordPair &pair : words) {
+        FoldedPair folded{FoldForSearch(pair.swissWord), FoldForSearch(pair.word), {}};
+        const QString germanF0 = FoldKeepingDigraphs(pair.word);
+        ForEachSearchWord(germanF0, [&](QStringView word, qsizetype) {
+            folded.germanWords.append(m_vocabulary.add(word, false));
+        });
+        const QString swissF0 = FoldKeepingDigraphs(pair.swissWord);
+        QList<int> swissWords;
+        ForEachSearchWord(
+            swissF0, [&](QStringView word, qsizetype) { swissWords.append(m_vocabulary.add(word, false)); });
+        // Found only where a word begins, so a Swiss word must begin with a letter or digit.
+        if (folded.swissF1.isEmpty() || !IsSearchWordCharacter(folded.swissF1.front()) ||
+            folded.germanWords.isEmpty())
+            continue;
+        if (folded.germanWords.size() == 1 && !swissWords.isEmpty())
+            m_substitutes.push_back({folded.germanWords.front(), QString(), QString(), swissWords});
+        pairs.push_back(std::move(folded));
+    }
+    const PairsByFirstCharacters pairsByFirst(pairs);
+
     const qsizetype n = idNames.size();
     qsizetype expected = 0;
     for (qsizetype i = 0; i < n; ++i)
-        expected += idNames.at(i).size() + synonyms.value(i).size() + 3;
-    m_texts.reserve(expected + expected / 16);
-    m_textStarts.reserve(n + 1);
-    m_entries.reserve(n);
-    m_lines.reserve(n * (IdWidth + GapWidth) + expected);
-    m_lineStarts.reserve(n + 1);
+        expected += idNames.at(i).size() + 3;
+    m_lines.text.reserve(n * (IdWidth + GapWidth) + expected);
+    m_lines.starts.reserve(size_t(n) + 1);
+    m_ids.text.reserve(n * 8);
+    m_ids.starts.reserve(size_t(n) + 1);
+    m_entries.reserve(size_t(n));
+    m_words.reserve(size_t(n) * 10);
+
+    QString f0;              // the fold of the text at hand, digraphs kept
+    QString own;             // the entry's name and synonyms folded, where Swiss words are looked for
+    std::vector<int> gained; // pairs gained by the entry at hand
+    // Folds text into f0 and appends its fold to own: one fold serves both.
+    auto fold = [&](QStringView text) {
+        f0.truncate(0); // keeps its room for the next text
+        AppendFoldedKeepingDigraphs(f0, text);
+        const qsizetype start = own.size();
+        own += f0;
+        RemoveDigraphs(own, start);
+    };
+    auto addWords = [&](bool groupEachComma) {
+        quint32 group = WordGroupStart;
+        qsizetype wordEnd = 0;
+        ForEachSearchWord(f0, [&](QStringView word, qsizetype start) {
+            // Synonyms are separated by commas; each is a group of its own.
+            if (groupEachComma && QStringView(f0).sliced(wordEnd, start - wordEnd).contains(u','))
+                group = WordGroupStart;
+            m_words.push_back(quint32(m_vocabulary.add(word)) | group);
+            group = 0;
+            wordEnd = start + word.size();
+        });
+    };
 
     for (qsizetype i = 0; i < n; ++i) {
         const QStringView idName(idNames.at(i));
         const qsizetype equals = idName.indexOf(QChar(u'='));
         const QStringView id = equals < 0 ? idName : idName.first(equals);
         const QStringView name = equals < 0 ? QStringView() : idName.sliced(equals + 1);
+        const QStringView synonymText = i < synonyms.size() ? QStringView(synonyms.at(i)) : QStringView();
 
-        const qsizetype start = m_texts.size();
-        AppendFoldedForSearch(m_texts, id);
-        const qsizetype idSize = m_texts.size() - start;
-        m_texts += u' ';
-        AppendFoldedForSearch(m_texts, name);
-        const qsizetype nameSize = m_texts.size() - start - idSize - 1;
-        m_texts += u' ';
-        AppendFoldedForSearch(m_texts, synonyms.value(i));
-        m_texts += u'\n';
-        m_textStarts.push_back(start);
-        m_entries.push_back({start, int(idSize), int(nameSize),
-                             WordInitials(QStringView(m_texts).sliced(start + idSize + 1, nameSize))});
+        m_ids.beginText();
+        AppendFoldedForSearch(m_ids.text, id);
+        m_ids.text += u'\n';
 
-        const qsizetype lineStart = m_lines.size();
-        m_lineStarts.push_back(lineStart);
-        AppendAsciiLowered(m_lines, id.left(IdWidth));
-        m_lines.resize(lineStart + IdWidth + GapWidth, u' ');
-        AppendAsciiLowered(m_lines, name.left(NameWidth));
-        m_lines += u'\n';
-    }
-    m_textStarts.push_back(m_texts.size());
-    m_lineStarts.push_back(m_lines.size());
-    countCharacters();
-    addTableWords(words);
-}
+        Entry entry{quint32(m_words.size()), 0, 0, 0};
+        own.truncate(0);
+        fold(name);
+        addWords(false);
+        entry.nameWords = int(m_words.size() - entry.wordsBegin);
+        own += u' ';
+        fold(synonymText);
+        addWords(true);
+        entry.ownWords = int(m_words.size() - entry.wordsBegin);
 
-void FoodSearchTexts::countCharacters()
-{
-    m_asciiCounts.fill(0);
-    for (const QChar c : std::as_const(m_texts)) {
-        if (c.unicode() < 128)
-            ++m_asciiCounts[c.unicode()];
-    }
-}
-
-void FoodSearchTexts::addTableWords(const QList<FoodWordPair> &words)
-{
-    // The folded pairs. Swiss words that begin with two ASCII characters are found all in one
-    // pass, each place compared only with those beginning with its two characters; the
-    // others are looked for one by one.
-    QStringList swissWords;
-    QStringList germanWords;
-    std::vector<std::vector<int>> byFirstTwo(128 * 128);
-    std::vector<int> oneByOne;
-    for (const FoodWordPair &pair : words) {
-        QString swissWord = FoldForSearch(pair.swissWord);
-        QString word = FoldForSearch(pair.word);
-        if (swissWord.isEmpty() || word.isEmpty())
-            continue;
-        const int index = int(swissWords.size());
-        if (swissWord.size() >= 2 && swissWord[0].unicode() < 128 && swissWord[1].unicode() < 128)
-            byFirstTwo[size_t(swissWord[0].unicode() * 128 + swissWord[1].unicode())].push_back(index);
-        else
-            oneByOne.push_back(index);
-        swissWords.append(std::move(swissWord));
-        germanWords.append(std::move(word));
-    }
-    if (swissWords.isEmpty())
-        return;
-
-    // The German words each entry gains. Only its name and synonyms are looked at, not its id,
-    // and the words gained find no further words.
-    std::vector<std::vector<QString>> gained(m_entries.size());
-    bool anyGained = false;
-    auto gain = [&](size_t entry, const QString &word) {
-        std::vector<QString> &entryWords = gained[entry];
-        if (std::find(entryWords.begin(), entryWords.end(), word) == entryWords.end())
-            entryWords.push_back(word);
-        anyGained = true;
-    };
-    for (size_t e = 0; e < m_entries.size(); ++e) {
-        const qsizetype from = m_entries[e].start + m_entries[e].idSize + 1;
-        const QStringView text = QStringView(m_texts).sliced(from, m_textStarts[e + 1] - 1 - from);
-        for (qsizetype at = 0; at + 1 < text.size(); ++at) {
-            const char16_t first = text[at].unicode();
-            const char16_t second = text[at + 1].unicode();
-            if (first >= 128 || second >= 128)
-                continue;
-            for (const int index : byFirstTwo[size_t(first * 128 + second)]) {
-                if (text.sliced(at).startsWith(swissWords.at(index)))
-                    gain(e, germanWords.at(index));
+        // The German words of the pairs whose Swiss word begins a word of name or synonyms.
+        gained.clear();
+        const QStringView ownText(own);
+        ForEachSearchWord(ownText, [&](QStringView, qsizetype at) {
+            pairsByFirst.forEachAt(ownText, at, [&](int p) {
+                const QString &swissWord = pairs[size_t(p)].swissF1;
+                if (swissWord.size() <= ownText.size() - at &&
+                    std::equal(swissWord.begin(), swissWord.end(), ownText.begin() + at) &&
+                    std::none_of(gained.begin(), gained.end(), [&](int g) {
+                        return pairs[size_t(g)].germanF1 == pairs[size_t(p)].germanF1;
+                    }))
+                    gained.push_back(p);
+            });
+        });
+        for (const int p : gained) {
+            quint32 group = WordGroupStart;
+            for (const int word : pairs[size_t(p)].germanWords) {
+                m_vocabulary.setInFood(word);
+                m_words.push_back(quint32(word) | group);
+                group = 0;
             }
         }
+        entry.allWords = int(m_words.size() - entry.wordsBegin);
+        m_entries.push_back(entry);
+
+        m_lines.beginText();
+        const qsizetype lineStart = m_lines.text.size();
+        AppendAsciiLowered(m_lines.text, id.left(IdWidth));
+        m_lines.text.resize(lineStart + IdWidth + GapWidth, u' ');
+        AppendAsciiLowered(m_lines.text, name.left(NameWidth));
+        m_lines.text += u'\n';
     }
-    for (const int index : oneByOne) {
-        ForEachOccurrence(m_texts, m_textStarts, swissWords.at(index), m_asciiCounts,
-                          [&](int entry, qsizetype at) {
-                              const Entry &e = m_entries[size_t(entry)];
-                              if (at <= e.start + e.idSize)
-                                  return false; // in the id
-                              gain(size_t(entry), germanWords.at(index));
-                              return true;
-                          });
+    m_ids.finish();
+    // The anchor of a search needs only how often characters occur, not the exact count.
+    m_lines.finish(8);
+
+    GermanWordForms forms;
+    m_vocabulary.finish(forms);
+    for (TableSubstitute &substitute : m_substitutes) {
+        substitute.f1 = m_vocabulary.f1(substitute.germanWord).toString();
+        substitute.form = m_vocabulary.form(substitute.germanWord).toString();
     }
-    if (!anyGained)
-        return;
+}
 
-    // The texts again, each entry's with its words behind its synonyms.
-    const QString before = std::exchange(m_texts, QString());
-    const std::vector<qsizetype> beforeStarts = std::exchange(m_textStarts, {});
-    m_texts.reserve(before.size() + before.size() / 8);
-    m_textStarts.reserve(beforeStarts.size());
-    for (size_t e = 0; e < m_entries.size(); ++e) {
-        const qsizetype start = m_texts.size();
-        // Without its closing '\n'.
-        m_texts += QStringView(before).sliced(beforeStarts[e], beforeStarts[e + 1] - beforeStarts[e] - 1);
-        for (const QString &word : gained[e]) {
-            m_texts += u' ';
-            m_texts += word;
-        }
-        m_texts += u'\n';
-        m_entries[e].start = start;
-        m_textStarts.push_back(start);
+QString FoodSearchTexts::wordsText(int entry) const
+{
+    const EntryWords words = this->words(entry);
+    QString text;
+    for (int i = 0; i < words.count; ++i) {
+        if (i > 0)
+            text += (words.begin[i] & WordGroupStart) ? QStringLiteral(" / ") : QStringLiteral(" ");
+        if ((words.begin[i] & WordGroupStart) && i >= words.ownCount)
+            text += u'+';
+        text += m_vocabulary.f1(int(words.begin[i] & WordIndexMask));
     }
-    m_textStarts.push_back(m_texts.size());
-    countCharacters();
+    return text;
 }
 
-QStringView FoodSearchTexts::foldedId(int entry) const
+bool FoodSearchTexts::markIdsContaining(QStringView word, quint32 bit, std::vector<quint32> &ids) const
 {
-    const Entry &e = m_entries[size_t(entry)];
-    return QStringView(m_texts).sliced(e.start, e.idSize);
-}
-
-QStringView FoodSearchTexts::foldedName(int entry) const
-{
-    const Entry &e = m_entries[size_t(entry)];
-    return QStringView(m_texts).sliced(e.start + e.idSize + 1, e.nameSize);
-}
-
-QStringView FoodSearchTexts::foldedTexts(int entry) const
-{
-    const qsizetype start = m_textStarts[size_t(entry)];
-    return QStringView(m_texts).sliced(start, m_textStarts[size_t(entry) + 1] - start - 1);
-}
-
-void FoodSearchTexts::markTextsContaining(QStringView word, std::vector<quint8> &found) const
-{
-    ForEachOccurrence(m_texts, m_textStarts, word, m_asciiCounts, [&found](int entry, qsizetype) {
-        found[size_t(entry)] = 1;
+    // Most ids are digits: a word with a character no id holds is in none of them.
+    for (const QChar c : word) {
+        if (c.unicode() < 128 && m_ids.asciiCounts[c.unicode()] == 0)
+            return false;
+    }
+    bool any = false;
+    ForEachOccurrence(m_ids, word, [&](int entry, qsizetype) {
+        ids[size_t(entry)] |= bit;
+        any = true;
         return true;
     });
-}
-
-bool FoodSearchTexts::nameWordStartsWithAny(int entry, const QList<QStringView> &words) const
-{
-    const quint32 initials = m_entries[size_t(entry)].nameInitials;
-    if (std::none_of(words.begin(), words.end(),
-                     [initials](QStringView word) { return initials & InitialBit(word.front()); }))
-        return false;
-    const QStringView name = foldedName(entry);
-    bool atWordStart = true;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name[i];
-        if (IsSearchWordSeparator(c)) {
-            atWordStart = true;
-            continue;
-        }
-        if (atWordStart) {
-            for (const QStringView word : words) {
-                // The first character decides most words without a call.
-                if (word.front() == c && name.sliced(i).startsWith(word))
-                    return true;
-            }
-            atWordStart = false;
-        }
-    }
-    return false;
+    return any;
 }
 
 void FoodSearchTexts::markLinesContaining(QStringView text, std::vector<quint8> &found) const
 {
-    ForEachOccurrence(m_lines, m_lineStarts, text, m_asciiCounts, [&found](int entry, qsizetype) {
+    ForEachOccurrence(m_lines, text, [&found](int entry, qsizetype) {
         found[size_t(entry)] = 1;
         return true;
     });

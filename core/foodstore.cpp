@@ -1,11 +1,13 @@
 #include "foodstore.h"
 
 #include "datafiles.h"
+#include "textfile.h"
 
 #include <utility>
 
 FoodStore::FoodStore(QString dataDirectory, QLocale locale)
-    : m_dataDirectory(std::move(dataDirectory)), m_locale(std::move(locale))
+    : m_dataDirectory(std::move(dataDirectory)), m_locale(std::move(locale)),
+      m_words(std::make_shared<const LazyFoodWords>(QList<FoodWordPair>()))
 {
 }
 
@@ -24,10 +26,11 @@ QStringList FoodStore::loadFiles()
     if (!additional.message.isEmpty())
         messages.append(additional.message);
 
-    QString wordsRefusal;
-    m_words = LoadFoodWords(m_dataDirectory, &wordsRefusal);
+    // The word table costs start-up nothing but a look at its size and kind.
+    const QString wordsRefusal = RefusalBeforeReading(DataFilePath(m_dataDirectory, WordListFileName));
     if (!wordsRefusal.isEmpty())
         messages.append(wordsRefusal);
+    m_words = std::make_shared<const LazyFoodWords>(m_dataDirectory);
     m_indexHasSwissLines = false;
     return messages;
 }
@@ -56,4 +59,11 @@ WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows,
             buildIndex();
     }
     return result;
+}
+
+const FoodMeasures &FoodStore::measures() const
+{
+    if (!m_measures)
+        m_measures = LoadFoodMeasures(m_dataDirectory);
+    return *m_measures;
 }

@@ -2,9 +2,13 @@
 
 #include "fooddata.h"
 #include "foodindex.h"
+#include "foodmeasures.h"
 #include "foodwords.h"
 
 #include <QLocale>
+
+#include <memory>
+#include <optional>
 
 // The food files' lines and the index built from them, held for the whole run.
 class FoodStore
@@ -12,8 +16,9 @@ class FoodStore
 public:
     FoodStore(QString dataDirectory, QLocale locale); // locale: the collation of the sorted list
 
-    // Reads NwChDb.dat then NwAnDb.dat, and the word table NwWortliste.dat (which has a
-    // message only when it is refused unread). Returns the plain messages to show, in order.
+    // Reads NwChDb.dat then NwAnDb.dat; the word table NwWortliste.dat is read when the search
+    // first needs it and only looked at now, so that one it would refuse unread has its message.
+    // Returns the plain messages to show, in order.
     // The index is not built here: start-up reads the settings first.
     QStringList loadFiles();
 
@@ -34,8 +39,12 @@ public:
     qsizetype swissLineCount() const { return m_swissLines.size(); }
     QString swissHeaderLine() const { return m_swissLines.first(); } // empty without lines
     const QStringList &additionalLines() const { return m_additionalLines; }
-    const QList<FoodWordPair> &words() const { return m_words; }
+    // The word table, read on the first call if the search has not read it yet.
+    const QList<FoodWordPair> &words() const { return m_words->pairs(); }
     const FoodIndex &index() const { return m_index; }
+    // The household measures of NwPortionen.dat, read on the first call (a start-up needs
+    // none of them); none, and no message, when the file is missing.
+    const FoodMeasures &measures() const;
     QString dataDirectory() const { return m_dataDirectory; }
 
 private:
@@ -44,8 +53,9 @@ private:
     DeferredTextLines m_swissLines; // shared with the index, which makes its texts of them
     QStringList m_additionalLines;
     TextEncoding m_additionalEncoding = TextEncoding::Windows1252;
-    QList<FoodWordPair> m_words;
+    std::shared_ptr<const LazyFoodWords> m_words; // shared with the index
     FileProtection m_additionalProtection;
     FoodIndex m_index;
-    bool m_indexHasSwissLines = false; // m_index was built from the Swiss lines now held
+    mutable std::optional<FoodMeasures> m_measures; // read when first asked for
+    bool m_indexHasSwissLines = false;              // m_index was built from the Swiss lines now held
 };

@@ -4,6 +4,8 @@
 #include "fooddata.h"
 #include "textfile.h"
 
+#include <utility>
+
 QList<FoodWordPair> FoodWordPairs(const QStringList &lines)
 {
     QList<FoodWordPair> pairs;
@@ -32,4 +34,17 @@ QList<FoodWordPair> LoadFoodWords(const QString &dataDirectory, QString *refusal
     if (read.status != ReadStatus::Ok)
         return {};
     return FoodWordPairs(read.file.lines);
+}
+
+LazyFoodWords::LazyFoodWords(QString dataDirectory) : m_dataDirectory(std::move(dataDirectory)) {}
+
+LazyFoodWords::LazyFoodWords(QList<FoodWordPair> pairs) : m_pairs(std::move(pairs))
+{
+    std::call_once(m_read, [] {}); // nothing left to read
+}
+
+const QList<FoodWordPair> &LazyFoodWords::pairs() const
+{
+    std::call_once(m_read, [this] { m_pairs = LoadFoodWords(m_dataDirectory); });
+    return m_pairs;
 }

@@ -91,6 +91,11 @@ QString NonFiniteText(double value)
 
 bool IsNumericText(const QString &text)
 {
+    return IsNumericText(QStringView(text));
+}
+
+bool IsNumericText(QStringView text)
+{
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar ch = text.at(i);
         const bool passes = IsAsciiDigit(ch) || ch == QLatin1Char(',') || ch == QLatin1Char('.') ||
@@ -166,6 +171,11 @@ QString CommaToPoint(const QString &text)
 }
 
 bool ReadDecimalText(const QString &text, double *value)
+{
+    return ReadDecimalText(QStringView(text), value);
+}
+
+bool ReadDecimalText(QStringView text, double *value)
 {
     // ',' and '.' pass the test alike, so the text passes exactly when its copy with points would.
     if (!IsNumericText(text))

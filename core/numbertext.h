@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 // The program's one number test and one number reading. Values are carried as texts and
 // become numbers only through these functions.
@@ -16,6 +17,7 @@ constexpr bool IsAsciiDigit(QChar c)
 
 // Digits, ',' and '.', and '-' only in the first position. The empty text passes.
 bool IsNumericText(const QString &text);
+bool IsNumericText(QStringView text);
 
 // The longest leading plain decimal number with '.' as the point, whatever the locale;
 // 0 when there is none ('', '-', '.'). '1.2.3' gives 1.2, '11,4' gives 11.
@@ -27,6 +29,7 @@ QString CommaToPoint(const QString &text);
 // The value of a text that passes IsNumericText after its commas became points;
 // nullopt-like: returns false and leaves value alone when it does not pass.
 bool ReadDecimalText(const QString &text, double *value);
+bool ReadDecimalText(QStringView text, double *value);
 
 // Exactly decimals places (0 to 17) after a decimal comma, none and no comma for 0; halves away
 // from zero decided on the 18-significant-digit expansion; no grouping, no "-0".

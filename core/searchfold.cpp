@@ -91,10 +91,8 @@ QString FoldForSearch(QStringView text)
     return folded;
 }
 
-void AppendFoldedForSearch(QString &out, QStringView text)
+void AppendFoldedKeepingDigraphs(QString &out, QStringView text)
 {
-    if (text.isEmpty())
-        return;
     // Written in place: room for the longest fold of every character, cut back afterwards.
     const qsizetype start = out.size();
     out.resize(start + 3 * text.size());
@@ -107,8 +105,10 @@ void AppendFoldedForSearch(QString &out, QStringView text)
             to = WriteFoldedNonAscii(to, u);
     }
     out.truncate(to - out.constData());
+}
 
-    // "ae", "oe", "ue" to "a", "o", "u", in one pass from the left, in place.
+void RemoveDigraphs(QString &out, qsizetype start)
+{
     QChar *const begin = out.data() + start;
     QChar *write = begin;
     const QChar *read = begin;
@@ -122,21 +122,50 @@ void AppendFoldedForSearch(QString &out, QStringView text)
     out.truncate(write - out.constData());
 }
 
-bool IsNonAsciiSearchWordSeparator(char16_t c)
+void AppendFoldedForSearch(QString &out, QStringView text)
 {
-    return (c >= 0x2010 && c <= 0x2015) || c == 0x2212 || QChar(c).isSpace();
+    if (text.isEmpty())
+        return;
+    const qsizetype start = out.size();
+    AppendFoldedKeepingDigraphs(out, text);
+    RemoveDigraphs(out, start);
+}
+
+QString FoldKeepingDigraphs(QStringView text)
+{
+    QString folded;
+    AppendFoldedKeepingDigraphs(folded, text);
+    return folded;
+}
+
+QString WithoutDigraphs(QStringView text)
+{
+    QString result = text.toString();
+    RemoveDigraphs(result, 0);
+    return result;
+}
+
+bool IsNonAsciiSearchWordCharacter(char16_t c)
+{
+    if (c >= 0xC0 && c <= 0xFF)
+        return c != 0xD7 && c != 0xF7; // Latin-1 letters, but not the signs of times and division
+    return QChar(c).isLetterOrNumber() || QChar(c).isMark();
 }
 
 QList<QStringView> SearchWords(QStringView text)
 {
     QList<QStringView> words;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || IsSearchWordSeparator(text[i])) {
-            if (i > start)
-                words.append(text.sliced(start, i - start));
-            start = i + 1;
-        }
-    }
+    ForEachSearchWord(text, [&words](QStringView word, qsizetype) { words.append(word); });
     return words;
+}
+
+bool OccursAtWordBeginning(QStringView text, QStringView word)
+{
+    if (word.isEmpty())
+        return false;
+    for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1)) {
+        if (at == 0 || !IsSearchWordCharacter(text[at - 1]))
+            return true;
+    }
+    return false;
 }

@@ -457,6 +457,28 @@ QString TooLargeFileRefusal(const QString &path, qint64 maxBytes)
            QString::number(maxBytes / (1024 * 1024)) + QStringLiteral(" MB und wird nicht gelesen.");
 }
 
+namespace {
+
+QString RefusalOf(const QFileInfo &info, const QString &path, qint64 maxBytes)
+{
+    if (!info.exists() || info.isDir())
+        return QString();
+    // Opening a pipe waits for a writer, for ever if none comes, and a device such as
+    // /dev/zero never ends: only a regular file is opened.
+    if (!info.isFile())
+        return NotRegularFileRefusal(path);
+    if (info.size() > maxBytes)
+        return TooLargeFileRefusal(path, maxBytes);
+    return QString();
+}
+
+} // namespace
+
+QString RefusalBeforeReading(const QString &path, qint64 maxBytes)
+{
+    return RefusalOf(QFileInfo(path), path, maxBytes);
+}
+
 FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes)
 {
     FileBytesReadResult result;
@@ -476,12 +498,9 @@ FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes)
         result.reason = SystemErrorReason(EISDIR);
         return result;
     }
-    // Opening a pipe waits for a writer, for ever if none comes, and a device such as
-    // /dev/zero never ends: only a regular file is opened.
-    if (!info.isFile())
-        return refuse(NotRegularFileRefusal(path));
-    if (info.size() > maxBytes)
-        return refuse(TooLargeFileRefusal(path, maxBytes));
+    const QString refusal = RefusalOf(info, path, maxBytes);
+    if (!refusal.isEmpty())
+        return refuse(refusal);
 
     // Something else may have taken the name since: opened without waiting, and what was
     // opened is looked at once more.

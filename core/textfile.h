@@ -110,6 +110,10 @@ struct FileBytesReadResult
 };
 FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes = MaxDataFileBytes);
 
+// The refusal ReadFileBytes would give path before opening it (not a regular file, larger than
+// maxBytes), found without opening it; empty when it would be opened (or is missing).
+QString RefusalBeforeReading(const QString &path, qint64 maxBytes = MaxDataFileBytes);
+
 // "„<path>“ ist keine normale Datei." and "Die Datei „<path>“ ist größer als <n> MB und wird
 // nicht gelesen.": the sentences of a refused read.
 QString NotRegularFileRefusal(const QString &path);

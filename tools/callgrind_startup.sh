@@ -28,7 +28,7 @@ cp "$BUILD/bin/kostbilanz" "$BUILD/bin/baseline_window" "$WORK/"
 if [ "$LARGE" -eq 1 ]; then
     "$BUILD/bin/make_large_food_table" "$ROOT/data" "$WORK" >/dev/null
 else
-    cp "$ROOT/data/NwChDb.dat" "$ROOT/data/NwRefWerteDge.dat" "$ROOT/data/NwWortliste.dat" "$WORK/"
+    cp "$ROOT/data/NwChDb.dat" "$ROOT/data/NwRefWerteDge.dat" "$ROOT/data/NwWortliste.dat" "$ROOT/data/NwPortionen.dat" "$WORK/"
 fi
 
 # The instructions of the given profiles together (their "summary:" lines).

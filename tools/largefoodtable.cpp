@@ -63,7 +63,7 @@ QString WriteLargeFoodTables(const QString &shippedDataDirectory, const QString 
     if (!written.ok)
         return written.message();
 
-    for (const QString name : {DgeReferenceFileName, WordListFileName}) {
+    for (const QString name : {DgeReferenceFileName, WordListFileName, MeasuresFileName}) {
         const QString target = DataFilePath(outDirectory, name);
         QFile::remove(target);
         if (!QFile::copy(DataFilePath(shippedDataDirectory, name), target))

@@ -1,17 +1,21 @@
 // Draws the main window's info sign (a blue disc with a white bold serif "i", 32 × 32 pixels)
-// into the picture the window shows (ui/main/pictures/info_sign.png). The picture is
-// committed: drawing it at every start looked up a serif face used nowhere else in the window.
-// Run this after changing the drawing:
+// into a PNG to look at (ui/main/pictures/info_sign.png) and into the pixels the window shows
+// (ui/main/pictures/info_sign.argb: 32 × 32 premultiplied ARGB words, little-endian, row by row).
+// Both are committed: drawing the sign at every start looked up a serif face used nowhere else
+// in the window, and decoding a PNG at every start cost more than the rest of the picture's
+// way to the screen. Run this after changing the drawing:
 //
 //   cmake --build <build folder> --target render_info_sign
-//   <build folder>/bin/render_info_sign ui/main/pictures/info_sign.png
+//   <build folder>/bin/render_info_sign ui/main/pictures/info_sign.png ui/main/pictures/info_sign.argb
 //
-// It checks that the written file reads back to exactly the pixels drawn.
+// It checks that both written files read back to exactly the pixels drawn.
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTextStream>
+#include <QtEndian>
 
 namespace {
 
@@ -47,11 +51,12 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: render_info_sign <output.png>\n";
+    if (argc != 3) {
+        err << "usage: render_info_sign <output.png> <output.argb>\n";
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
+    const QString rawPath = QString::fromLocal8Bit(argv[2]);
     const QImage picture = InfoSign();
     if (!picture.save(path, "PNG")) {
         err << "render_info_sign: cannot write " << path << '\n';
@@ -60,6 +65,35 @@ int main(int argc, char **argv)
     // A PNG holds colours not multiplied by their alpha; the window gets them multiplied back.
     if (QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied) != picture) {
         err << "render_info_sign: " << path << " does not read back to the drawn pixels\n";
+        return 1;
+    }
+
+    // The premultiplied words as the image holds them, so the window wraps them without a step.
+    QByteArray words;
+    for (int y = 0; y < Size; ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(picture.constScanLine(y));
+        for (int x = 0; x < Size; ++x) {
+            char word[4];
+            qToLittleEndian<quint32>(line[x], word);
+            words.append(word, 4);
+        }
+    }
+    QFile raw(rawPath);
+    if (!raw.open(QIODevice::WriteOnly) || raw.write(words) != words.size() || !raw.flush()) {
+        err << "render_info_sign: cannot write " << rawPath << '\n';
+        return 1;
+    }
+    raw.close();
+    QImage readBack(Size, Size, QImage::Format_ARGB32_Premultiplied);
+    if (raw.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = raw.readAll();
+        for (int i = 0; i < Size * Size && 4 * i + 4 <= bytes.size(); ++i) {
+            reinterpret_cast<quint32 *>(readBack.scanLine(i / Size))[i % Size] =
+                qFromLittleEndian<quint32>(bytes.constData() + 4 * i);
+        }
+    }
+    if (readBack != picture) {
+        err << "render_info_sign: " << rawPath << " does not read back to the drawn pixels\n";
         return 1;
     }
     return 0;

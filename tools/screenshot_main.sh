@@ -22,8 +22,8 @@ if [ "${KB_SCREENSHOT_INNER:-}" != 1 ]; then
     fi
     WORK=$(mktemp -d)
     trap 'rm -rf "$WORK"' EXIT
-    cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" \
-        "$BUILD/bin/NwWortliste.dat" "$WORK/"
+    cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" "$BUILD/bin/NwRefWerteErweitert.dat" \
+        "$BUILD/bin/NwWortliste.dat" "$BUILD/bin/NwPortionen.dat" "$WORK/"
     # Two meals: breakfast (apple, banana, buttermilk) and lunch (bread, apple juice).
     printf 'VNR=Mz251026\r\nMahlzeit1=1;378;150,0;\r\nMahlzeit1=1;381;120,0;\r\nMahlzeit1=1;529;250,0;\r\nMahlzeit2=1;10446;80,0;\r\nMahlzeit2=1;568;300,0;\r\n' \
         >"$WORK/Beispiel.txt"

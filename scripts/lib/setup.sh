@@ -1,7 +1,7 @@
 # Shared by scripts/run and scripts/test: installs what is missing and builds.
 # Sourced, not run; expects ROOT to be the repository's top folder.
 
-KB_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation qt6-translations-l10n poppler-utils)
+KB_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation qt6-translations-l10n poppler-utils libstemmer-dev)
 
 kb_as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -319,7 +319,8 @@ void TestFoodIndex::ownFoodsMergedIntoKeptSwissOrder()
     QCOMPARE(after.sortedTexts(), built.sortedTexts());
     QCOMPARE(after.sortedTexts(), CollatedIdNames(built, locale));
     for (int i = 0; i < built.sortedCount(); ++i) {
-        QCOMPARE(after.searchTexts().foldedTexts(i), built.searchTexts().foldedTexts(i));
+        QCOMPARE(after.searchTexts().foldedId(i), built.searchTexts().foldedId(i));
+        QCOMPARE(after.searchTexts().wordsText(i), built.searchTexts().wordsText(i));
         QCOMPARE(after.findById(after.sortedId(i)), built.findById(built.sortedId(i)));
     }
     // The earlier index is left as it was.
@@ -335,11 +336,10 @@ void TestFoodIndex::searchTextsFollowTheSortedList()
     const FoodSearchTexts &texts = index.searchTexts();
     QCOMPARE(index.sortedTexts(), (QStringList{u"20=Zwieback"_s, u"3=Äpfel"_s, u"4=Mus aus Äpfeln"_s}));
     QCOMPARE(texts.count(), 3);
-    QCOMPARE(texts.foldedTexts(0), u"20 zwieback brot"_s);
-    QCOMPARE(texts.foldedTexts(1), u"3 apfel obst, kernobst frucht"_s);
-    QCOMPARE(texts.foldedTexts(2), u"4 mus aus apfeln "_s);
+    QCOMPARE(texts.wordsText(0), u"zwieback / brot"_s);
+    QCOMPARE(texts.wordsText(1), u"apfel / obst / kernobst / +frucht"_s);
+    QCOMPARE(texts.wordsText(2), u"mus aus apfeln"_s);
     QCOMPARE(texts.foldedId(1), u"3"_s);
-    QCOMPARE(texts.foldedName(2), u"mus aus apfeln"_s);
     // Every copy of the index shares what was worked out once.
     const FoodIndex copy = index;
     QCOMPARE(&copy.searchTexts(), &texts);

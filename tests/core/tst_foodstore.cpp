@@ -1,3 +1,4 @@
+#include "foodsearchtexts.h"
 #include "foodstore.h"
 #include "testfiles.h"
 
@@ -30,6 +31,7 @@ class TestFoodStore : public QObject
 
 private slots:
     void loadsBothFilesIntoOneIndex();
+    void wordTableReadWhenTheSearchFirstNeedsIt();
     void messagesInStartOrder_data();
     void messagesInStartOrder();
     void saveRebuildsIndexInReadEncoding();
@@ -75,6 +77,34 @@ void TestFoodStore::loadsBothFilesIntoOneIndex()
     QVERIFY(!index.sortedTexts().contains(u"20=ZWIEBACK"_s));
     QCOMPARE(index.sortedCount(), 4);
     QCOMPARE(index.record(index.findById(u"30512"_s)).dbType, u"NwAnDb"_s);
+}
+
+// A start-up shows only the counts; the word table is read when the search texts are made,
+// and then kept for every index of the run.
+void TestFoodStore::wordTableReadWhenTheSearchFirstNeedsIt()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NwWortliste.dat"_s);
+    QVERIFY(WriteBytes(path, "Sahne;Rahm\r\n"));
+    QVERIFY(WriteBytes(dir.filePath(u"NwChDb.dat"_s), "Schweizer N\xE4hrwertdatenbank\r\nID;Name\r\nEinheit\r\n"
+                                                      "65;Vollrahm;Rahm\r\n"));
+    FoodStore store(dir.path(), German);
+    store.loadFiles();
+    store.buildIndex();
+    QVERIFY(QFile::rename(path, path + u".weg"_s));
+    QCOMPARE(store.index().searchTexts().count(), 1);
+    QCOMPARE(store.words().size(), 0);
+
+    QVERIFY(QFile::rename(path + u".weg"_s, path));
+    FoodStore searched(dir.path(), German);
+    searched.loadFiles();
+    searched.buildIndex();
+    QCOMPARE(searched.index().searchTexts().wordsText(0), u"vollrahm / rahm / +sahne"_s);
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(searched.words().size(), 1);
+    QVERIFY(searched.saveAdditionalFoods(OneRow(), QDate(2025, 12, 1)).ok);
+    const int cream = int(searched.index().sortedTexts().indexOf(u"65=Vollrahm"_s));
+    QCOMPARE(searched.index().searchTexts().wordsText(cream), u"vollrahm / rahm / +sahne"_s);
 }
 
 void TestFoodStore::messagesInStartOrder_data()

@@ -183,10 +183,10 @@ void TestPrintDocument::severalDays()
     DaySummary summary;
     summary.requirement.title = QStringLiteral("Tagesbedarf '25 bis unter 51' (w) ");
     summary.requirement.values = {2000, 250, 50, 70, 20, 50, 6, 15, 300, 1000, 4, 20, 2000};
-    SummaryDay monday{QStringLiteral("/t/montag.txt"), QStringLiteral("montag.txt"), {}, {}};
+    SummaryDay monday{QStringLiteral("/t/montag.txt"), QStringLiteral("montag.txt"), {}, {}, {}};
     monday.sums.amount = 500;
     monday.sums.nutrients = {1000, 200, 80, 60, 10, 40, 5, 10, 300, 800, 2, 5, 1500};
-    SummaryDay tuesday{QStringLiteral("/t/dienstag.txt"), QStringLiteral("dienstag.txt"), {}, {}};
+    SummaryDay tuesday{QStringLiteral("/t/dienstag.txt"), QStringLiteral("dienstag.txt"), {}, {}, {}};
     tuesday.sums.amount = 700;
     tuesday.sums.nutrients = {2000, 300, 20, 100, 30, 60, 7, 20, 300, 1200, 2, 5, 2500};
     tuesday.nonNumeric[11] = 2;

@@ -57,6 +57,14 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
     m_suchEdit =
         MakeEdit(m_panel1, QStringLiteral("SuchEdit"), QRect(127, 10, 314, 21), FoodSearchFieldLength);
     m_suchEdit->installEventFilter(this);
+    // Beside the field it is about: when a compound finds nothing, the head that was searched
+    // instead. Two lines fit the panel; a longer text is cut and whole in the hint.
+    m_trefferHinweisLabel = new QLabel(m_panel1);
+    m_trefferHinweisLabel->setObjectName(QStringLiteral("TrefferHinweisLabel"));
+    m_trefferHinweisLabel->setTextFormat(Qt::PlainText);
+    m_trefferHinweisLabel->setWordWrap(true);
+    m_trefferHinweisLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_trefferHinweisLabel->setGeometry(452, 2, 804 - 452 - 8, 41 - 4);
 
     m_staticText3 = MakePlainLabel(
         this, QStringLiteral("StaticText3"),
@@ -109,9 +117,7 @@ FoodSelection TAuswProjekteForm::selectFood(const FoodIndex &index, const QPoint
     m_index = index;
     // The empty search finds every food in list order. Asked here, it also works out the
     // index's search texts once, so that no key release waits for them.
-    m_model->setRows(m_index.sortedTexts(), FilterFoodPositions(m_index, QString()));
-    m_filteredText.clear();
-    showCount();
+    showRows(QString());
 
     m_result = FoodSelection();
     move(mainTopLeft + QPoint(148, 28));
@@ -171,8 +177,19 @@ void TAuswProjekteForm::SuchEditKeyUp()
 {
     // New rows drop the selection; "Übernehmen " keeps its state and then reports that
     // nothing is selected.
-    m_filteredText = m_suchEdit->text();
-    m_model->setRows(m_index.sortedTexts(), FilterFoodPositions(m_index, m_filteredText));
+    showRows(m_suchEdit->text());
+}
+
+void TAuswProjekteForm::showRows(const QString &searchText)
+{
+    m_filteredText = searchText;
+    const FoodSearchResult result = SearchFoods(m_index, searchText);
+    m_model->setRows(m_index.sortedTexts(), result.positions);
+    const QString hint = CompoundFallbackText(result);
+    const QFontMetrics metrics = m_trefferHinweisLabel->fontMetrics();
+    const int room = 2 * m_trefferHinweisLabel->width() - metrics.averageCharWidth() * 4;
+    m_trefferHinweisLabel->setText(metrics.elidedText(hint, Qt::ElideMiddle, room));
+    m_trefferHinweisLabel->setToolTip(hint);
     showCount();
 }
 

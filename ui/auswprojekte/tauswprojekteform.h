@@ -53,6 +53,7 @@ private slots:
 private:
     void FormShow();
     void showCount();
+    void showRows(const QString &searchText);
     void selectFirstRow();
     void takeOverByKey(); // Enter in the search field or the list
 
@@ -64,6 +65,7 @@ private:
     QFrame *m_panel1 = nullptr;
     QLabel *m_staticText2 = nullptr;
     QLineEdit *m_suchEdit = nullptr;
+    QLabel *m_trefferHinweisLabel = nullptr; // which part of a compound was searched instead
     QLabel *m_staticText3 = nullptr;
     FoodListView *m_filterListView = nullptr;
     QFrame *m_panel2 = nullptr;

@@ -3,6 +3,7 @@
 #include "tmainform.h"
 
 #include "numbertext.h"
+#include "tallenaehrwerteform.h"
 #include "tauswprojekteform.h"
 #include "tlebmittplusform.h"
 #include "tlizform.h"
@@ -79,12 +80,29 @@ void TMainForm::OpenSeveralDays()
         m_severalDaysWindow = new TMehrereTageForm(m_context.prompts, m_context.dataDirectory,
                                                    m_context.clock, GermanNumberLocale(), this);
         m_severalDaysWindow->setPrinting(foodStore().swissHeaderLine(), m_context.printPreview);
+        m_severalDaysWindow->setAllNutrients([this](const DaySummary &summary, QWidget *caller) {
+            allNutrientsWindow()->showDays(summary, m_session->requirements(), caller->pos());
+        });
     }
     m_severalDaysWindow->setFolders(m_session->hasDiary() ? m_session->diary()->folder() : QString(),
                                     m_session->mealFileFolder());
     // The days are read with the session's foods and requirement, as the day on show is.
     m_severalDaysWindow->showDays(foodStore().index(), foodStore().swissLineCount() == 0,
                                   m_session->requirements().active, dialogOrigin());
+}
+
+TAlleNaehrwerteForm *TMainForm::allNutrientsWindow()
+{
+    if (m_allNutrientsWindow == nullptr) {
+        m_allNutrientsWindow = new TAlleNaehrwerteForm(m_context.prompts, m_context.dataDirectory,
+                                                       m_context.clock, GermanNumberLocale(), this);
+    }
+    return m_allNutrientsWindow;
+}
+
+void TMainForm::OpenAllNutrients()
+{
+    allNutrientsWindow()->showDay(m_session->plan(), foodStore().index(), m_session->requirements(), dialogOrigin());
 }
 
 void TMainForm::SaveMealAsRecipe(int meal)

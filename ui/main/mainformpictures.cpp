@@ -1,6 +1,9 @@
 #include "mainformpictures.h"
 
+#include <QImage>
 #include <QPainter>
+#include <QResource>
+#include <QtEndian>
 
 QPixmap MagnifierPicture(int size)
 {
@@ -36,6 +39,16 @@ static void InitMainWindowResource()
 
 QPixmap InfoPicture()
 {
+    // The drawn pixels as they are, not a PNG: decoding one took more than the rest of showing
+    // the picture, and the picture is in the first frame.
+    constexpr int Size = 32;
     InitMainWindowResource();
-    return QPixmap(QStringLiteral(":/main/info_sign.png"));
+    const QByteArray words = QResource(QStringLiteral(":/main/info_sign.argb")).uncompressedData();
+    QImage picture(Size, Size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    for (int i = 0; i < Size * Size && 4 * i + 4 <= words.size(); ++i) {
+        reinterpret_cast<quint32 *>(picture.scanLine(i / Size))[i % Size] =
+            qFromLittleEndian<quint32>(words.constData() + 4 * i);
+    }
+    return QPixmap::fromImage(picture);
 }

@@ -530,6 +530,10 @@ void TMainForm::buildDayPanel()
     QPushButton *pdf = MakeWrapButton(day, QStringLiteral("PdfSpeichernBtn"), QStringLiteral("Als PDF speichern ..."),
                                       QRect(90, 8, 84, 42));
     connect(pdf, &QPushButton::clicked, this, [this] { SaveDayAsPdf(); });
+    // Below, the day's every nutrient beyond the thirteen of the rows.
+    QPushButton *allNutrients = MakeButton(day, QStringLiteral("AlleNaehrwerteBtn"),
+                                           QStringLiteral("Alle Nährwerte ..."), QRect(14, 106, 160, 42));
+    connect(allNutrients, &QPushButton::clicked, this, [this] { OpenAllNutrients(); });
 
     const auto &catalogue = NutrientCatalogue();
     QFrame *head = AddPanel(day, QStringLiteral("Panel13"), QRect(382, 11, 766, 22), HeadYellow);

@@ -19,6 +19,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class StatusStrip;
+class TAlleNaehrwerteForm;
 class TAuswProjekteForm;
 class TLebmittPlusForm;
 class TLizForm;
@@ -117,6 +118,7 @@ public:
     void OpenInfoWindow();
     void OpenMaxValues();
     void OpenSeveralDays(); // "Mehrere Tage ..."
+    void OpenAllNutrients(); // "Alle Nährwerte ...": every nutrient of the day
     // "Als Rezept speichern": the meal as one own food, through the recipe dialog.
     void SaveMealAsRecipe(int meal);
 
@@ -169,6 +171,8 @@ private:
     void setLabelText(const QString &name, const QString &text);
     void focusAmount(FocusRequest request);
     QPoint dialogOrigin() const;
+    // Made when first asked for; the day's and the several days' list share it.
+    TAlleNaehrwerteForm *allNutrientsWindow();
 
     MainWindowContext m_context;
     std::unique_ptr<DaySession> m_session;
@@ -198,4 +202,5 @@ private:
     TMaxWerteForm *m_maxValuesWindow = nullptr;
     TMehrereTageForm *m_severalDaysWindow = nullptr;
     TRezeptForm *m_recipeWindow = nullptr;
+    TAlleNaehrwerteForm *m_allNutrientsWindow = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "summarychart.h"
 #include "textformat.h"
 #include "userprompts.h"
+#include "wrapbutton.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -62,14 +63,15 @@ void TMehrereTageForm::createControls()
     MakeFittedLabel(
         panel, QStringLiteral("Label2"),
         QStringLiteral("Ein Klick auf die Überschrift eines Nährwerts zeigt ihn je Tag im Diagramm"), 12, 32);
+    // Six commands beside the hint: the longer captions break into two lines.
     QPushButton *print =
-        MakeButton(panel, QStringLiteral("DruckenBtn"), QStringLiteral("Drucken ..."), QRect(456, 8, 100, 40));
+        MakeButton(panel, QStringLiteral("DruckenBtn"), QStringLiteral("Drucken ..."), QRect(551, 8, 84, 40));
     connect(print, &QPushButton::clicked, this, &TMehrereTageForm::DruckenBtnClick);
-    QPushButton *pdf = MakeButton(panel, QStringLiteral("PdfSpeichernBtn"), QStringLiteral("Als PDF speichern ..."),
-                                  QRect(560, 8, 140, 40));
+    QPushButton *pdf = MakeWrapButton(panel, QStringLiteral("PdfSpeichernBtn"),
+                                      QStringLiteral("Als PDF speichern ..."), QRect(643, 8, 92, 40));
     connect(pdf, &QPushButton::clicked, this, &TMehrereTageForm::PdfSpeichernBtnClick);
-    QPushButton *choose = MakeButton(panel, QStringLiteral("DateienWaehlenBtn"),
-                                     QStringLiteral("Dateien wählen ..."), QRect(708, 8, 140, 40));
+    QPushButton *choose = MakeWrapButton(panel, QStringLiteral("DateienWaehlenBtn"),
+                                         QStringLiteral("Dateien wählen ..."), QRect(743, 8, 92, 40));
     // Enter chooses the days, the window's first step, from wherever the focus is; Escape closes.
     choose->setDefault(true);
     connect(choose, &QPushButton::clicked, this, &TMehrereTageForm::DateienWaehlenBtnClick);
@@ -78,11 +80,14 @@ void TMehrereTageForm::createControls()
         MakeButton(panel, QStringLiteral("VonBisBtn"), QStringLiteral("Von ... bis ..."), QRect(330, 4, 118, 24));
     range->setToolTip(QStringLiteral("Tage des Tagebuchs wählen"));
     connect(range, &QPushButton::clicked, this, &TMehrereTageForm::VonBisBtnClick);
-    QPushButton *save = MakeButton(panel, QStringLiteral("CsvSpeichernBtn"),
-                                   QStringLiteral("Als CSV speichern ..."), QRect(856, 8, 160, 40));
+    QPushButton *save = MakeWrapButton(panel, QStringLiteral("CsvSpeichernBtn"),
+                                       QStringLiteral("Als CSV speichern ..."), QRect(843, 8, 92, 40));
     connect(save, &QPushButton::clicked, this, &TMehrereTageForm::CsvSpeichernBtnClick);
+    QPushButton *all = MakeButton(panel, QStringLiteral("AlleNaehrwerteBtn"),
+                                  QStringLiteral("Alle Nährwerte ..."), QRect(943, 8, 120, 40));
+    connect(all, &QPushButton::clicked, this, &TMehrereTageForm::AlleNaehrwerteBtnClick);
     QPushButton *close =
-        MakeButton(panel, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(1058, 8, 97, 40));
+        MakeButton(panel, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(1071, 8, 84, 40));
     close->setAutoDefault(true);
     connect(close, &QPushButton::clicked, this, &TMehrereTageForm::CloseBtnClick);
 
@@ -354,6 +359,16 @@ void TMehrereTageForm::PdfSpeichernBtnClick()
         *m_prompts, request, m_dataDirectory,
         [&](const QString &path) { return WritePrintPdf(path, printDocument(created)); },
         QStringLiteral("Die Übersicht wurde als PDF-Datei gespeichert !"));
+}
+
+void TMehrereTageForm::AlleNaehrwerteBtnClick()
+{
+    if (m_summary.days.isEmpty()) {
+        m_prompts->showNotice(QStringLiteral("Es ist noch kein Tag eingelesen !"));
+        return;
+    }
+    if (m_allNutrients)
+        m_allNutrients(m_summary, this);
 }
 
 void TMehrereTageForm::CloseBtnClick()

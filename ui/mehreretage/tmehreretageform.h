@@ -13,11 +13,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 class QLabel;
 class QListWidget;
 class QTableWidget;
 class SummaryChart;
 class UserPrompts;
+
+// Opens the list of every nutrient for the days read; caller is the several-days window, which
+// the list opens over.
+using AllNutrientsOpener = std::function<void(const DaySummary &summary, QWidget *caller)>;
 
 // The window "Mehrere Tage": several meal files, one day each, with their day sums, the
 // average, the requirement, the average's percentages and the count of missing values, a bar
@@ -53,6 +60,10 @@ public:
     // what "Von ... bis ..." does once the two dates are picked.
     void summariseDiary(const QDate &from, const QDate &to);
 
+    // What "Alle Nährwerte ..." opens: the list window belongs to another folder, which this
+    // window does not reach.
+    void setAllNutrients(AllNutrientsOpener opener) { m_allNutrients = std::move(opener); }
+
     const DaySummary &summary() const { return m_summary; }
     // The days read, as a document to print created at created.
     PrintDocument printDocument(const QDateTime &created) const;
@@ -67,6 +78,8 @@ public slots:
     // The summary, the chart and per day its sums in the print preview, or as a PDF file.
     void DruckenBtnClick();
     void PdfSpeichernBtnClick();
+    // Every nutrient of the Swiss table, averaged over the days read.
+    void AlleNaehrwerteBtnClick();
     // A nutrient's head shows that nutrient per day in the chart; the same head again, or the
     // head of the name or amount column, goes back to the averages.
     void TageListViewColumnClick(int column);
@@ -96,6 +109,7 @@ private:
     int m_chartNutrient = -1;
     QString m_swissHeaderLine;
     PrintPreview m_printPreview;
+    AllNutrientsOpener m_allNutrients;
 
     QTableWidget *m_list = nullptr;
     SummaryChart *m_chart = nullptr;

@@ -103,6 +103,7 @@ private slots:
     void opensWithAllFoods_data();
     void opensWithAllFoods();
     void typingFiltersAndCounts();
+    void compoundHeadSearchedInstead();
     void acceptWithoutSelectionKeepsWindowOpen();
     void clickEnablesTakeOver();
     void acceptReturnsPositionFoundById_data();
@@ -207,6 +208,37 @@ void TestFoodSelection::typingFiltersAndCounts()
     QCOMPARE(countAfterApfel, QStringLiteral("3 von 4"));
     QCOMPARE(countAfterMore, QStringLiteral("1 von 4"));
     QCOMPARE(countAfterCut, QStringLiteral("3 von 4"));
+}
+
+void TestFoodSelection::compoundHeadSearchedInstead()
+{
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    auto *hint = form.findChild<QLabel *>(QStringLiteral("TrefferHinweisLabel"));
+    QVERIFY(hint != nullptr);
+    QString hintShown, hintAfterCut;
+    QStringList names;
+    WhileOpen(form, [&] {
+        QTest::keyClicks(controls.suchEdit, QStringLiteral("Apfelschorle"));
+        hintShown = hint->text();
+        for (int row = 0; row < controls.rows(); ++row)
+            names.append(controls.name(row));
+        for (int i = 0; i < 7; ++i)
+            QTest::keyClick(controls.suchEdit, Qt::Key_Backspace);
+        hintAfterCut = hint->text();
+    });
+    form.selectFood(
+        MakeIndex({QStringLiteral("378;Apfel, roh"), QStringLiteral("1131;Fruchtsaft-Schorle, ungezuckert")}),
+        QPoint());
+    QCOMPARE(hintShown, QStringLiteral("Keine Treffer für „Apfelschorle“; gezeigt: „Schorle“"));
+    QCOMPARE(names, QStringList{QStringLiteral("Fruchtsaft-Schorle, ungezuckert")});
+    QCOMPARE(hintAfterCut, QString());
+    // Inside the search bar, beside the field.
+    const QRect field = controls.suchEdit->geometry();
+    QCOMPARE(hint->parentWidget(), controls.suchEdit->parentWidget());
+    QVERIFY(hint->geometry().left() > field.right());
+    QVERIFY(hint->parentWidget()->rect().contains(hint->geometry()));
 }
 
 void TestFoodSelection::acceptWithoutSelectionKeepsWindowOpen()

@@ -120,12 +120,19 @@ void TestMainForm::layoutNamesCaptionsAndHints()
         {QStringLiteral("DelZeileSBtn"), QStringLiteral("X")},
         {QStringLiteral("DelSBtnSheet6"), QStringLiteral("X")},
         {QStringLiteral("AlsRezeptBtn2"), QStringLiteral("Als Rezept speichern")},
+        {QStringLiteral("AlleNaehrwerteBtn"), QStringLiteral("Alle Nährwerte ...")},
     };
     for (const auto &[name, caption] : captions) {
         const auto *button = session.control<QAbstractButton>(name);
         QVERIFY2(button != nullptr, qPrintable(name));
         QCOMPARE(button->text(), caption);
     }
+    // The info sign built in as its pixels is the picture drawn into the PNG beside them.
+    const QImage sign = session.control<QAbstractButton>(QStringLiteral("InfoSBtn"))->icon().pixmap(32, 32).toImage();
+    const QImage drawn = QImage(QStringLiteral(KB_TEST_DIR "/../../../ui/main/pictures/info_sign.png"));
+    QVERIFY(!drawn.isNull());
+    QCOMPARE(sign.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
     const QList<QPair<QString, QString>> labels = {
         {QStringLiteral("Label4"), QStringLiteral("Lebensmittel")},

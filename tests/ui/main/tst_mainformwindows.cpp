@@ -98,6 +98,7 @@ private slots:
     void keyboardRoadEntersAFood();
     void keysOpenTheFoodSelection_data();
     void keysOpenTheFoodSelection();
+    void severalDaysOpenEveryNutrientOfTheirAverage();
 };
 
 void TestMainFormWindows::opensBesideMainWindow_data()
@@ -129,6 +130,9 @@ void TestMainFormWindows::opensBesideMainWindow_data()
     QTest::newRow("several days, from the day panel")
         << QStringLiteral("MehrereTageBtn") << QStringLiteral("TMehrereTageForm") << QPoint(32, 28) << AppTitle()
         << QStringLiteral("Label1") << QStringLiteral("Mehrere Tage");
+    QTest::newRow("every nutrient of the day, from the day panel")
+        << QStringLiteral("AlleNaehrwerteBtn") << QStringLiteral("TAlleNaehrwerteForm") << QPoint(32, 28)
+        << AppTitle() << QStringLiteral("Label1") << QStringLiteral("Alle Nährwerte des Tages");
     QTest::newRow("info") << QStringLiteral("InfoSBtn") << QStringLiteral("TLizForm") << QPoint(148, 28)
                           << QStringLiteral("  Bedienung und Lizenzvereinbarung")
                           << QStringLiteral("VersionNameLabel") << QStringLiteral("Kostbilanz 25.12");
@@ -566,6 +570,49 @@ void TestMainFormWindows::keysOpenTheFoodSelection()
     QCOMPARE(shown, QStringLiteral("TAuswProjekteForm"));
     QVERIFY(closedByEscape);
     QCOMPARE(session.text(QStringLiteral("BezeLabel")), QString()); // nothing picked
+}
+
+void TestMainFormWindows::severalDaysOpenEveryNutrientOfTheirAverage()
+{
+    // Two days of whole-grain bread, 100 and 300 g; the test table gives it none of the other
+    // nutrients, so each of them counts the two entries as without value.
+    const QByteArray header = "VNR=Mz251026\r\n";
+    MainFormSession session(QStringLiteral("good"),
+                            {{QStringLiteral("a.txt"), header + "Mahlzeit1=1;42;100,0;\r\n"},
+                             {QStringLiteral("b.txt"), header + "Mahlzeit1=1;42;300,0;\r\n"}});
+    session.prompts.openPathLists.append(
+        {session.path(QStringLiteral("a.txt")), session.path(QStringLiteral("b.txt"))});
+
+    QString title;
+    QString energy;
+    QString fibreWithout;
+    QPoint listAt;
+    QPoint daysAt;
+    const QString shown = WhileOpen(session, QStringLiteral("MehrereTageBtn"), [&](QDialog *days) {
+        daysAt = days->pos();
+        Click(days, QStringLiteral("DateienWaehlenBtn"));
+        QTimer::singleShot(0, days, [&] {
+            if (auto *list = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                title = LabelText(list, QStringLiteral("Label1"));
+                listAt = list->pos();
+                const auto *rows = list->findChild<QTableWidget *>(QStringLiteral("NaehrwerteListView"));
+                for (int r = 0; r < rows->rowCount(); ++r) {
+                    const QString name = rows->item(r, 0)->text();
+                    if (name == QStringLiteral("Energie"))
+                        energy = rows->item(r, 1)->text();
+                    else if (name == QStringLiteral("Ballaststoffe"))
+                        fibreWithout = rows->item(r, 5)->text();
+                }
+                list->close();
+            }
+        });
+        Click(days, QStringLiteral("AlleNaehrwerteBtn"));
+    });
+    QCOMPARE(shown, QStringLiteral("TMehrereTageForm"));
+    QCOMPARE(title, QStringLiteral("Alle Nährwerte: Durchschnitt je Tag aus 2 Tagen"));
+    QCOMPARE(energy, QStringLiteral("440,0"));
+    QCOMPARE(fibreWithout, QStringLiteral("2"));
+    QCOMPARE(listAt, daysAt + QPoint(32, 28));
 }
 
 QTEST_MAIN(TestMainFormWindows)

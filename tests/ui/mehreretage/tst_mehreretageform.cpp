@@ -68,6 +68,7 @@ private slots:
     void noSwissFoodsNoDialog();
     void printAndPdfOfTheDaysRead();
     void enterChoosesTheDays();
+    void allNutrientsOfTheDaysRead();
 
 private:
     // Picks the files (by name in the data folder) through the dialog, as the user does.
@@ -288,6 +289,28 @@ void TestMehrereTageForm::enterChoosesTheDays()
     QCOMPARE(m_prompts.texts(QStringLiteral("openmany")),
              QStringList{QStringLiteral("Mahlzeiten-Dateien wählen")});
     QVERIFY(m_form->isVisible());
+}
+
+void TestMehrereTageForm::allNutrientsOfTheDaysRead()
+{
+    QList<int> daysPassed;
+    QWidget *caller = nullptr;
+    m_form->setAllNutrients([&](const DaySummary &summary, QWidget *from) {
+        daysPassed.append(int(summary.days.size()));
+        caller = from;
+    });
+    auto *all = m_form->findChild<QPushButton *>(QStringLiteral("AlleNaehrwerteBtn"));
+
+    // Nothing read yet: said, and nothing opened.
+    all->click();
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
+             QStringList{QStringLiteral("Es ist noch kein Tag eingelesen !")});
+    QCOMPARE(daysPassed, QList<int>());
+
+    pick({QStringLiteral("Montag.txt"), QStringLiteral("Dienstag.txt")});
+    all->click();
+    QCOMPARE(daysPassed, QList<int>{2});
+    QCOMPARE(caller, m_form.get());
 }
 
 QTEST_MAIN(TestMehrereTageForm)
