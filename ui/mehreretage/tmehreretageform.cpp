@@ -236,6 +236,7 @@ void TMehrereTageForm::showSummary()
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     m_list->clearContents();
+    m_list->clearSpans();
     m_list->setRowCount(int(table.rows.size()));
     for (int r = 0; r < table.rows.size(); ++r) {
         const DaySummaryRow &row = table.rows.at(r);
@@ -258,6 +259,11 @@ void TMehrereTageForm::showSummary()
         if (row.kind != SummaryRowKind::Day) {
             for (int column = 0; column < 2; ++column)
                 m_list->item(r, column)->setBackground(SummaryRowGrey);
+        }
+        // "kein Eintrag" reads whole across the empty figures instead of cut off in the amount.
+        if (row.kind == SummaryRowKind::NoEntry) {
+            m_list->item(r, 1)->setTextAlignment(left);
+            m_list->setSpan(r, 1, 1, 1 + NutrientCount);
         }
     }
 
