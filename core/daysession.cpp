@@ -813,9 +813,13 @@ void DaySession::openDiary()
     takeLoadedDay(load);
     m_fileLines = MealFileLines(m_plan);
     // No keepDay: an unchanged day needs no write, and a recovery file left by the last run
-    // waits for offerRecovery.
-    emit dayChanged(DayPart::Meals | DayPart::Balance | DayPart::InputLine | DayPart::FileLabel |
-                    DayPart::ActiveMeal | DayPart::DiaryDate);
+    // waits for offerRecovery. An empty day starts as the program always started, with the
+    // sums blank until the first food.
+    DayParts parts = DayPart::Meals | DayPart::InputLine | DayPart::FileLabel | DayPart::ActiveMeal |
+                     DayPart::DiaryDate;
+    if (!m_plan.allEmpty())
+        parts |= DayPart::Balance;
+    emit dayChanged(parts);
     showRefusals(load.refusals);
 }
 

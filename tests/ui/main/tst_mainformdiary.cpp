@@ -5,6 +5,7 @@
 
 #include "diary.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
@@ -39,11 +40,46 @@ class TestMainFormDiary : public QObject
     Q_OBJECT
 
 private slots:
+    void startsOnTodaysDiaryDay_data();
+    void startsOnTodaysDiaryDay();
     void dateBarKeys_data();
     void dateBarKeys();
     void changedFileGivesWayToADate_data();
     void changedFileGivesWayToADate();
 };
+
+void TestMainFormDiary::startsOnTodaysDiaryDay_data()
+{
+    QTest::addColumn<QByteArray>("file"); // today's diary file; empty: none
+    QTest::addColumn<QStringList>("meal");
+    QTest::addColumn<QString>("amount"); // the day's amount sum shown
+
+    QTest::newRow("no file: blank as any start") << QByteArray() << QStringList() << QString();
+    QTest::newRow("a food entered earlier today")
+        << QByteArray("VNR=Mz251026\r\nMahlzeit1=1;1001;150,0;\r\n") << QStringList{QStringLiteral(" Apfel, roh")}
+        << QStringLiteral("150");
+}
+
+void TestMainFormDiary::startsOnTodaysDiaryDay()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, meal);
+    QFETCH(QString, amount);
+    MainFormSession session(QStringLiteral("good"));
+    if (!file.isEmpty()) {
+        const QString today = DiaryPath(session, QDate(2025, 10, 26));
+        QVERIFY(QDir().mkpath(QFileInfo(today).path()));
+        QVERIFY(WriteBytes(today, file));
+    }
+    StartWithDiary(session);
+    QCOMPARE(DateBarText(session), QStringLiteral("So 26.10.2025"));
+    QCOMPARE(session.names(1), meal);
+    QCOMPARE(session.text(QStringLiteral("MengLabelTaSu")), amount);
+    QCOMPARE(session.prompts.calls.size(), 0);
+    // Only looked at: the end writes nothing, and leaves no folder behind for an empty day.
+    session.form.reset();
+    QCOMPARE(QFile::exists(session.path(QStringLiteral("Dokumente"))), !file.isEmpty());
+}
 
 void TestMainFormDiary::dateBarKeys_data()
 {
