@@ -3,12 +3,13 @@
 // figures are for reading (docs/performance.md).
 //
 //   kostbilanz_bench [--runs N] [--quick]
-//                    [--only startup,filtering,sorting,balance,loading,summary,nutrients,recent]
+//                    [--only startup,filtering,sorting,balance,loading,summary,nutrients,recent,diary]
 //
 // --runs sets the number of timed start-ups of each program (default 40); --quick cuts every
 // repetition count down for a first look; --only measures some figures (for profiling one).
 
 #include "datafiles.h"
+#include "diary.h"
 #include "foodlistcolumns.h"
 #include "foodstore.h"
 #include "largefoodtable.h"
@@ -217,7 +218,7 @@ QStringList AllParts()
 {
     return {QStringLiteral("startup"),  QStringLiteral("filtering"), QStringLiteral("sorting"),
             QStringLiteral("balance"),  QStringLiteral("loading"),   QStringLiteral("summary"),
-            QStringLiteral("nutrients"), QStringLiteral("recent")};
+            QStringLiteral("nutrients"), QStringLiteral("recent"), QStringLiteral("diary")};
 }
 
 bool CopyShippedData(const QString &folder)
@@ -267,11 +268,30 @@ int main(int argc, char *argv[])
 
     // The start-ups come first, while this process has no threads of its own that could compete:
     // on the shipped data and on a folder fifteen times its size.
-    StartupFigures startup, startupLarge;
+    // Each start-up runs in a home of its own: an empty one, and one whose diary holds three
+    // years of days up to today.
+    StartupFigures startup, startupLarge, startupDiary;
     if (wanted("startup")) {
+        QTemporaryDir emptyHome, diaryHome;
+        QString diaryFailure;
+        if (emptyHome.isValid() && diaryHome.isValid()) {
+            FoodStore shipped(QStringLiteral(KB_SHIPPED_DATA_DIR "/"), QLocale());
+            shipped.loadFiles();
+            shipped.buildIndex();
+            WriteBenchDiaryDays(DiaryFolderIn(QDir(diaryHome.path()).filePath(QStringLiteral("Documents"))),
+                                shipped.index(), QDate::currentDate(), 3 * 365, 15, diaryFailure);
+        } else {
+            diaryFailure = QStringLiteral("cannot make a temporary folder");
+        }
         Progress("start-up: program and floor window, in turns");
         startup = MeasureStartup(QStringLiteral(KB_PROGRAM_PATH), QStringLiteral(KB_BASELINE_PATH),
-                                 QStringLiteral(KB_SHIPPED_DATA_DIR), runs, 3);
+                                 QStringLiteral(KB_SHIPPED_DATA_DIR), emptyHome.path(), runs, 3);
+        Progress("start-up with three years of diary days");
+        if (diaryFailure.isEmpty())
+            startupDiary = MeasureStartup(QStringLiteral(KB_PROGRAM_PATH), QStringLiteral(KB_BASELINE_PATH),
+                                          QStringLiteral(KB_SHIPPED_DATA_DIR), diaryHome.path(), runs, 3);
+        else
+            startupDiary.failure = diaryFailure;
         Progress("start-up at 15 times the foods");
         QTemporaryDir largeFolder;
         const QString failure =
@@ -280,7 +300,7 @@ int main(int argc, char *argv[])
                 : QStringLiteral("cannot make a temporary folder");
         if (failure.isEmpty())
             startupLarge = MeasureStartup(QStringLiteral(KB_PROGRAM_PATH), QStringLiteral(KB_BASELINE_PATH),
-                                          largeFolder.path(), runs, 3);
+                                          largeFolder.path(), emptyHome.path(), runs, 3);
         else
             startupLarge.failure = failure;
     }
@@ -321,6 +341,7 @@ int main(int argc, char *argv[])
     BenchResult indexTexts, indexTextsLarge;
     BenchResult loading, loadingLarge, sortedList, sortedListLarge, sortedListSavedLarge;
     BenchResult sortNumber, sortName, searchTexts, searchTextsLarge, summaryMonth, summaryYear;
+    BenchResult dateSwitch, diaryYear;
     BenchResult nutrientDay, nutrientWindow, extraValues, extraValuesLarge, nutrientYear;
     BenchResult recentFoods, recentFoodsLarge;
     QList<BenchResult> sortLarge;
@@ -381,6 +402,11 @@ int main(int argc, char *argv[])
         else
             balanceLarge.alone = failedLarge();
     }
+    if (wanted("diary")) {
+        Progress("the diary");
+        dateSwitch = MeasureDateSwitch(dataFolder.path(), 280 / scale);
+        diaryYear = MeasureDiaryYear(dataDirectory, store.index(), 30 / std::min(scale, 3));
+    }
     if (wanted("summary")) {
         Progress("several days");
         summaryMonth = MeasureSummary(dataDirectory, store.index(), 31, 100 / scale);
@@ -413,6 +439,8 @@ int main(int argc, char *argv[])
     if (wanted("startup")) {
         PrintStartup(QStringLiteral("1 Start-up, shipped foods"), startup, 1.25);
         PrintStartup(QStringLiteral("1 Start-up, 15 times the foods"), startupLarge, 1.4);
+        PrintStartup(QStringLiteral("1 Start-up, shipped foods, three years of diary days (15 entries each)"),
+                     startupDiary, 1.25);
     }
     if (wanted("filtering")) {
         PrintFiltering(QStringLiteral("2 Filtering, one key release, shipped foods"), filtering, 1.0);
@@ -478,9 +506,14 @@ int main(int argc, char *argv[])
                    nutrientYear, 300.0);
     }
     if (wanted("recent")) {
-        PrintTimed(QStringLiteral("9 Foods eaten lately, as the selection window opens, 365 diary days, shipped"),
+        PrintTimed(QStringLiteral("10 Foods eaten lately, as the selection window opens, 365 diary days, shipped"),
                    recentFoods, 5.0);
-        PrintTimed(QStringLiteral("9 Foods eaten lately, 365 diary days, 15 times the foods"), recentFoodsLarge, 5.0);
+        PrintTimed(QStringLiteral("10 Foods eaten lately, 365 diary days, 15 times the foods"), recentFoodsLarge, 5.0);
+    }
+    if (wanted("diary")) {
+        PrintTimed(QStringLiteral("9 Diary: one step of the date bar, the repaint included"), dateSwitch, 5.0);
+        PrintTimed(QStringLiteral("9 Diary: a year of days (Von ... bis ...) listed and summarised"), diaryYear,
+                   300.0);
     }
     return 0;
 }

@@ -3,7 +3,10 @@
 // pages 1, 2, 3 and 6. Writes PNG files and the window's keyboard focus chain into a folder;
 // tools/compare_window_grabs.sh compares two such folders.
 //
-//   grab_main_window <shipped data folder> <output folder>
+//   grab_main_window <shipped data folder> <output folder> [--diary]
+//
+// With --diary the window has a diary (in a temporary documents folder) and shows its date
+// bar and today's diary day; without, it has none, as before the diary existed.
 
 #include "datafiles.h"
 #include "mainwindowcontext.h"
@@ -42,8 +45,9 @@ void ShowPage(TMainForm &form, int meal)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <shipped data folder> <output folder>\n", argv[0]);
+    const bool withDiary = argc == 4 && qstrcmp(argv[3], "--diary") == 0;
+    if (argc != 3 && !withDiary) {
+        std::fprintf(stderr, "usage: %s <shipped data folder> <output folder> [--diary]\n", argv[0]);
         return 2;
     }
     const QDir shipped(QString::fromLocal8Bit(argv[1]));
@@ -65,6 +69,9 @@ int main(int argc, char *argv[])
     context.locale = QLocale(QLocale::German, QLocale::Germany);
     context.buildStamp = QStringLiteral("Kostbilanz grab");
     context.programFilePath = QCoreApplication::applicationFilePath();
+    QTemporaryDir documents;
+    if (withDiary)
+        context.documentsFolder = documents.path();
     TMainForm form(context);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

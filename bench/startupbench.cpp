@@ -19,14 +19,18 @@ bool CopyInto(const QString &source, const QString &folder)
 }
 
 // The parent's environment with the variables the start-up depends on set for the run.
-QByteArrayList ChildEnvironment(const QString &runtimeFolder)
+QByteArrayList ChildEnvironment(const QString &runtimeFolder, const QString &homeFolder)
 {
     QByteArrayList environment;
     for (char **entry = environ; *entry != nullptr; ++entry) {
         const QByteArray text(*entry);
-        if (!text.startsWith("XDG_RUNTIME_DIR=") && !text.startsWith("KOSTBILANZ_QUIT_WHEN_SHOWN="))
+        // The home decides where the documents folder, and so the diary, is.
+        if (!text.startsWith("XDG_RUNTIME_DIR=") && !text.startsWith("KOSTBILANZ_QUIT_WHEN_SHOWN=") &&
+            !text.startsWith("HOME=") && !text.startsWith("XDG_CONFIG_HOME=") &&
+            !text.startsWith("XDG_DOCUMENTS_DIR="))
             environment.append(text);
     }
+    environment.append("HOME=" + QFile::encodeName(homeFolder));
     environment.append("XDG_RUNTIME_DIR=" + QFile::encodeName(runtimeFolder));
     environment.append("KOSTBILANZ_QUIT_WHEN_SHOWN=1");
     return environment;
@@ -35,7 +39,7 @@ QByteArrayList ChildEnvironment(const QString &runtimeFolder)
 } // namespace
 
 StartupFigures MeasureStartup(const QString &programPath, const QString &baselinePath,
-                              const QString &dataDirectory, int runs, int warmUp)
+                              const QString &dataDirectory, const QString &homeFolder, int runs, int warmUp)
 {
     StartupFigures figures;
     QTemporaryDir folder;
@@ -56,7 +60,7 @@ StartupFigures MeasureStartup(const QString &programPath, const QString &baselin
     }
     const QString program = QDir(folder.path()).filePath(QFileInfo(programPath).fileName());
     const QString baseline = QDir(folder.path()).filePath(QFileInfo(baselinePath).fileName());
-    const QByteArrayList environment = ChildEnvironment(runtimeFolder.path());
+    const QByteArrayList environment = ChildEnvironment(runtimeFolder.path(), homeFolder);
     const QString log = QDir(runtimeFolder.path()).filePath(QStringLiteral("output.log"));
 
     auto runOnce = [&](const QString &path, Samples *ms, Samples *firstPaintMs, Samples *rssKb) {

@@ -21,6 +21,7 @@ struct StartupFigures
 // program runs times (after warmUp uncounted starts each), alternating, so that load on the
 // shared machine falls on both alike. Both end by themselves once their window is shown
 // (KOSTBILANZ_QUIT_WHEN_SHOWN=1); the runtime folder is a fresh one, so the single-instance
-// lock of a running copy is not in the way.
+// lock of a running copy is not in the way. HOME is homeFolder, so the diary is the one in its
+// Documents folder.
 StartupFigures MeasureStartup(const QString &programPath, const QString &baselinePath,
-                              const QString &dataDirectory, int runs, int warmUp);
+                              const QString &dataDirectory, const QString &homeFolder, int runs, int warmUp);

@@ -1,6 +1,7 @@
 #include "summarybench.h"
 
 #include "daysummary.h"
+#include "diary.h"
 #include "foodindex.h"
 #include "mealfile.h"
 #include "mealplan.h"
@@ -9,7 +10,26 @@
 #include "textfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+
+namespace {
+
+// The lines of a meal file of entries foods of 125 g, their meals filled in turn, the foods
+// stepping through the whole index from position on, so that every day differs.
+QStringList BenchDayLines(const FoodIndex &index, int entries, int &position)
+{
+    QStringList lines = {QStringLiteral("VNR=Mz251026")};
+    for (int entry = 0; entry < entries; ++entry) {
+        const int meal = 1 + entry / MaxEntriesPerMeal;
+        const FoodRecord food = index.record(position);
+        lines.append(QStringLiteral("Mahlzeit%1=%2;%3;125,0;").arg(meal).arg(DbCodeFor(food.dbType), food.id));
+        position = (position + 13) % index.count();
+    }
+    return lines;
+}
+
+} // namespace
 
 QStringList WriteBenchMealFiles(const QString &folder, const FoodIndex &index, int fileCount,
                                 QString &failure)
@@ -17,15 +37,7 @@ QStringList WriteBenchMealFiles(const QString &folder, const FoodIndex &index, i
     QStringList paths;
     int position = 0;
     for (int day = 0; day < fileCount; ++day) {
-        QStringList lines = {QStringLiteral("VNR=Mz251026")};
-        for (int meal = 1; meal <= MealCount; ++meal) {
-            for (int entry = 0; entry < MaxEntriesPerMeal; ++entry) {
-                const FoodRecord food = index.record(position);
-                lines.append(
-                    QStringLiteral("Mahlzeit%1=%2;%3;125,0;").arg(meal).arg(DbCodeFor(food.dbType), food.id));
-                position = (position + 13) % index.count();
-            }
-        }
+        const QStringList lines = BenchDayLines(index, MealCount * MaxEntriesPerMeal, position);
         const QString path =
             QDir(folder).filePath(QStringLiteral("Tag%1.txt").arg(day + 1, 3, 10, QLatin1Char('0')));
         if (!WriteTextFile(path, lines, TextEncoding::Windows1252).ok) {
@@ -35,6 +47,24 @@ QStringList WriteBenchMealFiles(const QString &folder, const FoodIndex &index, i
         paths.append(path);
     }
     return paths;
+}
+
+bool WriteBenchDiaryDays(const QString &diaryFolder, const FoodIndex &index, const QDate &last, int count,
+                         int entriesPerDay, QString &failure)
+{
+    if (!QDir().mkpath(diaryFolder) || index.count() == 0) {
+        failure = QStringLiteral("cannot make ") + diaryFolder;
+        return false;
+    }
+    int position = 0;
+    for (QDate date = last.addDays(1 - count); date <= last; date = date.addDays(1)) {
+        const QString path = QDir(diaryFolder).filePath(DiaryFileName(date));
+        if (!WriteTextFile(path, BenchDayLines(index, entriesPerDay, position), TextEncoding::Windows1252).ok) {
+            failure = QStringLiteral("cannot write ") + path;
+            return false;
+        }
+    }
+    return true;
 }
 
 BenchResult MeasureSummary(const QString &dataDirectory, const FoodIndex &index, int fileCount, int runs)
@@ -68,5 +98,47 @@ BenchResult MeasureSummary(const QString &dataDirectory, const FoodIndex &index,
         return result;
     }
     result.note = QStringLiteral("%1 files of %2 entries").arg(fileCount).arg(MealCount * MaxEntriesPerMeal);
+    return result;
+}
+
+BenchResult MeasureDiaryYear(const QString &dataDirectory, const FoodIndex &index, int runs)
+{
+    BenchResult result;
+    QTemporaryDir folder;
+    const QDate last(2026, 12, 31);
+    const QDate first(2026, 1, 1);
+    if (!folder.isValid()) {
+        result.failure = QStringLiteral("no folder for the diary");
+        return result;
+    }
+    // Every day but each seventh, which has no entry: the gaps are listed, not read.
+    if (!WriteBenchDiaryDays(folder.path(), index, last, 365, MealCount * MaxEntriesPerMeal, result.failure))
+        return result;
+    int missing = 0;
+    for (QDate date = first; date <= last; date = date.addDays(7)) {
+        QFile::remove(QDir(folder.path()).filePath(DiaryFileName(date)));
+        ++missing;
+    }
+
+    const ReferenceSet requirement =
+        LoadReferenceValues(dataDirectory, LoadSettings(dataDirectory)).state.active;
+    const Diary diary(folder.path());
+    DaySummary summary = SummariseDiaryDays(diary.range(first, last), index, requirement);
+    for (int run = 0; run < runs; ++run)
+        result.samples.add(TimeMs([&] { summary = SummariseDiaryDays(diary.range(first, last), index, requirement); }));
+
+    if (summary.days.size() != 365 - missing || summary.missingDates.size() != missing ||
+        !summary.skipped.isEmpty() || !summary.refused.isEmpty()) {
+        result.failure = QStringLiteral("%1 days read, %2 without entry, %3 left out, %4 lines refused")
+                             .arg(summary.days.size())
+                             .arg(summary.missingDates.size())
+                             .arg(summary.skipped.size())
+                             .arg(summary.refused.size());
+        return result;
+    }
+    result.note = QStringLiteral("365 dates, %1 days of %2 entries, %3 without entry; listed and summarised")
+                      .arg(summary.days.size())
+                      .arg(MealCount * MaxEntriesPerMeal)
+                      .arg(missing);
     return result;
 }

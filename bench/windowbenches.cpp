@@ -1,5 +1,6 @@
 #include "windowbenches.h"
 
+#include "diary.h"
 #include "fooddata.h"
 #include "foodlistcolumns.h"
 #include "foodrowsmodel.h"
@@ -9,17 +10,20 @@
 #include "reference.h"
 #include "settings.h"
 #include "silentprompts.h"
+#include "summarybench.h"
 #include "tauswprojekteform.h"
 #include "tmainform.h"
 #include "tmaxwerteform.h"
 
 #include <QApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -399,4 +403,78 @@ MemoryFigures MeasureMaxValuesMemory(const FoodIndex &index)
         note(QStringLiteral("opening %1 closed").arg(opening));
     }
     return figures;
+}
+
+BenchResult MeasureDateSwitch(const QString &dataDirectory, int runs)
+{
+    BenchResult result;
+    QTemporaryDir documents;
+    if (!documents.isValid()) {
+        result.failure = QStringLiteral("no documents folder");
+        return result;
+    }
+    SilentPrompts prompts;
+    MainWindowContext context;
+    context.dataDirectory = dataDirectory + QLatin1Char('/');
+    context.prompts = &prompts;
+    context.locale = QLocale();
+    context.buildStamp = QStringLiteral("bench ");
+    context.programFilePath = QCoreApplication::applicationFilePath();
+    context.documentsFolder = documents.path();
+    const QDate today(2026, 12, 11);
+    context.clock = [today] { return QDateTime(today, QTime(12, 0)); };
+
+    // A week of full days before today, the diary as a user who logs everything has it: each
+    // switch reads 72 entries and shows six full meals.
+    {
+        FoodStore store(context.dataDirectory, QLocale());
+        store.loadFiles();
+        store.buildIndex();
+        if (!WriteBenchDiaryDays(DiaryFolderIn(documents.path()), store.index(), today, 8,
+                                 MealCount * MaxEntriesPerMeal, result.failure))
+            return result;
+    }
+    TMainForm form(context);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        result.failure = QStringLiteral("the main window was not shown");
+        return result;
+    }
+    auto *dateButton = form.findChild<QWidget *>(QStringLiteral("DatumBtn"));
+    QLabel *dayLabel = form.labelNamed(QStringLiteral("LabelTaSu1"));
+    PaintCounter paints(dayLabel);
+    Settle();
+
+    // Back through the week and forward again, each switch timed until the window has painted
+    // the other day.
+    int repainted = 0;
+    for (int run = 0; run < runs; ++run) {
+        const bool back = (run / 7) % 2 == 0;
+        const int before = paints.count;
+        result.samples.add(TimeMs([&] {
+            if (back)
+                form.ShowPreviousDay();
+            else
+                form.ShowNextDay();
+            Settle();
+        }));
+        repainted += paints.count > before ? 1 : 0;
+    }
+    int entries = 0;
+    for (int meal = 1; meal <= MealCount; ++meal)
+        entries += form.mealPlan().entryCount(meal);
+    if (entries != MealCount * MaxEntriesPerMeal || !prompts.shown.isEmpty()) {
+        result.failure = QStringLiteral("the day shown holds %1 entries: %2")
+                             .arg(entries)
+                             .arg(prompts.shown.join(QLatin1Char(' ')));
+        return result;
+    }
+    result.note = QStringLiteral("days of %1 entries, previous and next day in turns; day total repainted in "
+                                 "%2 of %3 switches; the date reads \"%4\"")
+                      .arg(entries)
+                      .arg(repainted)
+                      .arg(runs)
+                      .arg(dateButton != nullptr ? dateButton->property("text").toString() : QString());
+    form.hide();
+    return result;
 }

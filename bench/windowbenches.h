@@ -63,6 +63,11 @@ struct BalanceResult
 };
 BalanceResult MeasureBalance(const QString &dataDirectory, int runs);
 
+// One step of the date bar to the day before or after, over a week of diary days of six full
+// meals each: the day written if changed, the next one read and shown, until its day total is
+// repainted.
+BenchResult MeasureDateSwitch(const QString &dataDirectory, int runs);
+
 // What the maximum-values window holds over every food of index: heap in use (malloc's
 // count) and the resident size, before the first opening, while open, and after closing, for
 // two openings.

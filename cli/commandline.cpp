@@ -3,6 +3,7 @@
 #include "daydata.h"
 #include "daysummary.h"
 #include "daysummarytable.h"
+#include "diary.h"
 #include "extendedreference.h"
 #include "mealfile.h"
 #include "nutrientlisttable.h"
@@ -16,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QTextStream>
 
@@ -27,6 +29,9 @@ const QLatin1String SummaryOption("--summary");
 const QLatin1String NutrientsOption("--nutrients");
 const QLatin1String CsvOption("--csv");
 const QLatin1String PdfOption("--pdf");
+const QLatin1String FromOption("--from");
+const QLatin1String ToOption("--to");
+const QLatin1String DiaryOption("--diary");
 
 constexpr int AllRead = 0;
 constexpr int SomeLeftOut = 1;
@@ -35,6 +40,7 @@ constexpr int Failed = 2;
 QString UsageLine()
 {
     return QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE.csv]\n"
+                          "       kostbilanz --summary --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv AUSGABE.csv]\n"
                           "       kostbilanz --nutrients DATEI... [--csv AUSGABE.csv]\n"
                           "       kostbilanz --pdf AUSGABE.pdf DATEI...   (mehr mit: kostbilanz --help)");
 }
@@ -149,11 +155,55 @@ bool LoadData(DayData &data, ReferenceSet &requirement, QTextStream &err)
     return loaded;
 }
 
-// Every file as a day, what was left out on err; false when no day was read.
-bool Summarise(const QStringList &files, const FoodStore &store, const ReferenceSet &requirement,
+bool HasDiaryRange(const CommandLine &commandLine)
+{
+    return commandLine.from.isValid();
+}
+
+// The diary the range is read from: --diary, else the one under the user's documents.
+Diary DiaryOf(const CommandLine &commandLine)
+{
+    return Diary(commandLine.diaryFolder.isEmpty()
+                     ? DiaryFolderIn(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                     : commandLine.diaryFolder);
+}
+
+// The files a run reads: those named, or the diary's files of the range.
+QStringList InputFiles(const CommandLine &commandLine)
+{
+    if (!HasDiaryRange(commandLine))
+        return commandLine.files;
+    QStringList paths;
+    for (const DiaryDay &day : DiaryOf(commandLine).range(commandLine.from, commandLine.to)) {
+        if (day.exists)
+            paths.append(day.path);
+    }
+    return paths;
+}
+
+QString NoEntryInRange(const CommandLine &commandLine, const Diary &diary)
+{
+    return QStringLiteral("Das Tagebuch ") + Quoted(QDir::toNativeSeparators(diary.folder())) +
+           QStringLiteral(" hat von ") + commandLine.from.toString(QStringLiteral("dd.MM.yyyy")) +
+           QStringLiteral(" bis ") + commandLine.to.toString(QStringLiteral("dd.MM.yyyy")) +
+           QStringLiteral(" keinen Eintrag.");
+}
+
+// Every file (or diary day of the range) as a day, what was left out on err; false when no day
+// was read.
+bool Summarise(const CommandLine &commandLine, const FoodStore &store, const ReferenceSet &requirement,
                DaySummary &summary, QTextStream &err)
 {
-    summary = SummariseMealFiles(files, store.index(), requirement);
+    if (HasDiaryRange(commandLine)) {
+        const Diary diary = DiaryOf(commandLine);
+        summary = SummariseDiaryDays(diary.range(commandLine.from, commandLine.to), store.index(), requirement);
+        if (summary.days.isEmpty() && summary.skipped.isEmpty()) {
+            err << NoEntryInRange(commandLine, diary) << '\n';
+            return false;
+        }
+    } else {
+        summary = SummariseMealFiles(commandLine.files, store.index(), requirement);
+    }
     const QStringList messages = DaySummaryMessages(summary);
     for (const QString &message : messages)
         err << message << '\n';
@@ -170,14 +220,14 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
     const QLocale german = GermanNumberLocale();
     QString csvPath;
     if (!commandLine.csvPath.isEmpty() &&
-        !OutputAllowed(commandLine.csvPath, commandLine.files, dataDirectory, &csvPath, err))
+        !OutputAllowed(commandLine.csvPath, InputFiles(commandLine), dataDirectory, &csvPath, err))
         return Failed;
     DayData data(dataDirectory, german);
     ReferenceSet requirement;
     if (!LoadData(data, requirement, err))
         return Failed;
     DaySummary summary;
-    if (!Summarise(commandLine.files, data.store(), requirement, summary, err))
+    if (!Summarise(commandLine, data.store(), requirement, summary, err))
         return Failed;
 
     const QStringList lines = FormatDaySummaryText(summary, german);
@@ -199,19 +249,24 @@ int RunNutrients(const CommandLine &commandLine, const QString &dataDirectory, Q
                  QTextStream &err)
 {
     const QLocale german = GermanNumberLocale();
+    // A range reads the days that have a file; the others have no entry and stay out of the
+    // average, as in the several-days window.
+    const QStringList inputs = InputFiles(commandLine);
     QString csvPath;
-    if (!commandLine.csvPath.isEmpty() &&
-        !OutputAllowed(commandLine.csvPath, commandLine.files, dataDirectory, &csvPath, err))
+    if (!commandLine.csvPath.isEmpty() && !OutputAllowed(commandLine.csvPath, inputs, dataDirectory, &csvPath, err))
         return Failed;
     DayData data(dataDirectory, german);
     ReferenceSet requirement;
     if (!LoadData(data, requirement, err))
         return Failed;
+    if (inputs.isEmpty()) {
+        err << NoEntryInRange(commandLine, DiaryOf(commandLine)) << '\n';
+        return Failed;
+    }
     // The other nutrients' values go with the requirement in force, as in the window.
     const NutrientReference reference =
         NutrientReferenceFor(data.requirements(), LoadExtendedReferenceValues(dataDirectory));
-    const NutrientListForFiles result =
-        NutrientListOfFiles(commandLine.files, data.store().index(), reference, german);
+    const NutrientListForFiles result = NutrientListOfFiles(inputs, data.store().index(), reference, german);
     for (const QString &message : result.messages)
         err << message << '\n';
     if (result.summary.days.isEmpty()) {
@@ -237,7 +292,8 @@ int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextSt
 {
     const QLocale german = GermanNumberLocale();
     QString pdfPath;
-    if (!OutputAllowed(commandLine.pdfPath, commandLine.files, dataDirectory, &pdfPath, err))
+    const QStringList inputs = InputFiles(commandLine);
+    if (!OutputAllowed(commandLine.pdfPath, inputs, dataDirectory, &pdfPath, err))
         return Failed;
     DayData data(dataDirectory, german);
     ReferenceSet requirement;
@@ -246,16 +302,20 @@ int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextSt
     const FoodStore &store = data.store();
     // The summary says for one file as for many what was left out and why.
     DaySummary summary;
-    if (!Summarise(commandLine.files, store, requirement, summary, err))
+    if (!Summarise(commandLine, store, requirement, summary, err))
         return Failed;
 
     const QDateTime created = QDateTime::currentDateTime();
     const QString swissHeaderLine = store.swissHeaderLine();
     PrintDocument document;
-    if (commandLine.files.size() == 1) {
+    // One file, or a range of one date, is a day report; the day of a one-date range
+    // exists, since Summarise read at least one day.
+    const bool oneDay = HasDiaryRange(commandLine) ? commandLine.from == commandLine.to && inputs.size() == 1
+                                                   : inputs.size() == 1;
+    if (oneDay) {
         // The day as the window shows it after reading the file: its meals are needed, not
         // just its sums, so the file that was just read is read once more into a plan.
-        const QString &path = commandLine.files.first();
+        const QString &path = inputs.first();
         const MealFileRead read = ReadMealFileAt(path, store.index(), 1);
         if (read.status != MealFileReadStatus::Ok) {
             err << QDir::toNativeSeparators(path) << QStringLiteral(": ") << read.message << '\n';
@@ -279,6 +339,56 @@ int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextSt
     return summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
 }
 
+// --from, --to or --diary at arguments[*i] with its value, taken into commandLine (i moved past
+// the value); false when arguments[*i] is none of them. error: set when the value is wrong.
+bool TakeDiaryOption(const QStringList &arguments, qsizetype *i, CommandLine *commandLine, QString *error)
+{
+    const QString &option = arguments.at(*i);
+    if (option != FromOption && option != ToOption && option != DiaryOption)
+        return false;
+    if (*i + 1 >= arguments.size() || arguments.at(*i + 1).isEmpty()) {
+        *error = option == DiaryOption ? QStringLiteral("Nach --diary fehlt der Ordner des Tagebuchs.")
+                                       : QStringLiteral("Nach ") + option + QStringLiteral(" fehlt das Datum (JJJJ-MM-TT).");
+        return true;
+    }
+    const QString value = arguments.at(++*i);
+    if (option == DiaryOption) {
+        if (!commandLine->diaryFolder.isEmpty())
+            *error = QStringLiteral("--diary ist mehrfach angegeben.");
+        commandLine->diaryFolder = value;
+        return true;
+    }
+    QDate &date = option == FromOption ? commandLine->from : commandLine->to;
+    if (date.isValid()) {
+        *error = option + QStringLiteral(" ist mehrfach angegeben.");
+        return true;
+    }
+    // Exactly the diary's own form: "2026-2-1" or "2026-02-30" are typing errors, not dates.
+    date = value.size() == 10 ? QDate::fromString(value, QStringLiteral("yyyy-MM-dd")) : QDate();
+    if (!date.isValid())
+        *error = QStringLiteral("Das Datum ") + Quoted(value) + QStringLiteral(" nach ") + option +
+                 QStringLiteral(" ist kein gültiges Datum der Form JJJJ-MM-TT.");
+    return true;
+}
+
+// Dates and files together, and what belongs with what; empty when all is well.
+QString DiaryRangeError(const CommandLine &commandLine)
+{
+    const bool dates = commandLine.from.isValid() || commandLine.to.isValid();
+    if (!dates)
+        return commandLine.diaryFolder.isEmpty() ? QString()
+                                                 : QStringLiteral("--diary gilt nur zusammen mit --from und --to.");
+    if (!commandLine.files.isEmpty())
+        return QStringLiteral("Mahlzeiten-Dateien und --from/--to schließen sich aus.");
+    if (!commandLine.from.isValid() || !commandLine.to.isValid())
+        return QStringLiteral("--from und --to gehören zusammen.");
+    if (commandLine.to < commandLine.from)
+        return QStringLiteral("Das Datum nach --to liegt vor dem nach --from.");
+    if (commandLine.from.daysTo(commandLine.to) >= MaxDiaryRangeDays)
+        return QStringLiteral("Der Zeitraum ist länger als %1 Tage.").arg(MaxDiaryRangeDays);
+    return QString();
+}
+
 // Our arguments, Qt's options taken out, any other one beginning with '-' refused.
 CommandLine ParsePdf(const QStringList &arguments)
 {
@@ -293,18 +403,26 @@ CommandLine ParsePdf(const QStringList &arguments)
         const QString &argument = arguments.at(i);
         if (argument == PdfOption)
             return Wrong(QStringLiteral("--pdf ist mehrfach angegeben."));
+        QString error;
+        if (TakeDiaryOption(arguments, &i, &pdf, &error)) {
+            if (!error.isEmpty())
+                return Wrong(error);
+            continue;
+        }
         pdf.files.append(argument);
     }
+    if (const QString error = DiaryRangeError(pdf); !error.isEmpty())
+        return Wrong(error);
     // A forgotten output name would otherwise turn the first day into the PDF.
     if (!HasExtension(pdf.pdfPath, QStringLiteral("pdf")))
         return Wrong(QStringLiteral("Die Ausgabe ") + Quoted(pdf.pdfPath) + QStringLiteral(" muss auf .pdf enden."));
-    if (pdf.files.isEmpty())
+    if (pdf.files.isEmpty() && !HasDiaryRange(pdf))
         return Wrong(QStringLiteral("Nach --pdf AUSGABE.pdf fehlt mindestens eine Mahlzeiten-Datei."));
     return pdf;
 }
 
-// "--summary FILE... [--csv OUT]" and "--nutrients FILE... [--csv OUT]": the option first or
-// anywhere before the files, --csv anywhere.
+// "--summary FILE... [--csv OUT]" and "--nutrients FILE... [--csv OUT]", files or a diary range:
+// the option before the files, --csv anywhere.
 CommandLine ParseDaysWithCsv(const QStringList &arguments, CommandLineMode mode, const QString &option)
 {
     CommandLine days;
@@ -328,6 +446,9 @@ CommandLine ParseDaysWithCsv(const QStringList &arguments, CommandLineMode mode,
             if (!HasExtension(days.csvPath, QStringLiteral("csv")))
                 return Wrong(QStringLiteral("Die Ausgabe ") + Quoted(days.csvPath) +
                              QStringLiteral(" muss auf .csv enden."));
+        } else if (QString error; TakeDiaryOption(arguments, &i, &days, &error)) {
+            if (!error.isEmpty())
+                return Wrong(error);
         } else if (!optionGiven) {
             return Wrong(QStringLiteral("Vor den Dateien fehlt ") + option + QLatin1Char('.'));
         } else {
@@ -336,7 +457,9 @@ CommandLine ParseDaysWithCsv(const QStringList &arguments, CommandLineMode mode,
     }
     if (!optionGiven)
         return Wrong(QStringLiteral("--csv gilt nur zusammen mit --summary oder --nutrients."));
-    if (days.files.isEmpty())
+    if (const QString error = DiaryRangeError(days); !error.isEmpty())
+        return Wrong(error);
+    if (days.files.isEmpty() && !HasDiaryRange(days))
         return Wrong(QStringLiteral("Nach ") + option + QStringLiteral(" fehlt mindestens eine Mahlzeiten-Datei."));
     return days;
 }
@@ -359,12 +482,15 @@ CommandLine ParseCommandLine(const QList<QByteArray> &argumentBytes)
             arguments.append(all.at(i));
         i += qMax(qtLength, 1);
     }
-    const QStringList ours{SummaryOption, NutrientsOption, CsvOption, PdfOption, QStringLiteral("--help"),
+    const QStringList ours{SummaryOption, NutrientsOption, CsvOption,   PdfOption,
+                           FromOption,    ToOption,        DiaryOption, QStringLiteral("--help"),
                            QStringLiteral("-h")};
+    const QStringList withValue{PdfOption, CsvOption, FromOption, ToOption, DiaryOption};
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        // The value after --pdf or --csv is a name, whatever it looks like; they check it.
-        const bool value = i > 0 && (arguments.at(i - 1) == PdfOption || arguments.at(i - 1) == CsvOption);
+        // The value after --pdf, --csv, --from, --to or --diary is a name or date, whatever it
+        // looks like; they check it.
+        const bool value = i > 0 && withValue.contains(arguments.at(i - 1));
         if (argument.startsWith(QLatin1Char('-')) && !ours.contains(argument) && !value)
             return Unknown(argument);
     }
@@ -387,7 +513,7 @@ CommandLine ParseCommandLine(const QList<QByteArray> &argumentBytes)
             return Wrong(QStringLiteral("--nutrients gilt nicht zusammen mit --summary."));
         return ParseDaysWithCsv(arguments, CommandLineMode::Nutrients, NutrientsOption);
     }
-    // A file name alone would start the windows and be ignored.
+    // A file name (or a range) alone would start the windows and be ignored.
     if (!arguments.contains(SummaryOption) && !arguments.contains(CsvOption))
         return Unknown(arguments.first());
     return ParseDaysWithCsv(arguments, CommandLineMode::Summary, SummaryOption);
@@ -399,9 +525,15 @@ QString CommandLineHelp()
         "Aufruf:\n"
         "  kostbilanz                                         startet das Programm mit seinen Fenstern\n"
         "  kostbilanz --summary DATEI... [--csv AUSGABE.csv]  Übersicht über mehrere Tage\n"
+        "  kostbilanz --summary --from JJJJ-MM-TT --to JJJJ-MM-TT [--diary ORDNER] [--csv AUSGABE.csv]\n"
+        "                                                     dieselbe Übersicht über Tage des Tagebuchs\n"
         "  kostbilanz --nutrients DATEI... [--csv AUSGABE.csv]\n"
         "                                                     alle Nährwerte, Durchschnitt der Tage\n"
+        "  kostbilanz --nutrients --from JJJJ-MM-TT --to JJJJ-MM-TT [--diary ORDNER] [--csv AUSGABE.csv]\n"
+        "                                                     dasselbe für Tage des Tagebuchs\n"
         "  kostbilanz --pdf AUSGABE.pdf DATEI...              Tagesbilanz oder Übersicht als PDF\n"
+        "  kostbilanz --pdf AUSGABE.pdf --from JJJJ-MM-TT --to JJJJ-MM-TT [--diary ORDNER]\n"
+        "                                                     dasselbe für Tage des Tagebuchs\n"
         "  kostbilanz --help                                  zeigt diese Hilfe\n"
         "\n"
         "Optionen:\n"
@@ -420,6 +552,13 @@ QString CommandLineHelp()
         "                      schreibt die Tagesbilanz einer Mahlzeiten-Datei als PDF (A4 quer,\n"
         "                      wie „Drucken ...“ im Programm), bei mehreren Dateien die Übersicht\n"
         "                      über mehrere Tage mit Diagramm; eine vorhandene Datei wird ersetzt.\n"
+        "  --from JJJJ-MM-TT --to JJJJ-MM-TT\n"
+        "                      statt Dateien die Tage des Tagebuchs von bis (beide eingeschlossen,\n"
+        "                      höchstens 3660 Tage), nach Datum geordnet; ein Tag ohne Eintrag\n"
+        "                      steht als „kein Eintrag“ in der Tabelle und zählt weder im\n"
+        "                      Durchschnitt noch in den Prozenten. Die CSV-Datei hat in der ersten\n"
+        "                      Spalte das Datum als JJJJ-MM-TT.\n"
+        "  --diary ORDNER      liest das Tagebuch aus ORDNER statt aus Dokumente/Kostbilanz/Tagebuch.\n"
         "  --help, -h          zeigt diese Hilfe.\n"
         "\n"
         "Lebensmittel und Tagesbedarf kommen aus den Dateien im Programmordner, wie im Fenster\n"
@@ -432,7 +571,8 @@ QString CommandLineHelp()
         "Rückgabewert:\n"
         "  0  alle Dateien gelesen\n"
         "  1  einige Dateien ausgelassen\n"
-        "  2  keine Datei gelesen, falsche Angaben, Schweizer Nährwertliste fehlt oder ist leer,\n"
+        "  2  keine Datei gelesen (kein Tag des Tagebuchs mit Eintrag), falsche Angaben (auch ein\n"
+        "     falsches Datum), Schweizer Nährwertliste fehlt oder ist leer,\n"
         "     AUSGABE nicht schreibbar oder abgelehnt; dann wird nichts geschrieben\n"
         "Das gilt für --summary, --nutrients und --pdf gleich.\n");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,7 +9,8 @@
 class QTextStream;
 
 // The program's command line: "--summary FILE... [--csv OUT]", "--nutrients FILE... [--csv OUT]",
-// "--pdf OUT FILE..." and "--help"
+// "--pdf OUT FILE...", each also with "--from JJJJ-MM-TT --to JJJJ-MM-TT [--diary ORDNER]" instead
+// of files, and "--help"
 // run without any window, display or instance lock; anything else starts the windows as before.
 
 enum class CommandLineMode
@@ -25,6 +27,8 @@ struct CommandLine
 {
     CommandLineMode mode = CommandLineMode::Window;
     QStringList files;
+    QDate from, to;      // the diary's days from..to instead of files; invalid without --from
+    QString diaryFolder; // --diary ORDNER; empty: the diary under the user's documents
     QString csvPath; // empty without --csv
     QString pdfPath; // OUT of --pdf
     QString error;   // German, for Wrong: every line for standard error, without the last line end
@@ -43,8 +47,13 @@ int RunCommandLineIfAsked(int &argc, char **argv);
 // --nutrients or --pdf
 // ("Unbekannte Option „%s“. Aufrufe: kostbilanz --help"), and an argument that is no UTF-8
 // is refused ("Der Dateiname „%s“ ist kein gültiges UTF-8."); both Wrong. So are an output
-// of --pdf not ending in .pdf and one of --csv not ending in .csv, in any letter case.
+// of --pdf not ending in .pdf and one of --csv not ending in .csv, in any letter case, a date
+// that is not a real JJJJ-MM-TT, --from without --to (or the other way round), --to before
+// --from, a range over MaxDiaryRangeDays, files together with dates, and --diary without dates.
 CommandLine ParseCommandLine(const QList<QByteArray> &arguments);
+
+// The longest range --from/--to takes: ten years of days.
+constexpr int MaxDiaryRangeDays = 3660;
 
 // The German help text, lines ending in '\n'.
 QString CommandLineHelp();

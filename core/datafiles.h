@@ -45,6 +45,9 @@ inline constexpr QLatin1String OwnMeasuresFileName("NwMasse.dat");
 // write the same files whatever their runtime folders.
 inline constexpr QLatin1String InstanceLockFileName("C-Programm.lock");
 inline constexpr QLatin1String DataFolderLockFileName("Kostbilanz.lock");
+// The diary's own lock, in the diary folder: two copies with different data folders share one
+// diary, and must never write the same day.
+inline constexpr QLatin1String DiaryLockFileName("Tagebuch.lock");
 // Beside a lock while a gone copy's lock is being removed (Qt's QLockFile names it so); a start
 // killed at that moment leaves it behind.
 inline constexpr QLatin1String RemovalLockSuffix(".rmlock");

@@ -2,6 +2,7 @@
 
 #include "mealplan.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,7 @@ struct DaySnapshot
     InputLine inputLine;
     QString fileLabel;
     QStringList fileLines;
+    QDate diaryDate; // the diary day shown; invalid for a file or a day without one
 };
 
 // The steps of a day that undo goes back over and redo forward again, at most MaxSteps each
@@ -31,7 +33,8 @@ public:
     {
         MealsOnly = 0,
         InputLine = 1, // the picked food and its amount
-        Origin = 2,    // which file the day belongs to: reading, resetting, taking a day back
+        Origin = 2,    // which file or diary date the day belongs to: reading, resetting, another
+                       // date, taking a day back
     };
 
     // One step: what it did, in the words "Rückgängig: <what>" shows, the day on the other

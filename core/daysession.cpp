@@ -8,6 +8,7 @@
 #include "textformat.h"
 #include "userprompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 // Which command sets the changed flag (the plan keeps it, the session alone decides):
@@ -15,6 +16,8 @@
 //   (the order is what the next save writes) and clearing a meal that had entries set it;
 //   reading a file and saving clear it; resetting and clearing the input line leave it as it
 //   was; after undo and redo the day is changed unless it is what its meal file holds.
+// A diary day is kept by the session itself: a change is written to its file within the delay,
+// at once when another day is shown and at the end, so it is never offered for saving.
 
 namespace {
 
@@ -25,6 +28,11 @@ const QString NoRowSelected = QStringLiteral("Es ist keine Zeile ausgewählt!");
 QString RecoveryOffText(const QString &reason)
 {
     return QStringLiteral("Wiederherstellung nicht möglich: ") + reason;
+}
+
+QString DiaryOffText(const WriteResult &written)
+{
+    return QStringLiteral("Tagebuch nicht gespeichert: ") + (written.refused() ? written.refusal : written.reason);
 }
 
 // "Apfel, roh": an entry's name as a step names it, without the blank it is stored with.
@@ -49,17 +57,34 @@ DaySession::DaySession(const DaySessionContext &context, QObject *parent)
         m_ownScheduler = std::make_unique<TimerScheduler>();
         m_scheduler = m_ownScheduler.get();
     }
+    if (!m_context.diaryFolder.isEmpty())
+        m_diary = std::make_unique<Diary>(m_context.diaryFolder);
+    else if (!m_context.documentsFolder.isEmpty())
+        m_diary = std::make_unique<Diary>(DiaryFolderIn(m_context.documentsFolder));
 }
 
 DaySession::~DaySession()
 {
     if (m_recoveryWrite != 0)
         m_scheduler->cancel(m_recoveryWrite);
+    if (m_diaryWrite != 0)
+        m_scheduler->cancel(m_diaryWrite);
+}
+
+QString DaySession::mealFileFolder() const
+{
+    // The one place that decides where a dialog first opens: the user's own files belong where
+    // the user looks for them, not beside the program.
+    if (m_context.documentsFolder.isEmpty())
+        return m_context.dataDirectory;
+    const QString folder = UserFilesFolder(m_context.documentsFolder);
+    QDir().mkpath(folder); // a dialog on a missing folder would open somewhere else
+    return folder;
 }
 
 QString DaySession::reportFolder() const
 {
-    return m_reportFolder.isEmpty() ? m_context.dataDirectory : m_reportFolder;
+    return m_reportFolder.isEmpty() ? mealFileFolder() : m_reportFolder;
 }
 
 void DaySession::rememberReportFolder(const QString &reportPath)
@@ -71,7 +96,7 @@ void DaySession::rememberReportFolder(const QString &reportPath)
 
 DaySnapshot DaySession::snapshot() const
 {
-    return {m_plan, m_inputLine, m_fileLabel, m_fileLines};
+    return {m_plan, m_inputLine, m_fileLabel, m_fileLines, m_diaryDate};
 }
 
 void DaySession::record(const QString &what, const DaySnapshot &before, int parts)
@@ -101,6 +126,17 @@ void DaySession::setLastingStatus(const QString &text)
 
 void DaySession::keepDay()
 {
+    if (isDiaryDay()) {
+        // Like the recovery file, not put off by later changes: a day typed on and on is still
+        // in its file at most one delay after its first change.
+        if (m_plan.changed() && m_diaryWrite == 0) {
+            m_diaryWrite = m_scheduler->schedule(m_context.recoveryDelayMs, [this] {
+                m_diaryWrite = 0;
+                writeDiary();
+            });
+        }
+        return;
+    }
     if (m_plan.changed()) {
         // Not put off by later changes, so a day is on disk at most one delay after its first
         // unsaved change, however long the typing goes on.
@@ -121,6 +157,46 @@ void DaySession::keepDay()
         return;
     RemoveSessionFile(m_context.dataDirectory);
     setLastingStatus(QString()); // nothing unsaved is left to lose
+}
+
+bool DaySession::writeDiary()
+{
+    if (m_diaryWrite != 0) {
+        m_scheduler->cancel(m_diaryWrite);
+        m_diaryWrite = 0;
+    }
+    if (!isDiaryDay() || !m_plan.changed())
+        return true;
+    const QStringList lines = MealFileLines(m_plan);
+    const WriteResult written = m_diary->write(m_diaryDate, lines);
+    if (written.ok) {
+        m_plan.setChanged(false);
+        m_fileLines = lines;
+        dropRecovery();
+        setLastingStatus(QString());
+        return true;
+    }
+    // The file stays as it was; the recovery file keeps the day, and the next change (or the
+    // next day shown, or the end) tries again.
+    if (!m_recoveryBlocked)
+        WriteSessionFile(m_context.dataDirectory, m_plan, m_fileLabel);
+    setLastingStatus(DiaryOffText(written));
+    return false;
+}
+
+bool DaySession::writeDiaryNow()
+{
+    return writeDiary();
+}
+
+void DaySession::dropRecovery()
+{
+    if (m_recoveryWrite != 0) {
+        m_scheduler->cancel(m_recoveryWrite);
+        m_recoveryWrite = 0;
+    }
+    if (!m_recoveryBlocked)
+        RemoveSessionFile(m_context.dataDirectory);
 }
 
 void DaySession::writeRecovery()
@@ -181,16 +257,32 @@ FocusRequest DaySession::offerRecovery()
     // Nothing of this day was saved; what its file holds is not known.
     m_fileLines.clear();
     takeLoadedDay(load);
+    // A diary day goes back to its date and into its file.
+    const QDate diaryDate = m_diary ? DiaryLabelDate(session.fileLabel) : QDate();
+    m_diaryDate = diaryDate;
+    if (diaryDate.isValid()) {
+        m_lastDiaryDate = diaryDate;
+        m_plan.setChanged(true);
+    }
     record(QStringLiteral("Wiederherstellen der letzten Sitzung"), before,
            DayHistory::InputLine | DayHistory::Origin);
-    // The file stays as it is: it holds this day until the next change rewrites it.
+    // The file stays as it is: it holds this day until the next change rewrites it (a diary
+    // day's write removes it).
+    if (diaryDate.isValid())
+        keepDay();
     emit dayChanged(DayPart::Meals | DayPart::Balance | DayPart::InputLine | DayPart::FileLabel |
-                    DayPart::ActiveMeal);
+                    DayPart::ActiveMeal | DayPart::DiaryDate);
     return showRefusals(load.refusals);
 }
 
 bool DaySession::close()
 {
+    // A diary day is written now; one that cannot be stays in the recovery file, which the
+    // failed write made, for the next start to offer.
+    if (isDiaryDay()) {
+        writeDiary();
+        return true;
+    }
     // A cancelled, refused or failed save keeps the day as it is.
     if (!offerToSaveChanges())
         return false;
@@ -367,6 +459,24 @@ void DaySession::clearMeal(int meal)
 
 void DaySession::resetAll()
 {
+    if (isDiaryDay()) {
+        // The diary day stays shown and becomes empty (its file goes with the next write); no
+        // question, since undo brings it back.
+        const DaySnapshot before = snapshot();
+        const bool hadEntries = !m_plan.allEmpty();
+        m_inputLine.clearFood();
+        m_inputLine.amount.clear();
+        m_inputLine.unitCaption = QStringLiteral("g, St");
+        m_plan.clearAll();
+        m_plan.setActiveMeal(1);
+        if (hadEntries) {
+            m_plan.setChanged(true);
+            record(QStringLiteral("Formularfelder zurücksetzen"), before, DayHistory::InputLine);
+        }
+        m_balance = ComputeBalance(m_plan, requirements().active);
+        changeDay(DayPart::Meals | DayPart::Balance | DayPart::InputLine | DayPart::ActiveMeal);
+        return;
+    }
     // Only a written file, or "Nein", lets the reset go on.
     if (!offerToSaveChanges())
         return;
@@ -403,6 +513,12 @@ void DaySession::setActiveMeal(int meal)
 
 bool DaySession::offerToSaveChanges()
 {
+    // A diary day is never asked about: it is written now instead, and a failure stays in the
+    // status line with the day in the recovery file.
+    if (isDiaryDay()) {
+        writeDiary();
+        return true;
+    }
     // With every meal empty there is nothing a save could write.
     if (!m_plan.changed() || m_plan.allEmpty())
         return true;
@@ -426,11 +542,13 @@ bool DaySession::saveMealFile()
 
     FileDialogRequest request;
     request.title = QStringLiteral("Speichern als");
-    request.initialFolder = m_context.dataDirectory;
+    request.initialFolder = mealFileFolder();
     request.filter = MealFileFilter;
     request.defaultExtension = QStringLiteral("txt");
-    // The name of the file last read is proposed, not that of the file last saved.
-    request.proposedName = FileNamePart(m_plan.loadedMealFilePath());
+    // The name of the file last read is proposed, not that of the file last saved; a diary day
+    // proposes its date.
+    request.proposedName =
+        isDiaryDay() ? DiaryFileName(m_diaryDate) : FileNamePart(m_plan.loadedMealFilePath());
     const QString path = prompts->getSaveFileName(request);
     if (path.isEmpty()) {
         prompts->showNotice(QStringLiteral(" Speichern der Mahlzeit(en) wurden abgebrochen."));
@@ -457,6 +575,11 @@ bool DaySession::saveMealFile()
         // The earlier file is untouched and the meals still count as unsaved.
         prompts->showPlainMessage(written.message());
         return false;
+    }
+    if (isDiaryDay()) {
+        // A copy: the day shown stays the diary's.
+        prompts->showNotice(QStringLiteral(" Mahlzeit(en) wurden gespeichert. "));
+        return true;
     }
     m_fileLabel = QStringLiteral("Datei ") + FileNamePart(path);
     m_plan.setMealFilePath(path);
@@ -487,7 +610,7 @@ FocusRequest DaySession::readMealFile()
     m_plan.setChosenMealFileName(QString());
     FileDialogRequest request;
     request.title = QStringLiteral("Mahlzeiten einlesen");
-    request.initialFolder = m_context.dataDirectory;
+    request.initialFolder = mealFileFolder();
     request.filter = MealFileFilter;
     const QString path = prompts->getOpenFileName(request);
     if (path.isEmpty())
@@ -526,6 +649,8 @@ FocusRequest DaySession::readMealFile()
     load.plan.setChosenMealFileName(path);
     load.plan.setMealFilePath(path);
     m_fileLabel = QStringLiteral("Datei ") + FileNamePart(path);
+    // A file is shown now, not a diary day; the diary is not touched.
+    m_diaryDate = QDate();
     takeLoadedDay(load);
     // What was read counts as the file's day, also when lines of it were refused.
     m_fileLines = MealFileLines(m_plan);
@@ -533,7 +658,7 @@ FocusRequest DaySession::readMealFile()
            DayHistory::InputLine | DayHistory::Origin);
     m_history.fileHolds(path, m_fileLines);
     changeDay(DayPart::Meals | DayPart::Balance | DayPart::InputLine | DayPart::FileLabel |
-              DayPart::ActiveMeal);
+              DayPart::ActiveMeal | DayPart::DiaryDate);
     return showRefusals(load.refusals);
 }
 
@@ -591,12 +716,21 @@ void DaySession::restore(const DayHistory::Step &step)
 {
     // The meals come back, shown from the meal the step was taken on; the file the day belongs
     // to stays, as in any editor, unless the step itself changed it.
+    const bool otherDay = (step.parts & DayHistory::Origin) && step.day.diaryDate != m_diaryDate;
+    // The diary day left goes to its file first, as when the date bar leaves it.
+    if (otherDay)
+        writeDiary();
     const MealPlan shown = m_plan;
     m_plan = step.day.plan;
     DayParts parts = DayPart::Meals | DayPart::Balance | DayPart::ActiveMeal;
     if (step.parts & DayHistory::Origin) {
         m_fileLabel = step.day.fileLabel;
         m_fileLines = step.day.fileLines;
+        if (step.day.diaryDate != m_diaryDate)
+            parts |= DayPart::DiaryDate;
+        m_diaryDate = step.day.diaryDate;
+        if (m_diaryDate.isValid())
+            m_lastDiaryDate = m_diaryDate;
         parts |= DayPart::FileLabel;
     } else {
         m_plan.setLoadedMealFilePath(shown.loadedMealFilePath());
@@ -607,8 +741,10 @@ void DaySession::restore(const DayHistory::Step &step)
         m_inputLine = step.day.inputLine;
         parts |= DayPart::InputLine;
     }
-    // Unsaved unless it is the day its file holds.
-    m_plan.setChanged(m_fileLines.isEmpty() || MealFileLines(m_plan) != m_fileLines);
+    // Unsaved unless it is the day its file holds. A diary day brought back from another date is
+    // written again whatever it held: the file may have changed since the step was kept.
+    m_plan.setChanged(m_fileLines.isEmpty() || MealFileLines(m_plan) != m_fileLines ||
+                      (otherDay && isDiaryDay()));
     m_balance = ComputeBalance(m_plan, requirements().active);
     changeDay(parts);
 }
@@ -661,4 +797,91 @@ bool DaySession::saveRecipe(const AdditionalFoodRow &recipe, bool replaceExistin
         emit dayChanged(DayPart::Foods);
     m_context.prompts->showNotice(saved.notice);
     return true;
+}
+
+// ---- the diary ---------------------------------------------------------------------------------------
+
+bool DaySession::readDiaryDay(const QDate &date, MealFileLoad *load)
+{
+    const MealFileRead read = ReadMealFileAt(m_diary->filePath(date), foodStore().index(), 1);
+    switch (read.status) {
+    case MealFileReadStatus::Ok:
+        *load = read.load;
+        return true;
+    case MealFileReadStatus::Missing: // a day without entries yet
+        *load = MealFileLoad();
+        return true;
+    case MealFileReadStatus::Unreadable:
+        m_context.prompts->showPlainMessage(read.message);
+        return false;
+    case MealFileReadStatus::TooLarge:
+    case MealFileReadStatus::NotRegular:
+    case MealFileReadStatus::InvalidHeader:
+        // Shown, the day would be written over at the first change; so it is not shown.
+        m_context.prompts->showNotice(read.message);
+        return false;
+    }
+    return false;
+}
+
+void DaySession::openDiary()
+{
+    if (!m_diary)
+        return;
+    const QDate date = today();
+    MealFileLoad load;
+    if (!readDiaryDay(date, &load))
+        return;
+    m_diaryDate = date;
+    m_lastDiaryDate = date;
+    m_fileLabel = DiaryLabel(date);
+    takeLoadedDay(load);
+    m_fileLines = MealFileLines(m_plan);
+    // No keepDay: an unchanged day needs no write, and a recovery file left by the last run
+    // waits for offerRecovery. An empty day starts as the program always started, with the
+    // sums blank until the first food.
+    DayParts parts = DayPart::Meals | DayPart::InputLine | DayPart::FileLabel | DayPart::ActiveMeal |
+                     DayPart::DiaryDate;
+    if (!m_plan.allEmpty())
+        parts |= DayPart::Balance;
+    emit dayChanged(parts);
+    showRefusals(load.refusals);
+}
+
+bool DaySession::showDiaryDay(const QDate &date)
+{
+    if (!m_diary || !date.isValid())
+        return false;
+    if (date == m_diaryDate)
+        return true;
+    // A changed file asks first; a diary day is written at once.
+    if (!offerToSaveChanges())
+        return false;
+    MealFileLoad load;
+    if (!readDiaryDay(date, &load))
+        return false;
+    const DaySnapshot before = snapshot();
+    // A changed file the user chose not to save is left: its recovery file goes with it (undo
+    // still brings the day back).
+    if (!isDiaryDay() && m_plan.changed())
+        dropRecovery();
+    const int activeMeal = m_plan.activeMeal();
+    m_diaryDate = date;
+    m_lastDiaryDate = date;
+    m_fileLabel = DiaryLabel(date);
+    // The picked food and the meal worked on stay, so the food can go into another day.
+    m_plan = load.plan;
+    m_plan.setActiveMeal(activeMeal);
+    m_fileLines = MealFileLines(m_plan);
+    record(Step(QStringLiteral("Datum wechseln"), WeekdayDateText(date)), before, DayHistory::Origin);
+    m_balance = ComputeBalance(m_plan, requirements().active);
+    emit dayChanged(DayPart::Meals | DayPart::Balance | DayPart::FileLabel | DayPart::DiaryDate);
+    showRefusals(load.refusals);
+    return true;
+}
+
+bool DaySession::stepDiaryDay(int days)
+{
+    const QDate from = m_diaryDate.isValid() ? m_diaryDate : m_lastDiaryDate.isValid() ? m_lastDiaryDate : today();
+    return showDiaryDay(from.addDays(days));
 }

@@ -4,6 +4,7 @@
 #include "balance.h"
 #include "daydata.h"
 #include "dayhistory.h"
+#include "diary.h"
 #include "foodmeasures.h"
 #include "fooddata.h"
 #include "mealfile.h"
@@ -30,6 +31,13 @@ struct DaySessionContext
     QLocale locale;                 // the collation of the food list; the sums' decimal separator
     Scheduler *scheduler = nullptr; // runs the recovery write; not owned; empty: Qt's timers
     int recoveryDelayMs = 2000;     // longest wait from a change of the meals to the recovery file
+                                    // and, for a diary day, to its diary file
+    // The user's documents folder: the diary lies in DiaryFolderIn(it), and the meal-file and
+    // report dialogs open in UserFilesFolder(it) the first time. Empty: no diary, and the
+    // dialogs open in the data folder.
+    QString documentsFolder;
+    // Another diary folder than the one under documentsFolder (the command line's --diary).
+    QString diaryFolder;
 };
 
 // The parts of the day a change signal names.
@@ -45,6 +53,7 @@ enum class DayPart : unsigned
     Requirement = 1u << 11,   // the requirement row in force
     LastingStatus = 1u << 12, // a state for the status line, until it is replaced
     PassingStatus = 1u << 13, // a note for the status line, for PassingStatusMs
+    DiaryDate = 1u << 14,     // the diary date shown (or none: a file is shown)
 };
 Q_DECLARE_FLAGS(DayParts, DayPart)
 Q_DECLARE_OPERATORS_FOR_FLAGS(DayParts)
@@ -101,9 +110,32 @@ public:
     bool canUndo() const { return m_history.canUndo(); }
     bool canRedo() const { return m_history.canRedo(); }
     const DayHistory &history() const { return m_history; }
-    // Where the last report went (with a trailing '/'); the data folder until then.
+    // Where the report and meal-file dialogs open (with a trailing '/'): the folder of the last
+    // report, and for meal files the user's files folder (made when asked for); the data folder
+    // when the session has no documents folder.
     QString reportFolder() const;
     void rememberReportFolder(const QString &reportPath);
+    QString mealFileFolder() const;
+
+    // ---- the diary ----
+    bool hasDiary() const { return m_diary != nullptr; }
+    const Diary *diary() const { return m_diary.get(); }
+    // The diary date shown; invalid while a meal file (or a day without one) is shown.
+    QDate diaryDate() const { return m_diaryDate; }
+    bool isDiaryDay() const { return m_diaryDate.isValid(); }
+    QDate today() const { return m_context.clock().date(); }
+    // At start: today's diary day, no step and no question. Nothing without a diary.
+    void openDiary();
+    // Shows the diary day of date, its file read as a meal file (none: an empty day); the day
+    // shown before is written at once if it is a diary day, or the save question asked if it
+    // is a changed file. A step for undo. False when the day stays: no diary, the question
+    // cancelled, or the date's file cannot be read (said, and the file left alone).
+    bool showDiaryDay(const QDate &date);
+    // The day days away from the diary date shown (from the last one shown, or today, while a
+    // file is shown).
+    bool stepDiaryDay(int days);
+    // Writes a diary day with unsaved changes now; true when nothing is left unwritten.
+    bool writeDiaryNow();
 
     // ---- start and end ----
     // The data files as start-up reads them; every message is a plain message, each shown
@@ -182,6 +214,12 @@ private:
     // recovery file within the delay, a saved or read one needs none.
     void keepDay();
     void writeRecovery();
+    // The diary day to its file; on failure the status line says so and the recovery file
+    // keeps the day. True when nothing is left unwritten.
+    bool writeDiary();
+    // The recovery file's day was left on purpose: no write pending, no file.
+    void dropRecovery();
+    bool readDiaryDay(const QDate &date, MealFileLoad *load);
 
     DaySessionContext m_context;
     std::unique_ptr<TimerScheduler> m_ownScheduler; // when the context brings none
@@ -200,6 +238,10 @@ private:
     QString m_passingStatus;
     QString m_reportFolder;
     Scheduler::TaskId m_recoveryWrite = 0; // the pending write of the recovery file, 0 for none
+    Scheduler::TaskId m_diaryWrite = 0;    // the pending write of the diary day, 0 for none
+    std::unique_ptr<Diary> m_diary;        // null without a documents or diary folder
+    QDate m_diaryDate;                     // the diary day shown; invalid for a file
+    QDate m_lastDiaryDate;                 // the last diary day shown, for the date bar's steps
     // Set when something other than a file has the recovery file's name: no day is kept then,
     // and the status line says so once instead of at every change.
     bool m_recoveryBlocked = false;

@@ -89,3 +89,29 @@ DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,
     summary.rating = RateAgainstRequirement(summary.average, requirement);
     return summary;
 }
+
+DaySummary SummariseDiaryDays(const QList<DiaryDay> &days, const FoodIndex &index,
+                              const ReferenceSet &requirement)
+{
+    QStringList paths;
+    QList<QDate> missing;
+    for (const DiaryDay &day : days) {
+        if (day.exists)
+            paths.append(day.path);
+        else
+            missing.append(day.date);
+    }
+    DaySummary summary = SummariseMealFiles(paths, index, requirement);
+    // The paths were given in date order, and every file name is a date.
+    for (SummaryDay &day : summary.days) {
+        day.date = DiaryFileDate(FileNamePart(day.path));
+        day.label = WeekdayDateText(day.date);
+    }
+    for (SummaryRefusedLine &line : summary.refused) {
+        const QDate date = DiaryFileDate(line.label);
+        if (date.isValid())
+            line.label = WeekdayDateText(date);
+    }
+    summary.missingDates = missing;
+    return summary;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "balance.h"
+#include "diary.h"
 #include "extranutrients.h"
 #include "foodindex.h"
 #include "nutrients.h"
@@ -18,7 +19,8 @@
 struct SummaryDay
 {
     QString path;
-    QString label;                               // SummaryFileLabel: the name rows and charts show
+    QString label;                               // SummaryFileLabel (a diary day's WeekdayDateText): the name rows and charts show
+    QDate date;                                  // the diary date; invalid for a file chosen by name
     SumRow sums;                                 // the day sums as the day panel computes them
     std::array<int, NutrientCount> nonNumeric{}; // entries whose value was no number
     ExtraNutrientSums extras;                    // the nutrients beyond the thirteen
@@ -43,6 +45,7 @@ struct SummaryRefusedLine
 struct DaySummary
 {
     QList<SummaryDay> days;            // in the order the paths were given
+    QList<QDate> missingDates;         // diary dates without a file ("kein Eintrag"), in date order
     QList<SummarySkippedFile> skipped; // in the order the paths were given
     QList<SummaryRefusedLine> refused; // file by file, each in line order
     ReferenceSet requirement;
@@ -63,4 +66,10 @@ QString SummaryFileLabel(const QString &path, const QStringList &paths);
 // (missing, unreadable, larger than MaxMealFileBytes, no meal-file header) are left out with a
 // reason.
 DaySummary SummariseMealFiles(const QStringList &paths, const FoodIndex &index,
+                              const ReferenceSet &requirement);
+
+// The diary days of a range, each date with a file as one day (an empty file as a day of
+// zeros), labelled by WeekdayDateText and in date order; a date without a file is only listed
+// in missingDates and counts in neither the average nor the percentages.
+DaySummary SummariseDiaryDays(const QList<DiaryDay> &days, const FoodIndex &index,
                               const ReferenceSet &requirement);

@@ -5,6 +5,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 DaySummaryRow SumRowCells(SummaryRowKind kind, const QString &label, const SumRow &sums,
@@ -37,8 +39,26 @@ DaySummaryTable BuildDaySummaryTable(const DaySummary &summary, const QLocale &l
     for (const NutrientEntry &nutrient : NutrientCatalogue())
         table.heads << nutrient.shortName;
 
-    for (const SummaryDay &day : summary.days)
+    for (const SummaryDay &day : summary.days) {
         table.rows.append(SumRowCells(SummaryRowKind::Day, day.label, day.sums, locale));
+        table.rows.last().date = day.date;
+        table.rows.last().path = day.path;
+    }
+    if (!summary.missingDates.isEmpty()) {
+        for (const QDate &date : summary.missingDates) {
+            DaySummaryRow row;
+            row.kind = SummaryRowKind::NoEntry;
+            row.label = WeekdayDateText(date);
+            row.date = date;
+            row.amount = QStringLiteral("kein Eintrag");
+            for (int k = 0; k < NutrientCount; ++k)
+                row.cells.append(QString());
+            table.rows.append(row);
+        }
+        // Only diary days have dates here, so the whole range reads in date order.
+        std::stable_sort(table.rows.begin(), table.rows.end(),
+                         [](const DaySummaryRow &a, const DaySummaryRow &b) { return a.date < b.date; });
+    }
     if (summary.days.isEmpty())
         return table;
 

@@ -12,12 +12,13 @@
 #include <array>
 
 // The several-days table as texts, the same for the window's list, the CSV and the plain text:
-// one row per day, then the average, the requirement, the percentages and the counts of
+// one row per day (diary days and dates without an entry in date order), then the average, the requirement, the percentages and the counts of
 // values that were no number.
 
 enum class SummaryRowKind
 {
     Day,
+    NoEntry, // a diary date without a file: "kein Eintrag", no figures
     Average,
     Requirement,
     Percent,
@@ -28,7 +29,9 @@ struct DaySummaryRow
 {
     SummaryRowKind kind = SummaryRowKind::Day;
     QString label;     // the day's SummaryFileLabel, "Durchschnitt", the requirement's title, "Prozent", "Unvollständig"
-    QString amount;    // empty in the last three rows
+    QDate date;        // a diary day's date, for NoEntry rows too; invalid otherwise
+    QString path;      // the file of a Day row
+    QString amount;    // empty in the last three rows; "kein Eintrag" in a NoEntry row
     QStringList cells; // NutrientCount texts
     std::array<PercentClass, NutrientCount> classes{}; // the percentages' classes; Unrated elsewhere
 };
@@ -46,7 +49,8 @@ struct DaySummaryTable
 DaySummaryTable BuildDaySummaryTable(const DaySummary &summary, const QLocale &locale);
 
 // The table's lines with ';' between cells and none after the last, without line ends; every
-// cell written by CsvCell (file names and titles as text, figures as numbers).
+// cell written by CsvCell (file names and titles as text, figures as numbers). A diary day's
+// first cell is its date as 2026-12-11.
 QStringList FormatDaySummaryCsv(const DaySummary &summary, const QLocale &locale);
 
 // The table's lines for a terminal: the first column left-aligned, the others right-aligned,

@@ -152,6 +152,10 @@ PrintDocument SeveralDaysPrintDocument(const DaySummary &summary, const QLocale 
         case SummaryRowKind::NonNumeric:
             table.rows.append(Row(PrintRowKind::Count, row.label, row.amount, PlainCells(row.cells)));
             break;
+        case SummaryRowKind::NoEntry:
+            // A line of its own, as an empty meal in the day's document: no figures to print.
+            table.rows.append(Row(PrintRowKind::Note, row.label + QStringLiteral(" - kein Eintrag"), QString(), {}));
+            break;
         }
     }
     document.messageLines = DaySummaryMessages(summary);

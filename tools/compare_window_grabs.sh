@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks that a change of how the main window is built leaves every pixel as it was.
 #
-#   tools/compare_window_grabs.sh grab <build folder> <output folder>
+#   tools/compare_window_grabs.sh grab <build folder> <output folder> [--diary]
 #       builds bench/grab_main_window in the build folder and writes its grabs there: the
 #       empty window (pages 1 and 2) and a filled day (foods in meals 1, 3 and 6) on pages 1,
-#       2, 3 and 6, as PNG files, and the window's keyboard focus chain as text.
+#       2, 3 and 6, as PNG files, and the window's keyboard focus chain as text; with --diary
+#       the window has a diary and shows its date bar.
 #   tools/compare_window_grabs.sh compare <folder before> <folder after>
 #       ImageMagick `compare -metric AE` on every pair (the number of differing pixels) and a
 #       diff of the focus chains; ends with 1 unless every pair is identical.
@@ -18,7 +19,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 
 case "${1:-}" in
 grab)
-    [ $# -eq 3 ] || { echo "usage: $0 grab <build folder> <output folder>" >&2; exit 2; }
+    [ $# -eq 3 ] || [ $# -eq 4 ] || { echo "usage: $0 grab <build folder> <output folder> [--diary]" >&2; exit 2; }
     BUILD=$2
     OUT=$(realpath -m "$3")
     kb_install_packages
@@ -26,7 +27,7 @@ grab)
     RUNTIME=$(mktemp -d)
     trap 'rm -rf "$RUNTIME"' EXIT
     XDG_RUNTIME_DIR=$RUNTIME QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
-        "$BUILD/bin/grab_main_window" "$ROOT/data" "$OUT"
+        "$BUILD/bin/grab_main_window" "$ROOT/data" "$OUT" ${4:+"$4"}
     echo "grabs in $OUT"
     ;;
 compare)

@@ -18,6 +18,7 @@ namespace {
 
 const QString Usage =
     QStringLiteral("Aufruf: kostbilanz --summary DATEI... [--csv AUSGABE.csv]\n"
+                   "       kostbilanz --summary --from JJJJ-MM-TT --to JJJJ-MM-TT [--csv AUSGABE.csv]\n"
                    "       kostbilanz --nutrients DATEI... [--csv AUSGABE.csv]\n"
                    "       kostbilanz --pdf AUSGABE.pdf DATEI...   (mehr mit: kostbilanz --help)\n");
 

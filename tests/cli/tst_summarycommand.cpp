@@ -41,6 +41,7 @@ private slots:
     void exitCodes_data();
     void exitCodes();
     void csvInGermanFormatAndNothingElseWritten();
+    void diaryCsvHasDatesInTheFirstCell();
     void missingSwissFoodsEndsWithTwo();
     void nutrientsCsvOfTwoDaysByteForByte();
     void pdfOfOneDayAndOfSeveralDays_data();
@@ -70,6 +71,10 @@ void TestSummaryCommand::init()
     QVERIFY(WriteBytes(m_days.filePath(QStringLiteral("b.txt")),
                        header + "Mahlzeit1=1;42;100,0;\r\nMahlzeit1=1;9;5,0;\r\n"));
     QVERIFY(WriteBytes(m_days.filePath(QStringLiteral("notiz.txt")), "Brot kaufen\r\n"));
+    // A diary with a gap on the 9th: the apple day, nothing, the bread day.
+    QVERIFY(QDir().mkpath(m_days.filePath(QStringLiteral("tagebuch"))));
+    QVERIFY(WriteBytes(m_days.filePath(QStringLiteral("tagebuch/2026-12-08.txt")), ReadBytes(m_days.filePath(QStringLiteral("a.txt")))));
+    QVERIFY(WriteBytes(m_days.filePath(QStringLiteral("tagebuch/2026-12-10.txt")), ReadBytes(m_days.filePath(QStringLiteral("b.txt")))));
 }
 
 Run TestSummaryCommand::run(const QStringList &arguments, const QString &platform) const
@@ -186,6 +191,48 @@ void TestSummaryCommand::exitCodes_data()
                        2,
                        {},
                        {QStringLiteral("notiz.txt: Es ist keine gültige Mahlzeiten-Datei !")}};
+    const auto diaryRange = [](const char *from, const char *to) {
+        return QStringList{QStringLiteral("--summary"), QStringLiteral("--from"), QLatin1String(from),
+                           QStringLiteral("--to"),      QLatin1String(to),      QStringLiteral("--diary"),
+                           QStringLiteral("%/tagebuch")};
+    };
+    QTest::newRow("diary days with a gap, in date order")
+        << CommandCase{diaryRange("2026-12-08", "2026-12-10"),
+                       0,
+                       {QStringLiteral("Di 08.12.2026 200 104"), QStringLiteral("Mi 09.12.2026 kein Eintrag Do"),
+                        QStringLiteral("Do 10.12.2026 100 220"), QStringLiteral("Durchschnitt 150,0 162,0")},
+                       {QStringLiteral("Do 10.12.2026, Zeile 3: Lebensmittel-ID 9 nicht in Liste vorhanden !")}};
+    QTest::newRow("no entry in the range")
+        << CommandCase{diaryRange("2026-12-01", "2026-12-07"), 2, {}, {QStringLiteral("keinen Eintrag")}};
+    QTest::newRow("a date that does not exist")
+        << CommandCase{diaryRange("2026-02-30", "2026-03-01"),
+                       2,
+                       {},
+                       {QStringLiteral("Das Datum „2026-02-30“ nach --from ist kein gültiges Datum der Form JJJJ-MM-TT.")}};
+    QTest::newRow("a date without its zeros")
+        << CommandCase{diaryRange("2026-12-8", "2026-12-10"), 2, {}, {QStringLiteral("„2026-12-8“")}};
+    QTest::newRow("--to before --from")
+        << CommandCase{diaryRange("2026-12-10", "2026-12-08"),
+                       2,
+                       {},
+                       {QStringLiteral("Das Datum nach --to liegt vor dem nach --from.")}};
+    QTest::newRow("--from without --to")
+        << CommandCase{{QStringLiteral("--summary"), QStringLiteral("--from"), QStringLiteral("2026-12-08")},
+                       2,
+                       {},
+                       {QStringLiteral("--from und --to gehören zusammen.")}};
+    QTest::newRow("files and dates together")
+        << CommandCase{diaryRange("2026-12-08", "2026-12-10") << QStringLiteral("%/a.txt"),
+                       2,
+                       {},
+                       {QStringLiteral("Mahlzeiten-Dateien und --from/--to schließen sich aus.")}};
+    QTest::newRow("--pdf of diary days")
+        << CommandCase{{QStringLiteral("--pdf"), QStringLiteral("%/woche.pdf"), QStringLiteral("--from"),
+                        QStringLiteral("2026-12-08"), QStringLiteral("--to"), QStringLiteral("2026-12-10"),
+                        QStringLiteral("--diary"), QStringLiteral("%/tagebuch")},
+                       0,
+                       {},
+                       {}};
     QTest::newRow("OUT cannot be written")
         << CommandCase{{QStringLiteral("--summary"), QStringLiteral("%/a.txt"), QStringLiteral("--csv"),
                         QStringLiteral("%/kein/ordner.csv")},
@@ -210,6 +257,20 @@ void TestSummaryCommand::exitCodes()
         QCOMPARE(result.err, QString());
     // No lock, no settings, no session: the program's folder is as it was.
     QCOMPARE(folderNames(), before);
+}
+
+void TestSummaryCommand::diaryCsvHasDatesInTheFirstCell()
+{
+    const QString out = m_days.filePath(QStringLiteral("tage.csv"));
+    const Run result = run({QStringLiteral("--summary"), QStringLiteral("--from"), QStringLiteral("2026-12-08"),
+                            QStringLiteral("--to"), QStringLiteral("2026-12-10"), QStringLiteral("--diary"),
+                            QStringLiteral("%/tagebuch"), QStringLiteral("--csv"), out});
+    QCOMPARE(result.exitCode, 0);
+    const QList<QByteArray> lines = ReadBytes(out).split('\n');
+    QVERIFY2(lines.at(1).startsWith("2026-12-08;200;104;"), lines.at(1).constData());
+    QCOMPARE(lines.at(2), QByteArray("2026-12-09;kein Eintrag;;;;;;;;;;;;;\r"));
+    QVERIFY2(lines.at(3).startsWith("2026-12-10;100;220;"), lines.at(3).constData());
+    QVERIFY2(lines.at(4).startsWith("Durchschnitt;150,0;162,0;"), lines.at(4).constData());
 }
 
 void TestSummaryCommand::csvInGermanFormatAndNothingElseWritten()

@@ -1,4 +1,5 @@
 #include "appinfo.h"
+#include "diary.h"
 #include "printdocument.h"
 
 #include <QTest>
@@ -68,6 +69,7 @@ private slots:
     void dataSourceLine();
     void severalDays();
     void severalDaysNoneRead();
+    void severalDiaryDaysWithAGap();
 };
 
 void TestPrintDocument::dayRowsAndTexts()
@@ -183,10 +185,10 @@ void TestPrintDocument::severalDays()
     DaySummary summary;
     summary.requirement.title = QStringLiteral("Tagesbedarf '25 bis unter 51' (w) ");
     summary.requirement.values = {2000, 250, 50, 70, 20, 50, 6, 15, 300, 1000, 4, 20, 2000};
-    SummaryDay monday{QStringLiteral("/t/montag.txt"), QStringLiteral("montag.txt"), {}, {}, {}};
+    SummaryDay monday{QStringLiteral("/t/montag.txt"), QStringLiteral("montag.txt"), {}, {}, {}, {}};
     monday.sums.amount = 500;
     monday.sums.nutrients = {1000, 200, 80, 60, 10, 40, 5, 10, 300, 800, 2, 5, 1500};
-    SummaryDay tuesday{QStringLiteral("/t/dienstag.txt"), QStringLiteral("dienstag.txt"), {}, {}, {}};
+    SummaryDay tuesday{QStringLiteral("/t/dienstag.txt"), QStringLiteral("dienstag.txt"), {}, {}, {}, {}};
     tuesday.sums.amount = 700;
     tuesday.sums.nutrients = {2000, 300, 20, 100, 30, 60, 7, 20, 300, 1200, 2, 5, 2500};
     tuesday.nonNumeric[11] = 2;
@@ -227,6 +229,32 @@ void TestPrintDocument::severalDays()
     QVERIFY(document.messageLines.first().endsWith(QStringLiteral("fehlt.txt: weg")));
     QCOMPARE(document.chart.bars.size(), NutrientCount);
     QCOMPARE(document.chart.bars.at(3).percentClass, PercentClass::Warn);
+}
+
+void TestPrintDocument::severalDiaryDaysWithAGap()
+{
+    // Friday and Sunday of the diary, Saturday without a file: its line stays in date order.
+    DaySummary summary;
+    summary.requirement.values = {2000, 250, 50, 70, 20, 50, 6, 15, 300, 1000, 4, 20, 2000};
+    for (const QDate date : {QDate(2025, 10, 24), QDate(2025, 10, 26)}) {
+        SummaryDay day;
+        day.date = date;
+        day.label = WeekdayDateText(date);
+        day.sums.amount = 100;
+        summary.days.append(day);
+    }
+    summary.missingDates = {QDate(2025, 10, 25)};
+    summary.average.amount = 100;
+    summary.rating = RateAgainstRequirement(summary.average, summary.requirement);
+
+    const QList<PrintRow> rows = SeveralDaysPrintDocument(summary, German, Created, QString()).table.rows;
+    QVERIFY(rows.size() >= 4);
+    QCOMPARE(rows.at(0).label, QStringLiteral("Fr 24.10.2025"));
+    QCOMPARE(rows.at(1).kind, PrintRowKind::Note);
+    QCOMPARE(rows.at(1).label, QStringLiteral("Sa 25.10.2025 - kein Eintrag"));
+    QVERIFY(rows.at(1).cells.isEmpty());
+    QCOMPARE(rows.at(2).label, QStringLiteral("So 26.10.2025"));
+    QCOMPARE(rows.at(3).label, QStringLiteral("Durchschnitt"));
 }
 
 void TestPrintDocument::severalDaysNoneRead()

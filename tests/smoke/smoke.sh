@@ -9,7 +9,10 @@
 # food entered without the mouse, its meal cleared with the red X, Strg+Z, Strg+S, and the file
 # compared. Last the command line as a
 # person gets it wrong, without a display: the output name forgotten, and the output a link to
-# the Swiss table; every file is compared byte for byte afterwards.
+# the Swiss table; every file is compared byte for byte afterwards. Last the diary from an empty
+# home: a food entered with the keyboard is in today's diary file three seconds later, survives
+# SIGKILL, is shown again on the next start and summed by --summary --from/--to, and reading a
+# meal file leaves the diary as it was.
 #   tests/smoke/smoke.sh <build folder> [screenshot.png]
 set -euo pipefail
 BUILD=$(cd "${1:?build folder}" && pwd)
@@ -20,8 +23,14 @@ kb_install_packages xvfb xauth xdotool imagemagick x11-utils
 
 APPDIR=$(mktemp -d)
 RUNTIME=$(mktemp -d)
+# Homes of its own: the diary and the dialogs' first folder are in their Documents, never in the
+# home of whoever runs the test.
+HOME_DIR=$(mktemp -d)
 chmod 700 "$RUNTIME"
-trap 'kill ${XVFB_PID:-} ${APP_PID:-} 2>/dev/null || true; rm -rf "$APPDIR" "$RUNTIME"' EXIT
+trap 'kill ${XVFB_PID:-} ${APP_PID:-} 2>/dev/null || true; rm -rf "$APPDIR" "$RUNTIME" "$HOME_DIR"' EXIT
+export HOME="$HOME_DIR/first" XDG_CONFIG_HOME="$HOME_DIR/first/.config"
+unset XDG_DOCUMENTS_DIR XDG_DATA_HOME
+mkdir "$HOME"
 cp "$BUILD/bin/kostbilanz" "$BUILD/bin/NwChDb.dat" "$BUILD/bin/NwRefWerteDge.dat" "$BUILD/bin/NwRefWerteErweitert.dat" \
     "$BUILD/bin/NwWortliste.dat" "$BUILD/bin/NwPortionen.dat" "$APPDIR/"
 before=$(cd "$APPDIR" && ls -A | sort)
@@ -109,6 +118,7 @@ APP_PID=
 
 after=$(cd "$APPDIR" && ls -A | sort)
 [ "$before" = "$after" ] || fail "the program wrote into its folder: $(diff <(echo "$before") <(echo "$after") | tr '\n' ' ')"
+[ -e "$HOME/Documents" ] && fail "an empty day wrote into Documents: $(cd "$HOME/Documents" && find . | tr '\n' ' ')"
 echo "smoke: closed with Beenden, exit code 0, nothing written"
 
 # ---- a crash loses nothing ------------------------------------------------------------------
@@ -126,7 +136,7 @@ MAIN=$(wait_window '^Kostbilanz 25\.12$' 30) || fail "the main window did not ap
 sleep 1
 click_command 10 # "Mahlzeiten - Datei einlesen"
 DIALOG=$(wait_window '^Mahlzeiten einlesen$' 10) || fail "the open dialog did not appear"
-xdotool windowfocus --sync "$DIALOG" type --delay 30 'tag.txt'
+xdotool windowfocus --sync "$DIALOG" type --delay 30 "$APPDIR/tag.txt"
 press "$DIALOG" Return
 sleep 1
 [ -e "$RECOVERY" ] && fail "a day just read went to the recovery file"
@@ -153,7 +163,7 @@ import -window root "${SHOT%.png}-recovered.png"
 click_command 122 # "Mahlzeiten in Datei speichern"
 DIALOG=$(wait_window '^Speichern als$' 10) || fail "the save dialog did not appear"
 # The dialog proposes the file the day came from; the day goes to a new one.
-xdotool windowfocus --sync "$DIALOG" key ctrl+a type --delay 30 'gerettet.txt'
+xdotool windowfocus --sync "$DIALOG" key ctrl+a type --delay 30 "$APPDIR/gerettet.txt"
 press "$DIALOG" Return
 NOTICE=$(wait_window '^  Kostbilanz 25\.12$' 10) || fail "no notice after saving"
 press "$NOTICE" Return
@@ -192,7 +202,7 @@ sleep 0.3
 import -window root "${SHOT%.png}-undone.png"
 press "$MAIN" ctrl+s
 DIALOG=$(wait_window '^Speichern als$' 10) || fail "Strg+S opened no save dialog"
-xdotool windowfocus --sync "$DIALOG" key ctrl+a type --delay 30 'rueckgaengig.txt'
+xdotool windowfocus --sync "$DIALOG" key ctrl+a type --delay 30 "$APPDIR/rueckgaengig.txt"
 press "$DIALOG" Return
 NOTICE=$(wait_window '^  Kostbilanz 25\.12$' 10) || fail "no notice after saving with Strg+S"
 press "$NOTICE" Return
@@ -232,3 +242,76 @@ cmp -s "$APPDIR/NwChDb.dat" "$BUILD/bin/NwChDb.dat" || fail "NwChDb.dat changed"
 [ "$(cd "$DAYS" && ls -A | LC_ALL=C sort | tr '\n' ' ')" = "Dienstag.txt Montag.txt lnk.pdf " ] ||
     fail "the command line wrote into the folder: $(ls -A "$DAYS")"
 echo "smoke: command line refused a forgotten output name and a link to NwChDb.dat, every file as it was"
+
+# ---- the diary -----------------------------------------------------------------------------------
+# From an empty home: a food entered with the keyboard is in today's diary file within three
+# seconds, without any question; the program is killed, and the next start shows the day again.
+export HOME="$HOME_DIR/diary" XDG_CONFIG_HOME="$HOME_DIR/diary/.config"
+mkdir "$HOME"
+TODAY=$(date +%F)
+DIARY_DAY="$HOME/Documents/Kostbilanz/Tagebuch/$TODAY.txt"
+printf 'VNR=Mz251026\r\nMahlzeit1=1;929;50,0;\r\n' >"$RUNTIME/diary-day.txt"
+"$APPDIR/kostbilanz" &
+APP_PID=$!
+MAIN=$(wait_window '^Kostbilanz 25\.12$' 30) || fail "the main window did not appear for the diary"
+sleep 1
+press "$MAIN" ctrl+f
+SELECTION=$(wait_window '^  Lebensmittel auswählen$' 10) || fail "Strg+F opened no food selection for the diary"
+xdotool windowfocus --sync "$SELECTION" type --delay 30 'zwieback vollkorn'
+press "$SELECTION" Down Return
+sleep 0.5
+xdotool windowfocus --sync "$MAIN" type --delay 30 '50'
+press "$MAIN" Return
+sleep 3
+cmp -s "$RUNTIME/diary-day.txt" "$DIARY_DAY" ||
+    fail "three seconds after the entry the diary day is not the food entered: $(od -c "$DIARY_DAY" 2>&1 | head -n 5)"
+kill -KILL "$APP_PID"
+wait "$APP_PID" 2>/dev/null || true
+APP_PID=
+echo "smoke: a food entered with the keyboard was in Documents/Kostbilanz/Tagebuch/$TODAY.txt after 3 s; killed"
+
+"$APPDIR/kostbilanz" &
+APP_PID=$!
+# Nothing was lost, so nothing is offered back: the main window comes straight up.
+MAIN=$(wait_window '^Kostbilanz 25\.12$' 30) || fail "the main window did not appear after the kill"
+xdotool search --onlyvisible --name '^  Kostbilanz 25\.12$' >/dev/null 2>&1 && fail "the restart asked a question"
+sleep 1
+import -window root "${SHOT%.png}-diary.png"
+# The day on screen, saved as a copy through Strg+S, is the food entered before the kill.
+press "$MAIN" ctrl+s
+DIALOG=$(wait_window '^Speichern als$' 10) || fail "Strg+S opened no save dialog on the diary day"
+xdotool windowfocus --sync "$DIALOG" key ctrl+a type --delay 30 "$APPDIR/wieder.txt"
+press "$DIALOG" Return
+NOTICE=$(wait_window '^  Kostbilanz 25\.12$' 10) || fail "no notice after saving the diary day's copy"
+press "$NOTICE" Return
+sleep 0.5
+cmp -s "$RUNTIME/diary-day.txt" "$APPDIR/wieder.txt" ||
+    fail "the day shown after the restart is not the one entered: $(od -c "$APPDIR/wieder.txt" 2>&1 | head -n 5)"
+echo "smoke: started again, today's diary day shows the food (screenshot ${SHOT%.png}-diary.png)"
+
+# The command line reads the same day from the diary.
+status=0
+env -u DISPLAY -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM "$APPDIR/kostbilanz" --summary --from "$TODAY" --to "$TODAY" \
+    >"$RUNTIME/cli.out" 2>"$RUNTIME/cli.err" || status=$?
+[ "$status" -eq 0 ] || fail "--summary --from $TODAY --to $TODAY ended with $status: $(cat "$RUNTIME/cli.err")"
+grep -q "$(date +%d.%m.%Y)" "$RUNTIME/cli.out" || fail "--summary did not list today: $(cat "$RUNTIME/cli.out")"
+grep -q '50,0' "$RUNTIME/cli.out" || fail "--summary did not sum the 50 g: $(cat "$RUNTIME/cli.out")"
+echo "smoke: kostbilanz --summary --from $TODAY --to $TODAY lists the day"
+
+# A meal file read, looked at for longer than the diary's delay and left: the diary as it was.
+# (the days only: the diary's lock goes with the program)
+diary_days() { (cd "$HOME/Documents/Kostbilanz/Tagebuch" && ls -- *.txt); }
+diary_days >"$RUNTIME/diary-before.txt"
+click_command 10 # "Mahlzeiten - Datei einlesen"
+DIALOG=$(wait_window '^Mahlzeiten einlesen$' 10) || fail "the open dialog did not appear on the diary day"
+xdotool windowfocus --sync "$DIALOG" type --delay 30 "$APPDIR/tag.txt"
+press "$DIALOG" Return
+sleep 3
+click_command 744 # "Beenden": the file as read, so nothing is asked
+wait_gone "$APP_PID" 10 || fail "the program did not end after Beenden with a meal file shown"
+wait "$APP_PID" || fail "the program ended with exit code $?"
+APP_PID=
+cmp -s "$RUNTIME/diary-day.txt" "$DIARY_DAY" || fail "reading a meal file changed the diary day: $(od -c "$DIARY_DAY" | head -n 5)"
+diary_days | cmp -s - "$RUNTIME/diary-before.txt" ||
+    fail "reading a meal file changed the diary's days: $(diary_days | tr '\n' ' ')"
+echo "smoke: a meal file read and closed, the diary unchanged"

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTranslator>
 
 namespace {
@@ -75,6 +76,9 @@ int main(int argc, char *argv[])
     context.locale = QLocale();
     context.buildStamp = BuildStamp(AppTitle(), QString::fromLatin1(__DATE__), QString::fromLatin1(__TIME__));
     context.programFilePath = QCoreApplication::applicationFilePath();
+    // The diary and the user's reports belong where the user keeps documents, not beside the
+    // program ("~/Dokumente" on a German desktop, "~/Documents" without one).
+    context.documentsFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 
     TMainForm mainForm(context);
     prompts.setDialogParent(&mainForm);

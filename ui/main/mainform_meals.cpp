@@ -29,6 +29,8 @@ void TMainForm::showDayChange(DayParts parts)
         showInputLine();
     if (parts & DayPart::FileLabel)
         setLabelText(QStringLiteral("DateiNameLabel"), m_session->fileLabel());
+    if (parts & DayPart::DiaryDate)
+        showDiaryDate();
     if (parts & DayPart::Foods) {
         showFoodCounts();
         // The selection list's rows are positions in the index that was replaced.

@@ -84,6 +84,8 @@ void TMainForm::OpenSeveralDays()
             allNutrientsWindow()->showDays(summary, m_session->requirements(), caller->pos());
         });
     }
+    m_severalDaysWindow->setFolders(m_session->hasDiary() ? m_session->diary()->folder() : QString(),
+                                    m_session->mealFileFolder());
     // The days are read with the session's foods and requirement, as the day on show is.
     m_severalDaysWindow->showDays(foodStore().index(), foodStore().swissLineCount() == 0,
                                   m_session->requirements().active, dialogOrigin());

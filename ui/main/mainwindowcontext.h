@@ -22,6 +22,9 @@ struct MainWindowContext
     QString buildStamp;             // shown by the info window
     QString programFilePath;        // the running program file, for the info window
     int sessionSaveDelayMs = 2000;  // longest wait from a change of the meals to the recovery file
+                                    // and to a diary day's file
+    // The user's documents folder (the diary, and the dialogs' first folder); empty: no diary.
+    QString documentsFolder;
     Scheduler *scheduler = nullptr; // runs the recovery write; not owned; empty: Qt's timers
     // Shows a document to print; empty: Qt's print preview (ShowPrintPreview). Tests record.
     std::function<void(const PrintDocument &, QWidget *)> printPreview;

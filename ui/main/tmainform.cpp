@@ -44,6 +44,7 @@ DaySessionContext SessionContext(const MainWindowContext &context)
     session.locale = context.locale;
     session.scheduler = context.scheduler;
     session.recoveryDelayMs = context.sessionSaveDelayMs;
+    session.documentsFolder = context.documentsFolder;
     return session;
 }
 
@@ -142,6 +143,9 @@ TMainForm::TMainForm(const MainWindowContext &context, QWidget *parent)
     setWindowTitle(AppTitle());
     setActiveMeal(1);
     m_session->loadData();
+    // The program opens on today's diary day.
+    m_session->openDiary();
+    showDiaryDate();
     UpdateMealMarkers();
 }
 
@@ -231,6 +235,7 @@ void TMainForm::buildLayout()
     buildInputLine();
     buildMealPages();
     buildDayPanel();
+    buildDateBar();
     // The free strip under the day panel, to the window's bottom edge.
     m_status = new StatusStrip(this, QStringLiteral("StatusLabel"), QRect(17, 728, 1168, 16));
     QApplication::setFont(applicationFont);
@@ -617,6 +622,9 @@ void TMainForm::buildKeys()
 
     for (int n = 1; n <= MealCount; ++n)
         m_pages->setTabToolTip(n - 1, QStringLiteral("Alt+%1").arg(n));
+    add(QKeySequence(Qt::ALT | Qt::Key_Left), [this] { ShowPreviousDay(); });
+    add(QKeySequence(Qt::ALT | Qt::Key_Right), [this] { ShowNextDay(); });
+    add(QKeySequence(Qt::ALT | Qt::Key_Home), [this] { ShowToday(); });
 }
 
 void TMainForm::showMealPage(int step)

@@ -14,7 +14,9 @@
 class QComboBox;
 class QFrame;
 class QLabel;
+class QCalendarWidget;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class StatusStrip;
@@ -89,6 +91,16 @@ public:
     bool SaveMealFile();
     void ReadMealFile();
 
+    // The date bar: the diary day before or after the one shown (Alt+Links, Alt+Rechts), today's
+    // (Alt+Pos1), and the calendar, which marks the days with entries in bold.
+    void ShowPreviousDay();
+    void ShowNextDay();
+    void ShowToday();
+    void ShowDiaryDay(const QDate &date);
+    void OpenCalendar();
+    // The calendar while it is open (made on first use); nullptr before.
+    QCalendarWidget *calendar() const { return m_calendar; }
+
     // At start, once the window is up: offers the day of the recovery file a run that did not
     // end normally left behind, and removes the file unless the day is taken back.
     void OfferSessionRecovery();
@@ -133,6 +145,9 @@ private:
     void buildMealPage(int meal);
     void placeInTabOrder(int meal);
     void buildDayPanel();
+    void buildDateBar();
+    void showDiaryDate();     // the date bar's text: the diary date shown, or none
+    void markCalendarDays();  // bold for the days with entries, read when the calendar opens
     // The keys of the window's commands, and their names in the tooltips.
     void buildKeys();
     void showMealPage(int step); // the next (1) or the previous (-1) meal page, round the end
@@ -166,6 +181,8 @@ private:
     MainWindowContext m_context;
     std::unique_ptr<DaySession> m_session;
     StatusStrip *m_status = nullptr;
+    QPushButton *m_dateButton = nullptr;  // DatumBtn: "Do 11.12.2026", opens the calendar
+    QCalendarWidget *m_calendar = nullptr; // a popup, made when first opened
 
     QTabWidget *m_pages = nullptr;
     QFrame *m_foodPanel = nullptr; // LupeLebePanel

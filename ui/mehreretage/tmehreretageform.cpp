@@ -11,7 +11,10 @@
 #include "userprompts.h"
 #include "wrapbutton.h"
 
+#include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFormLayout>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -72,6 +75,11 @@ void TMehrereTageForm::createControls()
     // Enter chooses the days, the window's first step, from wherever the focus is; Escape closes.
     choose->setDefault(true);
     connect(choose, &QPushButton::clicked, this, &TMehrereTageForm::DateienWaehlenBtnClick);
+    // Over the title's line: the row of buttons has no room left beside "Dateien wählen ...".
+    QPushButton *range =
+        MakeButton(panel, QStringLiteral("VonBisBtn"), QStringLiteral("Von ... bis ..."), QRect(330, 4, 118, 24));
+    range->setToolTip(QStringLiteral("Tage des Tagebuchs wählen"));
+    connect(range, &QPushButton::clicked, this, &TMehrereTageForm::VonBisBtnClick);
     QPushButton *save = MakeWrapButton(panel, QStringLiteral("CsvSpeichernBtn"),
                                        QStringLiteral("Als CSV speichern ..."), QRect(843, 8, 92, 40));
     connect(save, &QPushButton::clicked, this, &TMehrereTageForm::CsvSpeichernBtnClick);
@@ -122,7 +130,9 @@ void TMehrereTageForm::prepare(const FoodIndex &index, bool swissFoodsMissing,
     m_swissFoodsMissing = swissFoodsMissing;
     m_requirement = requirement;
     // The requirement or the foods may have changed since the last opening.
-    if (!m_paths.isEmpty())
+    if (m_from.isValid())
+        summariseDiary(m_from, m_to);
+    else if (!m_paths.isEmpty())
         summarise(m_paths);
 }
 
@@ -142,7 +152,7 @@ void TMehrereTageForm::DateienWaehlenBtnClick()
     }
     FileDialogRequest request;
     request.title = QStringLiteral("Mahlzeiten-Dateien wählen");
-    request.initialFolder = m_dataDirectory;
+    request.initialFolder = m_mealFileFolder.isEmpty() ? m_dataDirectory : m_mealFileFolder;
     request.filter = QStringLiteral("Textdateien (*.txt *.TXT)");
     const QStringList chosen = m_prompts->getOpenFileNames(request);
     if (chosen.isEmpty())
@@ -159,9 +169,61 @@ void TMehrereTageForm::DateienWaehlenBtnClick()
     summarise(paths);
 }
 
+void TMehrereTageForm::setFolders(const QString &diaryFolder, const QString &mealFileFolder)
+{
+    m_diaryFolder = diaryFolder;
+    m_mealFileFolder = mealFileFolder;
+}
+
+void TMehrereTageForm::VonBisBtnClick()
+{
+    if (m_swissFoodsMissing) {
+        m_prompts->showNotice(QStringLiteral("Die Schweizer Nährwertliste ist leer!"));
+        return;
+    }
+    QDialog ask(this);
+    ask.setObjectName(QStringLiteral("VonBisDialog"));
+    ask.setWindowTitle(QStringLiteral("Tage des Tagebuchs"));
+    auto *layout = new QFormLayout(&ask);
+    const QDate today = m_clock().date();
+    const auto dateEdit = [&ask](const char *name, const QDate &date) {
+        auto *edit = new QDateEdit(date, &ask);
+        edit->setObjectName(QLatin1String(name));
+        edit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+        edit->setCalendarPopup(true);
+        return edit;
+    };
+    // The last week the first time, the range shown since.
+    QDateEdit *from = dateEdit("VonEdit", m_from.isValid() ? m_from : today.addDays(-6));
+    QDateEdit *to = dateEdit("BisEdit", m_to.isValid() ? m_to : today);
+    layout->addRow(QStringLiteral("Von"), from);
+    layout->addRow(QStringLiteral("bis"), to);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+    layout->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    // Picked the wrong way round, the two dates still name one range.
+    summariseDiary(qMin(from->date(), to->date()), qMax(from->date(), to->date()));
+}
+
+void TMehrereTageForm::summariseDiary(const QDate &from, const QDate &to)
+{
+    m_paths.clear();
+    m_from = from;
+    m_to = to;
+    m_chartNutrient = -1;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_summary = SummariseDiaryDays(Diary(m_diaryFolder).range(from, to), m_index, m_requirement);
+    QGuiApplication::restoreOverrideCursor();
+    showSummary();
+}
+
 void TMehrereTageForm::summarise(const QStringList &paths)
 {
     m_paths = paths;
+    m_from = m_to = QDate();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     m_summary = SummariseMealFiles(paths, m_index, m_requirement);
     QGuiApplication::restoreOverrideCursor();
@@ -174,12 +236,13 @@ void TMehrereTageForm::showSummary()
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     m_list->clearContents();
+    m_list->clearSpans();
     m_list->setRowCount(int(table.rows.size()));
     for (int r = 0; r < table.rows.size(); ++r) {
         const DaySummaryRow &row = table.rows.at(r);
         QTableWidgetItem *name = Cell(row.label, left);
         if (row.kind == SummaryRowKind::Day)
-            name->setToolTip(QDir::toNativeSeparators(m_summary.days.at(r).path));
+            name->setToolTip(QDir::toNativeSeparators(row.path));
         m_list->setItem(r, 0, name);
         m_list->setItem(r, 1, Cell(row.amount, right));
         for (int k = 0; k < NutrientCount; ++k) {
@@ -196,6 +259,11 @@ void TMehrereTageForm::showSummary()
         if (row.kind != SummaryRowKind::Day) {
             for (int column = 0; column < 2; ++column)
                 m_list->item(r, column)->setBackground(SummaryRowGrey);
+        }
+        // "kein Eintrag" reads whole across the empty figures instead of cut off in the amount.
+        if (row.kind == SummaryRowKind::NoEntry) {
+            m_list->item(r, 1)->setTextAlignment(left);
+            m_list->setSpan(r, 1, 1, 1 + NutrientCount);
         }
     }
 
@@ -238,6 +306,7 @@ void TMehrereTageForm::CsvSpeichernBtnClick()
     request.filter = QStringLiteral("CSV-Dateien (*.csv)");
     request.defaultExtension = QStringLiteral("csv");
     request.proposedName = proposedFileName(m_clock(), QStringLiteral("csv"));
+    request.initialFolder = m_mealFileFolder;
     SaveReportAs(
         *m_prompts, request, m_dataDirectory,
         [this](const QString &path) {
@@ -291,6 +360,7 @@ void TMehrereTageForm::PdfSpeichernBtnClick()
     request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
     request.defaultExtension = QStringLiteral("pdf");
     request.proposedName = proposedFileName(created, QStringLiteral("pdf"));
+    request.initialFolder = m_mealFileFolder;
     SaveReportAs(
         *m_prompts, request, m_dataDirectory,
         [&](const QString &path) { return WritePrintPdf(path, printDocument(created)); },

@@ -6,6 +6,7 @@
 #include "printpreview.h"
 #include "reference.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QLocale>
 #include <QPoint>
@@ -51,6 +52,13 @@ public:
     // What printing needs beyond the days: the first line of the Swiss food file (it names the
     // data's version) and how a preview is shown (empty: ShowPrintPreview).
     void setPrinting(const QString &swissHeaderLine, PrintPreview preview);
+    // The diary "Von ... bis ..." reads from (empty: the button says there is none), and the
+    // folder the file dialog opens in.
+    void setFolders(const QString &diaryFolder, const QString &mealFileFolder);
+
+    // The diary's days from..to as rows in date order, a date without a file as "kein Eintrag";
+    // what "Von ... bis ..." does once the two dates are picked.
+    void summariseDiary(const QDate &from, const QDate &to);
 
     // What "Alle Nährwerte ..." opens: the list window belongs to another folder, which this
     // window does not reach.
@@ -64,6 +72,8 @@ public:
 
 public slots:
     void DateienWaehlenBtnClick();
+    // "Von ... bis ...": two dates of the diary, then summariseDiary.
+    void VonBisBtnClick();
     void CsvSpeichernBtnClick();
     // The summary, the chart and per day its sums in the print preview, or as a PDF file.
     void DruckenBtnClick();
@@ -92,6 +102,9 @@ private:
     bool m_swissFoodsMissing = false;
     ReferenceSet m_requirement;
     QStringList m_paths; // sorted by file name
+    QString m_diaryFolder;
+    QString m_mealFileFolder;
+    QDate m_from, m_to; // the diary range shown; invalid while files are shown
     DaySummary m_summary;
     int m_chartNutrient = -1;
     QString m_swissHeaderLine;

@@ -1,6 +1,7 @@
 #include "tmehreretageform.h"
 
 #include "chartpainter.h"
+#include "diary.h"
 #include "daysummarytable.h"
 #include "foodlines.h"
 #include "numbertext.h"
@@ -69,6 +70,7 @@ private slots:
     void printAndPdfOfTheDaysRead();
     void enterChoosesTheDays();
     void allNutrientsOfTheDaysRead();
+    void diaryDaysWithGaps();
 
 private:
     // Picks the files (by name in the data folder) through the dialog, as the user does.
@@ -95,6 +97,37 @@ void TestMehrereTageForm::init()
         &m_prompts, m_dir->path() + QLatin1Char('/'),
         [] { return QDateTime(QDate(2025, 10, 26), QTime(14, 30, 5)); }, GermanNumberLocale());
     m_form->prepare(Bread(), false, Requirement());
+}
+
+void TestMehrereTageForm::diaryDaysWithGaps()
+{
+    // Friday 300 g bread, Saturday without a file, Sunday a day left empty, Monday none again.
+    const QString diary = m_dir->filePath(QStringLiteral("Tagebuch"));
+    QVERIFY(QDir().mkpath(diary));
+    QVERIFY(WriteBytes(diary + QStringLiteral("/2025-10-24.txt"), "VNR=Mz251026\r\nMahlzeit1=1;1001;300,0;\r\n"));
+    QVERIFY(WriteBytes(diary + QStringLiteral("/2025-10-26.txt"), "VNR=Mz251026\r\n"));
+    m_form->setFolders(diary, m_dir->path());
+    m_form->summariseDiary(QDate(2025, 10, 24), QDate(2025, 10, 27));
+
+    auto *list = m_form->findChild<QTableWidget *>(QStringLiteral("TageListView"));
+    QStringList labels, amounts;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        labels.append(list->item(row, 0)->text());
+        amounts.append(list->item(row, 1)->text());
+    }
+    QCOMPARE(labels.mid(0, 5), (QStringList{QStringLiteral("Fr 24.10.2025"), QStringLiteral("Sa 25.10.2025"),
+                                            QStringLiteral("So 26.10.2025"), QStringLiteral("Mo 27.10.2025"),
+                                            QStringLiteral("Durchschnitt")}));
+    // The empty day counts as a day of zeros; the dates without a file count not at all.
+    QCOMPARE(amounts.mid(0, 5), (QStringList{QStringLiteral("300"), QStringLiteral("kein Eintrag"),
+                                             QStringLiteral("0"), QStringLiteral("kein Eintrag"),
+                                             QStringLiteral("150,0")}));
+    // "kein Eintrag" reads whole across the figures it has none of.
+    QCOMPARE(list->columnSpan(1, 1), 1 + NutrientCount);
+    QCOMPARE(list->columnSpan(0, 1), 1);
+    // Files chosen afterwards take their rows back without any span left over.
+    pick({QStringLiteral("Montag.txt")});
+    QCOMPARE(list->columnSpan(1, 1), 1);
 }
 
 void TestMehrereTageForm::pick(const QStringList &names)
