@@ -249,43 +249,35 @@ int RunNutrients(const CommandLine &commandLine, const QString &dataDirectory, Q
                  QTextStream &err)
 {
     const QLocale german = GermanNumberLocale();
-    // A range reads the days that have a file; the others have no entry and stay out of the
-    // average, as in the several-days window.
-    const QStringList inputs = InputFiles(commandLine);
     QString csvPath;
-    if (!commandLine.csvPath.isEmpty() && !OutputAllowed(commandLine.csvPath, inputs, dataDirectory, &csvPath, err))
+    if (!commandLine.csvPath.isEmpty() &&
+        !OutputAllowed(commandLine.csvPath, InputFiles(commandLine), dataDirectory, &csvPath, err))
         return Failed;
     DayData data(dataDirectory, german);
     ReferenceSet requirement;
     if (!LoadData(data, requirement, err))
         return Failed;
-    if (inputs.isEmpty()) {
-        err << NoEntryInRange(commandLine, DiaryOf(commandLine)) << '\n';
+    // The days are read as for --summary (a diary day named by its date, a date without a file
+    // left out of the average); the other nutrients' values go with the requirement in force.
+    DaySummary summary;
+    if (!Summarise(commandLine, data.store(), requirement, summary, err))
         return Failed;
-    }
-    // The other nutrients' values go with the requirement in force, as in the window.
-    const NutrientReference reference =
-        NutrientReferenceFor(data.requirements(), LoadExtendedReferenceValues(dataDirectory));
-    const NutrientListForFiles result = NutrientListOfFiles(inputs, data.store().index(), reference, german);
-    for (const QString &message : result.messages)
-        err << message << '\n';
-    if (result.summary.days.isEmpty()) {
-        err << QStringLiteral("Keine der Dateien konnte gelesen werden.\n");
-        return Failed;
-    }
+    const NutrientList list = SummaryNutrientList(
+        summary, NutrientReferenceFor(data.requirements(), LoadExtendedReferenceValues(dataDirectory)));
 
-    for (const QString &line : result.text)
+    const QStringList lines = FormatNutrientListText(list, german);
+    for (const QString &line : lines)
         out << line << '\n';
     out.flush();
 
     if (!csvPath.isEmpty()) {
-        const WriteResult written = WriteReportFile(csvPath, result.csv);
+        const WriteResult written = WriteReportFile(csvPath, FormatNutrientListCsv(list, german));
         if (!written.ok) {
             err << written.message() << '\n';
             return Failed;
         }
     }
-    return result.summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
+    return summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
 }
 
 int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &err)

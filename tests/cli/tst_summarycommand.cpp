@@ -226,6 +226,17 @@ void TestSummaryCommand::exitCodes_data()
                        2,
                        {},
                        {QStringLiteral("Mahlzeiten-Dateien und --from/--to schließen sich aus.")}};
+    // The average of the days with a file; the day without one stays out of it.
+    QTest::newRow("every nutrient of diary days with a gap")
+        << CommandCase{QStringList{QStringLiteral("--nutrients")} + diaryRange("2026-12-08", "2026-12-10").mid(1),
+                       0,
+                       {QStringLiteral("Energie kcal 162,0 1800 9,0 0")},
+                       {QStringLiteral("Do 10.12.2026, Zeile 3: Lebensmittel-ID 9 nicht in Liste vorhanden !")}};
+    QTest::newRow("every nutrient, no entry in the range")
+        << CommandCase{QStringList{QStringLiteral("--nutrients")} + diaryRange("2026-12-01", "2026-12-07").mid(1),
+                       2,
+                       {},
+                       {QStringLiteral("keinen Eintrag")}};
     QTest::newRow("--pdf of diary days")
         << CommandCase{{QStringLiteral("--pdf"), QStringLiteral("%/woche.pdf"), QStringLiteral("--from"),
                         QStringLiteral("2026-12-08"), QStringLiteral("--to"), QStringLiteral("2026-12-10"),
