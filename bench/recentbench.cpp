@@ -1,6 +1,6 @@
 #include "recentbench.h"
 
-#include "diaryfiles.h"
+#include "diary.h"
 #include "foodindex.h"
 #include "mealplan.h"
 #include "recentfoods.h"
@@ -33,7 +33,7 @@ BenchResult MeasureRecentFoods(const FoodIndex &index, int dayCount, int runs)
                     QStringLiteral("Mahlzeit%1=%2;%3;125,0;").arg(meal).arg(DbCodeFor(food.dbType), food.id));
             }
         }
-        const QString path = DiaryDayFilePath(diary.path(), today.addDays(-day));
+        const QString path = DiaryFilePath(diary.path(), today.addDays(-day));
         if (!WriteTextFile(path, lines, TextEncoding::Windows1252).ok) {
             result.failure = QStringLiteral("cannot write ") + path;
             return result;

@@ -34,6 +34,11 @@ QString DiaryFileName(const QDate &date)
     return date.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".txt");
 }
 
+QString DiaryFilePath(const QString &diaryFolder, const QDate &date)
+{
+    return WithSlash(diaryFolder) + DiaryFileName(date);
+}
+
 QDate DiaryFileDate(const QString &fileName)
 {
     // Exactly the names the diary writes: a copy "2026-12-11 (2).txt" is not a day of it.
@@ -74,7 +79,7 @@ Diary::~Diary() = default;
 
 QString Diary::filePath(const QDate &date) const
 {
-    return m_folder + DiaryFileName(date);
+    return DiaryFilePath(m_folder, date);
 }
 
 WriteResult Diary::write(const QDate &date, const QStringList &lines)

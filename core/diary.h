@@ -22,6 +22,8 @@ QString DiaryFolderIn(const QString &documentsFolder);
 // "2026-12-11.txt"; the date of such a name, invalid for any other name.
 QString DiaryFileName(const QDate &date);
 QDate DiaryFileDate(const QString &fileName);
+// The file of date in diaryFolder (with or without a trailing '/'), whether it exists or not.
+QString DiaryFilePath(const QString &diaryFolder, const QDate &date);
 
 // "Do 11.12.2026": the German weekday's two letters and the date, whatever the system locale.
 QString WeekdayDateText(const QDate &date);

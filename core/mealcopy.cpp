@@ -1,6 +1,6 @@
 #include "mealcopy.h"
 
-#include "diaryfiles.h"
+#include "diary.h"
 #include "mealfile.h"
 
 MealCopyResult AppendMealEntries(const MealPlan &plan, int targetMeal, const QList<MealEntry> &entries)
@@ -39,7 +39,7 @@ MealCopyResult CopyDiaryMeal(const MealPlan &plan, int targetMeal, const QString
     result.plan = plan;
     if (targetMeal < 1 || targetMeal > MealCount || sourceMeal < 1 || sourceMeal > MealCount || !date.isValid())
         return result;
-    const MealFileRead read = ReadMealFileAt(DiaryDayFilePath(diaryFolder, date), index, 1);
+    const MealFileRead read = ReadMealFileAt(DiaryFilePath(diaryFolder, date), index, 1);
     if (read.status != MealFileReadStatus::Ok && read.status != MealFileReadStatus::Missing) {
         result.message = read.message;
         return result;

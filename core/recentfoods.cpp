@@ -1,6 +1,6 @@
 #include "recentfoods.h"
 
-#include "diaryfiles.h"
+#include "diary.h"
 #include "foodindex.h"
 #include "mealfile.h"
 #include "textfile.h"
@@ -32,7 +32,7 @@ QList<DiaryDayFoods> ReadRecentDiaryDays(const QString &diaryFolder, const QDate
     if (!today.isValid())
         return days;
     for (QDate date = today; date >= FirstRecentDay(today); date = date.addDays(-1)) {
-        const TextReadResult read = ReadTextFile(DiaryDayFilePath(diaryFolder, date), MaxMealFileBytes);
+        const TextReadResult read = ReadTextFile(DiaryFilePath(diaryFolder, date), MaxMealFileBytes);
         if (read.status != ReadStatus::Ok || !IsValidMealFileHeader(read.file.lines))
             continue;
         DiaryDayFoods day{date, {}};

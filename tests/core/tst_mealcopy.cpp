@@ -1,4 +1,4 @@
-#include "diaryfiles.h"
+#include "diary.h"
 #include "foodindex.h"
 #include "foodlines.h"
 #include "mealcopy.h"
@@ -165,10 +165,10 @@ void TestMealCopy::copyFromTheDiary()
 void TestMealCopy::yesterdayIsTheSameMealOfTheDayBefore()
 {
     QTemporaryDir diary;
-    QVERIFY(WriteBytes(DiaryDayFilePath(diary.path(), QDate(2026, 2, 28)),
+    QVERIFY(WriteBytes(DiaryFilePath(diary.path(), QDate(2026, 2, 28)),
                        "VNR=Mz251026\r\nMahlzeit3=1;1002;250;\r\nMahlzeit4=1;1001;100;\r\n"));
     // A meal file that is none is refused as the reader refuses it.
-    QVERIFY(WriteBytes(DiaryDayFilePath(diary.path(), QDate(2026, 2, 27)), "kein Mahlzeitplan\r\n"));
+    QVERIFY(WriteBytes(DiaryFilePath(diary.path(), QDate(2026, 2, 27)), "kein Mahlzeitplan\r\n"));
     const FoodIndex index = TestIndex();
     MealPlan plan;
     plan.setActiveMeal(3);

@@ -1,4 +1,4 @@
-#include "diaryfiles.h"
+#include "diary.h"
 #include "foodindex.h"
 #include "foodlines.h"
 #include "recentfoods.h"
@@ -106,14 +106,14 @@ void TestRecentFoods::readsOnlyTheLastThirtyDays()
 {
     QTemporaryDir diary;
     auto write = [&](int daysBack, const QByteArray &bytes) {
-        return WriteBytes(DiaryDayFilePath(diary.path(), Today.addDays(-daysBack)), bytes);
+        return WriteBytes(DiaryFilePath(diary.path(), Today.addDays(-daysBack)), bytes);
     };
     QVERIFY(write(0, "VNR=Mz251026\r\nMahlzeit1=1;0101;100;\r\nSitzung=1;102;1;\r\nMahlzeit3=1;103;50;\r\n"));
     QVERIFY(write(29, "VNR=Mz251026\r\nMahlzeit2=1;103;100;\r\n"));
     QVERIFY(write(30, "VNR=Mz251026\r\nMahlzeit2=1;104;100;\r\nMahlzeit2=1;104;100;\r\n"));
     QVERIFY(write(3, "kein Mahlzeitplan\r\nMahlzeit1=1;105;100;\r\n"));
     // Something that is no file, under a date's name, is passed over.
-    QVERIFY(QDir(diary.path()).mkdir(DiaryDayFileName(Today.addDays(-4))));
+    QVERIFY(QDir(diary.path()).mkdir(DiaryFileName(Today.addDays(-4))));
 
     const QList<DiaryDayFoods> days = ReadRecentDiaryDays(diary.path(), Today);
     QCOMPARE(days.size(), 2);
