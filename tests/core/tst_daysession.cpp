@@ -5,9 +5,11 @@
 #include "daysession.h"
 
 #include "datafiles.h"
+#include "diary.h"
 #include "fakescheduler.h"
 #include "foodlines.h"
 #include "mealfile.h"
+#include "recentfoods.h"
 #include "scriptedprompts.h"
 #include "sessionfile.h"
 #include "testfiles.h"
@@ -213,6 +215,7 @@ private slots:
     void recoveryFileFollowsUndo();
     void dialogsOpenInTheFolderLastUsed_data();
     void dialogsOpenInTheFolderLastUsed();
+    void recentFoodsCountTheDayOnShow();
 };
 
 void TestDaySession::commands_data()
@@ -703,6 +706,27 @@ void TestDaySession::dialogsOpenInTheFolderLastUsed()
     QCOMPARE(usedFolder(), first);
     use(day.path(QStringLiteral("Neu")));
     QCOMPARE(usedFolder(), day.path(QStringLiteral("Neu/")));
+}
+
+void TestDaySession::recentFoodsCountTheDayOnShow()
+{
+    Day day;
+    day.documentsFolder = day.path(QStringLiteral("Dokumente"));
+    const QString diary = DiaryFolderIn(day.documentsFolder);
+    QVERIFY(QDir().mkpath(diary));
+    // Yesterday from its file; today (the clock's day) as it stands, before its file is written.
+    QVERIFY(WriteBytes(diary + DiaryFileName(QDate(2025, 10, 25)),
+                       CrLfLines({Header, QStringLiteral("Mahlzeit1=1;1004;50,0;")})));
+    day.start();
+    day.session->openDiary();
+    day.runAll({QStringLiteral("enter:1002:200"), QStringLiteral("enter:1001:100"), QStringLiteral("enter:1002:100")});
+    QStringList ids;
+    const DaySession &session = *day.session;
+    for (int position : RecentFoodsOfDiary(session.diary()->folder(), session.today(), session.foodStore().index(),
+                                           session.diaryDate(), session.plan()))
+        ids.append(day.session->foodStore().index().sortedId(position));
+    // Most often first, then the later day.
+    QCOMPARE(ids, (QStringList{QStringLiteral("1002"), QStringLiteral("1001"), QStringLiteral("1004")}));
 }
 
 QTEST_GUILESS_MAIN(TestDaySession)
