@@ -71,10 +71,10 @@ DaySession::~DaySession()
         m_scheduler->cancel(m_diaryWrite);
 }
 
-QString DaySession::mealFileFolder() const
+QString DaySession::userFilesFolder() const
 {
-    // The one place that decides where a dialog first opens: the user's own files belong where
-    // the user looks for them, not beside the program.
+    // Where a dialog opens the first time: the user's own files belong where the user looks for
+    // them, not beside the program.
     if (m_context.documentsFolder.isEmpty())
         return m_context.dataDirectory;
     const QString folder = UserFilesFolder(m_context.documentsFolder);
@@ -82,14 +82,48 @@ QString DaySession::mealFileFolder() const
     return folder;
 }
 
+QString DaySession::rememberedFolder(QLatin1String key) const
+{
+    QString folder = RememberedFolder(requirements().settings, key);
+    // A folder removed or renamed since it was used would open the dialog somewhere else.
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return QString();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+void DaySession::rememberFolder(QLatin1String key, const QString &filePath)
+{
+    const QString folder = QFileInfo(filePath).absolutePath() + QLatin1Char('/');
+    SettingsList &settings = m_data.requirements().settings;
+    if (RememberedFolder(settings, key) == folder)
+        return; // the settings file is not written again for the same folder
+    // A convenience only: when NwConfig.dat cannot be written the folder is kept for this run
+    // (the list holds it either way), and nothing is said.
+    StoreRememberedFolder(settings, key, folder, m_context.dataDirectory);
+}
+
+QString DaySession::mealFileFolder() const
+{
+    const QString remembered = rememberedFolder(MealFolderSetting);
+    return remembered.isEmpty() ? userFilesFolder() : remembered;
+}
+
 QString DaySession::reportFolder() const
 {
-    return m_reportFolder.isEmpty() ? mealFileFolder() : m_reportFolder;
+    const QString remembered = rememberedFolder(ReportFolderSetting);
+    return remembered.isEmpty() ? userFilesFolder() : remembered;
 }
 
 void DaySession::rememberReportFolder(const QString &reportPath)
 {
-    m_reportFolder = QFileInfo(reportPath).absolutePath() + QLatin1Char('/');
+    rememberFolder(ReportFolderSetting, reportPath);
+}
+
+void DaySession::rememberMealFileFolder(const QString &mealFilePath)
+{
+    rememberFolder(MealFolderSetting, mealFilePath);
 }
 
 // ---- signals, steps and the recovery file ------------------------------------------------------
@@ -576,6 +610,7 @@ bool DaySession::saveMealFile()
         prompts->showPlainMessage(written.message());
         return false;
     }
+    rememberMealFileFolder(path);
     if (isDiaryDay()) {
         // A copy: the day shown stays the diary's.
         prompts->showNotice(QStringLiteral(" Mahlzeit(en) wurden gespeichert. "));
@@ -644,6 +679,7 @@ FocusRequest DaySession::readMealFile()
         return FocusRequest::None;
     }
 
+    rememberMealFileFolder(path);
     MealFileLoad load = read.load;
     load.plan.setLoadedMealFilePath(path);
     load.plan.setChosenMealFileName(path);

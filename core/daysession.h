@@ -110,12 +110,16 @@ public:
     bool canUndo() const { return m_history.canUndo(); }
     bool canRedo() const { return m_history.canRedo(); }
     const DayHistory &history() const { return m_history; }
-    // Where the report and meal-file dialogs open (with a trailing '/'): the folder of the last
-    // report, and for meal files the user's files folder (made when asked for); the data folder
-    // when the session has no documents folder.
+    // Where the report and meal-file dialogs open (with a trailing '/'): the folder last used for
+    // that kind of file, kept in NwConfig.dat from run to run; while none is kept (or it is gone)
+    // the user's files folder (made when asked for), or the data folder when the session has no
+    // documents folder.
     QString reportFolder() const;
-    void rememberReportFolder(const QString &reportPath);
     QString mealFileFolder() const;
+    // Keeps the folder of a report or meal file just written or read; saving and reading meal
+    // files keep theirs themselves.
+    void rememberReportFolder(const QString &reportPath);
+    void rememberMealFileFolder(const QString &mealFilePath);
 
     // ---- the diary ----
     bool hasDiary() const { return m_diary != nullptr; }
@@ -199,6 +203,9 @@ signals:
 
 private:
     DaySnapshot snapshot() const;
+    QString userFilesFolder() const;
+    QString rememberedFolder(QLatin1String key) const;
+    void rememberFolder(QLatin1String key, const QString &filePath);
     void record(const QString &what, const DaySnapshot &before, int parts);
     void restore(const DayHistory::Step &step);
     void changeDay(DayParts parts); // keeps the day on disk as it now stands, then signals
@@ -236,7 +243,6 @@ private:
     DayHistory m_history;
     QString m_lastingStatus;
     QString m_passingStatus;
-    QString m_reportFolder;
     Scheduler::TaskId m_recoveryWrite = 0; // the pending write of the recovery file, 0 for none
     Scheduler::TaskId m_diaryWrite = 0;    // the pending write of the diary day, 0 for none
     std::unique_ptr<Diary> m_diary;        // null without a documents or diary folder

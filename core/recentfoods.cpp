@@ -3,6 +3,7 @@
 #include "diary.h"
 #include "foodindex.h"
 #include "mealfile.h"
+#include "mealplan.h"
 #include "textfile.h"
 
 #include <QHash>
@@ -108,4 +109,22 @@ QList<int> RankRecentFoods(const QList<DiaryDayFoods> &days, const QDate &today,
 QList<int> RecentFoodsOfDiary(const QString &diaryFolder, const QDate &today, const FoodIndex &index)
 {
     return RankRecentFoods(ReadRecentDiaryDays(diaryFolder, today), today, index);
+}
+
+QList<int> RecentFoodsOfDiary(const QString &diaryFolder, const QDate &today, const FoodIndex &index,
+                              const QDate &shownDate, const MealPlan &shownDay)
+{
+    QList<DiaryDayFoods> days = ReadRecentDiaryDays(diaryFolder, today);
+    if (shownDate.isValid()) {
+        days.erase(std::remove_if(days.begin(), days.end(),
+                                  [&](const DiaryDayFoods &day) { return day.date == shownDate; }),
+                   days.end());
+        DiaryDayFoods shown{shownDate, {}};
+        for (int meal = 1; meal <= MealCount; ++meal) {
+            for (const MealEntry &entry : shownDay.meal(meal))
+                shown.ids.append(entry.id);
+        }
+        days.append(shown);
+    }
+    return RankRecentFoods(days, today, index);
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class FoodIndex;
+class MealPlan;
 
 // The foods eaten lately, for the food selection window: shown first under "Zuletzt gegessen"
 // when the search field is empty, and first among equally ranked matches of a search.
@@ -36,3 +37,8 @@ QList<int> RankRecentFoods(const QList<DiaryDayFoods> &days, const QDate &today,
 
 // ReadRecentDiaryDays then RankRecentFoods: the one call when the window opens.
 QList<int> RecentFoodsOfDiary(const QString &diaryFolder, const QDate &today, const FoodIndex &index);
+
+// The same with the diary day on show (shownDate; invalid while a meal file is shown) counted
+// as shownDay's meals stand, in place of its file, which may not be written yet.
+QList<int> RecentFoodsOfDiary(const QString &diaryFolder, const QDate &today, const FoodIndex &index,
+                              const QDate &shownDate, const MealPlan &shownDay);

@@ -5,14 +5,18 @@
 #include "daysession.h"
 
 #include "datafiles.h"
+#include "diary.h"
 #include "fakescheduler.h"
 #include "foodlines.h"
 #include "mealfile.h"
+#include "recentfoods.h"
 #include "scriptedprompts.h"
 #include "sessionfile.h"
 #include "testfiles.h"
 #include "textformat.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -59,6 +63,7 @@ public:
         context.locale = QLocale(QLocale::German, QLocale::Germany);
         context.scheduler = &scheduler;
         context.recoveryDelayMs = Delay;
+        context.documentsFolder = documentsFolder;
         session = std::make_unique<DaySession>(context);
         session->loadData();
         prompts.clear();
@@ -171,6 +176,7 @@ public:
     }
 
     QTemporaryDir dir;
+    QString documentsFolder; // none: no diary, the dialogs open in the data folder at first
     ScriptedPrompts prompts;
     FakeScheduler scheduler;
     std::unique_ptr<DaySession> session;
@@ -207,6 +213,9 @@ private slots:
     void historyKeepsTheLastHundredSteps();
     void recoveryFileTiming();
     void recoveryFileFollowsUndo();
+    void dialogsOpenInTheFolderLastUsed_data();
+    void dialogsOpenInTheFolderLastUsed();
+    void recentFoodsCountTheDayOnShow();
 };
 
 void TestDaySession::commands_data()
@@ -628,6 +637,96 @@ void TestDaySession::recoveryFileFollowsUndo()
     QCOMPARE(day.session->passingStatus(),
              QStringLiteral("Rückgängig: Wiederherstellen der letzten Sitzung"));
     QVERIFY(!QFileInfo::exists(recovery));
+}
+
+void TestDaySession::dialogsOpenInTheFolderLastUsed_data()
+{
+    QTest::addColumn<QString>("kind"); // how a folder comes to be used
+    QTest::newRow("meal file saved") << "save";
+    QTest::newRow("meal file read") << "read";
+    QTest::newRow("report written") << "report";
+}
+
+void TestDaySession::dialogsOpenInTheFolderLastUsed()
+{
+    QFETCH(QString, kind);
+    Day day;
+    day.documentsFolder = day.path(QStringLiteral("Dokumente"));
+    day.start();
+    const QString first = UserFilesFolder(day.documentsFolder);
+    const bool meal = kind != QLatin1String("report");
+    const auto usedFolder = [&] { return meal ? day.session->mealFileFolder() : day.session->reportFolder(); };
+    const auto otherFolder = [&] { return meal ? day.session->reportFolder() : day.session->mealFileFolder(); };
+    const auto use = [&](const QString &folder) {
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + QStringLiteral("/tag.txt");
+        const QString opensIn = usedFolder();
+        day.prompts.clear();
+        if (kind == QLatin1String("save")) {
+            day.enter(QStringLiteral("1001"), QStringLiteral("100"));
+            day.prompts.savePaths.append(file);
+            QFile::remove(file);
+            QVERIFY(day.session->saveMealFile());
+            QCOMPARE(day.prompts.calls.at(0).request.initialFolder, opensIn);
+        } else if (kind == QLatin1String("read")) {
+            QVERIFY(WriteBytes(file, CrLfLines({Header, QStringLiteral("Mahlzeit1=1;1003;20,0;")})));
+            day.prompts.openPaths.append(file);
+            day.prompts.answers.append(AnswerRight); // a changed day is not saved
+            day.session->readMealFile();
+            QCOMPARE(day.meals(), QStringLiteral("1: Butter 20,0"));
+            QCOMPARE(day.prompts.calls.last().request.initialFolder, opensIn);
+        } else {
+            day.session->rememberReportFolder(file);
+        }
+    };
+
+    // The first time in the user's files folder, each kind.
+    QCOMPARE(usedFolder(), first);
+    QCOMPARE(otherFolder(), first);
+    const QString elsewhere = day.path(QStringLiteral("Ablage"));
+    use(elsewhere);
+    QCOMPARE(usedFolder(), elsewhere + QLatin1Char('/'));
+    QCOMPARE(otherFolder(), first);
+
+    // Kept from run to run, in NwConfig.dat beside the lines it had.
+    day.start();
+    QCOMPARE(usedFolder(), elsewhere + QLatin1Char('/'));
+    QCOMPARE(otherFolder(), first);
+    const QByteArray kept = QByteArray(meal ? "mahlzeitordner=" : "berichtordner=") + QFile::encodeName(elsewhere) + "/\r\n";
+    QVERIFY(ReadBytes(day.path(SettingsFileName)).contains(kept));
+
+    // A dialog cancelled keeps the folder; a read that finds no file keeps it too.
+    day.prompts.clear();
+    if (meal)
+        day.session->readMealFile();
+    QCOMPARE(usedFolder(), elsewhere + QLatin1Char('/'));
+
+    // The folder gone: the first folder again.
+    QVERIFY(QDir(elsewhere).removeRecursively());
+    QCOMPARE(usedFolder(), first);
+    use(day.path(QStringLiteral("Neu")));
+    QCOMPARE(usedFolder(), day.path(QStringLiteral("Neu/")));
+}
+
+void TestDaySession::recentFoodsCountTheDayOnShow()
+{
+    Day day;
+    day.documentsFolder = day.path(QStringLiteral("Dokumente"));
+    const QString diary = DiaryFolderIn(day.documentsFolder);
+    QVERIFY(QDir().mkpath(diary));
+    // Yesterday from its file; today (the clock's day) as it stands, before its file is written.
+    QVERIFY(WriteBytes(diary + DiaryFileName(QDate(2025, 10, 25)),
+                       CrLfLines({Header, QStringLiteral("Mahlzeit1=1;1004;50,0;")})));
+    day.start();
+    day.session->openDiary();
+    day.runAll({QStringLiteral("enter:1002:200"), QStringLiteral("enter:1001:100"), QStringLiteral("enter:1002:100")});
+    QStringList ids;
+    const DaySession &session = *day.session;
+    for (int position : RecentFoodsOfDiary(session.diary()->folder(), session.today(), session.foodStore().index(),
+                                           session.diaryDate(), session.plan()))
+        ids.append(day.session->foodStore().index().sortedId(position));
+    // Most often first, then the later day.
+    QCOMPARE(ids, (QStringList{QStringLiteral("1002"), QStringLiteral("1001"), QStringLiteral("1004")}));
 }
 
 QTEST_GUILESS_MAIN(TestDaySession)

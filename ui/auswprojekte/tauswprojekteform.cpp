@@ -112,9 +112,11 @@ TAuswProjekteForm::TAuswProjekteForm(UserPrompts *prompts, QWidget *parent)
     connect(m_uebernehmenBtn, &QPushButton::clicked, this, &TAuswProjekteForm::UebernehmenBtnClick);
 }
 
-FoodSelection TAuswProjekteForm::selectFood(const FoodIndex &index, const QPoint &mainTopLeft)
+FoodSelection TAuswProjekteForm::selectFood(const FoodIndex &index, const QPoint &mainTopLeft,
+                                            const QList<int> &recent)
 {
     m_index = index;
+    m_recent = recent;
     // The empty search finds every food in list order. Asked here, it also works out the
     // index's search texts once, so that no key release waits for them.
     showRows(QString());
@@ -128,7 +130,9 @@ FoodSelection TAuswProjekteForm::selectFood(const FoodIndex &index, const QPoint
 void TAuswProjekteForm::clearList()
 {
     m_model->clear();
+    m_filterListView->clearSpans();
     m_index = FoodIndex();
+    m_recent.clear();
 }
 
 bool TAuswProjekteForm::eventFilter(QObject *watched, QEvent *event)
@@ -136,7 +140,7 @@ bool TAuswProjekteForm::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_suchEdit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Down) {
-            if (m_model->rowCount() > 0) {
+            if (m_model->foodRowCount() > 0) {
                 m_filterListView->setFocus(Qt::TabFocusReason);
                 selectFirstRow();
             }
@@ -170,7 +174,7 @@ void TAuswProjekteForm::FormShow()
 
 void TAuswProjekteForm::showCount()
 {
-    m_label1->setText(QStringLiteral("%1 von %2").arg(m_model->rowCount()).arg(m_index.sortedCount()));
+    m_label1->setText(QStringLiteral("%1 von %2").arg(m_foundCount).arg(m_index.sortedCount()));
 }
 
 void TAuswProjekteForm::SuchEditKeyUp()
@@ -183,8 +187,14 @@ void TAuswProjekteForm::SuchEditKeyUp()
 void TAuswProjekteForm::showRows(const QString &searchText)
 {
     m_filteredText = searchText;
-    const FoodSearchResult result = SearchFoods(m_index, searchText);
-    m_model->setRows(m_index.sortedTexts(), result.positions);
+    const FoodSearchResult result = SearchFoods(m_index, searchText, m_recent);
+    m_foundCount = int(result.positions.size());
+    // The foods eaten lately head the list only while nothing is searched; a search puts them
+    // first among equally good matches instead.
+    m_model->setRows(m_index.sortedTexts(), searchText.isEmpty() ? m_recent : QList<int>(), result.positions);
+    m_filterListView->clearSpans();
+    for (int row : m_model->headingRows())
+        m_filterListView->setSpan(row, 0, 1, 2);
     const QString hint = CompoundFallbackText(result);
     const QFontMetrics metrics = m_trefferHinweisLabel->fontMetrics();
     const int room = 2 * m_trefferHinweisLabel->width() - metrics.averageCharWidth() * 4;
@@ -200,7 +210,10 @@ void TAuswProjekteForm::FilterListViewClick()
 
 void TAuswProjekteForm::selectFirstRow()
 {
-    const QModelIndex first = m_model->index(0, 0);
+    int row = 0;
+    while (row < m_model->rowCount() && m_model->sourcePosition(row) < 0)
+        ++row;
+    const QModelIndex first = m_model->index(row, 0);
     m_filterListView->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect |
                                                                    QItemSelectionModel::Rows);
     m_filterListView->scrollTo(first);
@@ -208,7 +221,7 @@ void TAuswProjekteForm::selectFirstRow()
 
 void TAuswProjekteForm::takeOverByKey()
 {
-    if (!m_filterListView->selectionModel()->hasSelection() && m_model->rowCount() > 0)
+    if (!m_filterListView->selectionModel()->hasSelection() && m_model->foodRowCount() > 0)
         selectFirstRow();
     UebernehmenBtnClick();
 }

@@ -35,7 +35,11 @@ public:
     // Fills the list with every food of index, places the window at mainTopLeft (the main
     // window's outer top-left) + 148, + 28 and runs it modally. On accepted the main window
     // empties its amount field and, when position >= 0, shows that food in its input line.
-    FoodSelection selectFood(const FoodIndex &index, const QPoint &mainTopLeft);
+    // recent: the foods eaten lately (positions in index's sorted list, RecentFoodsOfDiary),
+    // listed under "Zuletzt gegessen" before the whole list while the search field is empty,
+    // and first among equally ranked matches of a search.
+    FoodSelection selectFood(const FoodIndex &index, const QPoint &mainTopLeft,
+                             const QList<int> &recent = QList<int>());
 
     // Empties the list, so no row refers to an index that is about to be rebuilt.
     void clearList();
@@ -54,11 +58,13 @@ private:
     void FormShow();
     void showCount();
     void showRows(const QString &searchText);
-    void selectFirstRow();
+    void selectFirstRow(); // the first food, below a heading
     void takeOverByKey(); // Enter in the search field or the list
 
     UserPrompts *m_prompts;
     FoodIndex m_index;
+    QList<int> m_recent;
+    int m_foundCount = 0; // the foods the search found, each counted once
     FoodSelection m_result;
     QString m_filteredText; // the search text the rows were made for
     FoodListModel *m_model = nullptr;

@@ -3,6 +3,7 @@
 #include "tmainform.h"
 
 #include "numbertext.h"
+#include "recentfoods.h"
 #include "tallenaehrwerteform.h"
 #include "tauswprojekteform.h"
 #include "tlebmittplusform.h"
@@ -28,7 +29,13 @@ void TMainForm::OpenFoodSelection()
 {
     if (m_selectionWindow == nullptr)
         m_selectionWindow = new TAuswProjekteForm(m_context.prompts, this);
-    const FoodSelection selection = m_selectionWindow->selectFood(foodStore().index(), dialogOrigin());
+    // The diary is read for the foods eaten lately only now, when the window is asked for; the
+    // day on show counts as it stands.
+    const QList<int> recent =
+        m_session->hasDiary() ? RecentFoodsOfDiary(m_session->diary()->folder(), m_session->today(),
+                                                   foodStore().index(), m_session->diaryDate(), m_session->plan())
+                              : QList<int>();
+    const FoodSelection selection = m_selectionWindow->selectFood(foodStore().index(), dialogOrigin(), recent);
     if (!selection.accepted)
         return;
     m_session->pickFood(selection.position);

@@ -115,6 +115,8 @@ private slots:
     void cancelReturnsNotAccepted();
     void reopeningEmptiesSearchField();
     void clearListEmptiesRows();
+    void recentFoodsFirst_data();
+    void recentFoodsFirst();
 };
 
 void TestFoodSelection::windowLayout()
@@ -446,6 +448,95 @@ void TestFoodSelection::clearListEmptiesRows()
     QCOMPARE(controls.rows(), 4);
     form.clearList();
     QCOMPARE(controls.rows(), 0);
+}
+
+// The position of id in index's sorted list, as the diary's recent foods name it.
+static int SortedPosition(const FoodIndex &index, const QString &id)
+{
+    for (int position = 0; position < index.sortedCount(); ++position) {
+        if (index.sortedId(position) == id)
+            return position;
+    }
+    return -1;
+}
+
+void TestFoodSelection::recentFoodsFirst_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("recentIds"); // most eaten first
+    QTest::addColumn<QStringList>("rows");      // names; "# " and the text for a heading row
+    QTest::addColumn<QString>("enterPicks");    // the id Enter in the field takes
+    QTest::addColumn<QString>("count");         // of the foods found, each once
+
+    // "*" stands for the whole list in list order.
+    QTest::newRow("empty field: the recent foods under their heading, then every food")
+        << QString() << QStringList{QStringLiteral("40"), QStringLiteral("27")}
+        << QStringList{QStringLiteral("# Zuletzt gegessen"), QStringLiteral("Birne"), QStringLiteral("Bratapfel"),
+                       QStringLiteral("# Alle Lebensmittel"), QStringLiteral("*")}
+        << "40" << "4 von 4";
+    QTest::newRow("nothing eaten lately: the list as always")
+        << QString() << QStringList() << QStringList{QStringLiteral("*")} << "17" << "4 von 4";
+    QTest::newRow("search: a recent food first among equal matches, no heading")
+        << "apfel" << QStringList{QStringLiteral("31")}
+        << QStringList{QStringLiteral("ÄPFEL getrocknet"), QStringLiteral("Apfel, roh"), QStringLiteral("Bratapfel")}
+        << "31" << "3 von 4";
+    QTest::newRow("search: a recent food never above a better match")
+        << "apfel" << QStringList{QStringLiteral("27")}
+        << QStringList{QStringLiteral("Apfel, roh"), QStringLiteral("ÄPFEL getrocknet"), QStringLiteral("Bratapfel")}
+        << "17" << "3 von 4";
+}
+
+void TestFoodSelection::recentFoodsFirst()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, recentIds);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, enterPicks);
+    QFETCH(QString, count);
+
+    const FoodIndex &index = FruitIndex();
+    QList<int> recent;
+    for (const QString &id : std::as_const(recentIds))
+        recent.append(SortedPosition(index, id));
+    QStringList expected;
+    for (const QString &row : std::as_const(rows)) {
+        if (row != QLatin1String("*")) {
+            expected.append(row);
+            continue;
+        }
+        for (int position = 0; position < index.sortedCount(); ++position)
+            expected.append(index.sortedTexts().at(position).section(QLatin1Char('='), 1));
+    }
+
+    ScriptedPrompts prompts;
+    TAuswProjekteForm form(&prompts);
+    const Controls controls(&form);
+    QStringList shown;
+    QString shownCount;
+    bool headingUnspanned = false;
+    WhileOpen(form, [&] {
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClicks(controls.suchEdit, typed);
+        const QAbstractItemModel *model = controls.list->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex first = model->index(row, 0);
+            if (model->flags(first) & Qt::ItemIsSelectable) {
+                shown.append(controls.name(row));
+                continue;
+            }
+            // A heading spans the row and cannot be taken.
+            shown.append(QStringLiteral("# ") + first.data().toString());
+            headingUnspanned = headingUnspanned || controls.list->columnSpan(row, 0) != 2;
+        }
+        shownCount = controls.count->text();
+        QTest::keyClick(controls.suchEdit, Qt::Key_Return);
+    });
+    const FoodSelection selection = form.selectFood(index, QPoint(), recent);
+    QCOMPARE(shown, expected);
+    QVERIFY(!headingUnspanned);
+    QCOMPARE(shownCount, count);
+    QVERIFY(selection.accepted);
+    QCOMPARE(index.id(selection.position), enterPicks);
 }
 
 QTEST_MAIN(TestFoodSelection)
