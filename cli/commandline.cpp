@@ -21,6 +21,7 @@
 #include <QStringDecoder>
 #include <QTextStream>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -214,15 +215,23 @@ bool Summarise(const CommandLine &commandLine, const FoodStore &store, const Ref
     return true;
 }
 
-int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
-               QTextStream &err)
+// The terminal lines and the CSV lines of the days read.
+struct TablesOfDays
 {
-    const QLocale german = GermanNumberLocale();
+    QStringList text;
+    QStringList csv;
+};
+
+// --summary and --nutrients: the output checked, the data loaded, the days read (files or a
+// diary range), the table to out and, with --csv, to its file.
+int RunDaysTable(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out, QTextStream &err,
+                 const std::function<TablesOfDays(const DaySummary &, const DayData &)> &tables)
+{
     QString csvPath;
     if (!commandLine.csvPath.isEmpty() &&
         !OutputAllowed(commandLine.csvPath, InputFiles(commandLine), dataDirectory, &csvPath, err))
         return Failed;
-    DayData data(dataDirectory, german);
+    DayData data(dataDirectory, GermanNumberLocale());
     ReferenceSet requirement;
     if (!LoadData(data, requirement, err))
         return Failed;
@@ -230,13 +239,13 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
     if (!Summarise(commandLine, data.store(), requirement, summary, err))
         return Failed;
 
-    const QStringList lines = FormatDaySummaryText(summary, german);
-    for (const QString &line : lines)
+    const TablesOfDays table = tables(summary, data);
+    for (const QString &line : table.text)
         out << line << '\n';
     out.flush();
 
     if (!csvPath.isEmpty()) {
-        const WriteResult written = WriteReportFile(csvPath, FormatDaySummaryCsv(summary, german));
+        const WriteResult written = WriteReportFile(csvPath, table.csv);
         if (!written.ok) {
             err << written.message() << '\n';
             return Failed;
@@ -245,39 +254,27 @@ int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTe
     return summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
 }
 
+int RunSummary(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
+               QTextStream &err)
+{
+    return RunDaysTable(commandLine, dataDirectory, out, err, [](const DaySummary &summary, const DayData &) {
+        const QLocale german = GermanNumberLocale();
+        return TablesOfDays{FormatDaySummaryText(summary, german), FormatDaySummaryCsv(summary, german)};
+    });
+}
+
+// The days are read as for --summary (a diary day named by its date, a date without a file left
+// out of the average); the other nutrients' values go with the requirement in force.
 int RunNutrients(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &out,
                  QTextStream &err)
 {
-    const QLocale german = GermanNumberLocale();
-    QString csvPath;
-    if (!commandLine.csvPath.isEmpty() &&
-        !OutputAllowed(commandLine.csvPath, InputFiles(commandLine), dataDirectory, &csvPath, err))
-        return Failed;
-    DayData data(dataDirectory, german);
-    ReferenceSet requirement;
-    if (!LoadData(data, requirement, err))
-        return Failed;
-    // The days are read as for --summary (a diary day named by its date, a date without a file
-    // left out of the average); the other nutrients' values go with the requirement in force.
-    DaySummary summary;
-    if (!Summarise(commandLine, data.store(), requirement, summary, err))
-        return Failed;
-    const NutrientList list = SummaryNutrientList(
-        summary, NutrientReferenceFor(data.requirements(), LoadExtendedReferenceValues(dataDirectory)));
-
-    const QStringList lines = FormatNutrientListText(list, german);
-    for (const QString &line : lines)
-        out << line << '\n';
-    out.flush();
-
-    if (!csvPath.isEmpty()) {
-        const WriteResult written = WriteReportFile(csvPath, FormatNutrientListCsv(list, german));
-        if (!written.ok) {
-            err << written.message() << '\n';
-            return Failed;
-        }
-    }
-    return summary.skipped.isEmpty() ? AllRead : SomeLeftOut;
+    return RunDaysTable(commandLine, dataDirectory, out, err, [&dataDirectory](const DaySummary &summary,
+                                                                               const DayData &data) {
+        const QLocale german = GermanNumberLocale();
+        const NutrientList list = SummaryNutrientList(
+            summary, NutrientReferenceFor(data.requirements(), LoadExtendedReferenceValues(dataDirectory)));
+        return TablesOfDays{FormatNutrientListText(list, german), FormatNutrientListCsv(list, german)};
+    });
 }
 
 int RunPdf(const CommandLine &commandLine, const QString &dataDirectory, QTextStream &err)
