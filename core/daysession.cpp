@@ -1,6 +1,7 @@
 #include "daysession.h"
 
 #include "amounttext.h"
+#include "mealcopy.h"
 #include "recipe.h"
 #include "savequestion.h"
 #include "sessionfile.h"
@@ -489,6 +490,94 @@ void DaySession::clearMeal(int meal)
     m_plan.clear(meal);
     m_balance = ComputeBalance(m_plan, requirements().active);
     changeDay(MealPart(meal) | DayPart::Balance);
+}
+
+// ---- copying meals ------------------------------------------------------------------------------
+
+QString DaySession::NoYesterdayText()
+{
+    return QStringLiteral("„Gestern“ gibt es nur für einen Tag des Tagebuchs. Bitte zuerst ein Datum wählen.");
+}
+
+void DaySession::copyYesterdaysMeal()
+{
+    if (!m_diary)
+        return;
+    // A meal file has no date, so no day before it.
+    if (!isDiaryDay()) {
+        m_context.prompts->showNotice(NoYesterdayText());
+        return;
+    }
+    copyMeal(m_diaryDate.addDays(-1), m_plan.activeMeal(), QStringLiteral("Gestern"));
+}
+
+void DaySession::copyDiaryMeal(const QDate &date, int sourceMeal)
+{
+    if (!m_diary || !date.isValid() || sourceMeal < 1 || sourceMeal > MealCount)
+        return;
+    copyMeal(date, sourceMeal, QStringLiteral("Mahlzeit übernehmen"));
+}
+
+void DaySession::copyMeal(const QDate &date, int sourceMeal, const QString &command)
+{
+    const int target = m_plan.activeMeal();
+    MealCopyResult result;
+    if (date == m_diaryDate) {
+        // The shown day's file may be a delay behind what is on the screen.
+        const QList<MealEntry> entries = m_plan.meal(sourceMeal);
+        if (entries.isEmpty())
+            result.message = NothingToCopyText(date, sourceMeal);
+        else
+            result = AppendMealEntries(m_plan, target, entries);
+    } else {
+        result = CopyDiaryMeal(m_plan, target, m_diary->folder(), date, sourceMeal, foodStore().index());
+    }
+    if (result.copied > 0) {
+        const DaySnapshot before = snapshot();
+        m_plan = result.plan;
+        record(Step(command, QStringLiteral("Mahlzeit %1 vom %2")
+                                 .arg(sourceMeal)
+                                 .arg(date.toString(QStringLiteral("dd.MM.yyyy")))),
+               before, DayHistory::MealsOnly);
+        m_balance = ComputeBalance(m_plan, requirements().active);
+        changeDay(MealPart(target) | DayPart::Balance);
+    }
+    if (!result.message.isEmpty())
+        m_context.prompts->showNotice(result.message);
+}
+
+QList<int> DaySession::diaryMealSizes(const QDate &date) const
+{
+    QList<int> sizes(MealCount, 0);
+    if (!m_diary || !date.isValid())
+        return sizes;
+    MealPlan plan = m_plan;
+    if (date != m_diaryDate) {
+        const MealFileRead read = ReadMealFileAt(m_diary->filePath(date), foodStore().index(), 1);
+        if (read.status != MealFileReadStatus::Ok)
+            return sizes;
+        plan = read.load.plan;
+    }
+    for (int n = 1; n <= MealCount; ++n)
+        sizes[n - 1] = plan.entryCount(n);
+    return sizes;
+}
+
+// ---- own measures --------------------------------------------------------------------------------
+
+bool DaySession::addOwnMeasure(const QString &name, const QString &gramsText)
+{
+    const WriteResult written = m_data.store().addOwnMeasure(m_inputLine.id, name, gramsText);
+    if (written.ok) {
+        // Ready to be entered, as a measure chosen from the list would be.
+        m_inputLine.amount = MeasureAmountText({name, 1});
+    } else {
+        // A refusal changes nothing; a file that cannot be written keeps the measure for this
+        // run (the store's lines hold it), so the list shows it either way.
+        m_context.prompts->showNotice(written.message());
+    }
+    emit dayChanged(DayPart::InputLine);
+    return written.ok;
 }
 
 void DaySession::resetAll()

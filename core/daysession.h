@@ -173,6 +173,28 @@ public:
     void setActiveMeal(int meal);
     void recomputeBalance();
 
+    // ---- copying meals of the diary into the active meal (one step for undo each) ----
+    // Up to the twelve of a meal are appended, the rest refused in a notice; a source meal
+    // without foods is a notice and no step. The shown diary day is taken as it stands, any
+    // other date from its file. Without a diary nothing happens.
+    // "Gestern": the meal of the active meal's number of the diary day before the shown one.
+    // While a meal file is shown there is no such day: a notice (NoYesterdayText).
+    void copyYesterdaysMeal();
+    // "Mahlzeit übernehmen ...": meal sourceMeal (1..6) of the diary day date.
+    void copyDiaryMeal(const QDate &date, int sourceMeal);
+    // The number of entries of each of the six meals of the diary day date, for choosing the
+    // meal to copy (the shown day as it stands); zeros for a day without a file or one that
+    // cannot be read, and without a diary.
+    QList<int> diaryMealSizes(const QDate &date) const;
+    // "Gestern" while a meal file is shown.
+    static QString NoYesterdayText();
+
+    // ---- the user's own household measures ----
+    // Sets the picked food's own measure name (one of MeasureNames()) to gramsText grams
+    // (FoodStore::addOwnMeasure) and, when it was taken, puts "1 <name>" into the amount. A
+    // refusal or a failed write is a notice; false then. The measure list follows (InputLine).
+    bool addOwnMeasure(const QString &name, const QString &gramsText);
+
     // ---- meal files ----
     // True when the file was written.
     bool saveMealFile();
@@ -216,6 +238,8 @@ private:
     bool offerToSaveChanges();
     // Takes over a day read from a file (the plan's file names set by the caller).
     void takeLoadedDay(const MealFileLoad &load);
+    // Appends meal sourceMeal of the diary day date to the active meal: the step command names.
+    void copyMeal(const QDate &date, int sourceMeal, const QString &command);
     FocusRequest showRefusals(const QList<MealFileRefusal> &refusals);
     // What the shown day is and how it is kept: after every change a changed day goes to the
     // recovery file within the delay, a saved or read one needs none.

@@ -47,12 +47,17 @@ MealCopyResult CopyDiaryMeal(const MealPlan &plan, int targetMeal, const QString
     const QList<MealEntry> entries =
         read.status == MealFileReadStatus::Ok ? read.load.plan.meal(sourceMeal) : QList<MealEntry>();
     if (entries.isEmpty()) {
-        result.message = QStringLiteral("Am %1 ist in Mahlzeit %2 nichts eingetragen.")
-                             .arg(date.toString(QStringLiteral("dd.MM.yyyy")))
-                             .arg(sourceMeal);
+        result.message = NothingToCopyText(date, sourceMeal);
         return result;
     }
     return AppendMealEntries(plan, targetMeal, entries);
+}
+
+QString NothingToCopyText(const QDate &date, int sourceMeal)
+{
+    return QStringLiteral("Am %1 ist in Mahlzeit %2 nichts eingetragen.")
+        .arg(date.toString(QStringLiteral("dd.MM.yyyy")))
+        .arg(sourceMeal);
 }
 
 MealCopyResult CopyYesterdaysMeal(const MealPlan &plan, const QString &diaryFolder, const QDate &shownDate,

@@ -35,6 +35,9 @@ MealCopyResult AppendMealEntries(const MealPlan &plan, int targetMeal, const QLi
 MealCopyResult CopyDiaryMeal(const MealPlan &plan, int targetMeal, const QString &diaryFolder, const QDate &date,
                              int sourceMeal, const FoodIndex &index);
 
+// "Am 10.12.2026 ist in Mahlzeit 2 nichts eingetragen.": the notice for a source meal without foods.
+QString NothingToCopyText(const QDate &date, int sourceMeal);
+
 // "Gestern": the active meal of the day before shownDate, appended to the active meal of plan.
 MealCopyResult CopyYesterdaysMeal(const MealPlan &plan, const QString &diaryFolder, const QDate &shownDate,
                                   const FoodIndex &index);

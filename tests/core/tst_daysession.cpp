@@ -81,7 +81,8 @@ public:
     // One step by name: "pick:<id>:<amount>" (a food and its amount into the input line),
     // "enter:<id>:<amount>" (picked and entered), "enter" (what the line holds), "remove:<row>",
     // "change:<row>", "up:<row>", "down:<row>", "clear:<meal>", "meal:<n>", "reset:<answer>",
-    // "save:<name>:<answer>", "read:<name>:<answer>", "line" (empty the input line), "undo", "redo"; an
+    // "save:<name>:<answer>", "read:<name>:<answer>", "line" (empty the input line), "undo", "redo",
+    // "yesterday" ("Gestern"), "copy:<yyyy-MM-dd>:<meal>" ("Mahlzeit übernehmen ..."); an
     // answer is the one given to the step's question ("Änderungen speichern?", for a save the overwrite
     // question), none for none.
     void run(const QString &step)
@@ -122,6 +123,10 @@ public:
             session->readMealFile();
         } else if (name == QLatin1String("line")) {
             session->clearInputLine();
+        } else if (name == QLatin1String("yesterday")) {
+            session->copyYesterdaysMeal();
+        } else if (name == QLatin1String("copy")) {
+            session->copyDiaryMeal(QDate::fromString(parts.at(1), Qt::ISODate), parts.value(2).toInt());
         } else if (name == QLatin1String("undo")) {
             session->undo();
         } else if (name == QLatin1String("redo")) {
@@ -216,6 +221,8 @@ private slots:
     void dialogsOpenInTheFolderLastUsed_data();
     void dialogsOpenInTheFolderLastUsed();
     void recentFoodsCountTheDayOnShow();
+    void copyMealsOfTheDiary_data();
+    void copyMealsOfTheDiary();
 };
 
 void TestDaySession::commands_data()
@@ -727,6 +734,83 @@ void TestDaySession::recentFoodsCountTheDayOnShow()
         ids.append(day.session->foodStore().index().sortedId(position));
     // Most often first, then the later day.
     QCOMPARE(ids, (QStringList{QStringLiteral("1002"), QStringLiteral("1001"), QStringLiteral("1004")}));
+}
+
+// "Gestern" and "Mahlzeit übernehmen ..." on a diary whose today is Sunday 26 October 2025 and
+// whose Saturday has two foods in meal 1 and one in meal 2.
+void TestDaySession::copyMealsOfTheDiary_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("meals");
+    QTest::addColumn<int>("undoSteps");
+    QTest::addColumn<QStringList>("notices");
+    QTest::addColumn<QString>("status"); // the passing note at the end
+
+    const QStringList none;
+    const QString copied = QStringLiteral("Rückgängig: Gestern (Mahlzeit 1 vom 25.10.2025)");
+    QStringList eleven;
+    for (int i = 0; i < 11; ++i)
+        eleven.append(QStringLiteral("enter:1003:10"));
+    const QString butter11 = QStringList(11, QStringLiteral("Butter 10,0")).join(QStringLiteral(" | "));
+
+    QTest::newRow("Gestern appends yesterday's meal of the same number")
+        << QStringList{"enter:1003:10", "yesterday"} << "1: Butter 10,0 | Apfel, roh 150,0 | Brot 50,0" << 2
+        << none << "";
+    QTest::newRow("Gestern in meal 2") << QStringList{"meal:2", "yesterday"} << "2: Vollmilch 200,0" << 1 << none
+                                       << "";
+    QTest::newRow("Gestern undone") << QStringList{"enter:1003:10", "yesterday", "undo"} << "1: Butter 10,0" << 1
+                                    << none << copied;
+    QTest::newRow("a full meal: the refusal, no step")
+        << eleven + QStringList{"enter:1003:10", "yesterday"}
+        << "1: " + butter11 + " | Butter 10,0" << 12 << QStringList{TooManyEntriesRefusal()} << "";
+    QTest::newRow("room for one of two")
+        << eleven + QStringList{"yesterday"} << "1: " + butter11 + " | Apfel, roh 150,0" << 12
+        << QStringList{TooManyEntriesRefusal() + " 1 von 2 Lebensmitteln wurde nicht übernommen."} << "";
+    QTest::newRow("an empty meal yesterday: a notice, no step")
+        << QStringList{"meal:3", "yesterday"} << "" << 0
+        << QStringList{"Am 25.10.2025 ist in Mahlzeit 3 nichts eingetragen."} << "";
+    QTest::newRow("a date without a file")
+        << QStringList{"copy:2025-10-20:1"} << "" << 0
+        << QStringList{"Am 20.10.2025 ist in Mahlzeit 1 nichts eingetragen."} << "";
+    QTest::newRow("another date's meal into the active meal")
+        << QStringList{"meal:4", "copy:2025-10-25:2", "undo", "redo"} << "4: Vollmilch 200,0" << 1 << none
+        << "Wiederholen: Mahlzeit übernehmen (Mahlzeit 2 vom 25.10.2025)";
+    QTest::newRow("the shown day as it stands, before its file is written")
+        << QStringList{"enter:1002:100", "meal:2", "copy:2025-10-26:1"} << "1: Vollmilch 100,0; 2: Vollmilch 100,0"
+        << 2 << none << "";
+    QTest::newRow("Gestern while a meal file is shown: a notice")
+        << QStringList{"read:montag.txt:0", "yesterday"} << "1: Butter 20,0" << 1
+        << QStringList{DaySession::NoYesterdayText()} << "";
+}
+
+void TestDaySession::copyMealsOfTheDiary()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, meals);
+    Day day;
+    day.documentsFolder = day.path(QStringLiteral("Dokumente"));
+    const QString diary = DiaryFolderIn(day.documentsFolder);
+    QVERIFY(QDir().mkpath(diary));
+    QVERIFY(WriteBytes(diary + DiaryFileName(QDate(2025, 10, 25)),
+                       CrLfLines({Header, QStringLiteral("Mahlzeit1=1;1001;150,0;"),
+                                  QStringLiteral("Mahlzeit1=2;1004;50,0;"), QStringLiteral("Mahlzeit2=1;1002;200,0;")})));
+    WriteMealFile(day, QStringLiteral("montag.txt"), {QStringLiteral("Mahlzeit1=1;1003;20,0;")});
+    day.start();
+    day.session->openDiary();
+    day.runAll(steps);
+    QCOMPARE(day.meals(), meals);
+    QTEST(day.session->history().undoCount(), "undoSteps");
+    QTEST(day.prompts.texts(QStringLiteral("notice")), "notices");
+    QTEST(day.session->passingStatus(), "status");
+    // A copy is kept as typing is: the diary day is in its file one delay later.
+    if (day.session->isDiaryDay() && day.session->plan().changed()) {
+        day.scheduler.advance(Delay);
+        const MealFileRead read = ReadMealFileAt(DiaryFilePath(diary, QDate(2025, 10, 26)),
+                                                 day.session->foodStore().index(), 1);
+        QCOMPARE(read.load.plan.entryCount(day.session->plan().activeMeal()),
+                 day.session->plan().entryCount(day.session->plan().activeMeal()));
+        QVERIFY(!day.session->plan().changed());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDaySession)

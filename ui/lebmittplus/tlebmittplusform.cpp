@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
 
@@ -57,6 +58,16 @@ void TLebmittPlusForm::createControls()
         MakeButton(panel1, QStringLiteral("CloseBtn"), QStringLiteral("Schließen"), QRect(408, 15, 97, 42));
     connect(saveButton, &QPushButton::clicked, this, &TLebmittPlusForm::SpeichernBtnClick);
     connect(closeButton, &QPushButton::clicked, this, &TLebmittPlusForm::CloseBtnClick);
+
+    // The user's own household measures of every food, in the free right part of the top strip:
+    // made in the main window's measure list, seen and deleted here beside the own foods.
+    m_measureList = new QListWidget(panel1);
+    m_measureList->setObjectName(QStringLiteral("EigeneMasseListe"));
+    m_measureList->setGeometry(530, 6, 508, 60);
+    m_measureList->setToolTip(QStringLiteral("Eigene Haushaltsmaße (angelegt über „Eigenes Maß ...“ im Hauptfenster)"));
+    QPushButton *deleteMeasure = MakeButton(panel1, QStringLiteral("MassLoeschenBtn"), QStringLiteral("Maß löschen"),
+                                            QRect(1046, 15, 120, 42));
+    connect(deleteMeasure, &QPushButton::clicked, this, &TLebmittPlusForm::MassLoeschenBtnClick);
 
     // The head strip names the input fields below it; its positions are relative to Panel3.
     constexpr int stripLeft = 17;
@@ -145,6 +156,49 @@ void TLebmittPlusForm::OpenAdditionalFoods()
     clearInputFields();
     m_countLabel->setText(QString::number(std::max<qsizetype>(m_store.additionalLines().size() - 2, 0)));
     m_changed = false;
+    showOwnMeasures();
+}
+
+void TLebmittPlusForm::showOwnMeasures()
+{
+    m_measureList->clear();
+    // Reading NwMasse.dat here, not at start: a missing file is no own measure and no message.
+    const QList<OwnMeasure> measures = m_store.ownMeasures().list();
+    for (const OwnMeasure &own : measures) {
+        const int position = m_store.index().findById(own.id);
+        const QString food = position >= 0 ? m_store.index().record(position).name.trimmed() : own.id;
+        auto *item = new QListWidgetItem(QStringLiteral("%1: 1 %2 = %3 g")
+                                             .arg(food, own.measure.name, QString::number(own.measure.amount)),
+                                         m_measureList);
+        item->setData(Qt::UserRole, own.id);
+        item->setData(Qt::UserRole + 1, own.measure.name);
+        item->setData(Qt::UserRole + 2, food);
+    }
+    if (measures.isEmpty()) {
+        auto *none = new QListWidgetItem(QStringLiteral("Keine eigenen Maße: im Hauptfenster in der Maßliste "
+                                                        "neben der Menge „Eigenes Maß ...“ wählen."),
+                                         m_measureList);
+        none->setFlags(Qt::NoItemFlags);
+    }
+}
+
+void TLebmittPlusForm::MassLoeschenBtnClick()
+{
+    const QListWidgetItem *item = m_measureList->currentItem();
+    if (item == nullptr || !item->isSelected() || item->data(Qt::UserRole).toString().isEmpty()) {
+        m_prompts->showNotice(QStringLiteral("Es ist kein Maß ausgewählt!"));
+        return;
+    }
+    const QString id = item->data(Qt::UserRole).toString();
+    const QString name = item->data(Qt::UserRole + 1).toString();
+    const QString food = item->data(Qt::UserRole + 2).toString();
+    if (m_prompts->askUser(QStringLiteral("Das eigene Maß „%1“ von „%2“ löschen?").arg(name, food), ModeYesNo) !=
+        AnswerLeft)
+        return;
+    const WriteResult written = m_store.deleteOwnMeasure(id, name);
+    if (!written.ok)
+        m_prompts->showNotice(written.message());
+    showOwnMeasures();
 }
 
 void TLebmittPlusForm::editAdditionalFoods(const QPoint &mainTopLeft)

@@ -17,6 +17,7 @@ class FoodRowsModel;
 class FoodStore;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QTableView;
 class UserPrompts;
 
@@ -65,6 +66,9 @@ public slots:
     // The save question ("Ja", "Nein", "Abbrechen"); runs whenever the window closes. False
     // (the window stays open, nothing changed) on "Abbrechen" and when the chosen save failed.
     bool FormClose();
+    // Deletes the own household measure selected in the list of own measures, after a question
+    // (a notice when none is selected).
+    void MassLoeschenBtnClick();
     // The first click on a column sorts it descending, the next click reverses.
     void NwAnDbListViewColumnClick(int column);
 
@@ -78,6 +82,7 @@ private:
     int selectedRow() const;
     void clearInputFields();
     void showRowCount();
+    void showOwnMeasures(); // every food's own measures, in file order
 
     UserPrompts *m_prompts;
     FoodStore &m_store;
@@ -92,4 +97,5 @@ private:
     QLineEdit *m_amountEdit = nullptr;
     std::array<QLineEdit *, NutrientCount> m_valueEdits{};
     QLabel *m_countLabel = nullptr;
+    QListWidget *m_measureList = nullptr; // EigeneMasseListe
 };

@@ -3,11 +3,12 @@
 
 #include "tmainform.h"
 
+#include "diarycalendar.h"
 #include "formkit.h"
+#include "mealcopydialog.h"
 
 #include <QCalendarWidget>
 #include <QPushButton>
-#include <QTextCharFormat>
 #include <QToolButton>
 
 namespace {
@@ -17,6 +18,8 @@ namespace {
 constexpr int DateBarLeft = 906;
 constexpr int DateBarTop = 218;
 constexpr int DateBarHeight = 24;
+// "Mahlzeit übernehmen ..." and "Gestern", ending six pixels before the date bar.
+constexpr int CopyBarLeft = 672;
 
 } // namespace
 
@@ -56,6 +59,23 @@ void TMainForm::buildDateBar()
 
     // Without a diary there are no dates to step through.
     bar->setVisible(m_session->hasDiary());
+
+    // Left of the date bar, in the same strip: copying a meal of another diary day into the meal
+    // shown, which, like the dates, needs a diary.
+    auto *copyBar = new QWidget(this);
+    copyBar->setObjectName(QStringLiteral("KopierLeiste"));
+    copyBar->setGeometry(CopyBarLeft, DateBarTop, DateBarLeft - 6 - CopyBarLeft, DateBarHeight);
+    QPushButton *copy = MakeButton(copyBar, QStringLiteral("MahlzeitUebernehmenBtn"),
+                                   QStringLiteral("Mahlzeit übernehmen ..."), QRect(0, 0, 158, DateBarHeight));
+    copy->setToolTip(QStringLiteral("Eine Mahlzeit eines anderen Tages in diese Mahlzeit übernehmen"));
+    copy->setFocusPolicy(Qt::TabFocus);
+    connect(copy, &QPushButton::clicked, this, [this] { CopyDiaryMeal(); });
+    QPushButton *yesterday = MakeButton(copyBar, QStringLiteral("GesternBtn"), QStringLiteral("Gestern"),
+                                        QRect(162, 0, copyBar->width() - 162, DateBarHeight));
+    yesterday->setToolTip(QStringLiteral("Diese Mahlzeit vom Vortag übernehmen (Strg+G)"));
+    yesterday->setFocusPolicy(Qt::TabFocus);
+    connect(yesterday, &QPushButton::clicked, this, [this] { CopyYesterdaysMeal(); });
+    copyBar->setVisible(m_session->hasDiary());
 }
 
 void TMainForm::showDiaryDate()
@@ -87,6 +107,26 @@ void TMainForm::ShowDiaryDay(const QDate &date)
     m_session->showDiaryDay(date);
 }
 
+void TMainForm::CopyYesterdaysMeal()
+{
+    m_session->copyYesterdaysMeal();
+}
+
+void TMainForm::CopyDiaryMeal()
+{
+    if (!m_session->hasDiary())
+        return;
+    if (m_mealCopyDialog == nullptr) {
+        m_mealCopyDialog = new MealCopyDialog(
+            *m_session->diary(), [this](const QDate &date) { return m_session->diaryMealSizes(date); }, this);
+    }
+    // Most often the day before is the one to copy from, the meal the one it is copied into.
+    const QDate shown = m_session->diaryDate().isValid() ? m_session->diaryDate() : m_session->today();
+    const int meal = m_session->plan().activeMeal();
+    if (const std::optional<MealCopyChoice> choice = m_mealCopyDialog->choose(shown.addDays(-1), meal))
+        m_session->copyDiaryMeal(choice->date, choice->meal);
+}
+
 void TMainForm::OpenCalendar()
 {
     if (!m_session->hasDiary())
@@ -95,10 +135,7 @@ void TMainForm::OpenCalendar()
         m_calendar = new QCalendarWidget(this);
         m_calendar->setObjectName(QStringLiteral("TagebuchKalender"));
         m_calendar->setWindowFlags(Qt::Popup);
-        m_calendar->setGridVisible(true);
-        m_calendar->setFirstDayOfWeek(Qt::Monday);
-        m_calendar->setLocale(QLocale(QLocale::German, QLocale::Germany));
-        m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        SetUpDiaryCalendar(m_calendar);
         connect(m_calendar, &QCalendarWidget::clicked, this, [this](QDate date) {
             m_calendar->hide();
             ShowDiaryDay(date);
@@ -111,20 +148,10 @@ void TMainForm::OpenCalendar()
     const QDate shown = m_session->diaryDate().isValid() ? m_session->diaryDate() : m_session->today();
     m_calendar->setSelectedDate(shown);
     m_calendar->setCurrentPage(shown.year(), shown.month());
-    // Listed now, not at start: three years of days cost nothing until the calendar opens.
-    markCalendarDays();
+    MarkDiaryDays(m_calendar, *m_session->diary());
     m_calendar->adjustSize();
     const QPoint below = m_dateButton->mapToGlobal(QPoint(0, m_dateButton->height()));
     m_calendar->move(below.x() + m_dateButton->width() - m_calendar->width(), below.y());
     m_calendar->show();
     m_calendar->setFocus();
-}
-
-void TMainForm::markCalendarDays()
-{
-    m_calendar->setDateTextFormat(QDate(), QTextCharFormat()); // the marks of an earlier opening go
-    QTextCharFormat bold;
-    bold.setFontWeight(QFont::Bold);
-    for (const QDate &date : m_session->diary()->datesWithEntries())
-        m_calendar->setDateTextFormat(date, bold);
 }

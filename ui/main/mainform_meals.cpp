@@ -4,6 +4,7 @@
 #include "tmainform.h"
 
 #include "foodlistcolumns.h"
+#include "ownmeasuredialog.h"
 #include "statusstrip.h"
 #include "tauswprojekteform.h"
 
@@ -71,32 +72,47 @@ void TMainForm::showInputLine()
     showMeasures();
 }
 
+namespace {
+
+// The item data of "Eigenes Maß ...", which no measure's amount text can be.
+const QString OwnMeasureItem = QStringLiteral("eigenes");
+
+} // namespace
+
 void TMainForm::showMeasures()
 {
     const QList<FoodMeasure> measures = m_session->inputMeasures();
-    if (measures.isEmpty() && m_measureList == nullptr)
+    const InputLine &line = m_session->inputLine();
+    // A food per 100 g may get measures of the user's own; one counted in pieces has its one
+    // "Portion".
+    const bool ownAllowed = !line.id.isEmpty() && IsPerHundredGrams(line.referenceAmount);
+    if (measures.isEmpty() && !ownAllowed && m_measureList == nullptr)
         return;
     if (m_measureList == nullptr)
         makeMeasureList();
-    const QStringList texts = MeasureListTexts(measures, m_session->inputLine().referenceAmount);
+    QStringList texts = MeasureListTexts(measures, line.referenceAmount);
     m_measureList->clear();
     for (int i = 0; i < measures.size(); ++i)
         m_measureList->addItem(texts.at(i), MeasureAmountText(measures.at(i)));
+    if (ownAllowed) {
+        texts.append(OwnMeasureText());
+        m_measureList->addItem(texts.last(), OwnMeasureItem);
+    }
     m_measureList->setCurrentIndex(-1);
     // The list opens as wide as its longest text, wider than the box itself.
     int widest = 0;
     for (const QString &text : texts)
         widest = qMax(widest, m_measureList->fontMetrics().horizontalAdvance(text));
     m_measureList->view()->setMinimumWidth(widest + 24);
-    if (measures.isEmpty() && m_measureList->hasFocus())
+    if (texts.isEmpty() && m_measureList->hasFocus())
         m_amountEdit->setFocus();
-    m_measureList->setVisible(!measures.isEmpty());
+    m_measureList->setVisible(!texts.isEmpty());
 }
 
 void TMainForm::makeMeasureList()
 {
     // Over the two hidden labels right of the unit, so that nothing else moves; hidden while
-    // the picked food has no measure. Choosing one puts "1 Scheibe" into the amount, with the
+    // no food is picked. Choosing one puts "1 Scheibe" into the amount, with the
     // number selected to be typed over.
     m_measureList = new QComboBox(this);
     m_measureList->setObjectName(QStringLiteral("MassListe"));
@@ -114,6 +130,10 @@ void TMainForm::chooseMeasure(int index)
     const QString amount = m_measureList->itemData(index).toString();
     // The box shows its caption again, so the same measure can be chosen once more.
     m_measureList->setCurrentIndex(-1);
+    if (amount == OwnMeasureItem) {
+        AddOwnMeasure();
+        return;
+    }
     if (amount.isEmpty())
         return;
     m_amountEdit->setText(amount);
@@ -121,6 +141,23 @@ void TMainForm::chooseMeasure(int index)
     m_amountEdit->setFocus();
     // "1" selected: typing "2" makes "2 Scheibe", which reads as two slices.
     m_amountEdit->setSelection(0, int(amount.indexOf(u' ')));
+}
+
+QString TMainForm::OwnMeasureText()
+{
+    return QStringLiteral("Eigenes Maß ...");
+}
+
+void TMainForm::AddOwnMeasure()
+{
+    if (m_ownMeasureDialog == nullptr)
+        m_ownMeasureDialog = new OwnMeasureDialog(this);
+    const std::optional<OwnMeasureInput> input = m_ownMeasureDialog->ask(m_session->inputLine().name);
+    m_amountEdit->setFocus();
+    if (!input || !m_session->addOwnMeasure(input->name, input->gramsText))
+        return;
+    // "1 Becher" in the amount, the number selected to be typed over, as a measure chosen.
+    m_amountEdit->setSelection(0, int(m_amountEdit->text().indexOf(u' ')));
 }
 
 void TMainForm::focusAmount(FocusRequest request)

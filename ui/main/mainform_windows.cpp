@@ -54,6 +54,8 @@ void TMainForm::OpenAdditionalFoods()
                 &DaySession::foodsChanged);
     }
     m_additionalFoodsWindow->editAdditionalFoods(dialogOrigin());
+    // An own measure deleted there leaves the picked food's list.
+    showMeasures();
 }
 
 void TMainForm::OpenRequirementsWindow()

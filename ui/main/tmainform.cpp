@@ -625,6 +625,7 @@ void TMainForm::buildKeys()
     add(QKeySequence(Qt::ALT | Qt::Key_Left), [this] { ShowPreviousDay(); });
     add(QKeySequence(Qt::ALT | Qt::Key_Right), [this] { ShowNextDay(); });
     add(QKeySequence(Qt::ALT | Qt::Key_Home), [this] { ShowToday(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_G), [this] { CopyYesterdaysMeal(); });
 }
 
 void TMainForm::showMealPage(int step)

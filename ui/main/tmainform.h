@@ -15,6 +15,8 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QCalendarWidget;
+class MealCopyDialog;
+class OwnMeasureDialog;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -73,6 +75,11 @@ public:
     void ShowActiveReference();
     void setActiveMeal(int meal); // the tab page shown, and the meal entries go to
 
+    // "Eigenes Maß ...", the last entry of MassListe for a food per 100 g: the measure's name and
+    // grams through OwnMeasureDialog, kept among the own measures; then "1 <Maß>" in the amount.
+    void AddOwnMeasure();
+    static QString OwnMeasureText();
+
     // Editing.
     void RemoveEntry();
     void ChangeEntry();
@@ -98,6 +105,10 @@ public:
     void ShowToday();
     void ShowDiaryDay(const QDate &date);
     void OpenCalendar();
+    // "Gestern" (Strg+G): the active meal of the diary day before the shown one appended to it;
+    // "Mahlzeit übernehmen ...": a meal of a date chosen in MealCopyDialog.
+    void CopyYesterdaysMeal();
+    void CopyDiaryMeal();
     // The calendar while it is open (made on first use); nullptr before.
     QCalendarWidget *calendar() const { return m_calendar; }
 
@@ -147,7 +158,6 @@ private:
     void buildDayPanel();
     void buildDateBar();
     void showDiaryDate();     // the date bar's text: the diary date shown, or none
-    void markCalendarDays();  // bold for the days with entries, read when the calendar opens
     // The keys of the window's commands, and their names in the tooltips.
     void buildKeys();
     void showMealPage(int step); // the next (1) or the previous (-1) meal page, round the end
@@ -183,6 +193,8 @@ private:
     StatusStrip *m_status = nullptr;
     QPushButton *m_dateButton = nullptr;  // DatumBtn: "Do 11.12.2026", opens the calendar
     QCalendarWidget *m_calendar = nullptr; // a popup, made when first opened
+    MealCopyDialog *m_mealCopyDialog = nullptr; // made when first opened
+    OwnMeasureDialog *m_ownMeasureDialog = nullptr; // made when first opened
 
     QTabWidget *m_pages = nullptr;
     QFrame *m_foodPanel = nullptr; // LupeLebePanel

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
@@ -535,6 +536,63 @@ private slots:
         QCOMPARE(edit(QStringLiteral("InpLebeEdit"))->text(), longName.left(40));
         QTest::keyClicks(valueEdit(0), QStringLiteral("1234,567"));
         QCOMPARE(valueEdit(0)->text(), QStringLiteral("1234,5"));
+    }
+
+    // The own household measures of every food, listed by the food's name (its id when the food
+    // is gone), and deleted after a question; a missing NwMasse.dat is no measure and no message.
+    void ownMeasuresListedAndDeleted_data()
+    {
+        QTest::addColumn<int>("row"); // the row selected, -1 for none
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("after"); // the list afterwards
+        QTest::addColumn<QStringList>("fileLines");
+
+        const QStringList both{QStringLiteral("Brot: 1 Scheibe = 40 g"), QStringLiteral("1001: 1 Tasse = 250 g")};
+        const QStringList file{QStringLiteral("ID;Maß;Gramm;"), QStringLiteral("30200;Scheibe;40;"),
+                               QStringLiteral("1001;Tasse;250;")};
+        QTest::newRow("Ja: deleted") << 0 << int(AnswerLeft) << QStringList{both.at(1)}
+                                     << QStringList{file.at(0), file.at(2)};
+        QTest::newRow("Nein: kept") << 0 << int(AnswerRight) << both << file;
+        QTest::newRow("nothing selected: a notice") << -1 << int(AnswerLeft) << both << file;
+    }
+
+    void ownMeasuresListedAndDeleted()
+    {
+        QFETCH(int, row);
+        QFETCH(int, answer);
+        auto *measures = m_form->findChild<QListWidget *>(QStringLiteral("EigeneMasseListe"));
+        QVERIFY(measures != nullptr);
+        QCOMPARE(measures->count(), 1); // the hint how to make one
+        QCOMPARE(measures->item(0)->flags(), Qt::NoItemFlags);
+        QCOMPARE(m_prompts.calls.size(), 0);
+
+        QVERIFY(WriteBytes(dataPath(QStringLiteral("NwMasse.dat")),
+                           CrLfLines({QStringLiteral("ID;Maß;Gramm;"), QStringLiteral("30200;Scheibe;40;"),
+                                      QStringLiteral("1001;Tasse;250;")})));
+        makeForm();
+        measures = m_form->findChild<QListWidget *>(QStringLiteral("EigeneMasseListe"));
+        QStringList texts;
+        for (int i = 0; i < measures->count(); ++i)
+            texts.append(measures->item(i)->text());
+        QCOMPARE(texts, (QStringList{QStringLiteral("Brot: 1 Scheibe = 40 g"), QStringLiteral("1001: 1 Tasse = 250 g")}));
+
+        if (row >= 0)
+            measures->setCurrentRow(row);
+        m_prompts.answers.append(answer);
+        button("MassLoeschenBtn")->click();
+        if (row < 0) {
+            QCOMPARE(m_prompts.texts(QStringLiteral("notice")), QStringList{QStringLiteral("Es ist kein Maß ausgewählt!")});
+        } else {
+            QCOMPARE(m_prompts.texts(QStringLiteral("ask")),
+                     QStringList{QStringLiteral("Das eigene Maß „Scheibe“ von „Brot“ löschen?")});
+            QCOMPARE(m_prompts.calls.last().mode, int(ModeYesNo));
+        }
+        texts.clear();
+        for (int i = 0; i < measures->count(); ++i)
+            texts.append(measures->item(i)->text());
+        QTEST(texts, "after");
+        QFETCH(QStringList, fileLines);
+        QCOMPARE(ReadBytes(dataPath(QStringLiteral("NwMasse.dat"))), CrLfLines(fileLines));
     }
 
     void sortingTheEnergyColumn()

@@ -46,6 +46,8 @@ private slots:
     void dateBarKeys();
     void changedFileGivesWayToADate_data();
     void changedFileGivesWayToADate();
+    void yesterdayWhereverTheFocusIs_data();
+    void yesterdayWhereverTheFocusIs();
 };
 
 void TestMainFormDiary::startsOnTodaysDiaryDay_data()
@@ -183,6 +185,58 @@ void TestMainFormDiary::changedFileGivesWayToADate()
     session.runTimers();
     session.form.reset();
     QVERIFY(!QFile::exists(DiaryPath(session, QDate(2025, 10, 26))));
+}
+
+void TestMainFormDiary::yesterdayWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QString>("focus"); // the control that has the focus when Strg+G is pressed
+    QTest::addColumn<bool>("fileShown"); // a meal file instead of the diary day
+    QTest::newRow("in the amount") << "MengEdit" << false;
+    QTest::newRow("on the meal list") << "AnzeigeListView2" << false;
+    QTest::newRow("on the date") << "DatumBtn" << false;
+    QTest::newRow("a meal file shown: no yesterday") << "MengEdit" << true;
+}
+
+void TestMainFormDiary::yesterdayWhereverTheFocusIs()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, fileShown);
+    MainFormSession session(QStringLiteral("good"));
+    const QString saturday = DiaryPath(session, QDate(2025, 10, 25));
+    QVERIFY(QDir().mkpath(QFileInfo(saturday).path()));
+    QVERIFY(WriteBytes(saturday, "VNR=Mz251026\r\nMahlzeit1=1;1004;10,0;\r\nMahlzeit2=1;1001;150,0;\r\n"
+                                 "Mahlzeit2=2;1002;200,0;\r\n"));
+    StartWithDiary(session);
+    if (fileShown)
+        session.readMealFile(QStringLiteral("patient.txt"), {Header, QStringLiteral("Mahlzeit1=1;1003;100,0;")});
+    session.form->setActiveMeal(2);
+    session.control(focus)->setFocus();
+    QCOMPARE(FocusedControl(), session.control(focus));
+    const QString button = session.control<QPushButton>(QStringLiteral("GesternBtn"))->toolTip();
+    QVERIFY2(button.endsWith(QStringLiteral("(Strg+G)")), qPrintable(button));
+
+    PressKey(Qt::Key_G, Qt::ControlModifier);
+    if (fileShown) {
+        QCOMPARE(session.prompts.texts(QStringLiteral("notice")), QStringList{DaySession::NoYesterdayText()});
+        QCOMPARE(session.names(2), QStringList());
+        return;
+    }
+    // Saturday's second meal, appended to Sunday's second meal; the first stays as it was.
+    const QStringList copied{QStringLiteral(" Apfel, roh"), QStringLiteral(" Vollmilch")};
+    QCOMPARE(session.names(2), copied);
+    QCOMPARE(session.names(1), QStringList());
+    QCOMPARE(session.text(QStringLiteral("MengLabelTaSu")), QStringLiteral("350"));
+    QCOMPARE(session.prompts.calls.size(), 0);
+
+    PressKey(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(session.names(2), QStringList());
+    QCOMPARE(session.form->findChild<QLabel *>(QStringLiteral("StatusLabel"))->text(),
+             QStringLiteral("Rückgängig: Gestern (Mahlzeit 2 vom 25.10.2025)"));
+    PressKey(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(session.names(2), copied);
+    // Kept as any change of the diary day: in Sunday's file one delay later.
+    session.runTimers();
+    QVERIFY(MainFormSession::bytes(DiaryPath(session, QDate(2025, 10, 26))).contains("1002;200"));
 }
 
 QTEST_MAIN(TestMainFormDiary)

@@ -5,6 +5,8 @@
 
 #include "appinfo.h"
 #include "nutrients.h"
+#include "ownmeasuredialog.h"
+#include "ownmeasures.h"
 #include "tauswprojekteform.h"
 #include "tlebmittplusform.h"
 
@@ -98,6 +100,8 @@ private slots:
     void recipeButtonBesideTheArrowsRefusesAnEmptyMeal();
     void keyboardRoadEntersAFood();
     void householdMeasuresWithTheKeyboard();
+    void ownMeasureFromTheMeasureList_data();
+    void ownMeasureFromTheMeasureList();
     void keysOpenTheFoodSelection_data();
     void keysOpenTheFoodSelection();
     void severalDaysOpenEveryNutrientOfTheirAverage();
@@ -568,8 +572,9 @@ void TestMainFormWindows::householdMeasuresWithTheKeyboard()
     auto *list = session.form->findChild<QComboBox *>(QStringLiteral("MassListe"));
     QVERIFY(list != nullptr);
     QVERIFY(list->isVisible());
-    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->count(), 2);
     QCOMPARE(list->itemText(0), QStringLiteral("1 Scheibe (50 g)"));
+    QCOMPARE(list->itemText(1), TMainForm::OwnMeasureText());
     TypeKeys(QStringLiteral("2 Scheiben"));
     PressKey(Qt::Key_Return);
     QCOMPARE(session.prompts.calls.size(), 0);
@@ -582,7 +587,7 @@ void TestMainFormWindows::householdMeasuresWithTheKeyboard()
 
     // A measure the food lacks is refused, and what was typed stays to be corrected.
     PickWithKeys(session, QStringLiteral("vollmilch"));
-    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->count(), 3);
     TypeKeys(QStringLiteral("1 Scheibe"));
     PressKey(Qt::Key_Return);
     QCOMPARE(session.prompts.texts(QStringLiteral("notice")),
@@ -601,6 +606,65 @@ void TestMainFormWindows::householdMeasuresWithTheKeyboard()
     PressKey(Qt::Key_Return);
     QCOMPARE(meal->item(1, 3)->text(), QStringLiteral("400,0"));
     QCOMPARE(meal->item(1, 0)->toolTip(), QStringLiteral("2 Tassen (400 g)"));
+}
+
+// "Eigenes Maß ..." at the end of the measure list: the dialog's answer is kept in NwMasse.dat
+// (a food without shipped measures, so the list had only that entry), and the amount takes it.
+void TestMainFormWindows::ownMeasureFromTheMeasureList_data()
+{
+    QTest::addColumn<QString>("grams"); // typed into the dialog; empty: cancelled
+    QTest::addColumn<QString>("amount"); // the amount field afterwards
+    QTest::addColumn<QStringList>("notices");
+    QTest::addColumn<QByteArray>("file"); // NwMasse.dat afterwards; empty: none
+
+    QTest::newRow("Becher of 300 g") << "300" << "1 Becher" << QStringList()
+                                     << CrLfLines({QStringLiteral("ID;Maß;Gramm;"), QStringLiteral("1002;Becher;300;")});
+    QTest::newRow("0 g refused") << "0" << "" << QStringList{OwnMeasureGramsRefusal()} << QByteArray();
+    QTest::newRow("cancelled") << "" << "" << QStringList() << QByteArray();
+}
+
+void TestMainFormWindows::ownMeasureFromTheMeasureList()
+{
+    QFETCH(QString, grams);
+    QFETCH(QString, amount);
+    QFETCH(QByteArray, file);
+    MainFormSession session(QStringLiteral("good"));
+    session.form->show();
+    QVERIFY(QTest::qWaitForWindowActive(session.form.get()));
+    PickWithKeys(session, QStringLiteral("vollmilch"));
+    auto *list = session.form->findChild<QComboBox *>(QStringLiteral("MassListe"));
+    QVERIFY(list != nullptr && list->isVisible());
+    QCOMPARE(list->count(), 1);
+
+    bool asked = false;
+    QTimer::singleShot(0, session.form.get(), [&] {
+        auto *dialog = qobject_cast<OwnMeasureDialog *>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        asked = true;
+        dialog->nameList()->setCurrentText(QStringLiteral("Becher"));
+        dialog->gramsEdit()->setText(grams);
+        if (grams.isEmpty())
+            dialog->reject();
+        else
+            dialog->accept();
+    });
+    list->setFocus();
+    PressKey(Qt::Key_End);
+    QVERIFY(asked);
+    QTEST(session.prompts.texts(QStringLiteral("notice")), "notices");
+    QCOMPARE(session.amountEdit()->text(), amount);
+    session.form->activateWindow();
+    QTRY_VERIFY(session.form->isActiveWindow());
+    QCOMPARE(FocusedControl(), session.amountEdit());
+    QCOMPARE(MainFormSession::bytes(session.path(QStringLiteral("NwMasse.dat"))), file);
+    if (file.isEmpty())
+        return;
+    QCOMPARE(list->itemText(0), QStringLiteral("1 Becher (300 g)"));
+    // The number is selected: "2" and Enter enter two of them.
+    TypeKeys(QStringLiteral("2"));
+    PressKey(Qt::Key_Return);
+    QCOMPARE(session.form->mealList(1)->item(0, 3)->text(), QStringLiteral("600,0"));
 }
 
 void TestMainFormWindows::keysOpenTheFoodSelection_data()
