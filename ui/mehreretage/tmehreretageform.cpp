@@ -76,10 +76,20 @@ void TMehrereTageForm::createControls()
     choose->setDefault(true);
     connect(choose, &QPushButton::clicked, this, &TMehrereTageForm::DateienWaehlenBtnClick);
     // Over the title's line: the row of buttons has no room left beside "Dateien wählen ...".
-    QPushButton *range =
-        MakeButton(panel, QStringLiteral("VonBisBtn"), QStringLiteral("Von ... bis ..."), QRect(330, 4, 118, 24));
+    QPushButton *range = MakeButton(panel, QStringLiteral("VonBisBtn"), QStringLiteral("Von ... bis ..."),
+                                    QRect(330, 4, 118, 24));
     range->setToolTip(QStringLiteral("Tage des Tagebuchs wählen"));
     connect(range, &QPushButton::clicked, this, &TMehrereTageForm::VonBisBtnClick);
+    // The two ranges asked for most, one click each, beside the free choice: one above the other
+    // in the strip between it, the hint and "Drucken ...".
+    QPushButton *week =
+        MakeButton(panel, QStringLiteral("WocheBtn"), QStringLiteral("Woche"), QRect(456, 4, 87, 24));
+    week->setToolTip(QStringLiteral("Die Woche des gezeigten Tages, Montag bis Sonntag"));
+    connect(week, &QPushButton::clicked, this, &TMehrereTageForm::WocheBtnClick);
+    QPushButton *month =
+        MakeButton(panel, QStringLiteral("MonatBtn"), QStringLiteral("Monat"), QRect(456, 29, 87, 24));
+    month->setToolTip(QStringLiteral("Der Monat des gezeigten Tages"));
+    connect(month, &QPushButton::clicked, this, &TMehrereTageForm::MonatBtnClick);
     QPushButton *save = MakeWrapButton(panel, QStringLiteral("CsvSpeichernBtn"),
                                        QStringLiteral("Als CSV speichern ..."), QRect(843, 8, 92, 40));
     connect(save, &QPushButton::clicked, this, &TMehrereTageForm::CsvSpeichernBtnClick);
@@ -146,10 +156,8 @@ void TMehrereTageForm::showDays(const FoodIndex &index, bool swissFoodsMissing,
 
 void TMehrereTageForm::DateienWaehlenBtnClick()
 {
-    if (m_swissFoodsMissing) {
-        m_prompts->showNotice(QStringLiteral("Die Schweizer Nährwertliste ist leer!"));
+    if (refusedWithoutSwissFoods())
         return;
-    }
     FileDialogRequest request;
     request.title = QStringLiteral("Mahlzeiten-Dateien wählen");
     request.initialFolder = m_mealFileFolder.isEmpty() ? m_dataDirectory : m_mealFileFolder;
@@ -177,10 +185,8 @@ void TMehrereTageForm::setFolders(const QString &diaryFolder, const QString &mea
 
 void TMehrereTageForm::VonBisBtnClick()
 {
-    if (m_swissFoodsMissing) {
-        m_prompts->showNotice(QStringLiteral("Die Schweizer Nährwertliste ist leer!"));
+    if (refusedWithoutSwissFoods())
         return;
-    }
     QDialog ask(this);
     ask.setObjectName(QStringLiteral("VonBisDialog"));
     ask.setWindowTitle(QStringLiteral("Tage des Tagebuchs"));
@@ -206,6 +212,31 @@ void TMehrereTageForm::VonBisBtnClick()
         return;
     // Picked the wrong way round, the two dates still name one range.
     summariseDiary(qMin(from->date(), to->date()), qMax(from->date(), to->date()));
+}
+
+void TMehrereTageForm::WocheBtnClick()
+{
+    summariseDiaryRange(WeekContaining(m_shownDate.isValid() ? m_shownDate : m_clock().date()));
+}
+
+void TMehrereTageForm::MonatBtnClick()
+{
+    summariseDiaryRange(MonthContaining(m_shownDate.isValid() ? m_shownDate : m_clock().date()));
+}
+
+void TMehrereTageForm::summariseDiaryRange(const DateRange &range)
+{
+    if (refusedWithoutSwissFoods())
+        return;
+    summariseDiary(range.first, range.last);
+}
+
+bool TMehrereTageForm::refusedWithoutSwissFoods()
+{
+    if (!m_swissFoodsMissing)
+        return false;
+    m_prompts->showNotice(QStringLiteral("Die Schweizer Nährwertliste ist leer!"));
+    return true;
 }
 
 void TMehrereTageForm::summariseDiary(const QDate &from, const QDate &to)

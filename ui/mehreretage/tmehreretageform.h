@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appinfo.h"
+#include "calendarrange.h"
 #include "daysummary.h"
 #include "foodindex.h"
 #include "printpreview.h"
@@ -59,6 +60,9 @@ public:
     // The diary's days from..to as rows in date order, a date without a file as "kein Eintrag";
     // what "Von ... bis ..." does once the two dates are picked.
     void summariseDiary(const QDate &from, const QDate &to);
+    // The date the main window shows, whose week and month "Woche" and "Monat" read; an invalid
+    // date (a meal file on show) stands for today.
+    void setShownDate(const QDate &date) { m_shownDate = date; }
 
     // What "Alle Nährwerte ..." opens: the list window belongs to another folder, which this
     // window does not reach.
@@ -74,6 +78,10 @@ public slots:
     void DateienWaehlenBtnClick();
     // "Von ... bis ...": two dates of the diary, then summariseDiary.
     void VonBisBtnClick();
+    // The diary's days of the shown date's week, Monday to Sunday, or of its calendar month, read
+    // as "Von ... bis ..." reads a range.
+    void WocheBtnClick();
+    void MonatBtnClick();
     void CsvSpeichernBtnClick();
     // The summary, the chart and per day its sums in the print preview, or as a PDF file.
     void DruckenBtnClick();
@@ -88,6 +96,9 @@ public slots:
 private:
     void createControls();
     void summarise(const QStringList &paths);
+    void summariseDiaryRange(const DateRange &range);
+    // Tells that the Swiss food list is empty, when it is: no days are read without it.
+    bool refusedWithoutSwissFoods();
     void showSummary();
     void showChart();
     // "NW-Mehrere-Tage-yymmdd-hhmmss." followed by extension.
@@ -105,6 +116,7 @@ private:
     QString m_diaryFolder;
     QString m_mealFileFolder;
     QDate m_from, m_to; // the diary range shown; invalid while files are shown
+    QDate m_shownDate;  // the main window's date; invalid: today
     DaySummary m_summary;
     int m_chartNutrient = -1;
     QString m_swissHeaderLine;

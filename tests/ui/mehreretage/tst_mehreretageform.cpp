@@ -71,6 +71,8 @@ private slots:
     void enterChoosesTheDays();
     void allNutrientsOfTheDaysRead();
     void diaryDaysWithGaps();
+    void weekAndMonthOfTheShownDate_data();
+    void weekAndMonthOfTheShownDate();
 
 private:
     // Picks the files (by name in the data folder) through the dialog, as the user does.
@@ -128,6 +130,89 @@ void TestMehrereTageForm::diaryDaysWithGaps()
     // Files chosen afterwards take their rows back without any span left over.
     pick({QStringLiteral("Montag.txt")});
     QCOMPARE(list->columnSpan(1, 1), 1);
+}
+
+void TestMehrereTageForm::weekAndMonthOfTheShownDate_data()
+{
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<QStringList>("read"); // the dates with a file, as "dd.MM."
+    const QString week = QStringLiteral("WocheBtn");
+    const QString month = QStringLiteral("MonatBtn");
+    QTest::newRow("week across February's end")
+        << QDate(2024, 2, 29) << week << QDate(2024, 2, 26) << QDate(2024, 3, 3)
+        << QStringList{QStringLiteral("26.02."), QStringLiteral("29.02."), QStringLiteral("01.03."),
+                       QStringLiteral("03.03.")};
+    QTest::newRow("leap-year February")
+        << QDate(2024, 2, 29) << month << QDate(2024, 2, 1) << QDate(2024, 2, 29)
+        << QStringList{QStringLiteral("26.02."), QStringLiteral("29.02.")};
+    QTest::newRow("a month's first day")
+        << QDate(2024, 3, 1) << month << QDate(2024, 3, 1) << QDate(2024, 3, 31)
+        << QStringList{QStringLiteral("01.03."), QStringLiteral("03.03."), QStringLiteral("04.03.")};
+    QTest::newRow("a Monday begins its week") << QDate(2024, 3, 4) << week << QDate(2024, 3, 4)
+                                              << QDate(2024, 3, 10) << QStringList{QStringLiteral("04.03.")};
+    QTest::newRow("week across the year's end") << QDate(2024, 12, 31) << week << QDate(2024, 12, 30)
+                                                << QDate(2025, 1, 5) << QStringList{QStringLiteral("02.01.")};
+    QTest::newRow("a month without any file")
+        << QDate(2024, 12, 31) << month << QDate(2024, 12, 1) << QDate(2024, 12, 31) << QStringList();
+    // A meal file on show has no date: today's week, today being Sunday 26.10.2025.
+    QTest::newRow("no date shown: today's week")
+        << QDate() << week << QDate(2025, 10, 20) << QDate(2025, 10, 26)
+        << QStringList{QStringLiteral("20.10.")};
+}
+
+void TestMehrereTageForm::weekAndMonthOfTheShownDate()
+{
+    QFETCH(QDate, shown);
+    QFETCH(QString, button);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(QStringList, read);
+
+    const QString diary = m_dir->filePath(QStringLiteral("Tagebuch"));
+    QVERIFY(QDir().mkpath(diary));
+    for (const char *day :
+         {"2024-02-26", "2024-02-29", "2024-03-01", "2024-03-03", "2024-03-04", "2025-01-02", "2025-10-20"}) {
+        QVERIFY(WriteBytes(diary + QLatin1Char('/') + QLatin1String(day) + QStringLiteral(".txt"),
+                           "VNR=Mz251026\r\nMahlzeit1=1;1001;100,0;\r\n"));
+    }
+    m_form->setFolders(diary, m_dir->path());
+    m_form->setShownDate(shown);
+
+    auto *list = m_form->findChild<QTableWidget *>(QStringLiteral("TageListView"));
+    auto *messages = m_form->findChild<QListWidget *>(QStringLiteral("MeldungenListBox"));
+    const auto shownTexts = [list, messages] {
+        QStringList texts;
+        for (int row = 0; row < list->rowCount(); ++row) {
+            for (int column = 0; column < list->columnCount(); ++column)
+                texts.append(list->item(row, column) ? list->item(row, column)->text() : QString());
+        }
+        for (int row = 0; row < messages->count(); ++row)
+            texts.append(messages->item(row)->text());
+        return texts;
+    };
+    m_form->findChild<QPushButton *>(button)->click();
+
+    // One row per date of the range, "Mo 26.02.2024", then the summary rows when a day was read.
+    const int days = int(first.daysTo(last)) + 1;
+    QCOMPARE(list->rowCount() > days, !read.isEmpty());
+    QVERIFY(list->rowCount() >= days);
+    QCOMPARE(list->item(0, 0)->text().mid(3), first.toString(QStringLiteral("dd.MM.yyyy")));
+    QCOMPARE(list->item(days - 1, 0)->text().mid(3), last.toString(QStringLiteral("dd.MM.yyyy")));
+    if (!read.isEmpty())
+        QCOMPARE(list->item(days, 0)->text(), QStringLiteral("Durchschnitt"));
+    QStringList withFile;
+    for (int row = 0; row < days; ++row) {
+        if (list->item(row, 1)->text() != QStringLiteral("kein Eintrag"))
+            withFile.append(list->item(row, 0)->text().mid(3, 6));
+    }
+    QCOMPARE(withFile, read);
+    // The road of "Von ... bis ...": the same rows and the same messages for the dates without a file.
+    const QStringList byButton = shownTexts();
+    m_form->summariseDiary(first, last);
+    QCOMPARE(byButton, shownTexts());
 }
 
 void TestMehrereTageForm::pick(const QStringList &names)
@@ -271,6 +356,11 @@ void TestMehrereTageForm::noSwissFoodsNoDialog()
     QCOMPARE(m_prompts.texts(QStringLiteral("notice")),
              QStringList{QStringLiteral("Die Schweizer Nährwertliste ist leer!")});
     QCOMPARE(m_prompts.texts(QStringLiteral("openmany")), QStringList());
+    // The diary's ranges are refused alike, before anything is read.
+    m_form->findChild<QPushButton *>(QStringLiteral("WocheBtn"))->click();
+    m_form->findChild<QPushButton *>(QStringLiteral("MonatBtn"))->click();
+    QCOMPARE(m_prompts.texts(QStringLiteral("notice")).size(), 3);
+    QVERIFY(m_form->summary().days.isEmpty());
 }
 
 void TestMehrereTageForm::printAndPdfOfTheDaysRead()
