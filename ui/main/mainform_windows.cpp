@@ -95,6 +95,8 @@ void TMainForm::OpenSeveralDays()
     }
     m_severalDaysWindow->setFolders(m_session->hasDiary() ? m_session->diary()->folder() : QString(),
                                     m_session->mealFileFolder());
+    // "Woche" and "Monat" take the week and month of the day on show (today for a meal file).
+    m_severalDaysWindow->setShownDate(m_session->diaryDate());
     // The days are read with the session's foods and requirement, as the day on show is.
     m_severalDaysWindow->showDays(foodStore().index(), foodStore().swissLineCount() == 0,
                                   m_session->requirements().active, dialogOrigin());
