@@ -181,10 +181,13 @@ void PrintStartup(const QString &title, const StartupFigures &figures, double go
     Print(QStringLiteral("    whole process (fork to the reaped exit)"));
     Print(QStringLiteral("        kostbilanz       %1").arg(Spread(figures.programMs, Ms)));
     Print(QStringLiteral("        floor window     %1").arg(Spread(figures.baselineMs, Ms)));
-    Print(QStringLiteral("        ratio            %1").arg(wholeRatio, 0, 'f', 2));
+    Print(QStringLiteral("        ratio            %1   goal <= %2: %3")
+              .arg(wholeRatio, 0, 'f', 2)
+              .arg(goalRatio, 0, 'f', 2)
+              .arg(wholeRatio <= goalRatio ? QStringLiteral("met") : QStringLiteral("MISSED")));
 }
 
-// withGoal: the goal (10 MB above the floor) holds for the shipped size; larger sizes are reported.
+// withGoal: the goal (8 MB above the floor) holds for this size; others are reported.
 void PrintPeakMemory(const QString &title, const StartupFigures &figures, bool withGoal)
 {
     if (!figures.failure.isEmpty())
@@ -194,8 +197,8 @@ void PrintPeakMemory(const QString &title, const StartupFigures &figures, bool w
     Print(QStringLiteral("    kostbilanz       %1").arg(Spread(figures.programRssKb, Mb)));
     Print(QStringLiteral("    floor window     %1").arg(Spread(figures.baselineRssKb, Mb)));
     if (withGoal)
-        Print(QStringLiteral("    difference       %1   goal <= 10.0 MB: %2")
-                  .arg(Mb(extra), extra <= 10.0 * 1024 ? QStringLiteral("met") : QStringLiteral("MISSED")));
+        Print(QStringLiteral("    difference       %1   goal <= 8.0 MB: %2")
+                  .arg(Mb(extra), extra <= 8.0 * 1024 ? QStringLiteral("met") : QStringLiteral("MISSED")));
     else
         Print(QStringLiteral("    difference       %1").arg(Mb(extra)));
 }
@@ -486,7 +489,7 @@ int main(int argc, char *argv[])
         PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, shipped foods"), startup,
                         true);
         PrintPeakMemory(QStringLiteral("6 Peak memory (max RSS) of the start-ups, 15 times the foods"),
-                        startupLarge, false);
+                        startupLarge, true);
     }
     if (wanted("summary")) {
         // The goal is for a year; a month is shown for scale and has none of its own.

@@ -43,7 +43,13 @@ StartupFigures MeasureStartup(const QString &programPath, const QString &baselin
 {
     StartupFigures figures;
     QTemporaryDir folder;
-    QTemporaryDir runtimeFolder; // made with mode 0700, as Qt expects of a runtime folder
+    // Made with mode 0700, as Qt expects of a runtime folder, and in memory where the system has
+    // such a folder: a desktop's runtime folder (/run/user/<uid>) is a memory file system, so
+    // the program's lock there does not wait for a disk as it would in /tmp.
+    const QFileInfo memoryFolder(QStringLiteral("/dev/shm"));
+    QTemporaryDir runtimeFolder(memoryFolder.isDir() && memoryFolder.isWritable()
+                                    ? QStringLiteral("/dev/shm/kostbilanz-bench-XXXXXX")
+                                    : QDir::tempPath() + QStringLiteral("/kostbilanz-bench-XXXXXX"));
     if (!folder.isValid() || !runtimeFolder.isValid()) {
         figures.failure = QStringLiteral("cannot make a temporary folder");
         return figures;

@@ -5,6 +5,7 @@
 struct DeferredTextLines::State
 {
     QByteArray bytes; // until the lines are kept
+    std::shared_ptr<const MappedFile> file; // instead of bytes, until the lines are kept
     TextOutline outline;
     bool decoded = false;
     QStringList lines; // once decoded
@@ -19,6 +20,13 @@ DeferredTextLines::DeferredTextLines(QByteArray bytes) : m_state(std::make_share
 {
     m_state->outline = OutlineTextLines(bytes);
     m_state->bytes = std::move(bytes);
+}
+
+DeferredTextLines::DeferredTextLines(std::shared_ptr<const MappedFile> file) : m_state(std::make_shared<State>())
+{
+    m_state->outline = OutlineTextLines(file->view());
+    file->releaseResidentPages();
+    m_state->file = std::move(file);
 }
 
 DeferredTextLines::DeferredTextLines(QStringList lines, TextEncoding encoding)
@@ -52,8 +60,9 @@ const QStringList &DeferredTextLines::lines() const
     // the lines.
     State &state = *m_state;
     if (!state.decoded) {
-        state.lines = DecodeTextLines(state.bytes).lines;
+        state.lines = decode();
         state.bytes = QByteArray(); // nothing needs them any more
+        state.file.reset();
         state.decoded = true;
     }
     return state.lines;
@@ -61,5 +70,20 @@ const QStringList &DeferredTextLines::lines() const
 
 QStringList DeferredTextLines::decodedLines() const
 {
-    return m_state->decoded ? m_state->lines : DecodeTextLines(m_state->bytes).lines;
+    return m_state->decoded ? m_state->lines : decode();
+}
+
+QStringList DeferredTextLines::decode() const
+{
+    const State &state = *m_state;
+    if (!state.file)
+        return DecodeTextLines(state.bytes).lines;
+    QStringList lines = DecodeTextLines(state.file->bytesForReading()).lines;
+    // Only a file written into while it was mapped can differ from its count; the count was
+    // shown and sized everything made of the lines, so the lines follow it.
+    if (lines.size() > state.outline.lineCount)
+        lines.resize(state.outline.lineCount);
+    while (lines.size() < state.outline.lineCount)
+        lines.append(QString());
+    return lines;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mappedfile.h"
 #include "textfile.h"
 
 #include <QByteArray>
@@ -20,6 +21,12 @@ public:
     // The lines DecodeTextLines(bytes) gives; the encoding and size are decided here.
     explicit DeferredTextLines(QByteArray bytes);
 
+    // The lines of a mapped file, as for its bytes; the pages read to count them are given back
+    // at once, and the file is read again only when the lines are asked for. Should it have been
+    // written in place since, the lines are cut or filled up to size(), so a count taken here
+    // stays true.
+    explicit DeferredTextLines(std::shared_ptr<const MappedFile> file);
+
     // Lines that are decoded already, as if read in encoding.
     explicit DeferredTextLines(QStringList lines, TextEncoding encoding = TextEncoding::Windows1252);
 
@@ -37,6 +44,8 @@ public:
     QStringList decodedLines() const;
 
 private:
+    QStringList decode() const;
+
     struct State;
     std::shared_ptr<State> m_state;
 };

@@ -44,9 +44,11 @@ QString FieldText(const QString &text)
 SwissFoodLoad LoadSwissDatabase(const QString &dataDirectory)
 {
     SwissFoodLoad load;
-    const FileBytesReadResult read = ReadFileBytes(DataFilePath(dataDirectory, SwissFoodFileName));
+    // Mapped, not read: at start-up only its line count and first line are needed, and copying
+    // a large table into fresh memory would cost more than everything else of loading it.
+    const FileMapResult read = MapFileBytes(DataFilePath(dataDirectory, SwissFoodFileName));
     const DeferredTextLines lines =
-        read.status == ReadStatus::Ok ? DeferredTextLines(read.bytes) : DeferredTextLines();
+        read.status == ReadStatus::Ok ? DeferredTextLines(read.file) : DeferredTextLines();
     const FoodFileCheck check = CheckFoodFile(
         read.status == ReadStatus::Ok, !lines.isEmpty(), lines.first(), QStringLiteral("Schweizer Nährwert"),
         QStringLiteral("Schweizer Nährwertdatenbank nicht gefunden!"),

@@ -1,5 +1,7 @@
 #include "textfile.h"
 
+#include "mappedfile.h"
+
 #include <QStringDecoder>
 
 #include <QDir>
@@ -479,24 +481,28 @@ QString RefusalBeforeReading(const QString &path, qint64 maxBytes)
     return RefusalOf(QFileInfo(path), path, maxBytes);
 }
 
-FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes)
+namespace {
+
+// Opens path for reading the way every reader does, or says why not in status and reason:
+// only a regular file, never in a way that could wait, and not one larger than maxBytes.
+// Gives the open descriptor, or -1.
+int OpenForReading(const QString &path, qint64 maxBytes, ReadStatus &status, QString &reason)
 {
-    FileBytesReadResult result;
-    const auto refuse = [&result](const QString &refusal) {
-        result.status = ReadStatus::Refused;
-        result.reason = refusal;
-        return result;
+    const auto refuse = [&](const QString &refusal) {
+        status = ReadStatus::Refused;
+        reason = refusal;
+        return -1;
     };
     const QFileInfo info(path);
     if (!info.exists()) {
-        result.status = ReadStatus::Missing;
-        return result;
+        status = ReadStatus::Missing;
+        return -1;
     }
     // Qt opens a folder and only then refuses it, with errno left as it was.
     if (info.isDir()) {
-        result.status = ReadStatus::Failed;
-        result.reason = SystemErrorReason(EISDIR);
-        return result;
+        status = ReadStatus::Failed;
+        reason = SystemErrorReason(EISDIR);
+        return -1;
     }
     const QString refusal = RefusalOf(info, path, maxBytes);
     if (!refusal.isEmpty())
@@ -507,15 +513,31 @@ FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes)
     errno = 0;
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
-        result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
-        result.reason = errno == ENOENT ? QString() : SystemErrorReason(errno);
-        return result;
+        status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed;
+        reason = errno == ENOENT ? QString() : SystemErrorReason(errno);
+        return -1;
     }
     struct stat opened = {};
     if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
         ::close(descriptor);
         return refuse(NotRegularFileRefusal(path));
     }
+    if (qint64(opened.st_size) > maxBytes) {
+        ::close(descriptor);
+        return refuse(TooLargeFileRefusal(path, maxBytes));
+    }
+    status = ReadStatus::Ok;
+    return descriptor;
+}
+
+} // namespace
+
+FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes)
+{
+    FileBytesReadResult result;
+    const int descriptor = OpenForReading(path, maxBytes, result.status, result.reason);
+    if (descriptor < 0)
+        return result;
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
@@ -531,10 +553,24 @@ FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes)
         return result;
     }
     // Grown while it was read.
-    if (bytes.size() > maxBytes)
-        return refuse(TooLargeFileRefusal(path, maxBytes));
-    result.status = ReadStatus::Ok;
+    if (bytes.size() > maxBytes) {
+        result.status = ReadStatus::Refused;
+        result.reason = TooLargeFileRefusal(path, maxBytes);
+        return result;
+    }
     result.bytes = std::move(bytes);
+    return result;
+}
+
+FileMapResult MapFileBytes(const QString &path, qint64 maxBytes)
+{
+    FileMapResult result;
+    const int descriptor = OpenForReading(path, maxBytes, result.status, result.reason);
+    if (descriptor < 0)
+        return result;
+    struct stat opened = {};
+    ::fstat(descriptor, &opened);
+    result.file = std::make_shared<const MappedFile>(descriptor, qint64(opened.st_size));
     return result;
 }
 

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class MappedFile;
+
 // The one place where the program turns files into lines and lines into files.
 // Reading detects a byte-order mark (UTF-8, UTF-16 LE/BE); without one the bytes are UTF-8
 // when all of them are well-formed UTF-8 with at least one multi-byte sequence, else
@@ -109,6 +113,16 @@ struct FileBytesReadResult
     QString reason;
 };
 FileBytesReadResult ReadFileBytes(const QString &path, qint64 maxBytes = MaxDataFileBytes);
+
+// A file's bytes mapped into memory instead of copied: the same checks, status and reason as
+// ReadFileBytes, with file set when status is Ok. For the large tables read at start-up.
+struct FileMapResult
+{
+    ReadStatus status = ReadStatus::Missing;
+    std::shared_ptr<const MappedFile> file;
+    QString reason;
+};
+FileMapResult MapFileBytes(const QString &path, qint64 maxBytes = MaxDataFileBytes);
 
 // The refusal ReadFileBytes would give path before opening it (not a regular file, larger than
 // maxBytes), found without opening it; empty when it would be opened (or is missing).

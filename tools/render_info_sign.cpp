@@ -9,13 +9,14 @@
 //   <build folder>/bin/render_info_sign ui/main/pictures/info_sign.png ui/main/pictures/info_sign.argb
 //
 // It checks that both written files read back to exactly the pixels drawn.
+#include "argbpicture.h"
+
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTextStream>
-#include <QtEndian>
 
 namespace {
 
@@ -68,30 +69,15 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    // The premultiplied words as the image holds them, so the window wraps them without a step.
-    QByteArray words;
-    for (int y = 0; y < Size; ++y) {
-        const auto *line = reinterpret_cast<const quint32 *>(picture.constScanLine(y));
-        for (int x = 0; x < Size; ++x) {
-            char word[4];
-            qToLittleEndian<quint32>(line[x], word);
-            words.append(word, 4);
-        }
-    }
+    const QByteArray words = ArgbWords(picture);
     QFile raw(rawPath);
     if (!raw.open(QIODevice::WriteOnly) || raw.write(words) != words.size() || !raw.flush()) {
         err << "render_info_sign: cannot write " << rawPath << '\n';
         return 1;
     }
     raw.close();
-    QImage readBack(Size, Size, QImage::Format_ARGB32_Premultiplied);
-    if (raw.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = raw.readAll();
-        for (int i = 0; i < Size * Size && 4 * i + 4 <= bytes.size(); ++i) {
-            reinterpret_cast<quint32 *>(readBack.scanLine(i / Size))[i % Size] =
-                qFromLittleEndian<quint32>(bytes.constData() + 4 * i);
-        }
-    }
+    const QImage readBack =
+        ArgbWordsPicture(raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray(), QSize(Size, Size));
     if (readBack != picture) {
         err << "render_info_sign: " << rawPath << " does not read back to the drawn pixels\n";
         return 1;

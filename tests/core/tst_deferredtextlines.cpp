@@ -15,7 +15,23 @@ private slots:
     void sameAsDecodedAtOnce();
     void copiesShareTheDecodedLines();
     void linesDecodedAlready();
+    void mappedFileWrittenInPlace_data();
+    void mappedFileWrittenInPlace();
 };
+
+namespace {
+
+// A file holding bytes in a folder of the test's own.
+QString WriteFile(const QTemporaryDir &folder, const QByteArray &bytes)
+{
+    const QString path = folder.filePath(u"NwChDb.dat"_s);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        return QString();
+    return path;
+}
+
+} // namespace
 
 void TestDeferredTextLines::sameAsDecodedAtOnce_data()
 {
@@ -45,6 +61,16 @@ void TestDeferredTextLines::sameAsDecodedAtOnce()
     QCOMPARE(deferred.lines(), eager.lines);
     QCOMPARE(deferred.decodedLines(), eager.lines); // now the kept ones
     QCOMPARE(deferred.size(), eager.lines.size());
+
+    // The same lines from the file mapped instead of read.
+    QTemporaryDir folder;
+    const FileMapResult mapped = MapFileBytes(WriteFile(folder, bytes));
+    QCOMPARE(mapped.status, ReadStatus::Ok);
+    const DeferredTextLines fromFile(mapped.file);
+    QCOMPARE(fromFile.encoding(), eager.encoding);
+    QCOMPARE(fromFile.size(), eager.lines.size());
+    QCOMPARE(fromFile.first(), eager.lines.value(0));
+    QCOMPARE(fromFile.lines(), eager.lines);
 }
 
 void TestDeferredTextLines::copiesShareTheDecodedLines()
@@ -70,6 +96,35 @@ void TestDeferredTextLines::linesDecodedAlready()
     QVERIFY(none.isEmpty());
     QCOMPARE(none.first(), QString());
     QCOMPARE(none.lines(), QStringList());
+}
+
+void TestDeferredTextLines::mappedFileWrittenInPlace_data()
+{
+    QTest::addColumn<QByteArray>("rewritten");
+    QTest::addColumn<QStringList>("expected");
+    // Counted: three lines. What is read later is cut or filled up to them, and a shortened
+    // file is never read past its new end.
+    QTest::newRow("shortened") << QByteArray("h\r\n") << QStringList{u"h"_s, QString(), QString()};
+    QTest::newRow("emptied") << QByteArray() << QStringList{QString(), QString(), QString()};
+    QTest::newRow("lengthened") << QByteArray("h\r\nx\r\ny\r\nz\r\n") << QStringList{u"h"_s, u"x"_s, u"y"_s};
+    QTest::newRow("same size") << QByteArray("h\r\nq\r\nr\r\n") << QStringList{u"h"_s, u"q"_s, u"r"_s};
+}
+
+void TestDeferredTextLines::mappedFileWrittenInPlace()
+{
+    QFETCH(QByteArray, rewritten);
+    QFETCH(QStringList, expected);
+    QTemporaryDir folder;
+    const QString path = WriteFile(folder, QByteArray("h\r\na\r\nb\r\n"));
+    const DeferredTextLines lines(MapFileBytes(path).file);
+    QCOMPARE(lines.size(), 3);
+    // Written into the very file (not replaced), a moment later so its time differs.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Truncate));
+    QCOMPARE(file.write(rewritten), rewritten.size());
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(lines.lines(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestDeferredTextLines)

@@ -1,7 +1,11 @@
 #include "appicon.h"
 
+#include "argbpicture.h"
+
 #include <QApplication>
 #include <QEvent>
+#include <QPixmap>
+#include <QResource>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,9 +19,14 @@ static void InitApplicationIconResource()
 QIcon ApplicationIcon()
 {
     InitApplicationIconResource();
+    // The pictures' pixels as they are, not PNGs: reading a PNG through Qt's image readers
+    // loads every image-format plug-in first, and with the decoding that took longer than the
+    // rest of the program's way from its first frame to its end.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/appicon/kostbilanz-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QByteArray words = QResource(QStringLiteral(":/appicon/kostbilanz-%1.argb").arg(size)).uncompressedData();
+        icon.addPixmap(QPixmap::fromImage(ArgbWordsPicture(words, QSize(size, size))));
+    }
     return icon;
 }
 

@@ -1,9 +1,10 @@
 #include "mainformpictures.h"
 
+#include "argbpicture.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QResource>
-#include <QtEndian>
 
 QPixmap MagnifierPicture(int size)
 {
@@ -43,12 +44,6 @@ QPixmap InfoPicture()
     // the picture, and the picture is in the first frame.
     constexpr int Size = 32;
     InitMainWindowResource();
-    const QByteArray words = QResource(QStringLiteral(":/main/info_sign.argb")).uncompressedData();
-    QImage picture(Size, Size, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    for (int i = 0; i < Size * Size && 4 * i + 4 <= words.size(); ++i) {
-        reinterpret_cast<quint32 *>(picture.scanLine(i / Size))[i % Size] =
-            qFromLittleEndian<quint32>(words.constData() + 4 * i);
-    }
-    return QPixmap::fromImage(picture);
+    return QPixmap::fromImage(ArgbWordsPicture(QResource(QStringLiteral(":/main/info_sign.argb")).uncompressedData(),
+                                               QSize(Size, Size)));
 }
