@@ -1,5 +1,6 @@
 #include "argbpicture.h"
 
+#include <QFile>
 #include <QtEndian>
 
 QByteArray ArgbWords(const QImage &picture)
@@ -30,4 +31,15 @@ QImage ArgbWordsPicture(const QByteArray &words, const QSize &size)
             line[x] = qFromLittleEndian<quint32>(word);
     }
     return picture;
+}
+
+bool WriteArgbWordsFile(const QImage &picture, const QString &path)
+{
+    const QImage premultiplied = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QByteArray words = ArgbWords(premultiplied);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(words) != words.size() || !file.flush())
+        return false;
+    file.close();
+    return file.open(QIODevice::ReadOnly) && ArgbWordsPicture(file.readAll(), premultiplied.size()) == premultiplied;
 }

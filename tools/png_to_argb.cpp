@@ -6,7 +6,6 @@
 // tools/render_icons.sh runs it for every icon size after drawing the PNGs.
 #include "argbpicture.h"
 
-#include <QFile>
 #include <QImage>
 #include <QTextStream>
 
@@ -24,15 +23,8 @@ int main(int argc, char *argv[])
         err << "png_to_argb: cannot read " << path << '\n';
         return 1;
     }
-    const QByteArray words = ArgbWords(picture);
-    QFile raw(rawPath);
-    if (!raw.open(QIODevice::WriteOnly) || raw.write(words) != words.size() || !raw.flush()) {
-        err << "png_to_argb: cannot write " << rawPath << '\n';
-        return 1;
-    }
-    raw.close();
-    if (!raw.open(QIODevice::ReadOnly) || ArgbWordsPicture(raw.readAll(), picture.size()) != picture) {
-        err << "png_to_argb: " << rawPath << " does not read back to the pixels of " << path << '\n';
+    if (!WriteArgbWordsFile(picture, rawPath)) {
+        err << "png_to_argb: " << rawPath << " cannot be written or does not read back to the pixels of " << path << '\n';
         return 1;
     }
     return 0;

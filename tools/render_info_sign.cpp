@@ -11,7 +11,6 @@
 // It checks that both written files read back to exactly the pixels drawn.
 #include "argbpicture.h"
 
-#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -69,17 +68,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    const QByteArray words = ArgbWords(picture);
-    QFile raw(rawPath);
-    if (!raw.open(QIODevice::WriteOnly) || raw.write(words) != words.size() || !raw.flush()) {
-        err << "render_info_sign: cannot write " << rawPath << '\n';
-        return 1;
-    }
-    raw.close();
-    const QImage readBack =
-        ArgbWordsPicture(raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray(), QSize(Size, Size));
-    if (readBack != picture) {
-        err << "render_info_sign: " << rawPath << " does not read back to the drawn pixels\n";
+    if (!WriteArgbWordsFile(picture, rawPath)) {
+        err << "render_info_sign: " << rawPath << " cannot be written or does not read back to the drawn pixels\n";
         return 1;
     }
     return 0;
