@@ -2,6 +2,7 @@
 
 #include "amounttext.h"
 #include "mealcopy.h"
+#include "recentfoods.h"
 #include "recipe.h"
 #include "savequestion.h"
 #include "sessionfile.h"
@@ -115,6 +116,13 @@ QString DaySession::reportFolder() const
 {
     const QString remembered = rememberedFolder(ReportFolderSetting);
     return remembered.isEmpty() ? userFilesFolder() : remembered;
+}
+
+QList<int> DaySession::recentFoods() const
+{
+    if (!m_diary)
+        return {};
+    return RecentFoodsOfDiary(m_diary->folder(), today(), foodStore().index(), m_diaryDate, m_plan);
 }
 
 void DaySession::rememberReportFolder(const QString &reportPath)
@@ -508,19 +516,14 @@ void DaySession::copyYesterdaysMeal()
         m_context.prompts->showNotice(NoYesterdayText());
         return;
     }
-    copyMeal(m_diaryDate.addDays(-1), m_plan.activeMeal(), QStringLiteral("Gestern"));
+    applyMealCopy(CopyYesterdaysMeal(m_plan, m_diary->folder(), m_diaryDate, foodStore().index()),
+                  QStringLiteral("Gestern"), m_diaryDate.addDays(-1), m_plan.activeMeal());
 }
 
 void DaySession::copyDiaryMeal(const QDate &date, int sourceMeal)
 {
     if (!m_diary || !date.isValid() || sourceMeal < 1 || sourceMeal > MealCount)
         return;
-    copyMeal(date, sourceMeal, QStringLiteral("Mahlzeit übernehmen"));
-}
-
-void DaySession::copyMeal(const QDate &date, int sourceMeal, const QString &command)
-{
-    const int target = m_plan.activeMeal();
     MealCopyResult result;
     if (date == m_diaryDate) {
         // The shown day's file may be a delay behind what is on the screen.
@@ -528,10 +531,16 @@ void DaySession::copyMeal(const QDate &date, int sourceMeal, const QString &comm
         if (entries.isEmpty())
             result.message = NothingToCopyText(date, sourceMeal);
         else
-            result = AppendMealEntries(m_plan, target, entries);
+            result = AppendMealEntries(m_plan, m_plan.activeMeal(), entries);
     } else {
-        result = CopyDiaryMeal(m_plan, target, m_diary->folder(), date, sourceMeal, foodStore().index());
+        result = CopyDiaryMeal(m_plan, m_plan.activeMeal(), m_diary->folder(), date, sourceMeal, foodStore().index());
     }
+    applyMealCopy(result, QStringLiteral("Mahlzeit übernehmen"), date, sourceMeal);
+}
+
+void DaySession::applyMealCopy(const MealCopyResult &result, const QString &command, const QDate &date,
+                               int sourceMeal)
+{
     if (result.copied > 0) {
         const DaySnapshot before = snapshot();
         m_plan = result.plan;
@@ -540,7 +549,7 @@ void DaySession::copyMeal(const QDate &date, int sourceMeal, const QString &comm
                                  .arg(date.toString(QStringLiteral("dd.MM.yyyy")))),
                before, DayHistory::MealsOnly);
         m_balance = ComputeBalance(m_plan, requirements().active);
-        changeDay(MealPart(target) | DayPart::Balance);
+        changeDay(MealPart(m_plan.activeMeal()) | DayPart::Balance);
     }
     if (!result.message.isEmpty())
         m_context.prompts->showNotice(result.message);

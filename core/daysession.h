@@ -82,6 +82,8 @@ enum class FocusRequest
 // of the main window is one method: it asks and tells through the prompts, changes the day,
 // and names what changed in one signal, dayChanged. Which list row is selected and where the
 // focus is stay with the window, which passes the row in and gets the focus request back.
+struct MealCopyResult;
+
 class DaySession : public QObject
 {
     Q_OBJECT
@@ -115,6 +117,9 @@ public:
     // the user's files folder (made when asked for), or the data folder when the session has no
     // documents folder.
     QString reportFolder() const;
+    // The foods eaten lately as positions in the index's sorted list (RecentFoodsOfDiary), the
+    // day on show counted as it stands; none without a diary. Reads the recent diary days.
+    QList<int> recentFoods() const;
     QString mealFileFolder() const;
     // Keeps the folder of a report or meal file just written or read; saving and reading meal
     // files keep theirs themselves.
@@ -238,8 +243,9 @@ private:
     bool offerToSaveChanges();
     // Takes over a day read from a file (the plan's file names set by the caller).
     void takeLoadedDay(const MealFileLoad &load);
-    // Appends meal sourceMeal of the diary day date to the active meal: the step command names.
-    void copyMeal(const QDate &date, int sourceMeal, const QString &command);
+    // Takes a copy into the plan as one undo step named command (meal sourceMeal of date), and
+    // shows its notice.
+    void applyMealCopy(const MealCopyResult &result, const QString &command, const QDate &date, int sourceMeal);
     FocusRequest showRefusals(const QList<MealFileRefusal> &refusals);
     // What the shown day is and how it is kept: after every change a changed day goes to the
     // recovery file within the delay, a saved or read one needs none.

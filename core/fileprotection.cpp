@@ -11,6 +11,16 @@ WriteResult FileProtection::refusedWrite(const QString &path) const
     return WriteResult::Refused(path, refusal());
 }
 
+WriteResult FileProtection::writeLines(const QString &path, const QStringList &lines, TextEncoding &encoding) const
+{
+    if (isProtected())
+        return refusedWrite(path);
+    const WriteResult result = WriteTextFile(path, lines, encoding);
+    if (result.ok)
+        encoding = result.encoding;
+    return result;
+}
+
 FileProtection ProtectUnreadableFile(const QString &fileName, const QString &reason)
 {
     FileProtection protection;

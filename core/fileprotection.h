@@ -22,6 +22,10 @@ struct FileProtection
 
     // The write of the file at path that was not tried, with refusal() as its message.
     WriteResult refusedWrite(const QString &path) const;
+
+    // Writes lines to path in encoding (WriteTextFile) unless the file is protected; after a
+    // write encoding is the one the file now has.
+    WriteResult writeLines(const QString &path, const QStringList &lines, TextEncoding &encoding) const;
 };
 
 // The protection of a file that exists but could not be read at start, reason being the

@@ -47,11 +47,8 @@ WriteResult FoodStore::saveAdditionalFoods(const QList<AdditionalFoodRow> &rows,
     // meant to save, while the index still shows what the file on disk holds.
     m_additionalLines = AdditionalFoodFileLines(rows, today);
     const QString path = DataFilePath(m_dataDirectory, OwnFoodFileName);
-    if (m_additionalProtection.isProtected())
-        return m_additionalProtection.refusedWrite(path);
-    const WriteResult result = WriteTextFile(path, m_additionalLines, m_additionalEncoding);
+    const WriteResult result = m_additionalProtection.writeLines(path, m_additionalLines, m_additionalEncoding);
     if (result.ok) {
-        m_additionalEncoding = result.encoding;
         // Only the own foods changed: the index keeps its Swiss part and their sorted order.
         if (m_indexHasSwissLines)
             m_index = m_index.withOwnFoods(m_additionalLines);

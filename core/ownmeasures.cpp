@@ -29,13 +29,7 @@ bool SameFoodAndMeasure(const OwnMeasure &own, const QString &id, const QString 
 
 WriteResult Write(OwnMeasuresFile &file, const QString &dataDirectory)
 {
-    const QString path = DataFilePath(dataDirectory, OwnMeasuresFileName);
-    if (file.protection.isProtected())
-        return file.protection.refusedWrite(path);
-    const WriteResult result = WriteTextFile(path, file.lines, file.encoding);
-    if (result.ok)
-        file.encoding = result.encoding;
-    return result;
+    return file.protection.writeLines(DataFilePath(dataDirectory, OwnMeasuresFileName), file.lines, file.encoding);
 }
 
 } // namespace

@@ -52,12 +52,7 @@ WriteResult StoreSetting(SettingsList &settings, const QString &name, const QStr
     } else {
         settings.lines.append(name + QLatin1Char('=') + value);
     }
-    if (settings.protection.isProtected())
-        return settings.protection.refusedWrite(path);
-    const WriteResult result = WriteTextFile(path, settings.lines, settings.encoding);
-    if (result.ok)
-        settings.encoding = result.encoding;
-    return result;
+    return settings.protection.writeLines(path, settings.lines, settings.encoding);
 }
 
 QString RememberedFolder(const SettingsList &settings, QLatin1String key)

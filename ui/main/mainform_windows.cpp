@@ -3,7 +3,6 @@
 #include "tmainform.h"
 
 #include "numbertext.h"
-#include "recentfoods.h"
 #include "tallenaehrwerteform.h"
 #include "tauswprojekteform.h"
 #include "tlebmittplusform.h"
@@ -29,13 +28,9 @@ void TMainForm::OpenFoodSelection()
 {
     if (m_selectionWindow == nullptr)
         m_selectionWindow = new TAuswProjekteForm(m_context.prompts, this);
-    // The diary is read for the foods eaten lately only now, when the window is asked for; the
-    // day on show counts as it stands.
-    const QList<int> recent =
-        m_session->hasDiary() ? RecentFoodsOfDiary(m_session->diary()->folder(), m_session->today(),
-                                                   foodStore().index(), m_session->diaryDate(), m_session->plan())
-                              : QList<int>();
-    const FoodSelection selection = m_selectionWindow->selectFood(foodStore().index(), dialogOrigin(), recent);
+    // The diary is read for the foods eaten lately only now, when the window is asked for.
+    const FoodSelection selection =
+        m_selectionWindow->selectFood(foodStore().index(), dialogOrigin(), m_session->recentFoods());
     if (!selection.accepted)
         return;
     m_session->pickFood(selection.position);
@@ -94,7 +89,7 @@ void TMainForm::OpenSeveralDays()
         });
     }
     m_severalDaysWindow->setFolders(m_session->hasDiary() ? m_session->diary()->folder() : QString(),
-                                    m_session->mealFileFolder());
+                                    m_session->mealFileFolder(), m_session->reportFolder());
     // "Woche" and "Monat" take the week and month of the day on show (today for a meal file).
     m_severalDaysWindow->setShownDate(m_session->diaryDate());
     // The days are read with the session's foods and requirement, as the day on show is.

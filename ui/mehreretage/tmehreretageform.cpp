@@ -177,10 +177,12 @@ void TMehrereTageForm::DateienWaehlenBtnClick()
     summarise(paths);
 }
 
-void TMehrereTageForm::setFolders(const QString &diaryFolder, const QString &mealFileFolder)
+void TMehrereTageForm::setFolders(const QString &diaryFolder, const QString &mealFileFolder,
+                                  const QString &reportFolder)
 {
     m_diaryFolder = diaryFolder;
     m_mealFileFolder = mealFileFolder;
+    m_reportFolder = reportFolder;
 }
 
 void TMehrereTageForm::VonBisBtnClick()
@@ -337,7 +339,7 @@ void TMehrereTageForm::CsvSpeichernBtnClick()
     request.filter = QStringLiteral("CSV-Dateien (*.csv)");
     request.defaultExtension = QStringLiteral("csv");
     request.proposedName = proposedFileName(m_clock(), QStringLiteral("csv"));
-    request.initialFolder = m_mealFileFolder;
+    request.initialFolder = m_reportFolder;
     SaveReportAs(
         *m_prompts, request, m_dataDirectory,
         [this](const QString &path) {
@@ -391,7 +393,7 @@ void TMehrereTageForm::PdfSpeichernBtnClick()
     request.filter = QStringLiteral("PDF-Dateien (*.pdf)");
     request.defaultExtension = QStringLiteral("pdf");
     request.proposedName = proposedFileName(created, QStringLiteral("pdf"));
-    request.initialFolder = m_mealFileFolder;
+    request.initialFolder = m_reportFolder;
     SaveReportAs(
         *m_prompts, request, m_dataDirectory,
         [&](const QString &path) { return WritePrintPdf(path, printDocument(created)); },

@@ -53,9 +53,9 @@ public:
     // What printing needs beyond the days: the first line of the Swiss food file (it names the
     // data's version) and how a preview is shown (empty: ShowPrintPreview).
     void setPrinting(const QString &swissHeaderLine, PrintPreview preview);
-    // The diary "Von ... bis ..." reads from (empty: the button says there is none), and the
-    // folder the file dialog opens in.
-    void setFolders(const QString &diaryFolder, const QString &mealFileFolder);
+    // The diary "Von ... bis ..." reads from (empty: the button says there is none), the folder
+    // the file dialog opens in, and the one the CSV and PDF dialogs open in.
+    void setFolders(const QString &diaryFolder, const QString &mealFileFolder, const QString &reportFolder = QString());
 
     // The diary's days from..to as rows in date order, a date without a file as "kein Eintrag";
     // what "Von ... bis ..." does once the two dates are picked.
@@ -115,6 +115,7 @@ private:
     QStringList m_paths; // sorted by file name
     QString m_diaryFolder;
     QString m_mealFileFolder;
+    QString m_reportFolder;
     QDate m_from, m_to; // the diary range shown; invalid while files are shown
     QDate m_shownDate;  // the main window's date; invalid: today
     DaySummary m_summary;
