@@ -27,7 +27,7 @@ if [ "${KB_SCREENSHOT_INNER:-}" != 1 ]; then
     # Two meals: breakfast (apple, banana, buttermilk) and lunch (bread, apple juice).
     printf 'VNR=Mz251026\r\nMahlzeit1=1;378;150,0;\r\nMahlzeit1=1;381;120,0;\r\nMahlzeit1=1;529;250,0;\r\nMahlzeit2=1;10446;80,0;\r\nMahlzeit2=1;568;300,0;\r\n' \
         >"$WORK/Beispiel.txt"
-    KB_SCREENSHOT_INNER=1 KB_WORK="$WORK" xvfb-run -a -s "-screen 0 1280x860x24" "$0" "$OUT"
+    KB_SCREENSHOT_INNER=1 KB_WORK="$WORK" xvfb-run -a -s "-screen 0 1280x860x24 -noreset" "$0" "$OUT"
     echo "Bildschirmfoto: $OUT"
     exit 0
 fi
